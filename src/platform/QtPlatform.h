@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/InstanceLock.h"
+#include "platform/Platform.h"
+
+#include <random>
+
+namespace quillon {
+
+// The platform as the real program sees it, realised with Qt.
+class QtPlatform final : public Platform
+{
+public:
+    QtPlatform();
+
+    Answer messageBox(QWidget *parent, const QString &text, const QString &caption, Icon icon,
+                      Buttons buttons) override;
+    QString saveFileName(QWidget *parent, const SaveDialogRequest &request) override;
+    void clearClipboard() override;
+    void openUrl(const QString &address) override;
+    QString readSetting(const QString &section, const QString &key) override;
+    void writeSetting(const QString &section, const QString &key, const QString &value) override;
+    QDate today() override;
+    void seedRandom() override;
+    double randomUniform() override;
+    bool claimSingleInstance() override;
+    void exitProcess(int code) override;
+
+    bool exitRequested() const { return m_exitRequested; }
+    int exitCode() const { return m_exitCode; }
+
+private:
+    InstanceLock m_instanceLock;
+    std::mt19937 m_generator;
+    bool m_exitRequested = false;
+    int m_exitCode = 0;
+};
+
+} // namespace quillon
