@@ -1,7 +1,17 @@
+#include "platform/QtPlatform.h"
+#include "shell/StartUp.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    // Windows give way to each other; only EndProgram ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    quillon::QtPlatform platform;
+    quillon::setPlatform(&platform);
+    if (!quillon::runStartUp())
+        return platform.exitCode();
+    return platform.exitRequested() ? platform.exitCode() : app.exec();
 }

@@ -1,0 +1,46 @@
+#include "questionnaire/SamplePictures.h"
+
+#include "questionnaire/TraitCatalogue.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace quillon {
+
+namespace {
+QString key(const QString &traitId, int variantIndex)
+{
+    return traitId + u'_' + QString::number(variantIndex);
+}
+} // namespace
+
+QString SamplePictures::resourcePath(const QString &traitId, int variantIndex, bool doubleSize)
+{
+    return u":/samples/"_s + key(traitId, variantIndex) + (doubleSize ? u"@2x.jpg"_s : u".jpg"_s);
+}
+
+SamplePictures::SamplePictures(qreal devicePixelRatio)
+{
+    const bool doubleSize = devicePixelRatio > 1.0;
+    for (const TraitPage &trait : traitCatalogue()) {
+        for (int i = 0; i < trait.variantCount(); ++i) {
+            if (!trait.variants[i].hasPicture)
+                continue;
+            QPixmap pixmap(resourcePath(trait.id, i, doubleSize));
+            if (pixmap.isNull() && doubleSize)
+                pixmap = QPixmap(resourcePath(trait.id, i, false));
+            else if (doubleSize)
+                pixmap.setDevicePixelRatio(2.0);
+            if (!pixmap.isNull())
+                m_pictures.insert(key(trait.id, i), pixmap);
+        }
+    }
+}
+
+QPixmap SamplePictures::picture(const QString &traitId, int variantIndex) const
+{
+    return m_pictures.value(key(traitId, variantIndex));
+}
+
+} // namespace quillon

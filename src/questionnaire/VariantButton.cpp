@@ -1,0 +1,80 @@
+#include "questionnaire/VariantButton.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+
+namespace quillon {
+
+namespace {
+
+void paintVariant(QAbstractButton *button, QStyle::PrimitiveElement indicator,
+                  QStyle::SubElement indicatorRect, const QStyleOptionButton &option)
+{
+    QPainter painter(button);
+    QStyle *style = button->style();
+
+    QStyleOptionButton indicatorOption = option;
+    QRect box = style->subElementRect(indicatorRect, &option, button);
+    box.moveTop((button->height() - box.height()) / 2);
+    indicatorOption.rect = box;
+    style->drawPrimitive(indicator, &indicatorOption, &painter, button);
+
+    const QRect textRect = variantCaptionRect(button);
+    style->drawItemText(&painter, textRect,
+                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                        option.palette, button->isEnabled(), button->text(), QPalette::WindowText);
+
+    if (button->hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(button);
+        focus.rect = painter.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap
+                                                        | Qt::TextShowMnemonic, button->text())
+                         .adjusted(-1, 0, 1, 0);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, button);
+    }
+}
+
+} // namespace
+
+QRect variantCaptionRect(const QAbstractButton *button)
+{
+    const int indicatorWidth = button->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button);
+    const int spacing = button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+    return button->rect().adjusted(indicatorWidth + spacing, 0, 0, 0);
+}
+
+VariantRadioButton::VariantRadioButton(const QString &caption, QWidget *parent)
+    : QRadioButton(caption, parent)
+{
+}
+
+void VariantRadioButton::paintEvent(QPaintEvent *)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintVariant(this, QStyle::PE_IndicatorRadioButton, QStyle::SE_RadioButtonIndicator, option);
+}
+
+bool VariantRadioButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+VariantCheckBox::VariantCheckBox(const QString &caption, QWidget *parent)
+    : QCheckBox(caption, parent)
+{
+}
+
+void VariantCheckBox::paintEvent(QPaintEvent *)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintVariant(this, QStyle::PE_IndicatorCheckBox, QStyle::SE_CheckBoxIndicator, option);
+}
+
+bool VariantCheckBox::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+} // namespace quillon

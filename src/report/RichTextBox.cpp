@@ -1,0 +1,110 @@
+#include "report/RichTextBox.h"
+
+#include "report/RtfWriter.h"
+
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QSaveFile>
+#include <QTextCursor>
+
+using namespace Qt::StringLiterals;
+
+namespace quillon {
+
+RichTextBox::RichTextBox(QWidget *parent)
+    : QTextEdit(parent)
+{
+    setObjectName(u"RTB"_s);
+    setAcceptRichText(false);
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+    setAccessibleName(u"Report"_s);
+    connect(this, &QTextEdit::textChanged, this, &RichTextBox::contentChanged);
+}
+
+void RichTextBox::setInsertionColour(const QColor &colour)
+{
+    m_colour = colour;
+}
+
+void RichTextBox::setInsertionBold(bool bold)
+{
+    m_bold = bold;
+}
+
+void RichTextBox::insertAtCaret(const QString &text)
+{
+    QTextCharFormat format;
+    format.setForeground(m_colour);
+    format.setFontWeight(m_bold ? QFont::Bold : QFont::Normal);
+
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    if (cursor.hasSelection())
+        cursor.removeSelectedText();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        if (i > start)
+            cursor.insertText(text.mid(start, i - start), format);
+        cursor.insertBlock(cursor.blockFormat(), format);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i; // CR LF is one paragraph break
+        start = i + 1;
+    }
+    if (start < text.size())
+        cursor.insertText(text.mid(start), format);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
+
+QString RichTextBox::selectedText() const
+{
+    return textCursor().selectedText();
+}
+
+bool RichTextBox::saveFile(const QString &path, QString *errorMessage) const
+{
+    const QByteArray rtf = writeRtf(*document());
+    QSaveFile file(path);
+    // QSaveFile renames over the old file, which would replace even a read-only one.
+    const QFileInfo existing(path);
+    if (existing.exists() && (!existing.isFile() || !existing.isWritable())) {
+        if (errorMessage)
+            *errorMessage = u"The file is read-only or cannot be replaced."_s;
+        return false;
+    }
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
+        if (errorMessage)
+            *errorMessage = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent *event)
+{
+    emit mouseDown();
+    QTextEdit::mousePressEvent(event);
+}
+
+void RichTextBox::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QTextEdit::mouseMoveEvent(event);
+}
+
+void RichTextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseUp();
+    QTextEdit::mouseReleaseEvent(event);
+    if (viewport()->rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace quillon

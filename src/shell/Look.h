@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace quillon {
+
+// Layouts are measured in twips; at 96 dots per inch fifteen make one pixel.
+constexpr int twips(int value)
+{
+    return value >= 0 ? (value + 7) / 15 : -((-value + 7) / 15);
+}
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+namespace colours {
+inline QColor blue() { return QColor(0x00, 0x00, 0xFF); }
+inline QColor red() { return QColor(0xFF, 0x00, 0x00); }
+inline QColor green() { return QColor(0x00, 0x80, 0x00); }
+inline QColor captionBrown() { return QColor(0x7B, 0x21, 0x1C); }
+inline QColor purple() { return QColor(0x80, 0x00, 0x80); }
+inline QColor black() { return QColor(0x00, 0x00, 0x00); }
+} // namespace colours
+
+// The program's typeface at the given size; Verdana, or its embedded stand-in where it is missing.
+QFont uiFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
+QString uiFontFamily();
+
+// Gives a widget a fixed text colour that survives palette changes of its parent.
+void setTextColour(QWidget *widget, const QColor &colour);
+
+} // namespace quillon

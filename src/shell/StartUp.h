@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+
+namespace quillon {
+
+// Runs the launch sequence up to the first window. Returns false when the program
+// ended on the way (another copy is running) and the event loop must not start.
+bool runStartUp();
+
+// Draws which of the main window's two promotional labels is in front.
+void CoBrand_Randomize(QWidget *mainWindow);
+
+// r·6 + 1 rounded to the nearest integer, halves to the even neighbour (1 to 7).
+short coBrandNumber(double draw);
+short roundHalfToEven(float value);
+
+// The number last drawn by CoBrand_Randomize.
+short intCoBrandRandomNumber();
+
+} // namespace quillon
