@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "shell/AppAssets.h"
 #include "shell/StartUp.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     // Windows give way to each other; only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    quillon::initAssets();
     quillon::QtPlatform platform;
     quillon::setPlatform(&platform);
     if (!quillon::runStartUp())

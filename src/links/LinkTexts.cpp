@@ -2,13 +2,17 @@
 
 #include "links/WebLinks.h"
 
+#include <QUrl>
+
 using namespace Qt::StringLiterals;
 
 namespace quillon {
 
 QString displayedCommunityAddress()
 {
-    return communitySiteAddress();
+    // People read a site by its host name; the scheme only takes room on the label.
+    const QUrl address(communitySiteAddress());
+    return address.host().isEmpty() ? communitySiteAddress() : address.host();
 }
 
 QString forumTagline()

@@ -1,6 +1,7 @@
 #include "questionnaire/SamplePictures.h"
 
 #include "questionnaire/TraitCatalogue.h"
+#include "shell/AppAssets.h"
 
 #include <QFile>
 
@@ -15,11 +16,6 @@ QString key(const QString &traitId, int variantIndex)
 }
 } // namespace
 
-QString SamplePictures::resourcePath(const QString &traitId, int variantIndex, bool doubleSize)
-{
-    return u":/samples/"_s + key(traitId, variantIndex) + (doubleSize ? u"@2x.jpg"_s : u".jpg"_s);
-}
-
 SamplePictures::SamplePictures(qreal devicePixelRatio)
 {
     const bool doubleSize = devicePixelRatio > 1.0;
@@ -27,9 +23,9 @@ SamplePictures::SamplePictures(qreal devicePixelRatio)
         for (int i = 0; i < trait.variantCount(); ++i) {
             if (!trait.variants[i].hasPicture)
                 continue;
-            QPixmap pixmap(resourcePath(trait.id, i, doubleSize));
+            QPixmap pixmap(samplePicturePath(trait.id, i, doubleSize));
             if (pixmap.isNull() && doubleSize)
-                pixmap = QPixmap(resourcePath(trait.id, i, false));
+                pixmap = QPixmap(samplePicturePath(trait.id, i, false));
             else if (doubleSize)
                 pixmap.setDevicePixelRatio(2.0);
             if (!pixmap.isNull())

@@ -18,8 +18,6 @@ public:
     QPixmap picture(const QString &traitId, int variantIndex) const;
     int count() const { return int(m_pictures.size()); }
 
-    static QString resourcePath(const QString &traitId, int variantIndex, bool doubleSize);
-
 private:
     QHash<QString, QPixmap> m_pictures;
 };

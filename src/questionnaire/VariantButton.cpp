@@ -20,6 +20,7 @@ void paintVariant(QAbstractButton *button, QStyle::PrimitiveElement indicator,
     style->drawPrimitive(indicator, &indicatorOption, &painter, button);
 
     const QRect textRect = variantCaptionRect(button);
+    painter.setFont(fittedCaptionFont(button));
     style->drawItemText(&painter, textRect,
                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                         option.palette, button->isEnabled(), button->text(), QPalette::WindowText);
@@ -35,6 +36,22 @@ void paintVariant(QAbstractButton *button, QStyle::PrimitiveElement indicator,
 }
 
 } // namespace
+
+QFont fittedCaptionFont(const QAbstractButton *button)
+{
+    const QRect box = variantCaptionRect(button);
+    const int flags = Qt::TextWordWrap | Qt::TextShowMnemonic;
+    QFont font = button->font();
+    // A caption that needs one line more than its box holds is set a little smaller,
+    // never below the size where it stops being comfortable to read.
+    for (qreal size = font.pointSizeF(); size >= smallestCaptionPointSize; size -= 0.25) {
+        font.setPointSizeF(size);
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 100000), flags, button->text());
+        if (needed.height() <= box.height() && needed.width() <= box.width())
+            return font;
+    }
+    return font;
+}
 
 QRect variantCaptionRect(const QAbstractButton *button)
 {

@@ -32,4 +32,8 @@ protected:
 // The rectangle left for the caption beside the indicator.
 QRect variantCaptionRect(const QAbstractButton *button);
 
+// The button's font, or a slightly smaller one where the caption would not fit its box.
+QFont fittedCaptionFont(const QAbstractButton *button);
+constexpr qreal smallestCaptionPointSize = 7.0;
+
 } // namespace quillon

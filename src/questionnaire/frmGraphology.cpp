@@ -9,6 +9,7 @@
 #include "questionnaire/TraitCatalogue.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
+#include "shell/AppAssets.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
 #include "shell/EndProgram.h"
@@ -49,6 +50,7 @@ frmGraphology::frmGraphology(QWidget *parent)
     setObjectName(u"frmGraphology"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(windowCaption());
+    setWindowIcon(applicationIcon());
     setFont(uiFont());
     buildMenuBar(this, [this] { close(); });
 

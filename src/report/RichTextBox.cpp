@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QSaveFile>
+#include <QTextBlock>
 #include <QTextCursor>
 
 using namespace Qt::StringLiterals;
@@ -51,6 +52,8 @@ void RichTextBox::insertAtCaret(const QString &text)
             continue;
         if (i > start)
             cursor.insertText(text.mid(start, i - start), format);
+        else if (cursor.block().length() == 1)
+            cursor.setBlockCharFormat(format); // an empty line still carries its colour
         cursor.insertBlock(cursor.blockFormat(), format);
         if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
             ++i; // CR LF is one paragraph break
@@ -73,7 +76,9 @@ bool RichTextBox::saveFile(const QString &path, QString *errorMessage) const
     QSaveFile file(path);
     // QSaveFile renames over the old file, which would replace even a read-only one.
     const QFileInfo existing(path);
-    if (existing.exists() && (!existing.isFile() || !existing.isWritable())) {
+    // The owner's write bit, not access(): an administrator may write anything, but a file
+    // marked read-only is still not to be replaced.
+    if (existing.exists() && (!existing.isFile() || !(existing.permissions() & QFileDevice::WriteOwner))) {
         if (errorMessage)
             *errorMessage = u"The file is read-only or cannot be replaced."_s;
         return false;

@@ -1,6 +1,10 @@
 #include "shell/LinkLabel.h"
 
+#include "shell/AppAssets.h"
+
 #include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
 
 namespace quillon {
 
@@ -10,6 +14,9 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, QWidget *pa
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
+    // The co-branding label has always shown the plain black-and-white hand.
+    setCursor(objectName.compare(u"lblCobrand"_s, Qt::CaseSensitive) == 0 ? linkPointerBlackWhite()
+                                                                        : linkPointer());
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "links/LinkTexts.h"
 #include "links/WebLinks.h"
+#include "shell/AppAssets.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
 #include "shell/LinkLabel.h"
@@ -23,6 +24,7 @@ frmAbout::frmAbout(QWidget *owner)
     setObjectName(u"frmAbout"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(windowCaption());
+    setWindowIcon(applicationIcon());
     setModal(true);
     setWindowModality(Qt::ApplicationModal);
     setFont(uiFont());
@@ -40,6 +42,8 @@ frmAbout::frmAbout(QWidget *owner)
     auto *icon = new QLabel(this);
     icon->setObjectName(u"picIcon"_s);
     icon->setGeometry(twipsRect(150, 150, 480, 480));
+    icon->setPixmap(applicationIconPixmap());
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     makeLabel(this, u"Label2"_s, windowCaption(), twipsRect(840, 285, 3435, 345),
              uiFont(14.25, true), colours::blue(), false);

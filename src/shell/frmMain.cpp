@@ -4,6 +4,7 @@
 #include "links/WebLinks.h"
 #include "platform/Platform.h"
 #include "questionnaire/frmGraphology.h"
+#include "shell/AppAssets.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
 #include "shell/EndProgram.h"
@@ -59,6 +60,7 @@ frmMain::frmMain(QWidget *parent)
     setObjectName(u"frmMain"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(windowCaption());
+    setWindowIcon(applicationIcon());
     setFont(uiFont());
     buildMenuBar(this, [this] { close(); });
 

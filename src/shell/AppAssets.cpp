@@ -1,0 +1,67 @@
+#include "AppAssets.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+// Q_INIT_RESOURCE declares a function at the point of use, so it has to be
+// expanded outside any namespace.
+static void registerAssetResources()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
+namespace quillon {
+
+void initAssets()
+{
+    static const bool registered = [] {
+        registerAssetResources();
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+QIcon applicationIcon()
+{
+    initAssets();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/quillon-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+QPixmap applicationIconPixmap()
+{
+    initAssets();
+    return QPixmap(u":/icons/quillon-32.png"_s);
+}
+
+QPoint linkPointerHotSpot()
+{
+    return QPoint(kLinkPointerHotSpotX, kLinkPointerHotSpotY);
+}
+
+QCursor linkPointer()
+{
+    initAssets();
+    return QCursor(QPixmap(u":/cursors/hand-shaded.png"_s), kLinkPointerHotSpotX, kLinkPointerHotSpotY);
+}
+
+QCursor linkPointerBlackWhite()
+{
+    initAssets();
+    return QCursor(QPixmap(u":/cursors/hand-bw.png"_s), kLinkPointerHotSpotX, kLinkPointerHotSpotY);
+}
+
+QString samplePicturePath(const QString &traitId, int variantIndex, bool doubleSize)
+{
+    initAssets();
+    if (traitId.isEmpty() || variantIndex < 0 || traitId.contains(u'/'))
+        return {};
+    const QString path = u":/samples/%1_%2%3.jpg"_s.arg(traitId, QString::number(variantIndex),
+                                                                 doubleSize ? u"@2x"_s : QString());
+    return QFile::exists(path) ? path : QString();
+}
+
+} // namespace quillon

@@ -1,0 +1,117 @@
+#include "support/WindowDriver.h"
+
+#include "questionnaire/TraitCatalogue.h"
+#include "questionnaire/VariantButton.h"
+#include "shell/AppAssets.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace quillon::test {
+
+void initProgramForTests()
+{
+    initAssets();
+}
+
+void click(QWidget *window, const QString &buttonName)
+{
+    auto *button = window->findChild<QAbstractButton *>(buttonName);
+    QVERIFY2(button, qPrintable(u"no button "_s + buttonName));
+    QVERIFY2(button->isVisible(), qPrintable(buttonName + u" is not on the page in front"_s));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void choose(QWidget *window, const TraitPage &trait, int variantIndex, bool on)
+{
+    auto *control = window->findChild<QAbstractButton *>(trait.controlName(variantIndex));
+    QVERIFY2(control, qPrintable(trait.controlName(variantIndex)));
+    if (control->isChecked() != on)
+        QTest::mouseClick(control, Qt::LeftButton);
+    QCOMPARE(control->isChecked(), on);
+}
+
+void chooseFirstVariant(QWidget *window, const TraitPage &trait)
+{
+    choose(window, trait, 0, true);
+}
+
+void walkToResult(QWidget *questionnaire)
+{
+    for (const TraitPage &trait : traitCatalogue()) {
+        chooseFirstVariant(questionnaire, trait);
+        click(questionnaire, trait.nextName());
+    }
+}
+
+QStringList overflowingTexts(QWidget *window)
+{
+    QStringList found;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->text().trimmed().isEmpty())
+            continue;
+        const QFontMetrics metrics(label->font());
+        const QRect box = label->contentsRect();
+        QRect needed;
+        if (label->wordWrap())
+            needed = metrics.boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, label->text());
+        else
+            needed = QRect(0, 0, metrics.horizontalAdvance(label->text()), metrics.height());
+        if (needed.width() > box.width() || needed.height() > box.height())
+            found.append(u"%1: needs %2x%3, has %4x%5"_s.arg(label->objectName())
+                             .arg(needed.width()).arg(needed.height()).arg(box.width()).arg(box.height()));
+    }
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        const bool variant = qobject_cast<VariantRadioButton *>(button) || qobject_cast<VariantCheckBox *>(button);
+        const QFontMetrics metrics(variant ? fittedCaptionFont(button) : button->font());
+        QRect box;
+        int flags = Qt::TextShowMnemonic;
+        if (variant) {
+            box = variantCaptionRect(button);
+            flags |= Qt::TextWordWrap;
+        } else if (qobject_cast<QPushButton *>(button)) {
+            box = button->rect().adjusted(4, 2, -4, -2); // room for the button's bevel
+        } else {
+            continue;
+        }
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 100000), flags, button->text());
+        if (needed.width() > box.width() || needed.height() > box.height())
+            found.append(u"%1: needs %2x%3, has %4x%5"_s.arg(button->objectName())
+                             .arg(needed.width()).arg(needed.height()).arg(box.width()).arg(box.height()));
+    }
+    return found;
+}
+
+int liveWindows(const char *className)
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits(className))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace quillon::test
+
+namespace quillon::test {
+
+void deleteAllWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (!widget->parentWidget())
+            windows.append(widget);
+    }
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+}
+
+} // namespace quillon::test

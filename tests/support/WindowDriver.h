@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+namespace quillon {
+struct TraitPage;
+}
+
+namespace quillon::test {
+
+// What every GUI test needs before its first window: embedded resources and fonts.
+void initProgramForTests();
+
+// The named child, failing the test when it is missing.
+template <typename T>
+T *child(QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qWarning("no child named %s", qPrintable(name));
+    return found;
+}
+
+// Clicks the named button as a user would.
+void click(QWidget *window, const QString &buttonName);
+// Turns on variant 0 of a page.
+void chooseFirstVariant(QWidget *window, const TraitPage &trait);
+void choose(QWidget *window, const TraitPage &trait, int variantIndex, bool on = true);
+
+// Labels, buttons and variant captions whose text does not fit inside their box.
+QStringList overflowingTexts(QWidget *window);
+
+// The first live top-level window of the given class, or null.
+template <typename T>
+T *findWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<T *>(widget))
+            return window;
+    }
+    return nullptr;
+}
+
+// Chooses variant 0 on every page and presses Next up to the result page.
+void walkToResult(QWidget *questionnaire);
+
+// Deletes every window still alive, so the next test starts from none.
+void deleteAllWindows();
+
+// Top-level windows of the given class that are still alive (not closed and deleted).
+int liveWindows(const char *className);
+
+} // namespace quillon::test

@@ -1,0 +1,326 @@
+// The main window and the about window as a user meets them: names, messages, focus,
+// menus, link labels and the ways the windows close.
+#include "links/WebLinks.h"
+#include "questionnaire/frmGraphology.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMain.h"
+#include "support/FakePlatform.h"
+#include "support/WindowDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using namespace quillon;
+using test::FakePlatform;
+
+namespace {
+
+
+frmMain *openMainWindow()
+{
+    auto *window = new frmMain;
+    window->show();
+    return window;
+}
+
+void typeNames(frmMain *window, const QString &first, const QString &last)
+{
+    window->findChild<QLineEdit *>(u"txtFirstName"_s)->setText(first);
+    window->findChild<QLineEdit *>(u"txtLastName"_s)->setText(last);
+}
+
+// Answers the about window once it is up, the way the given action would.
+void closeAboutWhenShown(std::function<void(frmAbout *)> how, bool *done)
+{
+    QTimer::singleShot(0, [how = std::move(how), done] {
+        auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        how(about);
+        *done = true;
+    });
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakePlatform> m_fake;
+
+private slots:
+    void initTestCase() { test::initProgramForTests(); }
+    void init()
+    {
+        m_fake = std::make_unique<FakePlatform>();
+        m_fake->install();
+    }
+    void cleanup()
+    {
+        test::deleteAllWindows();
+        m_fake.reset();
+    }
+
+    void newWindow_isEmptyWithFirstNameFocused()
+    {
+        frmMain *window = openMainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(window->windowTitle(), u"Quillon v1.40"_s);
+        QVERIFY(window->findChild<QLineEdit *>(u"txtFirstName"_s)->text().isEmpty());
+        QVERIFY(window->findChild<QLineEdit *>(u"txtLastName"_s)->text().isEmpty());
+        QVERIFY(!window->findChild<QRadioButton *>(u"Option1"_s)->isChecked());
+        QVERIFY(!window->findChild<QRadioButton *>(u"Option2"_s)->isChecked());
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"txtFirstName"_s);
+    }
+
+    void tabOrder_followsTheFormFromTopToBottom()
+    {
+        frmMain *window = openMainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const QStringList expected{u"txtLastName"_s, u"cmdGoToGraphology"_s, u"Option1"_s};
+        for (const QString &name : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        }
+    }
+
+    void validateDetails_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("both missing: first-name message only") << QString() << QString()
+            << u"Please Enter Your First Name"_s << u"txtFirstName"_s;
+        QTest::newRow("first name spaces only") << u"     "_s << u"Smith"_s
+            << u"Please Enter Your First Name"_s << u"txtFirstName"_s;
+        QTest::newRow("last name missing") << u"Ann"_s << QString()
+            << u"Please Enter Your Last Name"_s << u"txtLastName"_s;
+        QTest::newRow("last name spaces only") << u"Ann"_s << u"  "_s
+            << u"Please Enter Your Last Name"_s << u"txtLastName"_s;
+        QTest::newRow("tab is not padding") << u"\t"_s << u"Smith"_s << QString() << QString();
+        QTest::newRow("padded names") << u"  Ann  "_s << u" Smith "_s << QString() << QString();
+        QTest::newRow("other scripts") << u"Ünal"_s << u"王小明"_s << QString() << QString();
+        QTest::newRow("very long") << QString(5000, u'x') << QString(5000, u'y') << QString() << QString();
+    }
+
+    void validateDetails()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        frmMain *window = openMainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        typeNames(window, first, last);
+        QCOMPARE(window->ValidateDetails(), message.isEmpty());
+        if (message.isEmpty()) {
+            QVERIFY(m_fake->shownBoxes.isEmpty());
+        } else {
+            QCOMPARE(m_fake->shownBoxes.size(), 1);
+            QCOMPARE(m_fake->shownBoxes.constFirst().text, message);
+            QCOMPARE(m_fake->shownBoxes.constFirst().caption, u"Quillon"_s);
+            QCOMPARE(m_fake->shownBoxes.constFirst().icon, Platform::Icon::Error);
+            QCOMPARE(m_fake->shownBoxes.constFirst().buttons, Platform::Buttons::Ok);
+            QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        }
+        // What was typed stays as typed.
+        QCOMPARE(window->findChild<QLineEdit *>(u"txtFirstName"_s)->text(), first);
+        QCOMPARE(window->findChild<QLineEdit *>(u"txtLastName"_s)->text(), last);
+    }
+
+    void analysisCommand_opensQuestionnaireInPlaceOfMainWindow()
+    {
+        QPointer<frmMain> window = openMainWindow();
+        typeNames(window, u"  Ann "_s, u"Smith"_s); // no sex chosen: fine
+        test::click(window, u"cmdGoToGraphology"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window);
+        QCOMPARE(test::liveWindows("quillon::frmGraphology"), 1);
+        QVERIFY(m_fake->exitCodes.isEmpty());
+    }
+
+    void analysisCommand_refusedKeepsTheWindowAndEntries()
+    {
+        QPointer<frmMain> window = openMainWindow();
+        typeNames(window, u"Ann"_s, u" "_s);
+        window->findChild<QRadioButton *>(u"Option2"_s)->setChecked(true);
+        test::click(window, u"cmdGoToGraphology"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window);
+        QCOMPARE(test::liveWindows("quillon::frmGraphology"), 0);
+        QVERIFY(window->findChild<QRadioButton *>(u"Option2"_s)->isChecked());
+    }
+
+    void fileExit_endsTheProgram()
+    {
+        frmMain *window = openMainWindow();
+        window->findChild<QAction *>(u"mnuExit"_s)->trigger();
+        QCOMPARE(m_fake->exitCodes, QList<int>{0});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(test::liveWindows("quillon::frmMain"), 0);
+    }
+
+    void closeBox_endsTheProgram()
+    {
+        frmMain *window = openMainWindow();
+        QVERIFY(window->close());
+        QCOMPARE(m_fake->exitCodes, QList<int>{0});
+    }
+
+    void menuBar_showsFileHelpDonateOnly()
+    {
+        frmMain *window = openMainWindow();
+        QStringList visible;
+        for (QAction *action : window->menuBar()->actions()) {
+            if (action->isVisible())
+                visible.append(action->text());
+        }
+        QCOMPARE(visible, (QStringList{u"&File"_s, u"&Help"_s, u"&Donate"_s}));
+        auto *makeMoney = window->findChild<QAction *>(u"mnuMakeMoney"_s);
+        QVERIFY(!makeMoney->isVisible());
+        QVERIFY(!makeMoney->isEnabled());
+        QStringList help;
+        for (QAction *action : window->findChild<QMenu *>(u"mnuHelpMenu"_s)->actions())
+            help.append(action->isSeparator() ? u"-"_s : action->text());
+        QCOMPARE(help, (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
+                                    u"Check for Software &Update"_s, u"-"_s, u"&About Software"_s}));
+    }
+
+    void linkCommands_openTheirPageAndLeaveTheWindowOpen_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        for (const QString &window : {u"frmMain"_s, u"frmGraphology"_s}) {
+            const auto row = [&](const QString &control, const QString &address) {
+                QTest::addRow("%s %s", qPrintable(window), qPrintable(control)) << window << control << address;
+            };
+            row(u"mnuOnline"_s, onlineHelpAddress());
+            row(u"mnuVisit"_s, communitySiteAddress());
+            row(u"mnuUpdate"_s, downloadPageAddress());
+            row(u"mnuDonate"_s, donationPageAddress());
+            row(u"Label14"_s, communitySiteAddress());
+            row(u"lblCobrand"_s, coBrandingPageAddress());
+            row(u"lblFullBrand"_s, fullBrandingPageAddress());
+            if (window == u"frmMain"_s)
+                row(u"Label3"_s, communitySiteAddress());
+        }
+    }
+
+    void linkCommands_openTheirPageAndLeaveTheWindowOpen()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        QWidget *shown = window == u"frmMain"_s ? static_cast<QWidget *>(new frmMain)
+                                                : static_cast<QWidget *>(new frmGraphology);
+        QPointer<QWidget> guard = shown;
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        if (auto *action = shown->findChild<QAction *>(control)) {
+            action->trigger();
+        } else {
+            auto *label = shown->findChild<QLabel *>(control);
+            QVERIFY(label);
+            label->raise(); // only the label in front can be clicked
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
+            QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
+        }
+        QCOMPARE(m_fake->openedUrls, QStringList{address});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard);
+        QVERIFY(shown->isVisible());
+        QVERIFY(m_fake->exitCodes.isEmpty());
+    }
+
+    void siteAddresses_areFixedSeparateHosts()
+    {
+        const QUrl community(communitySiteAddress());
+        const QUrl help(donationPageAddress());
+        const QUrl product(downloadPageAddress());
+        for (const QUrl &url : {community, help, product}) {
+            QVERIFY(url.isValid());
+            QCOMPARE(url.scheme(), u"https"_s);
+            QVERIFY(url.query().isEmpty());
+        }
+        QCOMPARE(QSet<QString>({community.host(), help.host(), product.host()}).size(), 3);
+        QCOMPARE(fullBrandingPageAddress(), help.toString(QUrl::RemovePath) + u"/fully-branded.html"_s);
+        QCOMPARE(coBrandingPageAddress(), help.toString(QUrl::RemovePath) + u"/co-brand.html"_s);
+        QCOMPARE(onlineHelpAddress(), product.toString(QUrl::RemovePath) + u"/quillon-help.html"_s);
+    }
+
+    void communityAddressShown_isTheOneOpened()
+    {
+        frmMain *window = openMainWindow();
+        const QString host = QUrl(communitySiteAddress()).host();
+        QVERIFY(!host.isEmpty());
+        QCOMPARE(window->findChild<QLabel *>(u"Label3"_s)->text(), u"Click Here To Visit "_s + host + u" Now"_s);
+        frmAbout about;
+        QCOMPARE(about.findChild<QLabel *>(u"lblHomePage"_s)->text(), u"Click here to visit "_s + host);
+        frmGraphology questionnaire;
+        QVERIFY(questionnaire.findChild<QLabel *>(u"Label14"_s)->text().endsWith(
+            u"Click Here To Visit "_s + host + u" Now."_s));
+    }
+
+    void about_isModalAndClosesEveryWay_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("OK button") << 0;
+        QTest::newRow("Enter") << 1;
+        QTest::newRow("Escape") << 2;
+        QTest::newRow("close box") << 3;
+    }
+
+    void about_isModalAndClosesEveryWay()
+    {
+        QFETCH(int, way);
+        QPointer<frmMain> window = openMainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        bool done = false;
+        bool wasModal = false;
+        QString focused;
+        closeAboutWhenShown([&](frmAbout *about) {
+            wasModal = about->isModal() && about->windowModality() == Qt::ApplicationModal;
+            focused = about->focusWidget() ? about->focusWidget()->objectName() : QString();
+            switch (way) {
+            case 0: QTest::mouseClick(about->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton); break;
+            case 1: QTest::keyClick(about, Qt::Key_Return); break;
+            case 2: QTest::keyClick(about, Qt::Key_Escape); break;
+            default: about->close(); break;
+            }
+        }, &done);
+        window->findChild<QAction *>(u"mnuAbout"_s)->trigger(); // returns once the window is closed
+        QVERIFY(done);
+        QVERIFY(wasModal);
+        QCOMPARE(focused, u"cmdOK"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(test::liveWindows("quillon::frmAbout"), 0);
+        QVERIFY(window);
+        QVERIFY(m_fake->exitCodes.isEmpty());
+    }
+
+    void aboutLinks_openTheirPagesAndLeaveItOpen()
+    {
+        frmAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QTest::mouseClick(about.findChild<QLabel *>(u"lblHomePage"_s), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(about.findChild<QLabel *>(u"lblCoBrand"_s), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(m_fake->openedUrls, (QStringList{communitySiteAddress(), fullBrandingPageAddress()}));
+        QVERIFY(about.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

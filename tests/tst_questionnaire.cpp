@@ -1,0 +1,369 @@
+// The questionnaire window: its pages built from the catalogue, the walk forwards and
+// backwards, and what each Next stores in the program-wide answer lists.
+#include "questionnaire/AnswerLists.h"
+#include "questionnaire/MeaningTables.h"
+#include "questionnaire/TraitCatalogue.h"
+#include "questionnaire/frmGraphology.h"
+#include "report/RichTextBox.h"
+#include "shell/frmMain.h"
+#include "support/FakePlatform.h"
+#include "support/WindowDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+using namespace quillon;
+using test::FakePlatform;
+
+namespace {
+
+const QList<TraitPage> &catalogue() { return traitCatalogue(); }
+
+void clearAnswerLists()
+{
+    for (QStringList &list : answerLists())
+        for (QString &slot : list)
+            slot.clear();
+}
+
+// Walks forwards from Margins to the given page, choosing variant 0 on every page passed.
+void walkTo(frmGraphology &window, int target)
+{
+    for (int i = 0; i < target; ++i) {
+        test::chooseFirstVariant(&window, catalogue()[i]);
+        test::click(&window, catalogue()[i].nextName());
+    }
+    QCOMPARE(window.currentPage(), target);
+}
+
+} // namespace
+
+class QuestionnaireTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<frmGraphology> m_window;
+
+private slots:
+    void initTestCase() { test::initProgramForTests(); }
+    void init()
+    {
+        m_fake = std::make_unique<FakePlatform>();
+        m_fake->install();
+        clearAnswerLists();
+        m_window = std::make_unique<frmGraphology>();
+        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_window->show();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        test::deleteAllWindows();
+        m_fake.reset();
+    }
+
+    // --- the catalogue ---
+
+    void catalogue_pagesInOrder()
+    {
+        const QStringList ids{u"Margins"_s, u"Slant"_s, u"SizeOfTheWriting"_s, u"LineSpacing"_s, u"WordSpacing"_s,
+                              u"LetterSpacing"_s, u"BeginningStroke"_s, u"EndingStroke"_s, u"Stems"_s,
+                              u"StemHeight"_s, u"BarPressure"_s, u"BarHeight"_s, u"LengthOfCrossing"_s,
+                              u"IDotAnalysis"_s, u"TheLowerCaseE"_s, u"TheLowerCaseM"_s, u"TheLowerCaseo"_s,
+                              u"StemsofLowerCased"_s, u"TheLowerCasegandy"_s, u"TheCapitalLetterI"_s,
+                              u"Signature"_s};
+        const QList<int> counts{8, 6, 5, 5, 5, 3, 5, 7, 3, 4, 4, 5, 7, 9, 4, 5, 3, 4, 9, 9, 7};
+        const QString multiple = u"BeginningStroke EndingStroke IDotAnalysis TheLowerCaseM TheLowerCasegandy "
+                                 "TheCapitalLetterI Signature"_s;
+        QCOMPARE(catalogue().size(), 21);
+        int variants = 0;
+        for (int i = 0; i < 21; ++i) {
+            const TraitPage &trait = catalogue()[i];
+            QCOMPARE(trait.id, ids[i]);
+            QCOMPARE(trait.variantCount(), counts[i]);
+            QCOMPARE(trait.kind == SelectionKind::Multiple, multiple.split(u' ').contains(trait.id));
+            QCOMPARE(trait.instructionIndex, i);
+            QCOMPARE(findTrait(trait.id), &trait);
+            variants += trait.variantCount();
+        }
+        QCOMPARE(variants, 117);
+        QCOMPARE(findTrait(u"NoSuchTrait"_s), nullptr);
+        QCOMPARE(tBarGroup().members, (QStringList{u"Stems"_s, u"StemHeight"_s, u"BarPressure"_s,
+                                                   u"BarHeight"_s, u"LengthOfCrossing"_s}));
+    }
+
+    void catalogue_captionsInStoredNotation()
+    {
+        QCOMPARE(findTrait(u"BeginningStroke"_s)->variants[0].caption, u"Long && Curved"_s);
+        QCOMPARE(findTrait(u"BeginningStroke"_s)->variants[1].caption, u"Unbending "_s);
+        QCOMPARE(findTrait(u"LengthOfCrossing"_s)->variants[0].caption, u"Long "_s);
+        QCOMPARE(findTrait(u"EndingStroke"_s)->variants[0].caption, u"Long, Blunt && Upward-tending"_s);
+        QCOMPARE(findTrait(u"TheLowerCaseE"_s)->variants[3].caption, u"Greek \"E\""_s);
+        QCOMPARE(findTrait(u"TheLowerCasegandy"_s)->variants[8].caption, u"Broad && Full Loop"_s);
+        QCOMPARE(findTrait(u"TheCapitalLetterI"_s)->variants[3].caption, u"Equal Top && Bottom Stroke"_s);
+        QCOMPARE(findTrait(u"IDotAnalysis"_s)->caption, u"I -Dot Analysis"_s);
+        QCOMPARE(findTrait(u"TheLowerCaseM"_s)->caption, u"The Lower Case \"M\""_s);
+        QCOMPARE(findTrait(u"TheLowerCaseo"_s)->caption, u"The Lower Case 'o'"_s);
+        QCOMPARE(findTrait(u"Stems"_s)->significance, u"    "_s);
+        QCOMPARE(findTrait(u"LineSpacing"_s)->significance.back(), u' ');
+        QCOMPARE(displayedCaption(u"Long && Curved"_s), u"Long & Curved"_s);
+        QCOMPARE(displayedCaption(u"&Save"_s), u"Save"_s);
+        QVERIFY(!findTrait(u"BarHeight"_s)->variants[4].hasPicture);
+        QVERIFY(!findTrait(u"LengthOfCrossing"_s)->variants[6].hasPicture);
+    }
+
+    void catalogue_labelIndices()
+    {
+        QList<int> inner;
+        for (const TraitPage &trait : catalogue()) {
+            if (trait.inTBarGroup)
+                inner.append(trait.significanceIndex);
+        }
+        QCOMPARE(inner, (QList<int>{0, 1, 2, 4, 6}));
+        for (int index : {0, 1, 2, 4, 6})
+            QVERIFY(m_window->findChild<QLabel *>(u"lblInnerSig(%1)"_s.arg(index)));
+        for (int index = 0; index <= 16; ++index)
+            QVERIFY(m_window->findChild<QLabel *>(u"lblSignificance(%1)"_s.arg(index)));
+        for (int index = 0; index <= 20; ++index)
+            QVERIFY(m_window->findChild<QLabel *>(u"lblInstruction(%1)"_s.arg(index)));
+        QVERIFY(m_window->findChild<QCheckBox *>(u"optTheLowerCaseM(0)"_s));
+        QVERIFY(m_window->findChild<QCheckBox *>(u"chkSignature(6)"_s));
+        QVERIFY(m_window->findChild<QRadioButton *>(u"optMargins(7)"_s));
+    }
+
+    // --- a new window ---
+
+    void newWindow_startsAtMarginsWithNothingChosen()
+    {
+        QCOMPARE(m_window->currentPage(), 0);
+        for (QAbstractButton *button : m_window->findChildren<QAbstractButton *>()) {
+            if (button->isCheckable())
+                QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
+        }
+        QVERIFY(m_window->reportBox()->document()->isEmpty());
+        QVERIFY(m_window->findChild<QGroupBox *>(u"fraMargins"_s)->isVisible());
+        QVERIFY(!m_window->findChild<QGroupBox *>(u"fraSlant"_s)->isVisible());
+    }
+
+    void meaningTables_filledAtLoadWithLastSlotEmpty()
+    {
+        const QList<QStringList> before = meaningTables();
+        for (int i = 0; i < 21; ++i) {
+            const QStringList &table = meaningTables()[i];
+            QCOMPARE(table.size(), catalogue()[i].variantCount() + 1);
+            for (int slot = 0; slot < table.size() - 1; ++slot)
+                QVERIFY(!table[slot].isEmpty());
+            QVERIFY(table.constLast().isEmpty());
+        }
+        frmGraphology second; // a second load changes nothing
+        QCOMPARE(meaningTables(), before);
+    }
+
+    // --- walking the pages ---
+
+    void nextAndBack_followThePageOrder()
+    {
+        walkTo(*m_window, 20);
+        // Back from every page to the one before it, the T-Bar entry excepted.
+        for (int i = 20; i > 0; --i) {
+            test::click(m_window.get(), catalogue()[i].backName());
+            const int expected = i == 13 ? 8 : i - 1; // back from I-Dot lands on Stems
+            QCOMPARE(m_window->currentPage(), expected);
+            if (i == 13) {
+                // The sub-pages kept their choices: Next walks back to Length of Crossing.
+                for (int sub = 8; sub < 12; ++sub)
+                    test::click(m_window.get(), catalogue()[sub].nextName());
+                QCOMPARE(m_window->currentPage(), 12);
+            }
+        }
+        QVERIFY(m_fake->shownBoxes.isEmpty());
+    }
+
+    void enteringTheGroupForwards_landsOnStems()
+    {
+        walkTo(*m_window, 8);
+        QVERIFY(m_window->findChild<QGroupBox *>(u"fraTBarAnalysis"_s)->isVisible());
+        QVERIFY(m_window->findChild<QGroupBox *>(u"fraStems"_s)->isVisible());
+        QVERIFY(!m_window->findChild<QGroupBox *>(u"fraStemHeight"_s)->isVisible());
+        QVERIFY(m_window->findChild<QLabel *>(u"lblSignificance(8)"_s)->isVisible());
+        test::click(m_window.get(), u"cmdStemsBack"_s);
+        QCOMPARE(m_window->currentPage(), 7);
+        QVERIFY(!m_window->findChild<QGroupBox *>(u"fraTBarAnalysis"_s)->isVisible());
+    }
+
+    void exactlyOnePageVisible()
+    {
+        walkTo(*m_window, 10);
+        int visiblePages = 0;
+        for (const TraitPage &trait : catalogue())
+            visiblePages += m_window->findChild<QGroupBox *>(trait.frameName())->isVisible() ? 1 : 0;
+        QCOMPARE(visiblePages, 1);
+    }
+
+    void backOnMargins_returnsToAFreshMainWindow()
+    {
+        test::chooseFirstVariant(m_window.get(), catalogue()[0]);
+        test::click(m_window.get(), catalogue()[0].nextName());
+        test::click(m_window.get(), catalogue()[1].backName());
+        QPointer<frmGraphology> window = m_window.release();
+        window->setAttribute(Qt::WA_DeleteOnClose, true);
+        test::click(window, u"cmdMarginsBack"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window);
+        QCOMPARE(test::liveWindows("quillon::frmMain"), 1);
+        QVERIFY(m_fake->exitCodes.isEmpty());
+        // The answer lists outlive the window.
+        QCOMPARE(answerList(u"Margins"_s)[0], u"Wide Left Margin"_s);
+
+        frmGraphology again;
+        QCOMPARE(again.currentPage(), 0);
+        QVERIFY(!again.findChild<QRadioButton *>(u"optMargins(0)"_s)->isChecked());
+        QCOMPARE(answerList(u"Margins"_s)[0], u"Wide Left Margin"_s);
+    }
+
+    // --- capturing answers ---
+
+    void nextWithNothingChosen_isRefusedOnEveryPage_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int i = 0; i < 21; ++i)
+            QTest::newRow(qPrintable(catalogue()[i].id)) << i;
+    }
+
+    void nextWithNothingChosen_isRefusedOnEveryPage()
+    {
+        QFETCH(int, page);
+        walkTo(*m_window, page);
+        const TraitPage &trait = catalogue()[page];
+        // A single-choice list keeps what it held; a multiple-choice list is emptied.
+        answerList(trait.id)[0] = u"earlier"_s;
+        const int clearsBefore = m_fake->clipboardClears;
+        test::click(m_window.get(), trait.nextName());
+        QCOMPARE(m_window->currentPage(), page);
+        QCOMPARE(m_fake->shownBoxes.size(), 1);
+        const auto &box = m_fake->shownBoxes.constFirst();
+        QCOMPARE(box.text, u"Please Select Option(s)"_s);
+        QCOMPARE(box.caption, u"Quillon"_s);
+        QCOMPARE(box.icon, Platform::Icon::Error);
+        QCOMPARE(box.buttons, Platform::Buttons::Ok);
+        if (trait.kind == SelectionKind::Single)
+            QCOMPARE(answerList(trait.id)[0], u"earlier"_s);
+        else
+            QVERIFY(std::all_of(answerList(trait.id).cbegin(), answerList(trait.id).cend(),
+                                [](const QString &slot) { return slot.isEmpty(); }));
+        // "View Result" empties the clipboard even when it refuses.
+        QCOMPARE(m_fake->clipboardClears - clearsBefore, page == 20 ? 1 : 0);
+    }
+
+    void singleChoice_replacesCaptionAndText()
+    {
+        const TraitPage &margins = catalogue()[0];
+        test::choose(m_window.get(), margins, 3);
+        test::click(m_window.get(), margins.nextName());
+        QCOMPARE(answerList(u"Margins"_s),
+                 (QStringList{u"Narrow to Wider Left Margin"_s, meaningTable(u"Margins"_s)[3], QString()}));
+        test::click(m_window.get(), catalogue()[1].backName());
+        QVERIFY(m_window->findChild<QRadioButton *>(u"optMargins(3)"_s)->isChecked()); // Back keeps choices
+        test::choose(m_window.get(), margins, 6);
+        QVERIFY(!m_window->findChild<QRadioButton *>(u"optMargins(3)"_s)->isChecked());
+        test::click(m_window.get(), margins.nextName());
+        QCOMPARE(answerList(u"Margins"_s),
+                 (QStringList{u"Wide Lower Margin"_s, meaningTable(u"Margins"_s)[6], QString()}));
+    }
+
+    void multipleChoice_fillsExactlyTheSlotsOfTheBoxesOn()
+    {
+        walkTo(*m_window, 6);
+        const TraitPage &beginning = catalogue()[6];
+        test::choose(m_window.get(), beginning, 3);
+        test::choose(m_window.get(), beginning, 0);
+        test::click(m_window.get(), beginning.nextName());
+        const QStringList &meanings = meaningTable(beginning.id);
+        QStringList expected(11);
+        expected[0] = u"Long && Curved"_s;
+        expected[1] = meanings[0];
+        expected[6] = u"Curved Right to Left"_s;
+        expected[7] = meanings[3];
+        QCOMPARE(answerList(beginning.id), expected);
+
+        // Back, turn one off, another on: the turned-off variant's slots are emptied.
+        test::click(m_window.get(), catalogue()[7].backName());
+        test::choose(m_window.get(), beginning, 0, false);
+        test::choose(m_window.get(), beginning, 1);
+        test::click(m_window.get(), beginning.nextName());
+        expected[0].clear();
+        expected[1].clear();
+        expected[2] = u"Unbending "_s;
+        expected[3] = meanings[1];
+        QCOMPARE(answerList(beginning.id), expected);
+        QVERIFY(answerList(beginning.id).constLast().isEmpty());
+    }
+
+    void variantsWithoutPicture_areValidAnswers()
+    {
+        walkTo(*m_window, 11);
+        const TraitPage &barHeight = catalogue()[11];
+        auto *picture = m_window->findChild<QLabel *>(u"picBarHeight(4)"_s);
+        QVERIFY(picture);
+        QVERIFY(picture->pixmap().isNull());
+        test::choose(m_window.get(), barHeight, 4);
+        test::click(m_window.get(), barHeight.nextName());
+        QCOMPARE(answerList(barHeight.id)[0], u"None"_s);
+        test::choose(m_window.get(), catalogue()[12], 6);
+        test::click(m_window.get(), catalogue()[12].nextName());
+        QCOMPARE(answerList(u"LengthOfCrossing"_s)[0], u"Absent"_s);
+    }
+
+    void fullWalk_storesExactlyWhatWasChosen()
+    {
+        // Through the main window, as a user starts it.
+        m_window.reset();
+        auto *mainWindow = new frmMain;
+        mainWindow->show();
+        mainWindow->findChild<QLineEdit *>(u"txtFirstName"_s)->setText(u"Ann"_s);
+        mainWindow->findChild<QLineEdit *>(u"txtLastName"_s)->setText(u"Smith"_s);
+        test::click(mainWindow, u"cmdGoToGraphology"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto *window = test::findWindow<frmGraphology>();
+        QVERIFY(window);
+
+        QList<QList<int>> chosen;
+        for (int i = 0; i < 21; ++i) {
+            const TraitPage &trait = catalogue()[i];
+            QList<int> picks;
+            if (trait.kind == SelectionKind::Single)
+                picks = {trait.variantCount() - 1 - i % trait.variantCount()};
+            else
+                picks = {0, trait.variantCount() - 1};
+            for (int pick : picks)
+                test::choose(window, trait, pick);
+            test::click(window, trait.nextName());
+            chosen.append(picks);
+        }
+        QCOMPARE(window->currentPage(), frmGraphology::resultPageIndex);
+        for (int i = 0; i < 21; ++i) {
+            const TraitPage &trait = catalogue()[i];
+            const QStringList &meanings = meaningTable(trait.id);
+            QStringList expected(answerSlotCount(trait));
+            for (int pick : chosen[i]) {
+                const int slot = trait.kind == SelectionKind::Single ? 0 : 2 * pick;
+                expected[slot] = trait.variants[pick].caption;
+                expected[slot + 1] = meanings[pick];
+            }
+            QCOMPARE(answerList(trait.id), expected);
+        }
+    }
+};
+
+QTEST_MAIN(QuestionnaireTest)
+#include "tst_questionnaire.moc"

@@ -1,0 +1,425 @@
+// The report: what composition writes into the box, the saved file as readers see it,
+// the Save command's paths, and leaving the questionnaire from the result page.
+#include "questionnaire/AnswerLists.h"
+#include "questionnaire/MeaningTables.h"
+#include "questionnaire/TraitCatalogue.h"
+#include "questionnaire/frmGraphology.h"
+#include "report/ReportComposer.h"
+#include "report/ReportSaving.h"
+#include "report/RichTextBox.h"
+#include "shell/frmMain.h"
+#include "support/FakePlatform.h"
+#include "support/RtfReader.h"
+#include "support/WindowDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace quillon;
+using test::FakePlatform;
+
+namespace {
+
+const QColor magenta(128, 0, 128);
+const QColor green(0, 128, 0);
+const QColor black(0, 0, 0);
+
+struct Line {
+    QString text;
+    QColor colour;
+    bool bold;
+};
+
+// Every paragraph of the box with the one colour and weight it carries; a paragraph
+// that mixes attributes fails the test.
+QList<Line> lines(const RichTextBox &box)
+{
+    QList<Line> result;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.next().isValid() && block.text().isEmpty())
+            break; // the report ends with a line break: the last block is empty
+        const QTextCharFormat format = block.begin().atEnd() ? block.charFormat()
+                                                             : block.begin().fragment().charFormat();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat other = it.fragment().charFormat();
+            if (other.foreground() != format.foreground() || other.fontWeight() != format.fontWeight())
+                qWarning("mixed attributes in line '%s'", qPrintable(block.text()));
+        }
+        result.append({block.text(), format.foreground().color(), format.fontWeight() >= QFont::Bold});
+    }
+    return result;
+}
+
+void fillAllAnswers(int variantForSingle, QList<int> variantsForMultiple)
+{
+    LoadMeaningTables();
+    for (const TraitPage &trait : traitCatalogue()) {
+        QStringList &list = answerList(trait.id);
+        for (QString &slot : list)
+            slot.clear();
+        const QStringList &meanings = meaningTable(trait.id);
+        if (trait.kind == SelectionKind::Single) {
+            const int pick = std::min(variantForSingle, trait.variantCount() - 1);
+            list[0] = trait.variants[pick].caption;
+            list[1] = meanings[pick];
+        } else {
+            for (int pick : variantsForMultiple) {
+                list[2 * pick] = trait.variants[pick].caption;
+                list[2 * pick + 1] = meanings[pick];
+            }
+        }
+    }
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class ReportTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakePlatform> m_fake;
+
+private slots:
+    void initTestCase() { test::initProgramForTests(); }
+    void init()
+    {
+        m_fake = std::make_unique<FakePlatform>();
+        m_fake->install();
+    }
+    void cleanup()
+    {
+        test::deleteAllWindows();
+        m_fake.reset();
+    }
+
+    // --- composition ---
+
+    void fullReport_hasItsSectionsAndLineKinds()
+    {
+        fillAllAnswers(1, {0, 3});
+        RichTextBox box;
+        ComposeReport(box);
+        const QList<Line> report = lines(box);
+
+        int headings = 0, significances = 0;
+        int index = 0;
+        for (const ReportSection &section : reportSections()) {
+            QCOMPARE(report[index].text, section.heading);
+            QCOMPARE(report[index].colour, magenta);
+            QVERIFY(report[index].bold);
+            ++headings;
+            ++index;
+            if (!section.significance.isEmpty()) {
+                QCOMPARE(report[index].text, section.significance);
+                QCOMPARE(report[index].colour, magenta);
+                QCOMPARE(report[index].bold, headings == 1); // only the first is bold
+                ++significances;
+                ++index;
+            }
+            if (section.traitId.isEmpty())
+                continue;
+            const TraitPage *trait = findTrait(section.traitId);
+            const int answerLines = trait->kind == SelectionKind::Single ? 2 : 4;
+            for (int i = 0; i < answerLines; ++i, ++index) {
+                QCOMPARE(report[index].colour, i % 2 == 0 ? green : black);
+                QVERIFY(!report[index].bold);
+            }
+        }
+        QCOMPARE(index, report.size());
+        QCOMPARE(headings, 22);
+        QCOMPARE(significances, 17);
+        QCOMPARE(report[0].text, u"Margins"_s);
+        QCOMPARE(reportSections()[3].significance.back(), u'.'); // no trailing space in the report
+        QVERIFY(box.toPlainText().contains(u"I Dot Analysis"_s));
+        QVERIFY(box.toPlainText().contains(u"TBar Analysis"_s));
+        QVERIFY(!box.toPlainText().contains(u"I -Dot"_s));
+    }
+
+    void multipleChoice_writesChosenVariantsInIndexOrder()
+    {
+        fillAllAnswers(0, {3, 0});
+        RichTextBox box;
+        ComposeReport(box);
+        const QList<Line> report = lines(box);
+        const TraitPage *beginning = findTrait(u"BeginningStroke"_s);
+        qsizetype at = -1;
+        for (qsizetype i = 0; i < report.size(); ++i)
+            at = at < 0 && report[i].text == u"Beginning Stroke"_s ? i : at;
+        QVERIFY(at >= 0);
+        QCOMPARE(report[at + 2].text, u"Long && Curved"_s); // the stored notation, both ampersands
+        QCOMPARE(report[at + 3].text, meaningTable(beginning->id)[0]);
+        QCOMPARE(report[at + 4].text, beginning->variants[3].caption);
+        QCOMPARE(report[at + 5].text, meaningTable(beginning->id)[3]);
+        QCOMPARE(report[at + 6].text, u"Ending Stroke"_s);
+    }
+
+    void emptyLists_giveEmptyLinesOnlyForSingleChoice()
+    {
+        for (QStringList &list : answerLists())
+            for (QString &slot : list)
+                slot.clear();
+        RichTextBox box;
+        ComposeReport(box);
+        const QList<Line> report = lines(box);
+        // 22 headings, 17 sentences, and two empty lines for each of the 14 single-choice traits.
+        QCOMPARE(report.size(), 22 + 17 + 14 * 2);
+        QCOMPARE(report[2].text, QString());
+        QCOMPARE(report[2].colour, green);
+        QCOMPARE(report[3].colour, black);
+    }
+
+    void spareSlot_isNeverWritten()
+    {
+        fillAllAnswers(0, {1});
+        for (QStringList &list : answerLists())
+            list.last() = u"SPARE SLOT TEXT"_s;
+        RichTextBox box;
+        ComposeReport(box);
+        QVERIFY(!box.toPlainText().contains(u"SPARE SLOT TEXT"_s));
+    }
+
+    void composition_emptiesClipboardAndLeavesAnswersAlone()
+    {
+        fillAllAnswers(2, {1, 2});
+        const QList<QStringList> before = answerLists();
+        RichTextBox box;
+        ComposeReport(box);
+        QCOMPARE(m_fake->clipboardClears, 1); // a box on its own: only composing empties it
+        QCOMPARE(answerLists(), before);
+    }
+
+    // --- the saved file ---
+
+    void savedFile_readsBackAsTheReport()
+    {
+        fillAllAnswers(1, {0, 2, 4});
+        RichTextBox box;
+        ComposeReport(box);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"report.rtf"_s);
+        QString error;
+        QVERIFY2(box.saveFile(path, &error), qPrintable(error));
+        const QByteArray saved = readFile(path);
+
+        const test::RtfDocument read = test::readRtf(saved);
+        QVERIFY2(read.valid, qPrintable(read.error));
+        const QList<test::RtfParagraph> expected = test::documentRuns(*box.document());
+        QVERIFY2(test::firstDifference(expected, read.paragraphs).isEmpty(),
+                 qPrintable(test::firstDifference(expected, read.paragraphs)));
+
+        bool ok = false;
+        const QString unrtf = test::unrtfText(path, &ok);
+        QVERIFY(ok);
+        QStringList unrtfLines = unrtf.split(u'\n');
+        while (!unrtfLines.isEmpty() && unrtfLines.constLast().isEmpty())
+            unrtfLines.removeLast();
+        QStringList boxLines = box.toPlainText().split(u'\n');
+        while (!boxLines.isEmpty() && boxLines.constLast().isEmpty())
+            boxLines.removeLast();
+        QCOMPARE(unrtfLines, boxLines);
+    }
+
+    void savedFile_carriesAwkwardTextLiterally()
+    {
+        RichTextBox box;
+        const QString awkward = u"{\\field{\\*\\fldinst HYPERLINK \"x\"}} \\par \\b0 } { é 漢字 😀 שלום"_s;
+        box.insertAtCaret(awkward + u"\r\n"_s);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"awkward.rtf"_s);
+        QVERIFY(box.saveFile(path, nullptr));
+        const test::RtfDocument read = test::readRtf(readFile(path));
+        QVERIFY(read.valid);
+        QCOMPARE(read.paragraphs.size(), 1);
+        QCOMPARE(read.paragraphs.constFirst().text(), awkward);
+    }
+
+    // --- the Save command ---
+
+    void saveDialog_askedWithItsSettingsEveryTime()
+    {
+        RichTextBox box;
+        box.insertAtCaret(u"Margins\r\n"_s);
+        saveReport(nullptr, box);
+        saveReport(nullptr, box);
+        QCOMPARE(m_fake->saveRequests.size(), 2);
+        for (const auto &request : m_fake->saveRequests) {
+            QCOMPARE(request.title, u"Quillon"_s);
+            QCOMPARE(request.filter, u"Rich Text Format (*.rtf)"_s);
+            QCOMPARE(request.defaultSuffix, u"doc"_s);
+            QVERIFY(request.confirmOverwrite);
+            QVERIFY(request.initialName.isEmpty());
+        }
+        QVERIFY(m_fake->shownBoxes.isEmpty()); // cancelled twice: silence
+    }
+
+    void saveTwice_givesTheSameBytes()
+    {
+        fillAllAnswers(0, {0});
+        RichTextBox box;
+        ComposeReport(box);
+        QTemporaryDir folder;
+        const QString first = folder.filePath(u"first.doc"_s);
+        const QString second = folder.filePath(u"second.doc"_s);
+        m_fake->saveAnswers.enqueue(first);
+        m_fake->saveAnswers.enqueue(second);
+        saveReport(nullptr, box);
+        saveReport(nullptr, box);
+        QVERIFY(!readFile(first).isEmpty());
+        QCOMPARE(readFile(first), readFile(second));
+        QVERIFY(readFile(first).startsWith("{\\rtf1"));
+        QVERIFY(m_fake->shownBoxes.isEmpty());
+    }
+
+    void failedSave_keepsOldFileAndSaysSo_data()
+    {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+
+    void failedSave_keepsOldFileAndSaysSo()
+    {
+        QFETCH(bool, readOnlyFolder);
+        if (::geteuid() == 0 && readOnlyFolder)
+            QSKIP("root may write into any folder; the read-only file case still runs");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"kept.rtf"_s);
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old content");
+        }
+        if (readOnlyFolder)
+            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        else
+            QFile::setPermissions(path, QFile::ReadOwner);
+
+        RichTextBox box;
+        box.insertAtCaret(u"The report\r\n"_s);
+        m_fake->saveAnswers.enqueue(path);
+        saveReport(nullptr, box);
+
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(readFile(path), QByteArray("old content"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"kept.rtf"_s});
+        QCOMPARE(m_fake->shownBoxes.size(), 1);
+        QCOMPARE(m_fake->shownBoxes.constFirst().icon, Platform::Icon::Error);
+        QCOMPARE(m_fake->shownBoxes.constFirst().caption, u"Quillon"_s);
+        QVERIFY(m_fake->shownBoxes.constFirst().text.contains(u"could not be saved"_s));
+        QCOMPARE(box.toPlainText(), u"The report\n"_s);
+    }
+
+    void saveIntoMissingFolder_saysSo()
+    {
+        QTemporaryDir folder;
+        RichTextBox box;
+        box.insertAtCaret(u"The report\r\n"_s);
+        m_fake->saveAnswers.enqueue(folder.filePath(u"gone/report.rtf"_s));
+        saveReport(nullptr, box);
+        QCOMPARE(m_fake->shownBoxes.size(), 1);
+        QVERIFY(!QFile::exists(folder.filePath(u"gone"_s)));
+    }
+
+    // --- the result page ---
+
+    void resultPage_boxEventsEmptyTheClipboard()
+    {
+        frmGraphology window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        test::walkToResult(&window);
+        RichTextBox *box = window.reportBox();
+        QWidget *surface = box->viewport();
+        QVERIFY(surface->isVisible());
+        int before = m_fake->clipboardClears;
+        box->insertAtCaret(u"x"_s);
+        QVERIFY(m_fake->clipboardClears > before);
+        before = m_fake->clipboardClears;
+        QTest::mouseMove(surface, QPoint(10, 10));
+        QTest::mouseMove(surface, QPoint(20, 12));
+        QVERIFY(m_fake->clipboardClears > before);
+        before = m_fake->clipboardClears;
+        QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(m_fake->clipboardClears, before + 1);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(m_fake->clipboardClears, before + 3); // mouse up, then the click
+    }
+
+    void onceAgain_givesFreshMainWindowThenEmptyReport()
+    {
+        fillAllAnswers(0, {0});
+        auto *window = new frmGraphology;
+        window->show();
+        QPointer<frmGraphology> guard = window;
+        test::walkToResult(window);
+        QCOMPARE(window->currentPage(), frmGraphology::resultPageIndex);
+        QVERIFY(!window->reportBox()->document()->isEmpty());
+        test::click(window, u"cmdBackToMain"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!guard);
+        QVERIFY(m_fake->exitCodes.isEmpty());
+        auto *mainWindow = test::findWindow<frmMain>();
+        QVERIFY(mainWindow);
+        QVERIFY(mainWindow->findChild<QLineEdit *>(u"txtFirstName"_s)->text().isEmpty());
+
+        frmGraphology next;
+        QVERIFY(next.reportBox()->document()->isEmpty());
+    }
+
+    void report_neverContainsTheNamesTyped()
+    {
+        auto *mainWindow = new frmMain;
+        mainWindow->show();
+        mainWindow->findChild<QLineEdit *>(u"txtFirstName"_s)->setText(u"Zebulon"_s);
+        mainWindow->findChild<QLineEdit *>(u"txtLastName"_s)->setText(u"Quetzalcoatl"_s);
+        test::click(mainWindow, u"cmdGoToGraphology"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto *window = test::findWindow<frmGraphology>();
+        QVERIFY(window);
+        test::walkToResult(window);
+        const QString text = window->reportBox()->toPlainText();
+        QVERIFY(!text.isEmpty());
+        QVERIFY(!text.contains(u"Zebulon"_s));
+        QVERIFY(!text.contains(u"Quetzalcoatl"_s));
+    }
+
+    void closingTheQuestionnaire_endsTheProgram_data()
+    {
+        QTest::addColumn<bool>("viaMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("File, Exit") << true;
+    }
+
+    void closingTheQuestionnaire_endsTheProgram()
+    {
+        QFETCH(bool, viaMenu);
+        auto *window = new frmGraphology;
+        window->show();
+        if (viaMenu)
+            window->findChild<QAction *>(u"mnuExit"_s)->trigger();
+        else
+            window->close();
+        QCOMPARE(m_fake->exitCodes, QList<int>{0});
+        QVERIFY(m_fake->shownBoxes.isEmpty()); // no question asked
+    }
+};
+
+QTEST_MAIN(ReportTest)
+#include "tst_report.moc"

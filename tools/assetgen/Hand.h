@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QString>
+
+#include <cstdint>
+
+namespace assetgen {
+
+// Small deterministic generator (xorshift64*): the same seed gives the same
+// pictures on every machine, unlike the distributions of <random>.
+class Rng
+{
+public:
+    explicit Rng(std::uint64_t seed);
+    std::uint32_t next();
+    double uniform(double lo, double hi);
+    int range(int lo, int hi); // both ends included
+
+private:
+    std::uint64_t m_state;
+};
+
+// Stable 64-bit hash of a name, used to derive per-trait seeds.
+std::uint64_t seedFor(const QString &name);
+
+// The handwriting faces the generator draws with.
+enum class Face {
+    Script, // joined, looping script (Dancing Script)
+    Print,  // unjoined felt-pen print (dkg handwriting)
+    Rough,  // upright, loose handwriting (Rufscript)
+    SerifBold,
+    Sans,
+};
+
+// Registers the font files with the font database; returns false and fills
+// `error` if one is missing.
+bool loadFonts(QString *error);
+QString fontFile(Face face);
+QFont handFont(Face face, qreal pixelSize);
+
+// Catmull-Rom curve through the points, as cubic segments.
+QPainterPath smoothPath(const QList<QPointF> &points);
+// Continues `path` from its current position through `points`.
+void smoothTo(QPainterPath &path, const QList<QPointF> &points);
+
+// Outline of text laid out on a baseline starting at `origin`.
+QPainterPath textPath(QPointF origin, const QString &text, const QFont &font);
+qreal textAdvance(const QString &text, const QFont &font);
+
+// Shears `path` about the horizontal line y = `baseline`; positive `slant`
+// leans the tops to the right.
+QPainterPath slanted(const QPainterPath &path, qreal baseline, qreal slant);
+
+// A pen in a hand: draws strokes and text in ink on the sample pictures.
+class Hand
+{
+public:
+    explicit Hand(QPainter &painter, qreal width = 1.7);
+
+    QPainter &painter() const { return m_painter; }
+    qreal width() const { return m_width; }
+    void setWidth(qreal width) { m_width = width; }
+    QColor ink() const { return m_ink; }
+    void setInk(const QColor &ink) { m_ink = ink; }
+
+    void stroke(const QPainterPath &path, Qt::PenCapStyle cap = Qt::RoundCap) const;
+    void line(QPointF from, QPointF to, Qt::PenCapStyle cap = Qt::RoundCap) const;
+    // A stroke whose width changes evenly from `startWidth` to `endWidth`.
+    void taperedStroke(const QPainterPath &path, qreal startWidth, qreal endWidth) const;
+    void dot(QPointF centre, qreal radius) const;
+    void fill(const QPainterPath &path) const;
+    // Writes text on a baseline; returns the advance.
+    qreal write(QPointF origin, const QString &text, const QFont &font) const;
+
+private:
+    QPainter &m_painter;
+    qreal m_width;
+    QColor m_ink;
+};
+
+// A row of scribbled "words" (small joined loops) standing on `baseline`
+// between x = `left` and x = `right`, used where the picture shows a page.
+void scribbleLine(const Hand &hand, qreal left, qreal right, qreal baseline, qreal height, Rng &rng);
+
+} // namespace assetgen

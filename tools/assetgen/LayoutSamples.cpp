@@ -1,0 +1,312 @@
+// Traits about how writing sits on the page: margins, slant, size and spacing.
+
+#include "Samples.h"
+
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace assetgen {
+namespace {
+
+const QRectF kPage(13, 5, 92, 121);
+
+// Margins in picture units; `grow*` widen a margin from top to bottom.
+struct PageMargins
+{
+    qreal left = 7, right = 7, top = 8, bottom = 7;
+    qreal growLeft = 0, growRight = 0;
+};
+
+void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
+{
+    Hand outline(hand.painter(), 1.1);
+    outline.setInk(QColor(70, 70, 70));
+    QPainterPath sheet;
+    sheet.addRect(kPage);
+    outline.stroke(sheet, Qt::SquareCap);
+
+    Hand pen(hand.painter(), 0.95);
+    const qreal step = 8.0;
+    const qreal first = kPage.top() + m.top + 5;
+    const qreal last = kPage.bottom() - m.bottom;
+    for (qreal y = first; y <= last + 0.01; y += step) {
+        const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
+        const qreal left = kPage.left() + m.left + m.growLeft * f;
+        const qreal right = kPage.right() - m.right - m.growRight * f;
+        scribbleLine(pen, left, right, y, 3.6, rng);
+    }
+}
+
+// Lays out words line by line. `slantOf(line, word)` gives each word's slant
+// and `gapOf(line, word)` the space after it, in units of the font size.
+struct WordLayout
+{
+    QFont font;
+    QList<QStringList> lines;
+    qreal firstBaseline = 30;
+    qreal lineGap = 30;
+    qreal scaleX = 1, scaleY = 1;
+    std::function<qreal(int, int)> slantOf = [](int, int) { return 0.0; };
+    std::function<qreal(int, int)> gapOf = [](int, int) { return 0.3; };
+    bool centre = true;
+    qreal left = 6;
+    qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
+};
+
+void drawWords(Hand &hand, const WordLayout &layout)
+{
+    qreal baseline = layout.firstBaseline;
+    for (int li = 0; li < layout.lines.size(); ++li) {
+        const QStringList &words = layout.lines[li];
+        QPainterPath line;
+        qreal x = 0;
+        for (int wi = 0; wi < words.size(); ++wi) {
+            QPainterPath word = textPath(QPointF(0, 0), words[wi], layout.font);
+            word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
+            const qreal slant = layout.slantOf(li, wi);
+            if (slant == 0) {
+                line.addPath(word.translated(x, 0));
+                x += textAdvance(words[wi], layout.font) * layout.scaleX;
+            } else {
+                // Slanted words are set by their outlines so neighbours never collide.
+                word = slanted(word, 0, slant);
+                const QRectF box = word.boundingRect();
+                line.addPath(word.translated(x - box.left(), 0));
+                x += box.width();
+            }
+            x += layout.gapOf(li, wi) * layout.font.pixelSize();
+        }
+        const QRectF box = line.boundingRect();
+        const qreal dx = layout.centre ? (118 - box.width()) / 2 - box.left() : layout.left;
+        const QPainterPath placed = line.translated(dx, baseline);
+        hand.fill(placed);
+        if (layout.weight > 0) {
+            Hand outline(hand.painter(), layout.weight);
+            outline.stroke(placed);
+        }
+        baseline += layout.lineGap;
+    }
+}
+
+QList<QStringList> splitLines(const QStringList &lines)
+{
+    QList<QStringList> out;
+    for (const QString &l : lines)
+        out.append(l.split(u' '));
+    return out;
+}
+
+void addMargins(QList<SampleDef> &out)
+{
+    const QString t = u"Margins"_s;
+    auto page = [](PageMargins m) { return [m](Hand &h, Rng &r) { drawPage(h, r, m); }; };
+    PageMargins m;
+    m = {};
+    m.left = 32;
+    addSample(out, t, 0, u"Wide Left Margin"_s, page(m));
+    m = {};
+    m.right = 32;
+    addSample(out, t, 1, u"Wide Right Margin"_s, page(m));
+    m = {};
+    m.right = 3;
+    m.growRight = 42;
+    addSample(out, t, 2, u"Narrow to Wider Right Margin"_s, page(m));
+    m = {};
+    m.left = 3;
+    m.growLeft = 42;
+    addSample(out, t, 3, u"Narrow to Wider Left Margin"_s, page(m));
+    m = {16, 16, 16, 15};
+    addSample(out, t, 4, u"Even Margins All Around"_s, page(m));
+    m = {};
+    m.top = 46;
+    addSample(out, t, 5, u"Wide Upper Margin"_s, page(m));
+    m = {};
+    m.bottom = 46;
+    addSample(out, t, 6, u"Wide Lower Margin"_s, page(m));
+    m = {1.5, 1.5, 0, 1};
+    addSample(out, t, 7, u"No Margins"_s, page(m));
+}
+
+void addSlant(QList<SampleDef> &out)
+{
+    const QString t = u"Slant"_s;
+    auto slant = [](std::function<qreal(int, int)> slantOf) {
+        return [slantOf](Hand &h, Rng &) {
+            WordLayout l;
+            l.font = handFont(Face::Rough, 25);
+            l.lines = splitLines({u"tall kite"_s, u"held the"_s, u"bell"_s});
+            l.firstBaseline = 38;
+            l.lineGap = 38;
+            l.gapOf = [](int, int) { return 0.35; };
+            l.slantOf = slantOf;
+            drawWords(h, l);
+        };
+    };
+    auto fixed = [](qreal s) { return [s](int, int) { return s; }; };
+    addSample(out, t, 0, u"Vertical Slant"_s, slant(fixed(0.0)));
+    addSample(out, t, 1, u"Moderate Left Slant"_s, slant(fixed(-0.42)));
+    addSample(out, t, 2, u"Extreme Left Slant"_s, slant(fixed(-0.9)));
+    addSample(out, t, 3, u"Moderate Right Slant"_s, slant(fixed(0.42)));
+    addSample(out, t, 4, u"Extreme Right Slant"_s, slant(fixed(0.9)));
+    addSample(out, t, 5, u"Irregular Slant"_s, slant([](int line, int word) {
+                  static const qreal mix[3][2] = {{0.6, -0.45}, {-0.1, 0.7}, {-0.55, 0.0}};
+                  return mix[line][word];
+              }));
+}
+
+void addSizeOfTheWriting(QList<SampleDef> &out)
+{
+    const QString t = u"SizeOfTheWriting"_s;
+    const QStringList text = {u"little"_s, u"bells"_s};
+    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0) {
+        return [=](Hand &h, Rng &) {
+            WordLayout l;
+            l.weight = weight;
+            l.font = handFont(Face::Script, px);
+            l.lines = splitLines(text);
+            l.scaleX = sx;
+            l.scaleY = sy;
+            l.firstBaseline = first;
+            l.lineGap = gap;
+            drawWords(h, l);
+        };
+    };
+    addSample(out, t, 0, u"Tall"_s, sized(28, 1.05, 1.9, 58, 60));
+    addSample(out, t, 1, u"Small"_s, sized(14, 1, 1, 62, 17, 0.35));
+    addSample(out, t, 2, u"Narrow"_s, sized(34, 0.42, 1.0, 57, 46, 0.7));
+    addSample(out, t, 3, u"Broad"_s, sized(28, 1.6, 0.85, 55, 44));
+    addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
+        // Letter by letter with a different size for each.
+        const QFont base = handFont(Face::Script, 30);
+        qreal baseline = 55;
+        int index = 0;
+        for (const QString &word : text) {
+            QPainterPath line;
+            qreal x = 0;
+            for (QChar c : word) {
+                // Sizes swing between small and large from one letter to the next.
+                static const qreal swing[] = {1.35, 0.7, 1.1, 0.6, 1.5, 0.8};
+                const qreal k = swing[index++ % 6] * rng.uniform(0.95, 1.05);
+                QFont f = handFont(Face::Script, 30 * k);
+                line.addPath(textPath(QPointF(x, 0), QString(c), f));
+                x += textAdvance(QString(c), f);
+            }
+            Q_UNUSED(base);
+            const QRectF box = line.boundingRect();
+            h.fill(line.translated((118 - box.width()) / 2 - box.left(), baseline));
+            baseline += 48;
+        }
+    });
+}
+
+const QStringList kLineText = {u"we went down to"_s, u"the big blue sea"_s, u"and played all"_s,
+                               u"day by the sand"_s, u"looking for shells"_s, u"then hurried back"_s,
+                               u"home for a lovely"_s, u"big tea of fish"_s, u"and jelly with a"_s,
+                               u"dollop of cream"_s, u"by the fire"_s};
+
+void addLineSpacing(QList<SampleDef> &out)
+{
+    const QString t = u"LineSpacing"_s;
+    auto spaced = [](qreal gap) {
+        return [gap](Hand &h, Rng &) {
+            WordLayout l;
+            l.font = handFont(Face::Script, 15);
+            l.centre = false;
+            l.left = 7;
+            l.firstBaseline = 19;
+            l.lineGap = gap;
+            l.weight = 0.3;
+            l.gapOf = [](int, int) { return 0.3; };
+            for (const QString &line : kLineText) {
+                if (l.firstBaseline + l.lineGap * l.lines.size() > 128)
+                    break;
+                l.lines.append(line.split(u' '));
+            }
+            drawWords(h, l);
+        };
+    };
+    addSample(out, t, 0, u"Even Line Spacing"_s, spaced(20));
+    addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(30));
+    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(45));
+    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(13.5));
+    addSample(out, t, 4, u"Overlapping"_s, spaced(10.5));
+}
+
+void addWordSpacing(QList<SampleDef> &out)
+{
+    const QString t = u"WordSpacing"_s;
+    const QStringList words = u"we all went to the fair and had a go on the big wheel it was fun and so we went again"_s.split(u' ');
+    auto spaced = [words](std::function<qreal(Rng &)> gap) {
+        return [words, gap](Hand &h, Rng &rng) {
+            const QFont font = handFont(Face::Script, 15);
+            qreal x = 6;
+            qreal baseline = 22;
+            for (const QString &w : words) {
+                const qreal adv = textAdvance(w, font);
+                if (x + adv > 114 && x > 6) {
+                    x = 6;
+                    baseline += 21;
+                    if (baseline > 126)
+                        break;
+                }
+                const QPainterPath word = textPath(QPointF(x, baseline), w, font);
+                h.fill(word);
+                Hand(h.painter(), 0.3).stroke(word);
+                x += adv + gap(rng) * font.pixelSize();
+            }
+        };
+    };
+    addSample(out, t, 0, u"Even Spaces"_s, spaced([](Rng &) { return 0.38; }));
+    addSample(out, t, 1, u"Uneven Spaces"_s, spaced([](Rng &r) {
+                  return r.next() % 2 ? r.uniform(0.05, 0.2) : r.uniform(0.9, 1.7);
+              }));
+    addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.15; }));
+    addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
+    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &) { return 2.1; }));
+}
+
+void addLetterSpacing(QList<SampleDef> &out)
+{
+    const QString t = u"LetterSpacing"_s;
+    const QStringList text = {u"small"_s, u"note"_s};
+    auto spaced = [text](qreal extra) {
+        return [text, extra](Hand &h, Rng &) {
+            const QFont font = handFont(Face::Print, 27);
+            qreal baseline = 52;
+            for (const QString &word : text) {
+                QPainterPath line;
+                qreal x = 0;
+                for (QChar c : word) {
+                    line.addPath(textPath(QPointF(x, 0), QString(c), font));
+                    x += textAdvance(QString(c), font) + extra;
+                }
+                const QRectF box = line.boundingRect();
+                const QPainterPath placed = line.translated((118 - box.width()) / 2 - box.left(), baseline);
+                h.fill(placed);
+                Hand(h.painter(), 0.6).stroke(placed);
+                baseline += 42;
+            }
+        };
+    };
+    addSample(out, t, 0, u"Close Spaced"_s, spaced(-2.2));
+    addSample(out, t, 1, u"Wide Spaced"_s, spaced(7.5));
+    addSample(out, t, 2, u"Normal"_s, spaced(1.2));
+}
+
+} // namespace
+
+void addLayoutSamples(QList<SampleDef> &out)
+{
+    addMargins(out);
+    addSlant(out);
+    addSizeOfTheWriting(out);
+    addLineSpacing(out);
+    addWordSpacing(out);
+    addLetterSpacing(out);
+}
+
+} // namespace assetgen

@@ -1,0 +1,367 @@
+// Small letters drawn stroke by stroke: i-dots, e, m, a with o, and d.
+
+#include "Samples.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace assetgen {
+namespace {
+
+// Point on an ellipse; angle in degrees counter-clockwise from three o'clock.
+QPointF onOval(QPointF c, qreal rx, qreal ry, qreal degrees)
+{
+    const qreal a = qDegreesToRadians(degrees);
+    return {c.x() + rx * std::cos(a), c.y() - ry * std::sin(a)};
+}
+
+QList<QPointF> ovalArc(QPointF c, qreal rx, qreal ry, qreal from, qreal to, qreal step = 20)
+{
+    QList<QPointF> pts;
+    const int n = std::max(2, int(std::abs(to - from) / step));
+    for (int i = 0; i <= n; ++i)
+        pts.append(onOval(c, rx, ry, from + (to - from) * i / n));
+    return pts;
+}
+
+// ---- i ----------------------------------------------------------------
+
+enum class Dot { Direct, Close, High, Light, Left, Right, Circle, Smudge, None };
+
+void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
+{
+    hand.setWidth(3.0);
+    hand.stroke(smoothPath({{x - 16, base - 2}, {x - 9, base - 5}, {x - 3, base - 14}, {x - 0.5, xTop + 6}, {x, xTop}}));
+    QPainterPath stem(QPointF(x, xTop));
+    stem.lineTo(x, base - 7);
+    smoothTo(stem, {{x, base - 7}, {x + 3, base - 0.5}, {x + 9, base - 1}, {x + 15, base - 6}});
+    hand.stroke(stem);
+
+    const qreal r = 3.6;
+    switch (dot) {
+    case Dot::Direct:
+        hand.dot({x + 0.5, xTop - 16}, r);
+        break;
+    case Dot::Close:
+        hand.dot({x + 0.5, xTop - 6.8}, r);
+        break;
+    case Dot::High:
+        hand.dot({x + 0.5, xTop - 48}, r);
+        break;
+    case Dot::Light: {
+        Hand faint(hand.painter());
+        faint.setInk(QColor(175, 175, 175));
+        faint.dot({x + 0.5, xTop - 16}, 2.0);
+        break;
+    }
+    case Dot::Left:
+        hand.dot({x - 15, xTop - 15}, r);
+        break;
+    case Dot::Right:
+        hand.dot({x + 16, xTop - 15}, r);
+        break;
+    case Dot::Circle: {
+        Hand ring(hand.painter(), 1.7);
+        QPainterPath circle;
+        circle.addEllipse(QPointF(x + 0.5, xTop - 17), 5, 5);
+        ring.stroke(circle);
+        break;
+    }
+    case Dot::Smudge: {
+        // A blot with a ragged edge and a grey smear around it.
+        const QPointF c(x + 1.5, xTop - 17);
+        for (int layer = 0; layer < 3; ++layer) {
+            QList<QPointF> pts;
+            const qreal grow = 2.6 - layer;
+            for (int k = 0; k < 9; ++k) {
+                const qreal a = k * 40.0;
+                pts.append(onOval(c, (4.5 + grow) * rng.uniform(0.75, 1.3), (3.6 + grow) * rng.uniform(0.75, 1.3), a));
+            }
+            pts.append(pts.first());
+            QPainterPath blob = smoothPath(pts);
+            blob.closeSubpath();
+            const int grey = layer == 2 ? 30 : (layer == 1 ? 110 : 190);
+            hand.painter().fillPath(blob, QColor(grey, grey, grey));
+        }
+        break;
+    }
+    case Dot::None:
+        break;
+    }
+}
+
+void addIDots(QList<SampleDef> &out)
+{
+    const QString t = u"IDotAnalysis"_s;
+    auto dotted = [](Dot d) {
+        return [d](Hand &h, Rng &rng) {
+            for (qreal x : {40.0, 84.0})
+                drawI(h, x, 74, 108, d, rng);
+        };
+    };
+    addSample(out, t, 0, u"Round and Directly Above the Stem"_s, dotted(Dot::Direct));
+    addSample(out, t, 1, u"Round and Just Above the Stem"_s, dotted(Dot::Close));
+    addSample(out, t, 2, u"Round and High Above the Stem"_s, dotted(Dot::High));
+    addSample(out, t, 3, u"Very Light"_s, dotted(Dot::Light));
+    addSample(out, t, 4, u"Left-placed Dot"_s, dotted(Dot::Left));
+    addSample(out, t, 5, u"Right-placed Dot"_s, dotted(Dot::Right));
+    addSample(out, t, 6, u"Circular Dot"_s, dotted(Dot::Circle));
+    addSample(out, t, 7, u"Smudged Dot"_s, dotted(Dot::Smudge));
+    addSample(out, t, 8, u"Absent Dot"_s, dotted(Dot::None));
+}
+
+// ---- e ----------------------------------------------------------------
+
+enum class ELoop { Narrow, Normal, Broad, Filled, Greek };
+
+void drawE(Hand &hand, qreal x0, qreal base, ELoop kind)
+{
+    const qreal H = 40;
+    const qreal W = 34;
+    hand.setWidth(3.0);
+    if (kind == ELoop::Greek) {
+        hand.stroke(smoothPath({{x0 + W * 0.9, base - H * 0.86}, {x0 + W * 0.55, base - H}, {x0 + W * 0.12, base - H * 0.85},
+                                {x0 + W * 0.2, base - H * 0.58}, {x0 + W * 0.55, base - H * 0.52},
+                                {x0 + W * 0.18, base - H * 0.46}, {x0, base - H * 0.22}, {x0 + W * 0.3, base},
+                                {x0 + W * 0.75, base - 1}, {x0 + W * 1.05, base - H * 0.16}}));
+        return;
+    }
+    // Lead-in, a rise to the right, over the top of the loop, down the left
+    // side and round the bottom to the exit. How far the rise stays below the
+    // descent sets the size of the loop.
+    auto at = [x0, base](qreal dx, qreal dy) { return QPointF(x0 + dx, base + dy); };
+    QList<QPointF> pts;
+    switch (kind) {
+    case ELoop::Narrow:
+    case ELoop::Filled:
+        pts = {at(-10, -2), at(2, -8), at(13, -18), at(24, -28), at(27, -34), at(22, -38), at(14, -34),
+               at(6, -24), at(2, -13), at(5, -3), at(14, 0), at(25, -1), at(35, -7)};
+        break;
+    case ELoop::Normal:
+        pts = {at(-10, -2), at(2, -8), at(14, -15), at(26, -22), at(29, -31), at(23, -38), at(12, -36),
+               at(4, -26), at(1, -13), at(5, -3), at(14, 0), at(25, -1), at(35, -7)};
+        break;
+    case ELoop::Broad:
+        pts = {at(-10, -2), at(2, -8), at(17, -13), at(31, -19), at(34, -30), at(26, -39), at(12, -39),
+               at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
+        break;
+    case ELoop::Greek:
+        break;
+    }
+    hand.stroke(smoothPath(pts));
+    if (kind == ELoop::Filled) {
+        QPainterPath eye = smoothPath({at(3, -10), at(13, -18), at(24, -28), at(27, -34), at(22, -38), at(14, -34),
+                                       at(6, -24), at(3, -10)});
+        eye.closeSubpath();
+        hand.fill(eye);
+    }
+}
+
+void addLowerCaseE(QList<SampleDef> &out)
+{
+    const QString t = u"TheLowerCaseE"_s;
+    auto pair = [](ELoop first, ELoop second) {
+        return [first, second](Hand &h, Rng &) {
+            drawE(h, 18, 92, first);
+            drawE(h, 66, 92, second);
+        };
+    };
+    addSample(out, t, 0, u"Narrow Loop"_s, pair(ELoop::Narrow, ELoop::Narrow));
+    addSample(out, t, 1, u"Broad Loop"_s, pair(ELoop::Broad, ELoop::Broad));
+    addSample(out, t, 2, u"No Loop"_s, pair(ELoop::Filled, ELoop::Filled));
+    addSample(out, t, 3, u"Greek \"E\""_s, pair(ELoop::Normal, ELoop::Greek));
+}
+
+// ---- m ----------------------------------------------------------------
+
+enum class Hump { Even, Rounded, Sharp };
+
+void drawM(Hand &hand, const qreal (&heights)[3], Hump shape)
+{
+    const qreal base = 96;
+    const qreal p[4] = {14, 42, 70, 98};
+    hand.setWidth(3.1);
+    QPainterPath path = smoothPath({{p[0] - 9, base - 2}, {p[0] - 3, base - 3}, {p[0], base - 6}});
+    for (int j = 0; j < 3; ++j) {
+        const qreal top = base - heights[j];
+        const qreal w = p[j + 1] - p[j];
+        const qreal x = p[j];
+        switch (shape) {
+        case Hump::Even:
+            path.lineTo(x, base - heights[j] * 0.55);
+            smoothTo(path, {{x, base - heights[j] * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
+                            {x + w * 0.92, top + heights[j] * 0.28}, {x + w, base - heights[j] * 0.4}});
+            path.lineTo(x + w, base);
+            break;
+        case Hump::Rounded:
+            smoothTo(path, {{x, base - 6}, {x + w * 0.02, base - heights[j] * 0.55}, {x + w * 0.15, top + heights[j] * 0.13},
+                            {x + w * 0.5, top}, {x + w * 0.85, top + heights[j] * 0.13},
+                            {x + w * 0.98, base - heights[j] * 0.55}, {x + w, base}});
+            break;
+        case Hump::Sharp:
+            path.lineTo(x + w * 0.5, top);
+            path.lineTo(x + w, base);
+            break;
+        }
+    }
+    smoothTo(path, {{p[3], base}, {p[3] + 5, base - 2}, {p[3] + 12, base - 9}});
+    hand.stroke(path);
+}
+
+void addLowerCaseM(QList<SampleDef> &out)
+{
+    const QString t = u"TheLowerCaseM"_s;
+    auto m = [](qreal h0, qreal h1, qreal h2, Hump shape) {
+        return [=](Hand &h, Rng &) {
+            const qreal heights[3] = {h0, h1, h2};
+            drawM(h, heights, shape);
+        };
+    };
+    addSample(out, t, 0, u"Uphill Humps"_s, m(22, 42, 62, Hump::Even));
+    addSample(out, t, 1, u"Down Humps"_s, m(62, 42, 22, Hump::Even));
+    addSample(out, t, 2, u"Even Humps"_s, m(44, 44, 44, Hump::Even));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(44, 44, 44, Hump::Rounded));
+    addSample(out, t, 4, u"Sharp Humps"_s, m(44, 44, 44, Hump::Sharp));
+}
+
+// ---- a and o ----------------------------------------------------------
+
+enum class Oval { Closed, Open, InnerLoop };
+
+// A small loop just inside the top of an oval, entered and left at `top`.
+QList<QPointF> innerLoop(QPointF c, qreal rx, qreal ry)
+{
+    return {{c.x() + rx * 0.2, c.y() - ry}, {c.x() + rx * 0.55, c.y() - ry * 0.6}, {c.x() + rx * 0.2, c.y() - ry * 0.25},
+            {c.x() - rx * 0.1, c.y() - ry * 0.55}, {c.x() + rx * 0.25, c.y() - ry * 0.98}};
+}
+
+void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
+{
+    const qreal base = c.y() + ry;
+    const qreal stemX = c.x() + rx + 1;
+    switch (kind) {
+    case Oval::Closed:
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
+        break;
+    case Oval::Open:
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 115, 360 + 5)));
+        break;
+    case Oval::InnerLoop: {
+        QPainterPath p = smoothPath(ovalArc(c, rx, ry, 90, 450));
+        smoothTo(p, innerLoop(c, rx, ry));
+        hand.stroke(p);
+        break;
+    }
+    }
+    const qreal stemTop = kind == Oval::Open ? c.y() - ry * 0.15 : c.y() - ry - 1;
+    QPainterPath stem(QPointF(stemX, stemTop));
+    stem.lineTo(stemX, base - 6);
+    smoothTo(stem, {{stemX, base - 6}, {stemX + 3, base}, {stemX + 9, base - 1}, {stemX + 14, base - 6}});
+    hand.stroke(stem);
+}
+
+void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
+{
+    const QPointF exitEnd(c.x() + rx + 5, c.y() - ry + 7);
+    QPainterPath p;
+    switch (kind) {
+    case Oval::Closed:
+        p = smoothPath(ovalArc(c, rx, ry, 95, 95 + 360));
+        smoothTo(p, {onOval(c, rx, ry, 95 + 360), {c.x() + rx * 0.6, c.y() - ry - 1}, exitEnd});
+        break;
+    case Oval::Open:
+        p = smoothPath(ovalArc(c, rx, ry, 105, 360 + 40));
+        smoothTo(p, {onOval(c, rx, ry, 40), {c.x() + rx + 5, c.y() - ry * 0.85}, exitEnd});
+        break;
+    case Oval::InnerLoop:
+        p = smoothPath(ovalArc(c, rx, ry, 90, 450));
+        smoothTo(p, innerLoop(c, rx, ry));
+        smoothTo(p, {{c.x() + rx * 0.25, c.y() - ry * 0.98}, {c.x() + rx * 0.8, c.y() - ry - 1}, exitEnd});
+        break;
+    }
+    hand.stroke(p);
+}
+
+void addLowerCaseO(QList<SampleDef> &out)
+{
+    const QString t = u"TheLowerCaseo"_s;
+    auto ao = [](Oval kind) {
+        return [kind](Hand &h, Rng &) {
+            h.setWidth(3.0);
+            drawA(h, {30, 72}, 17, 22, kind);
+            drawO(h, {82, 72}, 17, 22, kind);
+        };
+    };
+    addSample(out, t, 0, u"Closed at the Top with No Loops"_s, ao(Oval::Closed));
+    addSample(out, t, 1, u"Open at the Top"_s, ao(Oval::Open));
+    addSample(out, t, 2, u"One Inner Loop"_s, ao(Oval::InnerLoop));
+}
+
+// ---- d ----------------------------------------------------------------
+
+enum class DStem { High, Pointed, Looped, Split };
+
+void drawD(Hand &hand, DStem kind)
+{
+    const qreal base = 114;
+    const qreal ry = 16;
+    const qreal rx = 14;
+    hand.setWidth(3.0);
+    drawA(hand, {26, base - ry}, rx, ry, Oval::Closed);
+
+    const QPointF c(74, base - ry);
+    hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
+    const qreal sx = c.x() + rx + 1;
+    const qreal xTop = base - 2 * ry;
+    const qreal stemTop = kind == DStem::High ? 4 : 42;
+    QPainterPath foot(QPointF(sx, base - 6));
+    smoothTo(foot, {{sx, base - 6}, {sx + 3, base}, {sx + 9, base - 1}, {sx + 14, base - 6}});
+    hand.stroke(foot);
+    switch (kind) {
+    case DStem::High:
+        hand.line({sx, stemTop}, {sx, base - 6});
+        break;
+    case DStem::Pointed: {
+        // Up and down strokes meet in a sharp spike.
+        QPainterPath spike(QPointF(sx - 9, xTop + 10));
+        spike.lineTo(sx + 0.5, stemTop - 4);
+        spike.lineTo(sx + 1, base - 6);
+        QPen pen(hand.ink(), 2.8, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+        pen.setMiterLimit(12);
+        hand.painter().strokePath(spike, pen);
+        break;
+    }
+    case DStem::Looped:
+        hand.stroke(smoothPath({{sx - 3, xTop + 8}, {sx + 6, xTop - 16}, {sx + 7, stemTop + 10}, {sx, stemTop},
+                                {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
+        break;
+    case DStem::Split:
+        hand.line({sx - 1, xTop + 6}, {sx - 10, stemTop + 2});
+        hand.line({sx + 2, stemTop}, {sx, base - 6});
+        break;
+    }
+}
+
+void addLowerCaseD(QList<SampleDef> &out)
+{
+    const QString t = u"StemsofLowerCased"_s;
+    auto d = [](DStem kind) { return [kind](Hand &h, Rng &) { drawD(h, kind); }; };
+    addSample(out, t, 0, u"Higher than Normal"_s, d(DStem::High));
+    addSample(out, t, 1, u"Pointed"_s, d(DStem::Pointed));
+    addSample(out, t, 2, u"Looped"_s, d(DStem::Looped));
+    addSample(out, t, 3, u"Split Stem"_s, d(DStem::Split));
+}
+
+} // namespace
+
+void addLetterSamples(QList<SampleDef> &out)
+{
+    addIDots(out);
+    addLowerCaseE(out);
+    addLowerCaseM(out);
+    addLowerCaseO(out);
+    addLowerCaseD(out);
+}
+
+} // namespace assetgen

@@ -1,0 +1,201 @@
+// The letter t: its stem, the height of the stem and the cross-bar.
+
+#include "Samples.h"
+
+using namespace Qt::StringLiterals;
+
+namespace assetgen {
+namespace {
+
+const qreal kPen = 3.1;
+
+enum class Stem { Plain, Retraced, Looped, Inflexible, Spread };
+
+struct TLetter
+{
+    qreal x = 59;    // stem position
+    qreal top = 16;  // top of the stem
+    qreal base = 112; // baseline
+    Stem stem = Stem::Plain;
+};
+
+// Stem and the small exit hook at its foot, with the lead-in the stem kind asks for.
+void drawStem(Hand &hand, const TLetter &t)
+{
+    const qreal x = t.x;
+    const qreal b = t.base;
+    QPainterPath path;
+    switch (t.stem) {
+    case Stem::Plain:
+        path.moveTo(x, t.top);
+        break;
+    case Stem::Retraced:
+        // The up-stroke runs into the stem and goes up and down the same line.
+        path = smoothPath({{x - 22, b - 1}, {x - 10, b - 4}, {x - 1.5, b - 16}, {x, b - 30}});
+        path.lineTo(x, t.top);
+        break;
+    case Stem::Looped:
+        path = smoothPath({{x - 24, b - 1}, {x - 10, b - 8}, {x - 4, b - 20}, {x - 10, t.top + (b - t.top) * 0.45},
+                           {x - 10, t.top + 14}, {x - 5, t.top + 1}, {x, t.top + 4}});
+        path.lineTo(x, t.top + 12);
+        break;
+    case Stem::Inflexible:
+        path.moveTo(x - 30, b + 1);
+        path.lineTo(x, t.top);
+        break;
+    case Stem::Spread:
+        path = smoothPath({{x - 19, b - 1}, {x - 12, b - 3}, {x - 8, b - 8}});
+        path.lineTo(x, t.top);
+        path.lineTo(x + 5, b - 7);
+        smoothTo(path, {{x + 5, b - 7}, {x + 8, b - 1}, {x + 13, b - 1}, {x + 18, b - 5}});
+        hand.stroke(path);
+        return;
+    }
+    path.lineTo(x, b - 8);
+    smoothTo(path, {{x, b - 8}, {x + 3, b - 1}, {x + 9, b - 1}, {x + 15, b - 6}});
+    hand.stroke(path);
+}
+
+void drawCapitalT(Hand &hand, qreal x, qreal top, qreal base)
+{
+    hand.stroke(smoothPath({{x - 13, top + 3}, {x - 4, top}, {x + 6, top}, {x + 13, top - 2}}));
+    hand.stroke(smoothPath({{x, top}, {x + 0.5, (top + base) / 2}, {x, base - 3}, {x - 4, base}}));
+}
+
+void bar(Hand &hand, QPointF from, QPointF to)
+{
+    hand.line(from, to);
+}
+
+void addStems(QList<SampleDef> &out)
+{
+    const QString name = u"Stems"_s;
+    auto stems = [](Stem kind) {
+        return [kind](Hand &h, Rng &) {
+            h.setWidth(kPen);
+            for (qreal x : {40.0, 90.0}) {
+                TLetter t{x, 18, 110, kind};
+                drawStem(h, t);
+                bar(h, {x - 15, 47}, {x + 16, 46});
+            }
+        };
+    };
+    addSample(out, name, 0, u"Retraced"_s, stems(Stem::Retraced));
+    addSample(out, name, 1, u"Looped"_s, stems(Stem::Looped));
+    addSample(out, name, 2, u"Inflexible Beginning Stroke"_s, stems(Stem::Inflexible));
+}
+
+void addStemHeight(QList<SampleDef> &out)
+{
+    const QString name = u"StemHeight"_s;
+    // "T t T t": the capitals are the yardstick for the small t's stem.
+    auto row = [](qreal smallTop, Stem kind) {
+        return [smallTop, kind](Hand &h, Rng &) {
+            h.setWidth(2.6);
+            const qreal base = 104;
+            const qreal capTop = 48;
+            const qreal barY = 70;
+            for (qreal x : {17.0, 73.0})
+                drawCapitalT(h, x, capTop, base);
+            for (qreal x : {44.0, 100.0}) {
+                drawStem(h, TLetter{x, smallTop, base, kind});
+                bar(h, {x - 9, barY}, {x + 10, barY - 1});
+            }
+        };
+    };
+    addSample(out, name, 0, u"Normal Stem"_s, row(54, Stem::Plain));
+    addSample(out, name, 1, u"Long Stem"_s, row(8, Stem::Plain));
+    addSample(out, name, 2, u"Short Stem"_s, row(66, Stem::Plain));
+    addSample(out, name, 3, u"Spread-out Stem"_s, row(54, Stem::Spread));
+}
+
+void addBarPressure(QList<SampleDef> &out)
+{
+    const QString name = u"BarPressure"_s;
+    enum class P { Normal, Light, Heavy, Tapering };
+    auto pressed = [](P p) {
+        return [p](Hand &h, Rng &) {
+            for (qreal x : {36.0, 86.0}) {
+                h.setWidth(kPen);
+                h.setInk(QColor(12, 12, 16));
+                drawStem(h, TLetter{x, 16, 112, Stem::Plain});
+                const QPointF a(x - 19, 46);
+                const QPointF b(x + 20, 45);
+                switch (p) {
+                case P::Normal:
+                    bar(h, a, b);
+                    break;
+                case P::Light:
+                    h.setWidth(0.9);
+                    h.setInk(QColor(120, 120, 120));
+                    bar(h, a, b);
+                    break;
+                case P::Heavy:
+                    h.setWidth(8);
+                    bar(h, a, b);
+                    break;
+                case P::Tapering: {
+                    QPainterPath path(a);
+                    path.lineTo(b + QPointF(3, 0));
+                    h.taperedStroke(path, 8, 0.2);
+                    break;
+                }
+                }
+            }
+        };
+    };
+    addSample(out, name, 0, u"Normal Pressure"_s, pressed(P::Normal));
+    addSample(out, name, 1, u"Light Pressure"_s, pressed(P::Light));
+    addSample(out, name, 2, u"Heavy Pressure"_s, pressed(P::Heavy));
+    addSample(out, name, 3, u"Starts with Heavy Pressure but tapers out"_s, pressed(P::Tapering));
+}
+
+void addBarHeight(QList<SampleDef> &out)
+{
+    const QString name = u"BarHeight"_s;
+    auto at = [](qreal barY) {
+        return [barY](Hand &h, Rng &) {
+            h.setWidth(kPen);
+            for (qreal x : {36.0, 86.0}) {
+                drawStem(h, TLetter{x, 32, 114, Stem::Plain});
+                bar(h, {x - 17, barY}, {x + 17, barY - 1});
+            }
+        };
+    };
+    addSample(out, name, 0, u"Bar Above Stem"_s, at(16));
+    addSample(out, name, 1, u"High Bar"_s, at(37));
+    addSample(out, name, 2, u"Balanced Bar"_s, at(70));
+    addSample(out, name, 3, u"Low Bar"_s, at(98));
+}
+
+void addLengthOfCrossing(QList<SampleDef> &out)
+{
+    const QString name = u"LengthOfCrossing"_s;
+    auto crossed = [](QPointF from, QPointF to) {
+        return [from, to](Hand &h, Rng &) {
+            h.setWidth(kPen);
+            const qreal x = 59;
+            drawStem(h, TLetter{x, 14, 114, Stem::Plain});
+            bar(h, from + QPointF(x, 0), to + QPointF(x, 0));
+        };
+    };
+    addSample(out, name, 0, u"Long"_s, crossed({-52, 46}, {52, 45}));
+    addSample(out, name, 1, u"Short"_s, crossed({-7, 46}, {7, 46}));
+    addSample(out, name, 2, u"Ascending"_s, crossed({-28, 62}, {30, 28}));
+    addSample(out, name, 3, u"Descending"_s, crossed({-28, 28}, {30, 62}));
+    addSample(out, name, 4, u"More to Left"_s, crossed({-44, 46}, {5, 45}));
+    addSample(out, name, 5, u"More to Right"_s, crossed({-5, 46}, {44, 45}));
+}
+
+} // namespace
+
+void addLetterTSamples(QList<SampleDef> &out)
+{
+    addStems(out);
+    addStemHeight(out);
+    addBarPressure(out);
+    addBarHeight(out);
+    addLengthOfCrossing(out);
+}
+
+} // namespace assetgen

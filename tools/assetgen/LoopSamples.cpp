@@ -1,0 +1,178 @@
+// Letters told apart by their loops: the descenders of g and y, and the capital I.
+
+#include "Samples.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace assetgen {
+namespace {
+
+enum class Tail { Triangular, Round, LongClosed, Blunt, LongStraight, Open, LeftArc, Cramped, Broad };
+
+// Continues `path` below the baseline from the foot of a stem at (sx, base).
+void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
+{
+    const QPointF foot(sx, base);
+    switch (tail) {
+    case Tail::Triangular:
+        path.lineTo(sx, base + 50);
+        path.lineTo(sx - 21, base + 50);
+        path.lineTo(sx + 7, base - 3);
+        break;
+    case Tail::Round:
+        smoothTo(path, {foot, {sx, base + 24}, {sx - 4, base + 42}, {sx - 13, base + 49}, {sx - 21, base + 41},
+                        {sx - 18, base + 22}, {sx - 8, base + 7}, {sx + 8, base - 3}});
+        break;
+    case Tail::LongClosed:
+        smoothTo(path, {foot, {sx, base + 56}, {sx - 3, base + 68}, {sx - 8, base + 64}, {sx - 7, base + 38},
+                        {sx - 2, base + 8}, {sx + 7, base - 3}});
+        break;
+    case Tail::Blunt:
+    case Tail::LongStraight:
+        break; // drawn by the caller with its own cap
+    case Tail::Open:
+        smoothTo(path, {foot, {sx, base + 30}, {sx - 4, base + 46}, {sx - 13, base + 50}, {sx - 20, base + 40},
+                        {sx - 20, base + 24}});
+        break;
+    case Tail::LeftArc:
+        smoothTo(path, {foot, {sx, base + 32}, {sx - 6, base + 47}, {sx - 18, base + 51}, {sx - 30, base + 46}});
+        break;
+    case Tail::Cramped:
+        smoothTo(path, {foot, {sx, base + 14}, {sx - 2.5, base + 21}, {sx - 5, base + 18}, {sx - 3, base + 8},
+                        {sx + 6, base - 2}});
+        break;
+    case Tail::Broad:
+        smoothTo(path, {foot, {sx, base + 24}, {sx - 8, base + 50}, {sx - 26, base + 54}, {sx - 34, base + 38},
+                        {sx - 20, base + 12}, {sx + 8, base - 3}});
+        break;
+    }
+}
+
+void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
+{
+    QPainterPath stem(QPointF(sx, top));
+    stem.lineTo(sx, base);
+    if (tail == Tail::Blunt) {
+        stem.lineTo(sx, base + 34);
+        hand.setWidth(3.8);
+        hand.stroke(stem, Qt::FlatCap);
+        hand.setWidth(3.0);
+        return;
+    }
+    if (tail == Tail::LongStraight)
+        stem.lineTo(sx - 1, base + 72);
+    else
+        appendTail(stem, sx, base, tail);
+    hand.stroke(stem);
+}
+
+void drawGY(Hand &hand, Tail tail)
+{
+    const qreal base = 54;
+    const qreal xTop = 26;
+    hand.setWidth(3.0);
+    // g: a round body with the stem on its right.
+    const QPointF c(28, (base + xTop) / 2);
+    QList<QPointF> body;
+    for (int a = 40; a <= 400; a += 20)
+        body.append({c.x() + 13 * std::cos(qDegreesToRadians(qreal(a))), c.y() - 14 * std::sin(qDegreesToRadians(qreal(a)))});
+    hand.stroke(smoothPath(body));
+    drawTail(hand, c.x() + 14, xTop, base, tail);
+
+    // y: a cup, then the right stroke runs on into the descender.
+    const qreal yx = 74;
+    hand.stroke(smoothPath({{yx - 14, xTop + 6}, {yx - 9, xTop}, {yx - 8, xTop + 10}, {yx - 8, base - 9},
+                            {yx - 2, base}, {yx + 7, base - 3}, {yx + 13, base - 13}, {yx + 15, xTop}}));
+    drawTail(hand, yx + 15, xTop, base, tail);
+}
+
+void addGAndY(QList<SampleDef> &out)
+{
+    const QString t = u"TheLowerCasegandy"_s;
+    auto gy = [](Tail tail) { return [tail](Hand &h, Rng &) { drawGY(h, tail); }; };
+    addSample(out, t, 0, u"Triangular Loop"_s, gy(Tail::Triangular));
+    addSample(out, t, 1, u"Rounded Full Loop"_s, gy(Tail::Round));
+    addSample(out, t, 2, u"Long & Closed Loop"_s, gy(Tail::LongClosed));
+    addSample(out, t, 3, u"Blunt Down Stroke"_s, gy(Tail::Blunt));
+    addSample(out, t, 4, u"Long Down Stroke"_s, gy(Tail::LongStraight));
+    addSample(out, t, 5, u"Open Loop"_s, gy(Tail::Open));
+    addSample(out, t, 6, u"Left Arc"_s, gy(Tail::LeftArc));
+    addSample(out, t, 7, u"Small & Cramped Loop"_s, gy(Tail::Cramped));
+    addSample(out, t, 8, u"Broad & Full Loop"_s, gy(Tail::Broad));
+}
+
+// ---- capital I ---------------------------------------------------------
+
+const qreal kITop = 22;
+const qreal kIBase = 108;
+const qreal kIX = 42;
+
+// Every I is followed by "am", so that it reads as the word "I".
+void writeAm(Hand &hand)
+{
+    hand.write(QPointF(77, kIBase), u"am"_s, handFont(Face::Script, 31));
+}
+
+// Printed I: a stem with cross strokes of the given widths (0 for none).
+void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
+{
+    const qreal x = kIX;
+    hand.setWidth(3.4);
+    hand.line({x, kITop}, {x, kIBase});
+    if (topBar > 0)
+        hand.line({x - topBar / 2, kITop}, {x + topBar / 2, kITop});
+    if (bottomBar > 0)
+        hand.line({x - bottomBar / 2, kIBase}, {x + bottomBar / 2, kIBase});
+}
+
+// Cursive I: a loop at the top left, a stem and a foot curling left.
+void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal slant)
+{
+    const qreal x = kIX + 4;
+    const qreal top = kITop;
+    const qreal base = kIBase;
+    QPainterPath path = smoothPath({{x + 4, top + loopHeight * 1.05}, {x - loopWidth * 0.55, top + loopHeight * 0.78},
+                                    {x - loopWidth, top + loopHeight * 0.38}, {x - loopWidth * 0.62, top + 3},
+                                    {x, top}, {x + 4, top + loopHeight * 0.35}, {x + 1.5, top + loopHeight},
+                                    {x, base - 16}, {x - 6, base - 1}, {x - 18, base - 2}, {x - 25, base - 11}});
+    hand.setWidth(3.2);
+    hand.stroke(slanted(path, (top + base) / 2, slant));
+}
+
+void addCapitalI(QList<SampleDef> &out)
+{
+    const QString t = u"TheCapitalLetterI"_s;
+    auto printed = [](qreal topBar, qreal bottomBar) {
+        return [=](Hand &h, Rng &) {
+            drawPrintedI(h, topBar, bottomBar);
+            writeAm(h);
+        };
+    };
+    auto cursive = [](qreal w, qreal hgt, qreal slant) {
+        return [=](Hand &h, Rng &) {
+            drawCursiveI(h, w, hgt, slant);
+            writeAm(h);
+        };
+    };
+    addSample(out, t, 0, u"Single Stroke"_s, printed(0, 0));
+    addSample(out, t, 1, u"Longer Bottom Stroke"_s, printed(16, 50));
+    addSample(out, t, 2, u"Longer Top Stroke"_s, printed(50, 16));
+    addSample(out, t, 3, u"Equal Top & Bottom Stroke"_s, printed(36, 36));
+    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(16, 28, -0.45));
+    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(16, 28, 0.45));
+    addSample(out, t, 6, u"Vertical"_s, cursive(16, 28, 0));
+    addSample(out, t, 7, u"Inflated Loop"_s, cursive(36, 50, 0));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(5, 36, 0));
+}
+
+} // namespace
+
+void addLoopSamples(QList<SampleDef> &out)
+{
+    addGAndY(out);
+    addCapitalI(out);
+}
+
+} // namespace assetgen

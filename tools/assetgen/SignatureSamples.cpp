@@ -1,0 +1,118 @@
+// Signatures, alone or under a few lines of writing. The name is invented.
+
+#include "Samples.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace assetgen {
+namespace {
+
+const QString kName = u"J. Marlowe"_s;
+
+// Writes the name with its left end at x and scaled to `width`; returns its outline box.
+QRectF writeName(Hand &hand, qreal x, qreal baseline, qreal width)
+{
+    const QFont probe = handFont(Face::Script, 40);
+    const qreal px = 40 * width / textAdvance(kName, probe);
+    const QFont font = handFont(Face::Script, px);
+    const QPainterPath path = textPath(QPointF(x, baseline), kName, font);
+    hand.fill(path);
+    return path.boundingRect();
+}
+
+// The usual place of the signature in the pictures that show one alone.
+QRectF standardName(Hand &hand)
+{
+    return writeName(hand, 14, 72, 90);
+}
+
+void writeLines(Hand &hand, const QStringList &lines, qreal px, qreal x, qreal firstBaseline, qreal gap)
+{
+    const QFont font = handFont(Face::Script, px);
+    qreal y = firstBaseline;
+    for (const QString &line : lines) {
+        hand.write(QPointF(x, y), line, font);
+        y += gap;
+    }
+}
+
+void drawScrawl(Hand &hand, Rng &rng)
+{
+    // A big initial, then a run of loops and peaks of uneven height that no
+    // one could read, ending in a flourish.
+    hand.setWidth(2.2);
+    hand.stroke(smoothPath({{22, 40}, {30, 34}, {26, 52}, {22, 80}, {14, 90}, {8, 82}, {16, 72}, {34, 66}}));
+    QList<QPointF> pts;
+    qreal x = 30;
+    const qreal base = 76;
+    while (x < 100) {
+        const qreal h = rng.uniform(6, 30);
+        pts.append({x, base - rng.uniform(0, 4)});
+        pts.append({x + rng.uniform(2, 5), base - h});
+        pts.append({x + rng.uniform(0, 3), base - h * rng.uniform(0.2, 0.6)});
+        x += rng.uniform(6, 11);
+    }
+    pts.append({104, base - 2});
+    pts.append({112, base - 12});
+    hand.stroke(smoothPath(pts));
+    hand.stroke(smoothPath({{12, 92}, {40, 86}, {80, 88}, {110, 80}}));
+}
+
+void addSignatureVariants(QList<SampleDef> &out)
+{
+    const QString t = u"Signature"_s;
+    addSample(out, t, 0, u"Clear Signature"_s, [](Hand &h, Rng &) { standardName(h); });
+    addSample(out, t, 1, u"Illegible Signature"_s, [](Hand &h, Rng &rng) { drawScrawl(h, rng); });
+    addSample(
+        out, t, 2, u"Signature Size is Smaller than Script"_s,
+        [](Hand &h, Rng &) {
+            // Shown clipped to its top-left 118 x 131 corner, so the start of
+            // every line and the whole signature sit inside that corner.
+            writeLines(h, {u"Thank you all for the lovely flowers"_s, u"and the kind letters. We will come"_s,
+                           u"to see you again very soon."_s},
+                       22, 8, 32, 30);
+            writeName(h, 10, 118, 46);
+        },
+        QSizeF(336, 172));
+    addSample(out, t, 3, u"Signature Size is Larger than Script"_s, [](Hand &h, Rng &) {
+        writeLines(h, {u"see you all"_s, u"on Monday"_s}, 13, 8, 22, 15);
+        writeName(h, 6, 96, 108);
+    });
+    addSample(out, t, 4, u"Underlined Signature"_s, [](Hand &h, Rng &) {
+        const QRectF box = standardName(h);
+        h.setWidth(2.2);
+        h.stroke(smoothPath({{box.left() - 2, box.bottom() + 8}, {box.center().x(), box.bottom() + 4},
+                             {box.right() + 3, box.bottom() + 1}}));
+    });
+    addSample(out, t, 5, u"Encircled Signature"_s, [](Hand &h, Rng &) {
+        const QRectF box = standardName(h);
+        const QPointF c = box.center();
+        const qreal rx = box.width() / 2 + 6;
+        const qreal ry = box.height() / 2 + 14;
+        QList<QPointF> pts;
+        for (int a = 30; a <= 390; a += 20) {
+            const qreal grow = 1.0 + (a - 30) / 360.0 * 0.06;
+            const qreal rad = qDegreesToRadians(qreal(a));
+            pts.append({c.x() + rx * grow * std::cos(rad), c.y() - ry * grow * std::sin(rad)});
+        }
+        h.setWidth(2.0);
+        h.stroke(smoothPath(pts));
+    });
+    addSample(out, t, 6, u"Crossed-Out Signature"_s, [](Hand &h, Rng &) {
+        const QRectF box = standardName(h);
+        h.setWidth(2.6);
+        h.stroke(smoothPath({{box.left() - 4, box.center().y() + 6}, {box.center().x(), box.center().y() + 1},
+                             {box.right() + 4, box.center().y() - 5}}));
+    });
+}
+
+} // namespace
+
+void addSignatureSamples(QList<SampleDef> &out)
+{
+    addSignatureVariants(out);
+}
+
+} // namespace assetgen

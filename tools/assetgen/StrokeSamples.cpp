@@ -1,0 +1,132 @@
+// Beginning and ending strokes: one printed word, with only the lead-in of the
+// first letter or the final stroke of the last letter changing.
+
+#include "Samples.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace assetgen {
+namespace {
+
+const qreal kWordSize = 48;
+
+// Pen width that matches the stroke of the print face at kWordSize.
+qreal printStroke()
+{
+    return kWordSize * 0.075;
+}
+
+struct PlacedWord
+{
+    QPainterPath path;
+    QRectF firstGlyph;
+    QRectF lastGlyph;
+    qreal baseline = 0;
+};
+
+PlacedWord placeWord(const QString &word, QPointF origin)
+{
+    const QFont font = handFont(Face::Print, kWordSize);
+    PlacedWord placed;
+    placed.baseline = origin.y();
+    placed.path = textPath(origin, word, font);
+    placed.firstGlyph = textPath(origin, word.left(1), font).boundingRect();
+    const qreal lastX = origin.x() + textAdvance(word.left(word.size() - 1), font);
+    placed.lastGlyph = textPath(QPointF(lastX, origin.y()), word.right(1), font).boundingRect();
+    return placed;
+}
+
+enum class LeadIn { LongCurved, Unbending, BelowBaseline, RightToLeft, Absent };
+
+void drawBeginning(Hand &hand, LeadIn kind)
+{
+    const PlacedWord w = placeWord(u"man"_s, QPointF(46, 80));
+    hand.fill(w.path);
+    hand.setWidth(printStroke());
+    // The top of the first stem of the m, where the lead-in joins it.
+    const QPointF p(w.firstGlyph.left() + printStroke() * 0.5, w.firstGlyph.top() + printStroke() * 0.6);
+    const qreal base = w.baseline;
+    switch (kind) {
+    case LeadIn::LongCurved:
+        hand.stroke(smoothPath({{p.x() - 40, base - 6}, {p.x() - 30, base + 1}, {p.x() - 17, base - 2},
+                                {p.x() - 6, p.y() + 6}, p}));
+        break;
+    case LeadIn::Unbending:
+        hand.line({p.x() - 30, base + 1}, p);
+        break;
+    case LeadIn::BelowBaseline:
+        hand.stroke(smoothPath({{p.x() - 34, base + 30}, {p.x() - 22, base + 16}, {p.x() - 9, p.y() + 10}, p}));
+        break;
+    case LeadIn::RightToLeft:
+        hand.stroke(smoothPath({{p.x() + 30, p.y() - 12}, {p.x() + 14, p.y() - 22}, {p.x() - 6, p.y() - 22},
+                                {p.x() - 14, p.y() - 12}, {p.x() - 8, p.y() - 2}, p}));
+        break;
+    case LeadIn::Absent:
+        break;
+    }
+}
+
+enum class Ending { BluntUp, TaperedUp, HighReaching, BelowBaseline, RightToLeft, Extended, Missing };
+
+void drawEnding(Hand &hand, Ending kind)
+{
+    const PlacedWord w = placeWord(u"man"_s, QPointF(6, 80));
+    hand.fill(w.path);
+    const qreal s = printStroke();
+    hand.setWidth(s);
+    // The foot of the last stem of the n, where the final stroke leaves it.
+    const QPointF e(w.lastGlyph.right() - s * 0.5, w.baseline - s * 0.5);
+    const qreal top = w.lastGlyph.top();
+    switch (kind) {
+    case Ending::BluntUp:
+        hand.setWidth(s * 1.9);
+        hand.stroke(smoothPath({e, {e.x() + 14, e.y() - 6}, {e.x() + 30, e.y() - 22}}), Qt::FlatCap);
+        hand.dot(e, s * 0.95);
+        break;
+    case Ending::TaperedUp:
+        hand.taperedStroke(smoothPath({e, {e.x() + 14, e.y() - 5}, {e.x() + 30, e.y() - 24}}), s, 0.1);
+        break;
+    case Ending::HighReaching:
+        hand.stroke(smoothPath({e, {e.x() + 7, e.y() - 4}, {e.x() + 15, top - 6}, {e.x() + 24, top - 40}}));
+        break;
+    case Ending::BelowBaseline:
+        hand.stroke(smoothPath({e, {e.x() + 7, e.y() + 9}, {e.x() + 9, e.y() + 24}, {e.x() + 6, e.y() + 36}}));
+        break;
+    case Ending::RightToLeft:
+        hand.stroke(smoothPath({e, {e.x() + 9, e.y() - 4}, {e.x() + 17, top - 2}, {e.x() + 8, top - 20}, {e.x() - 22, top - 24},
+                                {w.firstGlyph.left() + 16, top - 18}, {w.firstGlyph.left() + 6, top - 8}}));
+        break;
+    case Ending::Extended:
+        hand.stroke(smoothPath({e, {e.x() + 8, e.y() + 0.5}, {std::min<qreal>(e.x() + 40, 114), e.y()}}));
+        break;
+    case Ending::Missing:
+        break;
+    }
+}
+
+} // namespace
+
+void addStrokeSamples(QList<SampleDef> &out)
+{
+    const QString b = u"BeginningStroke"_s;
+    auto begin = [](LeadIn k) { return [k](Hand &h, Rng &) { drawBeginning(h, k); }; };
+    addSample(out, b, 0, u"Long & Curved"_s, begin(LeadIn::LongCurved));
+    addSample(out, b, 1, u"Unbending"_s, begin(LeadIn::Unbending));
+    addSample(out, b, 2, u"Long & Below Baseline Stroke"_s, begin(LeadIn::BelowBaseline));
+    addSample(out, b, 3, u"Curved Right to Left"_s, begin(LeadIn::RightToLeft));
+    addSample(out, b, 4, u"Absent"_s, begin(LeadIn::Absent));
+
+    const QString e = u"EndingStroke"_s;
+    auto end = [](Ending k) { return [k](Hand &h, Rng &) { drawEnding(h, k); }; };
+    addSample(out, e, 0, u"Long, Blunt & Upward-tending"_s, end(Ending::BluntUp));
+    addSample(out, e, 1, u"Upward-tending & Tapered"_s, end(Ending::TaperedUp));
+    addSample(out, e, 2, u"High Reaching"_s, end(Ending::HighReaching));
+    addSample(out, e, 3, u"Below Baseline"_s, end(Ending::BelowBaseline));
+    addSample(out, e, 4, u"Curving from Right to Left"_s, end(Ending::RightToLeft));
+    addSample(out, e, 5, u"Extended"_s, end(Ending::Extended));
+    addSample(out, e, 6, u"Missing"_s, end(Ending::Missing));
+}
+
+} // namespace assetgen
