@@ -56,6 +56,8 @@ QLabel *makePictureBox(QWidget *parent, const TraitPage &trait, int index, const
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setAutoFillBackground(true);
     box->setBackgroundRole(QPalette::Base);
+    // The page's caption colour must not reach the box's border.
+    setTextColour(box, QApplication::palette().color(QPalette::Text));
     if (!picture.isNull())
         box->setPixmap(picture); // drawn unscaled from the top-left corner, clipped by the box
     const QString caption = displayedCaption(trait.variants[index].caption).trimmed();

@@ -1,0 +1,350 @@
+// The pictures compiled into the program: sample pictures, window icon and
+// link pointers.
+
+#include "shell/AppAssets.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
+#include <QSet>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct TraitPictures
+{
+    const char16_t *id;
+    int variants;      // number of variants on the page
+    int withoutPicture; // variant index that has no picture, or -1
+};
+
+// The pages in order, with how many variants each offers.
+const TraitPictures kTraits[] = {
+    {u"Margins", 8, -1},
+    {u"Slant", 6, -1},
+    {u"SizeOfTheWriting", 5, -1},
+    {u"LineSpacing", 5, -1},
+    {u"WordSpacing", 5, -1},
+    {u"LetterSpacing", 3, -1},
+    {u"BeginningStroke", 5, -1},
+    {u"EndingStroke", 7, -1},
+    {u"Stems", 3, -1},
+    {u"StemHeight", 4, -1},
+    {u"BarPressure", 4, -1},
+    {u"BarHeight", 5, 4},
+    {u"LengthOfCrossing", 7, 6},
+    {u"IDotAnalysis", 9, -1},
+    {u"TheLowerCaseE", 4, -1},
+    {u"TheLowerCaseM", 5, -1},
+    {u"TheLowerCaseo", 3, -1},
+    {u"StemsofLowerCased", 4, -1},
+    {u"TheLowerCasegandy", 9, -1},
+    {u"TheCapitalLetterI", 9, -1},
+    {u"Signature", 7, -1},
+};
+
+struct Expected
+{
+    QString trait;
+    int index;
+    bool doubleSize;
+    QSize size;
+};
+
+QList<Expected> expectedPictures()
+{
+    QList<Expected> list;
+    for (const TraitPictures &t : kTraits) {
+        const QString trait = QString::fromUtf16(t.id);
+        for (int i = 0; i < t.variants; ++i) {
+            if (i == t.withoutPicture)
+                continue;
+            const QSize base = (trait == u"Signature"_s && i == 2) ? QSize(336, 172) : QSize(118, 131);
+            list.append({trait, i, false, base});
+            list.append({trait, i, true, base * 2});
+        }
+    }
+    return list;
+}
+
+// Start-of-frame markers found in the header segments of a JPEG file, up to
+// the start of the scan. Walking the segments (rather than searching the
+// whole file) cannot be fooled by the same bytes inside compressed data.
+QList<quint8> frameMarkers(const QByteArray &data, QString *problem)
+{
+    QList<quint8> markers;
+    auto byte = [&data](qsizetype i) { return quint8(data.at(i)); };
+    if (data.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8) {
+        *problem = u"no JPEG start-of-image marker"_s;
+        return markers;
+    }
+    qsizetype pos = 2;
+    while (pos + 4 <= data.size()) {
+        if (byte(pos) != 0xFF) {
+            *problem = u"bad segment at byte %1"_s.arg(pos);
+            return markers;
+        }
+        const quint8 marker = byte(pos + 1);
+        if (marker == 0xFF) { // fill byte
+            ++pos;
+            continue;
+        }
+        if (marker == 0xDA) // start of scan: the header is over
+            return markers;
+        const int length = (byte(pos + 2) << 8) | byte(pos + 3);
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            markers.append(marker);
+        pos += 2 + length;
+    }
+    *problem = u"no start-of-scan marker"_s;
+    return markers;
+}
+
+QByteArray readResource(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray pixelHash(const QImage &image)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_ARGB32);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (int y = 0; y < grey.height(); ++y)
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(grey.constScanLine(y)), grey.width() * 4));
+    return hash.result();
+}
+
+} // namespace
+
+class TestAssets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        quillon::initAssets();
+        quillon::initAssets(); // a second call must do no harm
+    }
+
+    void picture_data()
+    {
+        QTest::addColumn<QString>("trait");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("doubleSize");
+        QTest::addColumn<QSize>("size");
+        for (const Expected &e : expectedPictures()) {
+            const QString name = u"%1_%2%3"_s.arg(e.trait, QString::number(e.index), e.doubleSize ? u"@2x"_s : QString());
+            QTest::newRow(qPrintable(name)) << e.trait << e.index << e.doubleSize << e.size;
+        }
+    }
+
+    void picture()
+    {
+        QFETCH(QString, trait);
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        QFETCH(QSize, size);
+
+        const QString path = quillon::samplePicturePath(trait, index, doubleSize);
+        const QString expectedPath =
+            u":/samples/%1_%2%3.jpg"_s.arg(trait, QString::number(index), doubleSize ? u"@2x"_s : QString());
+        QCOMPARE(path, expectedPath);
+
+        const QByteArray data = readResource(path);
+        QVERIFY2(!data.isEmpty(), qPrintable(path));
+
+        QString problem;
+        const QList<quint8> markers = frameMarkers(data, &problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY2(markers.contains(0xC0) || markers.contains(0xC1), "not a baseline JPEG (no SOF0/SOF1)");
+        QVERIFY2(!markers.contains(0xC2), "progressive JPEG (SOF2)");
+
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.size(), size);
+
+        // Dark ink on a white ground: the corner is white, most of the
+        // picture is background and some of it is nearly black.
+        const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(qGray(image.pixel(0, 0)) > 235);
+        int white = 0, ink = 0;
+        for (int y = 0; y < grey.height(); ++y) {
+            const uchar *line = grey.constScanLine(y);
+            for (int x = 0; x < grey.width(); ++x) {
+                white += line[x] > 230;
+                ink += line[x] < 60;
+            }
+        }
+        const int total = grey.width() * grey.height();
+        QVERIFY2(white > total / 2, "background is not mostly white");
+        QVERIFY2(ink > total / 500, "hardly any ink");
+    }
+
+    void picturesWithoutVariantPicture()
+    {
+        for (const TraitPictures &t : kTraits) {
+            if (t.withoutPicture < 0)
+                continue;
+            const QString trait = QString::fromUtf16(t.id);
+            QVERIFY(quillon::samplePicturePath(trait, t.withoutPicture, false).isEmpty());
+            QVERIFY(quillon::samplePicturePath(trait, t.withoutPicture, true).isEmpty());
+            QVERIFY(!QFile::exists(u":/samples/%1_%2.jpg"_s.arg(trait).arg(t.withoutPicture)));
+            QVERIFY(!QFile::exists(u":/samples/%1_%2@2x.jpg"_s.arg(trait).arg(t.withoutPicture)));
+        }
+        QCOMPARE(quillon::samplePicturePath(u"BarHeight"_s, 4, false), QString());
+        QCOMPARE(quillon::samplePicturePath(u"LengthOfCrossing"_s, 6, true), QString());
+    }
+
+    void unknownVariantsHaveNoPath()
+    {
+        QVERIFY(quillon::samplePicturePath(u"Margins"_s, 8, false).isEmpty());
+        QVERIFY(quillon::samplePicturePath(u"Margins"_s, -1, false).isEmpty());
+        QVERIFY(quillon::samplePicturePath(u"NoSuchTrait"_s, 0, false).isEmpty());
+        QVERIFY(quillon::samplePicturePath(QString(), 0, true).isEmpty());
+        QVERIFY(quillon::samplePicturePath(u"../icons/quillon"_s, 32, false).isEmpty());
+    }
+
+    void onlyExpectedPicturesAreEmbedded()
+    {
+        QSet<QString> expected;
+        for (const Expected &e : expectedPictures())
+            expected.insert(u"%1_%2%3.jpg"_s.arg(e.trait, QString::number(e.index), e.doubleSize ? u"@2x"_s : QString()));
+        QCOMPARE(expected.size(), 230);
+        const QStringList embedded = QDir(u":/samples"_s).entryList(QDir::Files);
+        QCOMPARE(QSet<QString>(embedded.cbegin(), embedded.cend()), expected);
+    }
+
+    void picturesAreAllDifferent()
+    {
+        QHash<QByteArray, QString> byBytes;
+        QHash<QByteArray, QString> byPixels;
+        for (const Expected &e : expectedPictures()) {
+            const QString path = quillon::samplePicturePath(e.trait, e.index, e.doubleSize);
+            const QByteArray data = readResource(path);
+            QVERIFY2(!data.isEmpty(), qPrintable(path));
+            const QByteArray bytesHash = QCryptographicHash::hash(data, QCryptographicHash::Sha256);
+            QVERIFY2(!byBytes.contains(bytesHash),
+                     qPrintable(u"%1 has the same bytes as %2"_s.arg(path, byBytes.value(bytesHash))));
+            byBytes.insert(bytesHash, path);
+            const QImage image = QImage::fromData(data);
+            QVERIFY(!image.isNull());
+            const QByteArray pixels = pixelHash(image);
+            QVERIFY2(!byPixels.contains(pixels),
+                     qPrintable(u"%1 shows the same picture as %2"_s.arg(path, byPixels.value(pixels))));
+            byPixels.insert(pixels, path);
+        }
+        QCOMPARE(byBytes.size(), 230);
+    }
+
+    void picturesFitTheSizeBudget()
+    {
+        qint64 single = 0, twice = 0;
+        for (const Expected &e : expectedPictures()) {
+            const qint64 size = QFileInfo(quillon::samplePicturePath(e.trait, e.index, e.doubleSize)).size();
+            QVERIFY(size > 0);
+            (e.doubleSize ? twice : single) += size;
+        }
+        QVERIFY2(single < 2 * 1024 * 1024, qPrintable(u"1x pictures take %1 bytes"_s.arg(single)));
+        QVERIFY2(twice < 5 * 1024 * 1024, qPrintable(u"2x pictures take %1 bytes"_s.arg(twice)));
+        QVERIFY(twice > single); // the 2x pictures really are drawn larger
+    }
+
+    void icon()
+    {
+        const QList<int> sizes = {16, 32, 48, 64, 128, 256};
+        for (int size : sizes) {
+            const QImage image(u":/icons/quillon-%1.png"_s.arg(size));
+            QVERIFY2(!image.isNull(), qPrintable(QString::number(size)));
+            QCOMPARE(image.size(), QSize(size, size));
+        }
+        const QImage small(u":/icons/quillon-32.png"_s);
+        QCOMPARE(small.format(), QImage::Format_Indexed8);
+        QVERIFY(small.colorCount() > 16);
+        QVERIFY(small.colorCount() <= 256);
+        // White letter on a dark green ground.
+        const QColor corner = QColor(small.pixel(3, 3));
+        QVERIFY(corner.green() > corner.red() && corner.green() > corner.blue());
+        QVERIFY(corner.lightness() < 128);
+
+        const QPixmap pixmap = quillon::applicationIconPixmap();
+        QCOMPARE(pixmap.size(), QSize(32, 32));
+        const QIcon appIcon = quillon::applicationIcon();
+        QVERIFY(!appIcon.isNull());
+        const QList<QSize> available = appIcon.availableSizes();
+        for (int size : sizes)
+            QVERIFY2(available.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+
+    void pointer_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("blackWhite");
+        QTest::newRow("shaded") << u":/cursors/hand-shaded.png"_s << false;
+        QTest::newRow("black and white") << u":/cursors/hand-bw.png"_s << true;
+    }
+
+    void pointer()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, blackWhite);
+        const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), QSize(quillon::kLinkPointerSize, quillon::kLinkPointerSize));
+        QVERIFY(image.hasAlphaChannel());
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(31, 0)), 0);
+
+        const QPoint hot = quillon::linkPointerHotSpot();
+        QCOMPARE(hot, QPoint(quillon::kLinkPointerHotSpotX, quillon::kLinkPointerHotSpotY));
+        QVERIFY(image.rect().contains(hot));
+        QVERIFY2(qAlpha(image.pixel(hot)) > 128, "hot spot is on a clear pixel");
+
+        // The finger tip is the topmost part of the hand, right at the hot spot.
+        int topRow = -1;
+        int left = 32, right = -1;
+        for (int y = 0; y < image.height() && topRow < 0; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 128) {
+                    topRow = y;
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        QVERIFY(topRow >= 0);
+        QVERIFY2(qAbs(hot.y() - topRow) <= 3, qPrintable(u"top row %1"_s.arg(topRow)));
+        QVERIFY2(hot.x() >= left - 1 && hot.x() <= right + 1, "hot spot is not under the finger tip");
+        QVERIFY2(right - left <= 8, "top of the picture is wider than a finger");
+
+        int opaque = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qAlpha(p) == 0)
+                    continue;
+                ++opaque;
+                if (blackWhite) {
+                    QCOMPARE(qAlpha(p), 255);
+                    QVERIFY2(p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255),
+                             qPrintable(u"pixel %1,%2 is neither black nor white"_s.arg(x).arg(y)));
+                }
+            }
+        QVERIFY(opaque > 150);
+
+        const QCursor cursor = blackWhite ? quillon::linkPointerBlackWhite() : quillon::linkPointer();
+        QCOMPARE(cursor.hotSpot(), hot);
+        QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+    }
+};
+
+QTEST_MAIN(TestAssets)
+#include "tst_assets.moc"
