@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 #include "shell/AppAssets.h"
+#include "shell/Look.h"
 #include "shell/StartUp.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     quillon::initAssets();
+    quillon::installTypeface();
     quillon::QtPlatform platform;
     quillon::setPlatform(&platform);
     if (!quillon::runStartUp())

@@ -9,6 +9,7 @@ using namespace Qt::StringLiterals;
 static void registerAssetResources()
 {
     Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(fonts);
 }
 
 namespace quillon {

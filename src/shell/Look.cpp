@@ -1,11 +1,30 @@
 #include "shell/Look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
 
 namespace quillon {
+
+void installTypeface()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    if (QFontDatabase::families().contains(uiFontFamily(), Qt::CaseInsensitive))
+        return;
+    QString family;
+    for (const QString &file : {u":/fonts/DejaVuSans.ttf"_s, u":/fonts/DejaVuSans-Bold.ttf"_s}) {
+        const int id = QFontDatabase::addApplicationFont(file);
+        if (id >= 0 && family.isEmpty())
+            family = QFontDatabase::applicationFontFamilies(id).value(0);
+    }
+    if (!family.isEmpty())
+        QFont::insertSubstitution(uiFontFamily(), family);
+}
 
 QString uiFontFamily()
 {

@@ -28,6 +28,10 @@ inline QColor purple() { return QColor(0x80, 0x00, 0x80); }
 inline QColor black() { return QColor(0x00, 0x00, 0x00); }
 } // namespace colours
 
+// Makes Verdana available: the installed one, or else the embedded stand-in with its
+// proportions, so the windows look the same on every machine. Needs the application object.
+void installTypeface();
+
 // The program's typeface at the given size; Verdana, or its embedded stand-in where it is missing.
 QFont uiFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 QString uiFontFamily();

@@ -3,6 +3,7 @@
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/VariantButton.h"
 #include "shell/AppAssets.h"
+#include "shell/Look.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +19,7 @@ namespace quillon::test {
 void initProgramForTests()
 {
     initAssets();
+    installTypeface();
 }
 
 void click(QWidget *window, const QString &buttonName)

@@ -181,7 +181,6 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 3, u"Broad"_s, sized(28, 1.6, 0.85, 55, 44));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // Letter by letter with a different size for each.
-        const QFont base = handFont(Face::Script, 30);
         qreal baseline = 55;
         int index = 0;
         for (const QString &word : text) {
@@ -195,7 +194,6 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
                 line.addPath(textPath(QPointF(x, 0), QString(c), f));
                 x += textAdvance(QString(c), f);
             }
-            Q_UNUSED(base);
             const QRectF box = line.boundingRect();
             h.fill(line.translated((118 - box.width()) / 2 - box.left(), baseline));
             baseline += 48;
