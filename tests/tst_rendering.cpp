@@ -58,6 +58,10 @@ private slots:
         frmGraphology questionnaire;
         questionnaire.show();
         QVERIFY(QTest::qWaitForWindowExposed(&questionnaire));
+        // Sharp pictures on dense screens: the ones drawn at twice the size.
+        const QPixmap sample = questionnaire.findChild<QLabel *>(u"picSlant(0)"_s)->pixmap();
+        QCOMPARE(sample.devicePixelRatio(), questionnaire.devicePixelRatio() > 1.0 ? 2.0 : 1.0);
+        QCOMPARE(sample.deviceIndependentSize(), QSizeF(118, 131));
         const auto &catalogue = traitCatalogue();
         for (int i = 0; i < catalogue.size(); ++i) {
             QCOMPARE(questionnaire.currentPage(), i);
@@ -68,6 +72,9 @@ private slots:
         QCOMPARE(questionnaire.currentPage(), frmGraphology::resultPageIndex);
         save(&questionnaire, u"page-22-Result"_s);
         QVERIFY(QDir(m_folder).entryList({u"*.png"_s}).size() >= 24);
+        // Proportions are kept: the window grows with the scale factor and nothing else.
+        const QImage shot = questionnaire.grab().toImage();
+        QCOMPARE(shot.size(), (questionnaire.size() * questionnaire.devicePixelRatio()));
     }
 
     void noText_isCutOffByItsBox()

@@ -122,8 +122,9 @@ void placeButtons(TraitPageControls &page, const TraitPage &trait, QWidget *fram
 
 QGroupBox *makePageFrame(QWidget *parent, const QString &name, const QString &caption)
 {
+    // The page stack stands where the pages go; each page fills it.
     return makeFrame(parent, name, caption, uiFont(9, true), colours::captionBrown(),
-                     twipsRect(30, 240, 9725, 6600));
+                     QRect(QPoint(0, 0), twipsRect(30, 240, 9725, 6600).size()));
 }
 
 QGroupBox *buildGroupPage(QWidget *parent, const TraitGroup &group)
@@ -140,7 +141,7 @@ TraitPageControls buildTraitPage(QWidget *parent, const TraitPage &trait, const 
     const PageGeometry &layout = trait.inTBarGroup ? groupGeometry : topLevelGeometry;
     if (trait.inTBarGroup) {
         page.frame = makeFrame(parent, trait.frameName(), trait.caption, uiFont(8.25, true),
-                               colours::purple(), twipsRect(80, 700, 9550, 5800));
+                               colours::purple(), QRect(QPoint(0, 0), twipsRect(80, 700, 9550, 5800).size()));
         QLabel *inner = makeLabel(page.frame, u"lblInnerSig(%1)"_s.arg(trait.significanceIndex),
                                   trait.significance, twipsRect(120, 240, 9310, 195), uiFont(8.25, true),
                                   colours::green());

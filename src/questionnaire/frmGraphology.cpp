@@ -58,6 +58,7 @@ frmGraphology::frmGraphology(QWidget *parent)
     client->setObjectName(u"clientArea"_s);
     client->setFixedSize(twips(9780), twips(7515));
     setCentralWidget(client);
+    useWindowBackground(client);
 
     makeLinkLabel(client, u"Label14"_s, forumTaglineAndVisitText(), twipsRect(158, 0, 9465, 195),
                   uiFont(8.25, true, true), colours::blue(), OpenCommunitySite);
@@ -102,6 +103,7 @@ frmGraphology::frmGraphology(QWidget *parent)
     addPromotionalLabels(brand, twipsRect(120, 100, 9465, 615));
 
     setFixedSize(sizeHint());
+    centreOnScreen(this);
 
     // Load: the tables first, then the first page.
     LoadMeaningTables();

@@ -1,6 +1,8 @@
 #include "shell/Look.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPalette>
 #include <QWidget>
 
@@ -38,6 +40,25 @@ QFont uiFont(qreal pointSize, bool bold, bool underline)
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
+}
+
+void useWindowBackground(QWidget *clientArea)
+{
+    QPalette palette = clientArea->palette();
+    palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Base));
+    palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::Text));
+    clientArea->setPalette(palette);
+    clientArea->setAutoFillBackground(true);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(0, 0), window->frameSize().expandedTo(window->size()));
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)

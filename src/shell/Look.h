@@ -36,6 +36,13 @@ void installTypeface();
 QFont uiFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 QString uiFontFamily();
 
+// Paints a window's client area in the system's window background (white in the usual
+// scheme) rather than the dialog grey; the menu bar keeps the platform's look.
+void useWindowBackground(QWidget *clientArea);
+
+// Places a window in the middle of the screen it will appear on.
+void centreOnScreen(QWidget *window);
+
 // Gives a widget a fixed text colour that survives palette changes of its parent.
 void setTextColour(QWidget *widget, const QColor &colour);
 

@@ -29,6 +29,7 @@ frmAbout::frmAbout(QWidget *owner)
     setWindowModality(Qt::ApplicationModal);
     setFont(uiFont());
     setFixedSize(twips(7035), twips(3255));
+    useWindowBackground(this);
 
     auto *okButton = new QPushButton(u"OK"_s, this);
     okButton->setObjectName(u"cmdOK"_s);
@@ -75,6 +76,7 @@ frmAbout::frmAbout(QWidget *owner)
     rule->setPalette(rulePalette);
 
     okButton->setFocus();
+    centreOnScreen(this);
 }
 
 } // namespace quillon

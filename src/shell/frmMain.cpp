@@ -68,6 +68,7 @@ frmMain::frmMain(QWidget *parent)
     client->setObjectName(u"clientArea"_s);
     client->setFixedSize(twips(4815), twips(4695));
     setCentralWidget(client);
+    useWindowBackground(client);
 
     makeLinkLabel(client, u"Label14"_s, forumTagline(), twipsRect(0, 0, 4830, 195),
                   uiFont(8.25, true, true), colours::blue(), OpenCommunitySite);
@@ -101,6 +102,7 @@ frmMain::frmMain(QWidget *parent)
     m_firstName->setFocus();
 
     setFixedSize(sizeHint());
+    centreOnScreen(this);
 }
 
 bool frmMain::ValidateDetails()
