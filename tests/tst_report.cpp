@@ -362,6 +362,16 @@ private slots:
         QCOMPARE(m_fake->clipboardClears, before + 3); // mouse up, then the click
     }
 
+    void altS_pressesSave()
+    {
+        frmGraphology window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        test::walkToResult(&window);
+        QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(m_fake->saveRequests.size(), 1);
+    }
+
     void onceAgain_givesFreshMainWindowThenEmptyReport()
     {
         fillAllAnswers(0, {0});

@@ -24,6 +24,15 @@ QSettings userSettings()
 
 } // namespace
 
+QString displayedMessage(const QString &text)
+{
+    // A bare carriage return breaks the line in a message; Qt's labels want a line feed.
+    QString shown = text;
+    shown.replace(u"\r\n"_s, u"\n"_s);
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
 QtPlatform::QtPlatform()
     : m_instanceLock(InstanceLock::defaultPath())
 {
@@ -33,7 +42,7 @@ Platform::Answer QtPlatform::messageBox(QWidget *parent, const QString &text,
                                         const QString &caption, Icon icon, Buttons buttons)
 {
     QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    caption, text,
+                    caption, displayedMessage(text),
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                               : QMessageBox::Ok,
                     parent);

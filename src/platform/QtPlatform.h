@@ -7,6 +7,9 @@
 
 namespace quillon {
 
+// The text of a message as a Qt box shows it.
+QString displayedMessage(const QString &text);
+
 // The platform as the real program sees it, realised with Qt.
 class QtPlatform final : public Platform
 {
