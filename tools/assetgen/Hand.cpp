@@ -63,8 +63,6 @@ QList<FaceInfo> &faces()
 {
     static QList<FaceInfo> list = {
         {Face::Script, u"/usr/share/fonts/opentype/dancingscript/DancingScript-Regular.otf"_s, {}},
-        {Face::Print, u"/usr/share/fonts/truetype/fifthhorseman/dkg.ttf"_s, {}},
-        {Face::Rough, u"/usr/share/fonts/truetype/rufscript/Rufscript010.ttf"_s, {}},
         {Face::SerifBold, u"/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf"_s, {}},
         {Face::Sans, u"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"_s, {}},
     };
@@ -225,6 +223,106 @@ qreal Hand::write(QPointF origin, const QString &text, const QFont &font) const
 {
     fill(textPath(origin, text, font));
     return textAdvance(text, font);
+}
+
+namespace {
+
+// One letter of the print hand. Points are in units with y measured up from
+// the baseline; each stroke is a smooth pen movement through its points, and
+// a stroke of a single point is a dot.
+struct PrintGlyph
+{
+    qreal width;
+    QList<QList<QPointF>> strokes;
+    QPointF entry; // where a lead-in would join the letter
+    QPointF exit;  // where a final stroke would leave it
+};
+
+// The bowl shared by a and d, written anticlockwise from its top right.
+QList<QPointF> printBowl()
+{
+    return {{7.0, 8.2}, {5.2, 9.9}, {2.5, 9.6}, {0.6, 7.0}, {0.2, 3.8}, {1.5, 0.8}, {3.8, -0.1}, {6.0, 1.1}, {7.0, 3.4}};
+}
+
+const QHash<QChar, PrintGlyph> &printGlyphs()
+{
+    static const QHash<QChar, PrintGlyph> glyphs = {
+        {u'a', {7.4, {printBowl(), {{7.1, 10.0}, {7.1, 0.1}}}, {7.0, 8.2}, {7.1, 0.1}}},
+        {u'b', {7.5, {{{0.3, 17.0}, {0.2, 0.1}},
+                      {{0.3, 6.5}, {2.5, 9.3}, {5.2, 9.8}, {7.1, 7.5}, {7.4, 4.0}, {6.0, 1.0}, {3.5, -0.1}, {1.2, 0.4}, {0.3, 1.5}}},
+                {0.3, 17.0}, {3.5, -0.1}}},
+        {u'd', {7.4, {printBowl(), {{7.1, 17.0}, {7.1, 0.1}}}, {7.0, 8.2}, {7.1, 0.1}}},
+        {u'e', {7.3, {{{0.6, 5.2}, {4.0, 5.3}, {7.1, 5.7}, {6.8, 8.4}, {4.3, 9.9}, {1.6, 9.0}, {0.2, 5.5}, {0.8, 2.0}, {3.5, -0.1}, {5.8, 0.3}, {7.2, 1.6}}},
+                {0.6, 5.2}, {7.2, 1.6}}},
+        {u'h', {7.1, {{{0.2, 17.0}, {0.2, 0.1}}, {{0.2, 6.2}, {1.7, 8.9}, {4.0, 9.9}, {6.2, 9.0}, {6.9, 6.5}, {6.9, 0.1}}},
+                {0.2, 17.0}, {6.9, 0.1}}},
+        {u'i', {1.0, {{{0.5, 10.0}, {0.5, 0.1}}, {{0.6, 14.6}}}, {0.5, 10.0}, {0.5, 0.1}}},
+        {u'k', {6.8, {{{0.2, 17.0}, {0.2, 0.1}}, {{6.4, 10.2}, {0.6, 4.6}}, {{2.3, 6.1}, {6.8, 0.1}}}, {0.2, 17.0}, {6.8, 0.1}}},
+        {u'l', {1.2, {{{0.4, 17.0}, {0.3, 0.1}}}, {0.4, 17.0}, {0.3, 0.1}}},
+        {u'm', {11.8, {{{0.2, 10.0}, {0.2, 0.1}},
+                       {{0.2, 6.5}, {1.5, 9.2}, {3.3, 9.9}, {5.2, 9.0}, {5.9, 6.5}, {5.9, 0.1}},
+                       {{5.9, 6.5}, {7.2, 9.2}, {9.1, 9.9}, {11.0, 9.0}, {11.7, 6.5}, {11.7, 0.1}}},
+                {0.2, 10.0}, {11.7, 0.1}}},
+        {u'n', {7.0, {{{0.2, 10.0}, {0.2, 0.1}}, {{0.2, 6.5}, {1.7, 9.2}, {3.8, 9.9}, {6.0, 9.0}, {6.8, 6.5}, {6.8, 0.1}}},
+                {0.2, 10.0}, {6.8, 0.1}}},
+        {u'o', {8.0, {{{4.8, 9.9}, {2.2, 9.3}, {0.4, 6.6}, {0.3, 3.0}, {2.0, 0.5}, {4.2, 0.0}, {6.5, 1.1}, {7.8, 4.0}, {7.4, 7.6}, {5.7, 9.7}, {3.9, 9.9}}},
+                {4.8, 9.9}, {5.7, 9.7}}},
+        {u's', {6.5, {{{6.2, 8.7}, {4.2, 9.9}, {1.6, 9.5}, {0.6, 7.6}, {1.9, 5.8}, {4.8, 4.6}, {6.4, 2.6}, {5.5, 0.6}, {3.0, -0.1}, {0.1, 1.2}}},
+                {6.2, 8.7}, {0.1, 1.2}}},
+        {u't', {6.2, {{{2.8, 14.5}, {2.8, 2.2}, {3.5, 0.2}, {5.1, 0.0}, {6.2, 0.8}}, {{0.0, 9.9}, {6.2, 10.1}}},
+                {2.8, 14.5}, {6.2, 0.8}}},
+    };
+    return glyphs;
+}
+
+// Room between two letters of the print hand, in units.
+const qreal kPrintGap = 2.6;
+
+} // namespace
+
+PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant)
+{
+    PrintedText out;
+    out.xHeight = 10 * unit;
+    qreal x = 0; // in units from the origin
+    bool first = true;
+    auto map = [&](QPointF p, qreal penX) {
+        return QPointF(origin.x() + (penX + p.x() + slant * p.y()) * unit, origin.y() - p.y() * unit);
+    };
+    for (QChar c : text) {
+        if (c == u' ') {
+            x += 5.0;
+            continue;
+        }
+        const auto it = printGlyphs().constFind(c);
+        if (it == printGlyphs().constEnd())
+            continue;
+        const PrintGlyph &g = *it;
+        for (const QList<QPointF> &stroke : g.strokes) {
+            QList<QPointF> pts;
+            for (const QPointF &p : stroke)
+                pts.append(map(p, x));
+            if (pts.size() == 1) {
+                // A dot: a very short stroke that the round cap turns into a spot.
+                out.strokes.moveTo(pts.first());
+                out.strokes.lineTo(pts.first() + QPointF(0.05 * unit, -0.05 * unit));
+            } else {
+                out.strokes.addPath(smoothPath(pts));
+            }
+        }
+        if (first)
+            out.entry = map(g.entry, x);
+        out.exit = map(g.exit, x);
+        first = false;
+        x += g.width + kPrintGap + spacing;
+    }
+    out.advance = (x - kPrintGap - spacing) * unit;
+    return out;
+}
+
+qreal printPen(qreal unit)
+{
+    return unit * 1.55;
 }
 
 void scribbleLine(const Hand &hand, qreal left, qreal right, qreal baseline, qreal height, Rng &rng)

@@ -32,8 +32,6 @@ std::uint64_t seedFor(const QString &name);
 // The handwriting faces the generator draws with.
 enum class Face {
     Script, // joined, looping script (Dancing Script)
-    Print,  // unjoined felt-pen print (dkg handwriting)
-    Rough,  // upright, loose handwriting (Rufscript)
     SerifBold,
     Sans,
 };
@@ -83,6 +81,26 @@ private:
     qreal m_width;
     QColor m_ink;
 };
+
+// Unjoined, upright print drawn by the generator itself as pen strokes (no
+// font involved). Letters are designed on a grid whose x-height is 10 units;
+// `unit` is the size of one unit in picture units. Only the small letters the
+// pictures need exist: a b d e h i k l m n o s t (others are skipped).
+struct PrintedText
+{
+    QPainterPath strokes; // centre lines, to be drawn with Hand::stroke()
+    qreal advance = 0;    // pen position after the last letter
+    QPointF entry;        // top of the first letter's first stroke
+    QPointF exit;         // foot of the last letter's last down-stroke
+    qreal xHeight = 0;
+};
+
+// Lays out `text` on the baseline from `origin`. `spacing` is the extra
+// room between letters in units (negative pushes them together) and `slant`
+// shears the letters about the baseline (positive leans the tops right).
+PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing = 0, qreal slant = 0);
+// Pen width that suits the print at `unit`.
+qreal printPen(qreal unit);
 
 // A row of scribbled "words" (small joined loops) standing on `baseline`
 // between x = `left` and x = `right`, used where the picture shows a page.

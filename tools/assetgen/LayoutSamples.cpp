@@ -134,24 +134,55 @@ void addMargins(QList<SampleDef> &out)
 void addSlant(QList<SampleDef> &out)
 {
     const QString t = u"Slant"_s;
+    // Upright print from the pen-stroke hand, so "vertical" really is vertical
+    // and each variant only shears the letters.
     auto slant = [](std::function<qreal(int, int)> slantOf) {
         return [slantOf](Hand &h, Rng &) {
-            WordLayout l;
-            l.font = handFont(Face::Rough, 25);
-            l.lines = splitLines({u"tall kite"_s, u"held the"_s, u"bell"_s});
-            l.firstBaseline = 38;
-            l.lineGap = 38;
-            l.gapOf = [](int, int) { return 0.35; };
-            l.slantOf = slantOf;
-            drawWords(h, l);
+            const QList<QStringList> lines = splitLines({u"tall kite"_s, u"held the"_s, u"bell"_s});
+            const qreal unit = 1.2;
+            h.setWidth(printPen(unit));
+            qreal baseline = 38;
+            for (int li = 0; li < lines.size(); ++li) {
+                QPainterPath line;
+                qreal x = 0;
+                qreal previousSlant = 0;
+                qreal previousRight = 0;
+                for (int wi = 0; wi < lines[li].size(); ++wi) {
+                    const qreal s = slantOf(li, wi);
+                    // Shearing keeps the room between letters across the
+                    // line but narrows it across the strokes; widen it so the
+                    // slanted words look as loosely spaced as the upright ones.
+                    const qreal widen = std::sqrt(1 + s * s);
+                    const qreal letterGap = 2.6 * (widen - 1);
+                    PrintedText word = printText(lines[li][wi], {x, 0}, unit, letterGap, s);
+                    // Words of the same slant keep their places on the baseline;
+                    // a word leaning the other way than its neighbour moves on
+                    // until the two no longer touch.
+                    if (wi > 0 && s != previousSlant) {
+                        const qreal overlap = previousRight + 6 - word.strokes.boundingRect().left();
+                        if (overlap > 0) {
+                            x += overlap;
+                            word = printText(lines[li][wi], {x, 0}, unit, letterGap, s);
+                        }
+                    }
+                    line.addPath(word.strokes);
+                    previousSlant = s;
+                    previousRight = word.strokes.boundingRect().right();
+                    x += word.advance + 13 * widen;
+                }
+                const QRectF box = line.boundingRect();
+                h.stroke(line.translated((118 - box.width()) / 2 - box.left(), baseline));
+                baseline += 38;
+            }
         };
     };
     auto fixed = [](qreal s) { return [s](int, int) { return s; }; };
+    // About 20 degrees for the moderate slants and 39 degrees for the extreme ones.
     addSample(out, t, 0, u"Vertical Slant"_s, slant(fixed(0.0)));
-    addSample(out, t, 1, u"Moderate Left Slant"_s, slant(fixed(-0.42)));
-    addSample(out, t, 2, u"Extreme Left Slant"_s, slant(fixed(-0.9)));
-    addSample(out, t, 3, u"Moderate Right Slant"_s, slant(fixed(0.42)));
-    addSample(out, t, 4, u"Extreme Right Slant"_s, slant(fixed(0.9)));
+    addSample(out, t, 1, u"Moderate Left Slant"_s, slant(fixed(-0.36)));
+    addSample(out, t, 2, u"Extreme Left Slant"_s, slant(fixed(-0.8)));
+    addSample(out, t, 3, u"Moderate Right Slant"_s, slant(fixed(0.36)));
+    addSample(out, t, 4, u"Extreme Right Slant"_s, slant(fixed(0.8)));
     addSample(out, t, 5, u"Irregular Slant"_s, slant([](int line, int word) {
                   static const qreal mix[3][2] = {{0.6, -0.45}, {-0.1, 0.7}, {-0.55, 0.0}};
                   return mix[line][word];
@@ -227,9 +258,9 @@ void addLineSpacing(QList<SampleDef> &out)
             drawWords(h, l);
         };
     };
-    addSample(out, t, 0, u"Even Line Spacing"_s, spaced(20));
-    addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(30));
-    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(45));
+    addSample(out, t, 0, u"Even Line Spacing"_s, spaced(18));
+    addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(31));
+    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(52));
     addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(13.5));
     addSample(out, t, 4, u"Overlapping"_s, spaced(10.5));
 }
@@ -270,29 +301,25 @@ void addWordSpacing(QList<SampleDef> &out)
 void addLetterSpacing(QList<SampleDef> &out)
 {
     const QString t = u"LetterSpacing"_s;
-    const QStringList text = {u"small"_s, u"note"_s};
+    // Words chosen so that no two letters pushed together make another letter.
+    const QStringList text = {u"best"_s, u"notes"_s};
+    // `extra` is the change of the room between letters, in units of the print hand.
     auto spaced = [text](qreal extra) {
         return [text, extra](Hand &h, Rng &) {
-            const QFont font = handFont(Face::Print, 27);
-            qreal baseline = 52;
+            const qreal unit = 1.7;
+            h.setWidth(printPen(unit));
+            qreal baseline = 54;
             for (const QString &word : text) {
-                QPainterPath line;
-                qreal x = 0;
-                for (QChar c : word) {
-                    line.addPath(textPath(QPointF(x, 0), QString(c), font));
-                    x += textAdvance(QString(c), font) + extra;
-                }
-                const QRectF box = line.boundingRect();
-                const QPainterPath placed = line.translated((118 - box.width()) / 2 - box.left(), baseline);
-                h.fill(placed);
-                Hand(h.painter(), 0.6).stroke(placed);
+                const PrintedText printed = printText(word, {0, 0}, unit, extra);
+                const QRectF box = printed.strokes.boundingRect();
+                h.stroke(printed.strokes.translated((118 - box.width()) / 2 - box.left(), baseline));
                 baseline += 42;
             }
         };
     };
-    addSample(out, t, 0, u"Close Spaced"_s, spaced(-2.2));
-    addSample(out, t, 1, u"Wide Spaced"_s, spaced(7.5));
-    addSample(out, t, 2, u"Normal"_s, spaced(1.2));
+    addSample(out, t, 0, u"Close Spaced"_s, spaced(-2.0));
+    addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.4));
+    addSample(out, t, 2, u"Normal"_s, spaced(0));
 }
 
 } // namespace

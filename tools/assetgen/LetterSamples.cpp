@@ -41,13 +41,15 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     const qreal r = 3.6;
     switch (dot) {
     case Dot::Direct:
-        hand.dot({x + 0.5, xTop - 16}, r);
+        // The usual gap, about half the height of the letter.
+        hand.dot({x + 0.5, xTop - 19}, r);
         break;
     case Dot::Close:
-        hand.dot({x + 0.5, xTop - 6.8}, r);
+        // All but sitting on the stem: a hairline of paper between them.
+        hand.dot({x + 0.5, xTop - 5.9}, r);
         break;
     case Dot::High:
-        hand.dot({x + 0.5, xTop - 48}, r);
+        hand.dot({x + 0.5, xTop - 62}, r);
         break;
     case Dot::Light: {
         Hand faint(hand.painter());
@@ -113,7 +115,7 @@ void addIDots(QList<SampleDef> &out)
 
 // ---- e ----------------------------------------------------------------
 
-enum class ELoop { Narrow, Normal, Broad, Filled, Greek };
+enum class ELoop { Narrow, Normal, Broad, Retraced, Greek };
 
 void drawE(Hand &hand, qreal x0, qreal base, ELoop kind)
 {
@@ -134,7 +136,6 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind)
     QList<QPointF> pts;
     switch (kind) {
     case ELoop::Narrow:
-    case ELoop::Filled:
         pts = {at(-10, -2), at(2, -8), at(13, -18), at(24, -28), at(27, -34), at(22, -38), at(14, -34),
                at(6, -24), at(2, -13), at(5, -3), at(14, 0), at(25, -1), at(35, -7)};
         break;
@@ -146,16 +147,21 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind)
         pts = {at(-10, -2), at(2, -8), at(17, -13), at(31, -19), at(34, -30), at(26, -39), at(12, -39),
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
+    case ELoop::Retraced: {
+        // The lead-in runs up the back of the letter and over its top, and the
+        // pen comes straight back over the same line, so no eye opens: the e
+        // is a single retraced line shaped like a c.
+        QPainterPath path = smoothPath({at(-10, -2), at(-3, -5), at(1.5, -12), at(3, -25), at(10, -36), at(20, -38.5),
+                                        at(27, -33)});
+        smoothTo(path, {at(27, -33), at(20.5, -37.8), at(10.5, -35.4), at(3.7, -24.6), at(2, -12), at(5, -3), at(14, 0),
+                        at(25, -1), at(35, -7)});
+        hand.stroke(path);
+        return;
+    }
     case ELoop::Greek:
         break;
     }
     hand.stroke(smoothPath(pts));
-    if (kind == ELoop::Filled) {
-        QPainterPath eye = smoothPath({at(3, -10), at(13, -18), at(24, -28), at(27, -34), at(22, -38), at(14, -34),
-                                       at(6, -24), at(3, -10)});
-        eye.closeSubpath();
-        hand.fill(eye);
-    }
 }
 
 void addLowerCaseE(QList<SampleDef> &out)
@@ -169,7 +175,7 @@ void addLowerCaseE(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Narrow Loop"_s, pair(ELoop::Narrow, ELoop::Narrow));
     addSample(out, t, 1, u"Broad Loop"_s, pair(ELoop::Broad, ELoop::Broad));
-    addSample(out, t, 2, u"No Loop"_s, pair(ELoop::Filled, ELoop::Filled));
+    addSample(out, t, 2, u"No Loop"_s, pair(ELoop::Retraced, ELoop::Retraced));
     addSample(out, t, 3, u"Greek \"E\""_s, pair(ELoop::Normal, ELoop::Greek));
 }
 
@@ -177,10 +183,12 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 enum class Hump { Even, Rounded, Sharp };
 
-void drawM(Hand &hand, const qreal (&heights)[3], Hump shape)
+void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
 {
     const qreal base = 96;
-    const qreal p[4] = {14, 42, 70, 98};
+    // Lead-in (9) and exit (12) included, the letter is centred.
+    const qreal left = (118 - 3 * humpWidth - 21) / 2 + 9;
+    const qreal p[4] = {left, left + humpWidth, left + 2 * humpWidth, left + 3 * humpWidth};
     hand.setWidth(3.1);
     QPainterPath path = smoothPath({{p[0] - 9, base - 2}, {p[0] - 3, base - 3}, {p[0], base - 6}});
     for (int j = 0; j < 3; ++j) {
@@ -194,11 +202,17 @@ void drawM(Hand &hand, const qreal (&heights)[3], Hump shape)
                             {x + w * 0.92, top + heights[j] * 0.28}, {x + w, base - heights[j] * 0.4}});
             path.lineTo(x + w, base);
             break;
-        case Hump::Rounded:
-            smoothTo(path, {{x, base - 6}, {x + w * 0.02, base - heights[j] * 0.55}, {x + w * 0.15, top + heights[j] * 0.13},
-                            {x + w * 0.5, top}, {x + w * 0.85, top + heights[j] * 0.13},
-                            {x + w * 0.98, base - heights[j] * 0.55}, {x + w, base}});
+        case Hump::Rounded: {
+            // Upright sides under a half circle as wide as the hump.
+            const qreal r = w / 2;
+            const QPointF c(x + r, top + r);
+            path.lineTo(x, c.y());
+            for (int a = 170; a >= 0; a -= 10)
+                path.lineTo(c.x() - r * std::cos(qDegreesToRadians(qreal(180 - a))),
+                            c.y() - r * std::sin(qDegreesToRadians(qreal(180 - a))));
+            path.lineTo(x + w, base);
             break;
+        }
         case Hump::Sharp:
             path.lineTo(x + w * 0.5, top);
             path.lineTo(x + w, base);
@@ -212,16 +226,17 @@ void drawM(Hand &hand, const qreal (&heights)[3], Hump shape)
 void addLowerCaseM(QList<SampleDef> &out)
 {
     const QString t = u"TheLowerCaseM"_s;
-    auto m = [](qreal h0, qreal h1, qreal h2, Hump shape) {
+    auto m = [](qreal h0, qreal h1, qreal h2, Hump shape, qreal humpWidth = 28) {
         return [=](Hand &h, Rng &) {
             const qreal heights[3] = {h0, h1, h2};
-            drawM(h, heights, shape);
+            drawM(h, heights, shape, humpWidth);
         };
     };
     addSample(out, t, 0, u"Uphill Humps"_s, m(22, 42, 62, Hump::Even));
     addSample(out, t, 1, u"Down Humps"_s, m(62, 42, 22, Hump::Even));
-    addSample(out, t, 2, u"Even Humps"_s, m(44, 44, 44, Hump::Even));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(44, 44, 44, Hump::Rounded));
+    // Even: three identical narrow, upright humps; rounded: three wide half circles.
+    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, 46, Hump::Even, 20));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(44, 44, 44, Hump::Rounded, 31));
     addSample(out, t, 4, u"Sharp Humps"_s, m(44, 44, 44, Hump::Sharp));
 }
 

@@ -29,27 +29,41 @@ void drawStem(Hand &hand, const TLetter &t)
     case Stem::Plain:
         path.moveTo(x, t.top);
         break;
-    case Stem::Retraced:
-        // The up-stroke runs into the stem and goes up and down the same line.
-        path = smoothPath({{x - 22, b - 1}, {x - 10, b - 4}, {x - 1.5, b - 16}, {x, b - 30}});
-        path.lineTo(x, t.top);
-        break;
+    case Stem::Retraced: {
+        // The up-stroke runs into the stem and climbs it; the down-stroke
+        // comes back over it a hair to the right, so the stem is a doubled,
+        // heavier line with a small turn at the top.
+        QPainterPath up = smoothPath({{x - 22, b - 1}, {x - 10, b - 4}, {x - 3.2, b - 16}, {x - 1.6, b - 30}});
+        up.lineTo(x - 1.3, t.top + 5);
+        smoothTo(up, {{x - 1.3, t.top + 5}, {x - 0.6, t.top}, {x + 0.9, t.top + 1.2}, {x + 1.3, t.top + 5}});
+        hand.stroke(up);
+        path.moveTo(x + 1.3, t.top + 5);
+        path.lineTo(x + 1.1, b - 8);
+        smoothTo(path, {{x + 1.1, b - 8}, {x + 3.5, b - 1}, {x + 9, b - 1}, {x + 15, b - 6}});
+        hand.stroke(path);
+        return;
+    }
     case Stem::Looped:
         path = smoothPath({{x - 24, b - 1}, {x - 10, b - 8}, {x - 4, b - 20}, {x - 10, t.top + (b - t.top) * 0.45},
                            {x - 10, t.top + 14}, {x - 5, t.top + 1}, {x, t.top + 4}});
         path.lineTo(x, t.top + 12);
         break;
     case Stem::Inflexible:
-        path.moveTo(x - 30, b + 1);
+        // A rigid straight up-stroke from below the baseline that meets the
+        // stem well under its top, so the letter keeps the shape of a t.
+        hand.line({x - 26, b + 6}, {x, b - 44});
+        path.moveTo(x, t.top);
+        break;
+    case Stem::Spread: {
+        // The up-stroke climbs apart from the down-stroke and only joins it a
+        // third of the way down; above that the stem is single, so the
+        // letter still reads as a t.
+        const qreal join = t.top + (b - t.top) * 0.33;
+        path = smoothPath({{x - 19, b - 1}, {x - 14, b - 3}, {x - 10, b - 9}, {x - 5, (b + join) / 2}, {x - 0.5, join + 3},
+                           {x, join}});
         path.lineTo(x, t.top);
         break;
-    case Stem::Spread:
-        path = smoothPath({{x - 19, b - 1}, {x - 12, b - 3}, {x - 8, b - 8}});
-        path.lineTo(x, t.top);
-        path.lineTo(x + 5, b - 7);
-        smoothTo(path, {{x + 5, b - 7}, {x + 8, b - 1}, {x + 13, b - 1}, {x + 18, b - 5}});
-        hand.stroke(path);
-        return;
+    }
     }
     path.lineTo(x, b - 8);
     smoothTo(path, {{x, b - 8}, {x + 3, b - 1}, {x + 9, b - 1}, {x + 15, b - 6}});
@@ -94,7 +108,7 @@ void addStemHeight(QList<SampleDef> &out)
             h.setWidth(2.6);
             const qreal base = 104;
             const qreal capTop = 48;
-            const qreal barY = 70;
+            const qreal barY = 76;
             for (qreal x : {17.0, 73.0})
                 drawCapitalT(h, x, capTop, base);
             for (qreal x : {44.0, 100.0}) {
@@ -103,10 +117,11 @@ void addStemHeight(QList<SampleDef> &out)
             }
         };
     };
-    addSample(out, name, 0, u"Normal Stem"_s, row(54, Stem::Plain));
+    // Capitals stand from 48 to the baseline at 104; the bar is at 76.
+    addSample(out, name, 0, u"Normal Stem"_s, row(52, Stem::Plain));
     addSample(out, name, 1, u"Long Stem"_s, row(8, Stem::Plain));
-    addSample(out, name, 2, u"Short Stem"_s, row(66, Stem::Plain));
-    addSample(out, name, 3, u"Spread-out Stem"_s, row(54, Stem::Spread));
+    addSample(out, name, 2, u"Short Stem"_s, row(71, Stem::Plain));
+    addSample(out, name, 3, u"Spread-out Stem"_s, row(52, Stem::Spread));
 }
 
 void addBarPressure(QList<SampleDef> &out)

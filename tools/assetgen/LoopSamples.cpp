@@ -44,8 +44,9 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
                         {sx + 6, base - 2}});
         break;
     case Tail::Broad:
-        smoothTo(path, {foot, {sx, base + 24}, {sx - 8, base + 50}, {sx - 26, base + 54}, {sx - 34, base + 38},
-                        {sx - 20, base + 12}, {sx + 8, base - 3}});
+        // About twice as wide as the rounded loop and as full.
+        smoothTo(path, {foot, {sx, base + 20}, {sx - 8, base + 44}, {sx - 28, base + 54}, {sx - 45, base + 46},
+                        {sx - 43, base + 26}, {sx - 24, base + 8}, {sx + 7, base - 3}});
         break;
     }
 }
@@ -55,14 +56,18 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
     QPainterPath stem(QPointF(sx, top));
     stem.lineTo(sx, base);
     if (tail == Tail::Blunt) {
-        stem.lineTo(sx, base + 34);
-        hand.setWidth(3.8);
-        hand.stroke(stem, Qt::FlatCap);
+        // Short, heavy and cut off square.
+        stem.lineTo(sx, base + 14);
+        hand.setWidth(6.0);
+        hand.stroke(stem);
+        QPainterPath end(QPointF(sx, base));
+        end.lineTo(sx, base + 20);
+        hand.stroke(end, Qt::FlatCap);
         hand.setWidth(3.0);
         return;
     }
     if (tail == Tail::LongStraight)
-        stem.lineTo(sx - 1, base + 72);
+        stem.lineTo(sx - 1, base + 80);
     else
         appendTail(stem, sx, base, tail);
     hand.stroke(stem);
@@ -70,11 +75,11 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
 
 void drawGY(Hand &hand, Tail tail)
 {
-    const qreal base = 54;
-    const qreal xTop = 26;
+    const qreal base = 46;
+    const qreal xTop = 18;
     hand.setWidth(3.0);
     // g: a round body with the stem on its right.
-    const QPointF c(28, (base + xTop) / 2);
+    const QPointF c(35, (base + xTop) / 2);
     QList<QPointF> body;
     for (int a = 40; a <= 400; a += 20)
         body.append({c.x() + 13 * std::cos(qDegreesToRadians(qreal(a))), c.y() - 14 * std::sin(qDegreesToRadians(qreal(a)))});
@@ -82,7 +87,7 @@ void drawGY(Hand &hand, Tail tail)
     drawTail(hand, c.x() + 14, xTop, base, tail);
 
     // y: a cup, then the right stroke runs on into the descender.
-    const qreal yx = 74;
+    const qreal yx = 85;
     hand.stroke(smoothPath({{yx - 14, xTop + 6}, {yx - 9, xTop}, {yx - 8, xTop + 10}, {yx - 8, base - 9},
                             {yx - 2, base}, {yx + 7, base - 3}, {yx + 13, base - 13}, {yx + 15, xTop}}));
     drawTail(hand, yx + 15, xTop, base, tail);
@@ -127,7 +132,9 @@ void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
         hand.line({x - bottomBar / 2, kIBase}, {x + bottomBar / 2, kIBase});
 }
 
-// Cursive I: a loop at the top left, a stem and a foot curling left.
+// Cursive I: a loop at the top left, a stem and a foot curling left. The
+// letter is sheared about its middle by `slant` (positive leans the top to
+// the right) and then moved so it stays centred in the room left of "am".
 void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal slant)
 {
     const qreal x = kIX + 4;
@@ -136,9 +143,32 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal slant)
     QPainterPath path = smoothPath({{x + 4, top + loopHeight * 1.05}, {x - loopWidth * 0.55, top + loopHeight * 0.78},
                                     {x - loopWidth, top + loopHeight * 0.38}, {x - loopWidth * 0.62, top + 3},
                                     {x, top}, {x + 4, top + loopHeight * 0.35}, {x + 1.5, top + loopHeight},
-                                    {x, base - 16}, {x - 6, base - 1}, {x - 18, base - 2}, {x - 25, base - 11}});
+                                    {x, base - 16}, {x - 5, base - 1}, {x - 13, base - 2}, {x - 17, base - 9}});
+    path = slanted(path, (top + base) / 2, slant);
+    if (slant != 0) {
+        const QRectF box = path.boundingRect();
+        path.translate(37.5 - box.center().x(), 0);
+    }
     hand.setWidth(3.2);
-    hand.stroke(slanted(path, (top + base) / 2, slant));
+    hand.stroke(path);
+}
+
+// Deflated I: the loop has lost its air. Its outer side runs flat and
+// straight, and it is pinched to a point where it leaves the stem and at the
+// top, a thin sliver instead of a round loop.
+void drawDeflatedI(Hand &hand)
+{
+    const qreal x = kIX + 4;
+    const qreal top = kITop;
+    const qreal base = kIBase;
+    QPainterPath path(QPointF(x + 1, top + 30));
+    path.lineTo(x - 6.5, top + 12);
+    path.lineTo(x - 0.5, top);
+    path.lineTo(x + 1.2, top + 10);
+    path.lineTo(x + 1.2, top + 30);
+    smoothTo(path, {{x + 1.2, top + 30}, {x, base - 16}, {x - 5, base - 1}, {x - 13, base - 2}, {x - 17, base - 9}});
+    hand.setWidth(3.2);
+    hand.stroke(path);
 }
 
 void addCapitalI(QList<SampleDef> &out)
@@ -160,11 +190,16 @@ void addCapitalI(QList<SampleDef> &out)
     addSample(out, t, 1, u"Longer Bottom Stroke"_s, printed(16, 50));
     addSample(out, t, 2, u"Longer Top Stroke"_s, printed(50, 16));
     addSample(out, t, 3, u"Equal Top & Bottom Stroke"_s, printed(36, 36));
-    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(16, 28, -0.45));
-    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(16, 28, 0.45));
+    // Tilted to the left leans backwards (top to the left, like a backslash);
+    // tilted to the right leans forwards like "/". About 30 degrees either way.
+    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(16, 28, -0.58));
+    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(16, 28, 0.58));
     addSample(out, t, 6, u"Vertical"_s, cursive(16, 28, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(36, 50, 0));
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(5, 36, 0));
+    addSample(out, t, 8, u"Deflated Loop"_s, [](Hand &h, Rng &) {
+        drawDeflatedI(h);
+        writeAm(h);
+    });
 }
 
 } // namespace

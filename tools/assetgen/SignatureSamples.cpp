@@ -41,7 +41,8 @@ void writeLines(Hand &hand, const QStringList &lines, qreal px, qreal x, qreal f
 void drawScrawl(Hand &hand, Rng &rng)
 {
     // A big initial, then a run of loops and peaks of uneven height that no
-    // one could read, ending in a flourish.
+    // one could read, ending in an upward flick. Nothing runs under the name,
+    // so it cannot pass for an underline.
     hand.setWidth(2.2);
     hand.stroke(smoothPath({{22, 40}, {30, 34}, {26, 52}, {22, 80}, {14, 90}, {8, 82}, {16, 72}, {34, 66}}));
     QList<QPointF> pts;
@@ -57,7 +58,6 @@ void drawScrawl(Hand &hand, Rng &rng)
     pts.append({104, base - 2});
     pts.append({112, base - 12});
     hand.stroke(smoothPath(pts));
-    hand.stroke(smoothPath({{12, 92}, {40, 86}, {80, 88}, {110, 80}}));
 }
 
 void addSignatureVariants(QList<SampleDef> &out)
@@ -69,9 +69,10 @@ void addSignatureVariants(QList<SampleDef> &out)
         out, t, 2, u"Signature Size is Smaller than Script"_s,
         [](Hand &h, Rng &) {
             // Shown clipped to its top-left 118 x 131 corner, so the start of
-            // every line and the whole signature sit inside that corner.
-            writeLines(h, {u"Thank you all for the lovely flowers"_s, u"and the kind letters. We will come"_s,
-                           u"to see you again very soon."_s},
+            // every line and the whole signature sit inside that corner; the
+            // lines end inside the full picture.
+            writeLines(h, {u"Thank you all for the flowers"_s, u"and the kind letters. We will"_s,
+                           u"come to see you again soon."_s},
                        22, 8, 32, 30);
             writeName(h, 10, 118, 46);
         },

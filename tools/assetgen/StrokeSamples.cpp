@@ -10,31 +10,32 @@ using namespace Qt::StringLiterals;
 namespace assetgen {
 namespace {
 
-const qreal kWordSize = 48;
+// Size of the print hand (units of its 10-unit x-height) for the word.
+const qreal kUnit = 2.0;
 
-// Pen width that matches the stroke of the print face at kWordSize.
 qreal printStroke()
 {
-    return kWordSize * 0.075;
+    return printPen(kUnit);
 }
 
 struct PlacedWord
 {
     QPainterPath path;
-    QRectF firstGlyph;
-    QRectF lastGlyph;
+    QPointF entry; // top of the first stem of the m
+    QPointF exit;  // foot of the last stem of the n
+    qreal top = 0; // top of the small letters
     qreal baseline = 0;
 };
 
 PlacedWord placeWord(const QString &word, QPointF origin)
 {
-    const QFont font = handFont(Face::Print, kWordSize);
+    const PrintedText printed = printText(word, origin, kUnit);
     PlacedWord placed;
     placed.baseline = origin.y();
-    placed.path = textPath(origin, word, font);
-    placed.firstGlyph = textPath(origin, word.left(1), font).boundingRect();
-    const qreal lastX = origin.x() + textAdvance(word.left(word.size() - 1), font);
-    placed.lastGlyph = textPath(QPointF(lastX, origin.y()), word.right(1), font).boundingRect();
+    placed.path = printed.strokes;
+    placed.entry = printed.entry;
+    placed.exit = printed.exit;
+    placed.top = origin.y() - printed.xHeight;
     return placed;
 }
 
@@ -43,10 +44,10 @@ enum class LeadIn { LongCurved, Unbending, BelowBaseline, RightToLeft, Absent };
 void drawBeginning(Hand &hand, LeadIn kind)
 {
     const PlacedWord w = placeWord(u"man"_s, QPointF(46, 80));
-    hand.fill(w.path);
     hand.setWidth(printStroke());
+    hand.stroke(w.path);
     // The top of the first stem of the m, where the lead-in joins it.
-    const QPointF p(w.firstGlyph.left() + printStroke() * 0.5, w.firstGlyph.top() + printStroke() * 0.6);
+    const QPointF p = w.entry;
     const qreal base = w.baseline;
     switch (kind) {
     case LeadIn::LongCurved:
@@ -73,12 +74,12 @@ enum class Ending { BluntUp, TaperedUp, HighReaching, BelowBaseline, RightToLeft
 void drawEnding(Hand &hand, Ending kind)
 {
     const PlacedWord w = placeWord(u"man"_s, QPointF(6, 80));
-    hand.fill(w.path);
     const qreal s = printStroke();
     hand.setWidth(s);
+    hand.stroke(w.path);
     // The foot of the last stem of the n, where the final stroke leaves it.
-    const QPointF e(w.lastGlyph.right() - s * 0.5, w.baseline - s * 0.5);
-    const qreal top = w.lastGlyph.top();
+    const QPointF e = w.exit;
+    const qreal top = w.top;
     switch (kind) {
     case Ending::BluntUp:
         hand.setWidth(s * 1.9);
@@ -96,7 +97,7 @@ void drawEnding(Hand &hand, Ending kind)
         break;
     case Ending::RightToLeft:
         hand.stroke(smoothPath({e, {e.x() + 9, e.y() - 4}, {e.x() + 17, top - 2}, {e.x() + 8, top - 20}, {e.x() - 22, top - 24},
-                                {w.firstGlyph.left() + 16, top - 18}, {w.firstGlyph.left() + 6, top - 8}}));
+                                {w.entry.x() + 16, top - 18}, {w.entry.x() + 6, top - 8}}));
         break;
     case Ending::Extended:
         hand.stroke(smoothPath({e, {e.x() + 8, e.y() + 0.5}, {std::min<qreal>(e.x() + 40, 114), e.y()}}));
