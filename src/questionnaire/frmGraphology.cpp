@@ -9,12 +9,10 @@
 #include "questionnaire/TraitCatalogue.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
-#include "shell/AppAssets.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
-#include "shell/EndProgram.h"
 #include "shell/Look.h"
-#include "shell/MenuBar.h"
+#include "shell/ProgramWindow.h"
 #include "shell/frmMain.h"
 
 #include <QCloseEvent>
@@ -47,18 +45,7 @@ frmGraphology::frmGraphology(QWidget *parent)
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                               | Qt::CustomizeWindowHint)
 {
-    setObjectName(u"frmGraphology"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(windowCaption());
-    setWindowIcon(applicationIcon());
-    setFont(uiFont());
-    buildMenuBar(this, [this] { close(); });
-
-    auto *client = new QWidget(this);
-    client->setObjectName(u"clientArea"_s);
-    client->setFixedSize(twips(9780), twips(7515));
-    setCentralWidget(client);
-    useWindowBackground(client);
+    QWidget *client = setUpProgramWindow(this, u"frmGraphology"_s, QSize(9780, 7515));
 
     makeLinkLabel(client, u"Label14"_s, forumTaglineAndVisitText(), twipsRect(158, 0, 9465, 195),
                   uiFont(8.25, true, true), colours::blue(), OpenCommunitySite);
@@ -180,9 +167,7 @@ void frmGraphology::returnToMainWindow()
 
 void frmGraphology::closeEvent(QCloseEvent *event)
 {
-    event->accept();
-    if (!m_handingOver && !isProgramEnding())
-        EndProgram();
+    handleProgramWindowClose(event, m_handingOver);
 }
 
 } // namespace quillon

@@ -4,12 +4,10 @@
 #include "links/WebLinks.h"
 #include "platform/Platform.h"
 #include "questionnaire/frmGraphology.h"
-#include "shell/AppAssets.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
-#include "shell/EndProgram.h"
 #include "shell/Look.h"
-#include "shell/MenuBar.h"
+#include "shell/ProgramWindow.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -57,18 +55,7 @@ frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                               | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
-    setObjectName(u"frmMain"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(windowCaption());
-    setWindowIcon(applicationIcon());
-    setFont(uiFont());
-    buildMenuBar(this, [this] { close(); });
-
-    auto *client = new QWidget(this);
-    client->setObjectName(u"clientArea"_s);
-    client->setFixedSize(twips(4815), twips(4695));
-    setCentralWidget(client);
-    useWindowBackground(client);
+    QWidget *client = setUpProgramWindow(this, u"frmMain"_s, QSize(4815, 4695));
 
     makeLinkLabel(client, u"Label14"_s, forumTagline(), twipsRect(0, 0, 4830, 195),
                   uiFont(8.25, true, true), colours::blue(), OpenCommunitySite);
@@ -135,9 +122,7 @@ void frmMain::cmdGoToGraphology_Click()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    event->accept();
-    if (!m_handingOver && !isProgramEnding())
-        EndProgram();
+    handleProgramWindowClose(event, m_handingOver);
 }
 
 } // namespace quillon
