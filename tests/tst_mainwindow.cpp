@@ -4,7 +4,7 @@
 #include "questionnaire/frmGraphology.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
-#include "support/FakePlatform.h"
+#include "support/GuiTestCase.h"
 #include "support/WindowDriver.h"
 
 #include <QAction>
@@ -51,25 +51,11 @@ void closeAboutWhenShown(std::function<void(frmAbout *)> how, bool *done)
 
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public test::GuiTestCase
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FakePlatform> m_fake;
-
 private slots:
-    void initTestCase() { test::initProgramForTests(); }
-    void init()
-    {
-        m_fake = std::make_unique<FakePlatform>();
-        m_fake->install();
-    }
-    void cleanup()
-    {
-        test::deleteAllWindows();
-        m_fake.reset();
-    }
 
     void newWindow_isEmptyWithFirstNameFocused()
     {

@@ -6,7 +6,7 @@
 #include "questionnaire/frmGraphology.h"
 #include "report/RichTextBox.h"
 #include "shell/frmMain.h"
-#include "support/FakePlatform.h"
+#include "support/GuiTestCase.h"
 #include "support/WindowDriver.h"
 
 #include <QAbstractButton>
@@ -46,20 +46,17 @@ void walkTo(frmGraphology &window, int target)
 
 } // namespace
 
-class QuestionnaireTest : public QObject
+class QuestionnaireTest : public test::GuiTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakePlatform> m_fake;
     std::unique_ptr<frmGraphology> m_window;
 
 private slots:
-    void initTestCase() { test::initProgramForTests(); }
     void init()
     {
-        m_fake = std::make_unique<FakePlatform>();
-        m_fake->install();
+        GuiTestCase::init();
         clearAnswerLists();
         m_window = std::make_unique<frmGraphology>();
         m_window->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -68,8 +65,7 @@ private slots:
     void cleanup()
     {
         m_window.reset();
-        test::deleteAllWindows();
-        m_fake.reset();
+        GuiTestCase::cleanup();
     }
 
     // --- the catalogue ---

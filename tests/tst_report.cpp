@@ -8,7 +8,7 @@
 #include "report/ReportSaving.h"
 #include "report/RichTextBox.h"
 #include "shell/frmMain.h"
-#include "support/FakePlatform.h"
+#include "support/GuiTestCase.h"
 #include "support/RtfReader.h"
 #include "support/WindowDriver.h"
 
@@ -89,25 +89,11 @@ QByteArray readFile(const QString &path)
 
 } // namespace
 
-class ReportTest : public QObject
+class ReportTest : public test::GuiTestCase
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FakePlatform> m_fake;
-
 private slots:
-    void initTestCase() { test::initProgramForTests(); }
-    void init()
-    {
-        m_fake = std::make_unique<FakePlatform>();
-        m_fake->install();
-    }
-    void cleanup()
-    {
-        test::deleteAllWindows();
-        m_fake.reset();
-    }
 
     // --- composition ---
 

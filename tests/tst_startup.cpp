@@ -4,7 +4,7 @@
 #include "shell/StartUp.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMain.h"
-#include "support/FakePlatform.h"
+#include "support/GuiTestCase.h"
 #include "support/WindowDriver.h"
 
 #include <QApplication>
@@ -31,27 +31,11 @@ void storeReminder(FakePlatform &fake, const QString &value)
 
 } // namespace
 
-class StartUpTest : public QObject
+class StartUpTest : public test::GuiTestCase
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FakePlatform> m_fake;
-
 private slots:
-    void initTestCase() { test::initProgramForTests(); }
-
-    void init()
-    {
-        m_fake = std::make_unique<FakePlatform>();
-        m_fake->install();
-    }
-
-    void cleanup()
-    {
-        test::deleteAllWindows();
-        m_fake.reset();
-    }
 
     void firstRun_storesTodayWithoutAsking()
     {
