@@ -9,6 +9,7 @@ QUILLON_PACKAGES=(
   unrtf                     # the tests read saved reports the way another program would
   xvfb xauth                # a virtual display for checks of the real program
   desktop-file-utils appstream # the tests validate the installed desktop files
+  dpkg-dev file             # cpack's Debian package: dependencies from the binary (dpkg-shlibdeps)
 )
 
 quillon_missing_packages() {
