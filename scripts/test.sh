@@ -12,8 +12,8 @@ quillon_build build -DQUILLON_WARNINGS_AS_ERRORS=ON
 
 if [ "${QUILLON_SKIP_SANITIZERS:-0}" != 1 ]; then
   quillon_build build-sanitize -DQUILLON_SANITIZE=ON -DQUILLON_WARNINGS_AS_ERRORS=ON -DQUILLON_BUILD_BENCH=OFF
-  # Leaks inside the graphics stack are not ours to fix; everything else fails the run.
-  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  # Leak checking is on: a leak anywhere, in our code or in a library under it, fails the run.
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   (cd build-sanitize && ctest --output-on-failure -LE long -j2)
 fi

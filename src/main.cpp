@@ -8,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
     // Windows give way to each other; only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

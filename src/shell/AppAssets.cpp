@@ -25,10 +25,14 @@ void initAssets()
 
 QIcon applicationIcon()
 {
-    initAssets();
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(u":/icons/quillon-%1.png"_s.arg(size), QSize(size, size));
+    // Decoded once: every window gets the icon, and the six pictures never change.
+    static const QIcon icon = [] {
+        initAssets();
+        QIcon decoded;
+        for (int size : {16, 32, 48, 64, 128, 256})
+            decoded.addFile(u":/icons/quillon-%1.png"_s.arg(size), QSize(size, size));
+        return decoded;
+    }();
     return icon;
 }
 

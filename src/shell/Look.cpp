@@ -4,11 +4,28 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QPalette>
+#include <QResource>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
 
 namespace quillon {
+
+namespace {
+
+// A resource's bytes where the program keeps them, not a copy: the font database holds on
+// to its fonts' data for as long as the program runs, and embedded resources never move.
+QByteArray resourceBytes(const QString &path)
+{
+    const QResource resource(path);
+    if (!resource.isValid())
+        return {};
+    if (resource.compressionAlgorithm() != QResource::NoCompression)
+        return resource.uncompressedData();
+    return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), qsizetype(resource.size()));
+}
+
+} // namespace
 
 void installTypeface()
 {
@@ -20,7 +37,7 @@ void installTypeface()
         return;
     QString family;
     for (const QString &file : {u":/fonts/DejaVuSans.ttf"_s, u":/fonts/DejaVuSans-Bold.ttf"_s}) {
-        const int id = QFontDatabase::addApplicationFont(file);
+        const int id = QFontDatabase::addApplicationFontFromData(resourceBytes(file));
         if (id >= 0 && family.isEmpty())
             family = QFontDatabase::applicationFontFamilies(id).value(0);
     }
