@@ -25,11 +25,14 @@ void initAssets()
 
 QIcon applicationIcon()
 {
-    // Decoded once: every window gets the icon, and the six pictures never change.
+    // Decoded once: every window gets the icon, and the pictures never change. A window's
+    // title bar and task switcher need no more than 64 pixels; the larger sizes are for the
+    // desktop's menus, which take them from the installed icon theme, and decoding them
+    // would only delay the first window.
     static const QIcon icon = [] {
         initAssets();
         QIcon decoded;
-        for (int size : {16, 32, 48, 64, 128, 256})
+        for (int size : {16, 32, 48, 64})
             decoded.addFile(u":/icons/quillon-%1.png"_s.arg(size), QSize(size, size));
         return decoded;
     }();

@@ -18,7 +18,7 @@ inline constexpr int kLinkPointerHotSpotY = 1;
 // Safe to call more than once.
 void initAssets();
 
-// The window icon with every drawn size, and its 32 x 32 picture alone.
+// The window icon (16 to 64 pixels), and its 32 x 32 picture alone.
 QIcon applicationIcon();
 QPixmap applicationIconPixmap();
 
