@@ -13,8 +13,6 @@
 
 #include "platform/QtPlatform.h"
 #include "questionnaire/TraitCatalogue.h"
-#include "shell/AppAssets.h"
-#include "shell/Look.h"
 #include "shell/StartUp.h"
 #include "shell/frmMain.h"
 
@@ -107,15 +105,9 @@ bool walkThroughQuestionnaire(QWidget *mainWindow)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-#ifdef QUILLON_APP_ID
-    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
-#endif
-    // Windows give way to each other; only EndProgram ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
     const bool walk = app.arguments().contains(u"--walk"_s);
 
-    quillon::initAssets();
-    quillon::installTypeface();
+    quillon::prepareApplication();
     quillon::QtPlatform platform;
     quillon::setPlatform(&platform);
     if (!quillon::runStartUp())

@@ -1,11 +1,14 @@
 #include "shell/StartUp.h"
 
 #include "platform/Platform.h"
+#include "shell/AppAssets.h"
 #include "shell/AppInfo.h"
 #include "shell/EndProgram.h"
+#include "shell/Look.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMain.h"
 
+#include <QApplication>
 #include <QLabel>
 
 #include <cfenv>
@@ -57,6 +60,14 @@ void CoBrand_Randomize(QWidget *mainWindow)
     }
     if (auto *label = mainWindow->findChild<QLabel *>(QString::fromLatin1(frontName)))
         label->raise();
+}
+
+void prepareApplication()
+{
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLON_APP_ID));
+    QApplication::setQuitOnLastWindowClosed(false);
+    initAssets();
+    installTypeface();
 }
 
 bool runStartUp()

@@ -4,6 +4,11 @@ class QWidget;
 
 namespace quillon {
 
+// What the application object needs before the first window: the desktop's name for the
+// program, the embedded resources and typeface, and no quitting when a window closes
+// (windows give way to each other; only EndProgram ends the program).
+void prepareApplication();
+
 // Runs the launch sequence up to the first window. Returns false when the program
 // ended on the way (another copy is running) and the event loop must not start.
 bool runStartUp();
