@@ -324,13 +324,7 @@ private slots:
     {
         // Through the main window, as a user starts it.
         m_window.reset();
-        auto *mainWindow = new frmMain;
-        mainWindow->show();
-        mainWindow->findChild<QLineEdit *>(u"txtFirstName"_s)->setText(u"Ann"_s);
-        mainWindow->findChild<QLineEdit *>(u"txtLastName"_s)->setText(u"Smith"_s);
-        test::click(mainWindow, u"cmdGoToGraphology"_s);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        auto *window = test::findWindow<frmGraphology>();
+        auto *window = qobject_cast<frmGraphology *>(test::openQuestionnaireAs(u"Ann"_s, u"Smith"_s));
         QVERIFY(window);
 
         QList<QList<int>> chosen;

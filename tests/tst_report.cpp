@@ -381,13 +381,7 @@ private slots:
 
     void report_neverContainsTheNamesTyped()
     {
-        auto *mainWindow = new frmMain;
-        mainWindow->show();
-        mainWindow->findChild<QLineEdit *>(u"txtFirstName"_s)->setText(u"Zebulon"_s);
-        mainWindow->findChild<QLineEdit *>(u"txtLastName"_s)->setText(u"Quetzalcoatl"_s);
-        test::click(mainWindow, u"cmdGoToGraphology"_s);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        auto *window = test::findWindow<frmGraphology>();
+        auto *window = qobject_cast<frmGraphology *>(test::openQuestionnaireAs(u"Zebulon"_s, u"Quetzalcoatl"_s));
         QVERIFY(window);
         test::walkToResult(window);
         const QString text = window->reportBox()->toPlainText();

@@ -72,8 +72,6 @@ QString RichTextBox::selectedText() const
 
 bool RichTextBox::saveFile(const QString &path, QString *errorMessage) const
 {
-    const QByteArray rtf = writeRtf(*document());
-    QSaveFile file(path);
     // QSaveFile renames over the old file, which would replace even a read-only one.
     const QFileInfo existing(path);
     // The owner's write bit, not access(): an administrator may write anything, but a file
@@ -83,10 +81,11 @@ bool RichTextBox::saveFile(const QString &path, QString *errorMessage) const
             *errorMessage = u"The file is read-only or cannot be replaced."_s;
         return false;
     }
+    const QByteArray rtf = writeRtf(*document());
+    QSaveFile file(path); // a failed write leaves no temporary file and the old file as it was
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
         if (errorMessage)
             *errorMessage = file.errorString();
-        file.cancelWriting();
         return false;
     }
     return true;

@@ -2,6 +2,8 @@
 
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/VariantButton.h"
+#include "questionnaire/frmGraphology.h"
+#include "shell/frmMain.h"
 #include "shell/AppAssets.h"
 #include "shell/Look.h"
 
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 
@@ -42,6 +45,17 @@ void choose(QWidget *window, const TraitPage &trait, int variantIndex, bool on)
 void chooseFirstVariant(QWidget *window, const TraitPage &trait)
 {
     choose(window, trait, 0, true);
+}
+
+QWidget *openQuestionnaireAs(const QString &firstName, const QString &lastName)
+{
+    auto *mainWindow = new frmMain;
+    mainWindow->show();
+    mainWindow->findChild<QLineEdit *>(u"txtFirstName"_s)->setText(firstName);
+    mainWindow->findChild<QLineEdit *>(u"txtLastName"_s)->setText(lastName);
+    click(mainWindow, u"cmdGoToGraphology"_s);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return findWindow<frmGraphology>();
 }
 
 void walkToResult(QWidget *questionnaire)

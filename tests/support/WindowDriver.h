@@ -45,6 +45,10 @@ T *findWindow()
     return nullptr;
 }
 
+// A main window with both names typed and the analysis command pressed: the questionnaire
+// window that took its place, or null.
+QWidget *openQuestionnaireAs(const QString &firstName, const QString &lastName);
+
 // Chooses variant 0 on every page and presses Next up to the result page.
 void walkToResult(QWidget *questionnaire);
 
