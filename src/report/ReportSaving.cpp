@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace quillon {
 
-void saveReport(QWidget *parent, const RichTextBox &box)
+bool saveReport(QWidget *parent, const RichTextBox &box)
 {
     Platform &system = platform();
     Platform::SaveDialogRequest request;
@@ -22,17 +22,18 @@ void saveReport(QWidget *parent, const RichTextBox &box)
 
     const QString path = system.saveFileName(parent, request);
     if (path.isEmpty())
-        return; // cancelled
+        return false; // cancelled
 
     QString reason;
     if (box.saveFile(path, &reason))
-        return;
+        return true;
     // Failing in silence would read as success, and the report is lost when the window closes.
     system.messageBox(parent,
                       u"The report could not be saved to %1.\n%2\nThe report is still here; "
                       "you can save it again under another name."_s
                           .arg(QDir::toNativeSeparators(path), reason),
                       applicationTitle(), Platform::Icon::Error, Platform::Buttons::Ok);
+    return false;
 }
 
 } // namespace quillon
