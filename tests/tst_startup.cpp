@@ -1,5 +1,6 @@
 // Launch sequence: the single-instance refusal, the update reminder and the draw of the
 // promotional label, all against the scripted platform.
+#include "shell/AppAssets.h"
 #include "shell/EndProgram.h"
 #include "shell/StartUp.h"
 #include "shell/UpdateReminder.h"
@@ -9,6 +10,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QStyle>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -158,6 +161,20 @@ private slots:
         QCOMPARE(m_fake->seedCount, 0);
         QVERIFY(m_fake->store.isEmpty()); // the reminder never ran
         QCOMPARE(test::liveWindows("quillon::frmMain"), 0);
+    }
+
+    void preparedApplication_hasTheIconAndLookBeforeAnyWindow()
+    {
+        // As a desktop would leave it: its own style and no icon for windows without one.
+        QApplication::setStyle(u"Windows"_s);
+        QApplication::setWindowIcon(QIcon());
+        prepareApplication();
+        QCOMPARE(QApplication::style()->name(), u"fusion"_s);
+        QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(QApplication::windowIcon().cacheKey(), applicationIcon().cacheKey());
+        // A message box shown before the first window carries the program's icon.
+        QMessageBox box(QMessageBox::Information, u"Quillon"_s, u"Application is already running"_s);
+        QCOMPARE(box.windowIcon().cacheKey(), applicationIcon().cacheKey());
     }
 
     void roundHalfToEven_atBoundaries_data()

@@ -39,10 +39,24 @@ QIcon applicationIcon()
     return icon;
 }
 
-QPixmap applicationIconPixmap()
+QPixmap applicationIconPixmap(qreal devicePixelRatio)
 {
     initAssets();
-    return QPixmap(u":/icons/quillon-32.png"_s);
+    constexpr int logicalSize = 32;
+    const int wanted = qRound(logicalSize * qMax(devicePixelRatio, 1.0));
+    // The smallest drawing at least as large as needed; scaled down only between drawn sizes.
+    int source = 256;
+    for (int size : {32, 48, 64, 128, 256}) {
+        if (size >= wanted) {
+            source = size;
+            break;
+        }
+    }
+    QPixmap picture(u":/icons/quillon-%1.png"_s.arg(source));
+    if (picture.width() != wanted)
+        picture = picture.scaled(wanted, wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(qreal(wanted) / logicalSize);
+    return picture;
 }
 
 QPoint linkPointerHotSpot()

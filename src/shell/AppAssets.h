@@ -18,9 +18,10 @@ inline constexpr int kLinkPointerHotSpotY = 1;
 // Safe to call more than once.
 void initAssets();
 
-// The window icon (16 to 64 pixels), and its 32 x 32 picture alone.
+// The window icon (16 to 64 pixels), and its 32 x 32 picture alone. On a dense screen the
+// picture is taken from a larger drawing of the icon, so it stays sharp at 32 x 32 points.
 QIcon applicationIcon();
-QPixmap applicationIconPixmap();
+QPixmap applicationIconPixmap(qreal devicePixelRatio = 1.0);
 
 // Pointing hand shown over links: shaded, and a pure black-and-white one for
 // displays with few colours.

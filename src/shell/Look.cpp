@@ -1,11 +1,15 @@
 #include "shell/Look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QPalette>
 #include <QResource>
+#include <QStyle>
 #include <QWidget>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -59,11 +63,49 @@ QFont uiFont(qreal pointSize, bool bold, bool underline)
     return font;
 }
 
+QPalette programPalette()
+{
+    const QColor white(0xFF, 0xFF, 0xFF), black(0x00, 0x00, 0x00), buttonFace(0xF0, 0xF0, 0xF0),
+        greyText(0x6D, 0x6D, 0x6D);
+    QPalette palette;
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, white}, {QPalette::WindowText, black},
+        {QPalette::Base, white}, {QPalette::AlternateBase, QColor(0xF7, 0xF7, 0xF7)}, {QPalette::Text, black},
+        {QPalette::Button, buttonFace}, {QPalette::ButtonText, black}, {QPalette::BrightText, white},
+        {QPalette::Light, white}, {QPalette::Midlight, QColor(0xE3, 0xE3, 0xE3)},
+        {QPalette::Mid, QColor(0xA0, 0xA0, 0xA0)}, {QPalette::Dark, QColor(0x80, 0x80, 0x80)},
+        {QPalette::Shadow, QColor(0x69, 0x69, 0x69)},
+        {QPalette::Highlight, QColor(0x00, 0x78, 0xD7)}, {QPalette::HighlightedText, white},
+        {QPalette::Link, colours::blue()}, {QPalette::LinkVisited, colours::purple()},
+        {QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1)}, {QPalette::ToolTipText, black},
+        {QPalette::PlaceholderText, greyText},
+    };
+    for (const auto &[role, colour] : roles)
+        palette.setColor(role, colour); // all groups
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, greyText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, buttonFace);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0xA0, 0xA0, 0xA0));
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0xCC, 0xE8, 0xFF));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, black);
+    return palette;
+}
+
+void useProgramLook()
+{
+    // The layout's fixed sizes were made for classic widget metrics, which Fusion keeps;
+    // a desktop style may draw wider indicators and clip short captions.
+    if (QApplication::style()->name().compare(u"fusion"_s, Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(u"Fusion"_s);
+    QApplication::setPalette(programPalette());
+}
+
 void useWindowBackground(QWidget *clientArea)
 {
+    const QPalette light = programPalette();
     QPalette palette = clientArea->palette();
-    palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Base));
-    palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::Text));
+    palette.setColor(QPalette::Window, light.color(QPalette::Base));
+    palette.setColor(QPalette::WindowText, light.color(QPalette::Text));
     clientArea->setPalette(palette);
     clientArea->setAutoFillBackground(true);
 }

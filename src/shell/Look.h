@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QPalette;
 class QWidget;
 
 namespace quillon {
@@ -35,6 +36,15 @@ void installTypeface();
 // The program's typeface at the given size; Verdana, or its embedded stand-in where it is missing.
 QFont uiFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 QString uiFontFamily();
+
+// The light colours the layout was drawn for: white windows and text boxes, black text,
+// light grey buttons. The program's windows use them whatever the desktop's scheme.
+QPalette programPalette();
+
+// Gives the whole application the fixed widget style and the light colours, so that every
+// window's fixed colours read as designed under any desktop scheme. Call it before the first
+// window is built.
+void useProgramLook();
 
 // Paints a window's client area in the system's window background (white in the usual
 // scheme) rather than the dialog grey; the menu bar keeps the platform's look.

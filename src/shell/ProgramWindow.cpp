@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QMainWindow>
+#include <QPalette>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +21,7 @@ QWidget *setUpProgramWindow(QMainWindow *window, const QString &name, const QSiz
     window->setWindowTitle(windowCaption());
     window->setWindowIcon(applicationIcon());
     window->setFont(uiFont());
+    window->setPalette(programPalette()); // light whatever the desktop's scheme
     buildMenuBar(window, [window] { window->close(); });
 
     auto *client = new QWidget(window);

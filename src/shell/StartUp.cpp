@@ -68,6 +68,9 @@ void prepareApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     initAssets();
     installTypeface();
+    useProgramLook();
+    // Message boxes shown before any window, and every later one, carry the program's icon.
+    QApplication::setWindowIcon(applicationIcon());
 }
 
 bool runStartUp()

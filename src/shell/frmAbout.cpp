@@ -28,6 +28,7 @@ frmAbout::frmAbout(QWidget *owner)
     setModal(true);
     setWindowModality(Qt::ApplicationModal);
     setFont(uiFont());
+    setPalette(programPalette()); // light whatever the desktop's scheme
     setFixedSize(twips(7035), twips(3255));
     useWindowBackground(this);
 
@@ -43,7 +44,7 @@ frmAbout::frmAbout(QWidget *owner)
     auto *icon = new QLabel(this);
     icon->setObjectName(u"picIcon"_s);
     icon->setGeometry(twipsRect(150, 150, 480, 480));
-    icon->setPixmap(applicationIconPixmap());
+    icon->setPixmap(applicationIconPixmap(devicePixelRatioF()));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     makeLabel(this, u"Label2"_s, windowCaption(), twipsRect(840, 285, 3435, 345),

@@ -9,11 +9,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +27,7 @@ void initProgramForTests()
 {
     initAssets();
     installTypeface();
+    useProgramLook();
 }
 
 void click(QWidget *window, const QString &buttonName)
@@ -93,6 +98,15 @@ QStringList overflowingTexts(QWidget *window)
             flags |= Qt::TextWordWrap;
         } else if (qobject_cast<QPushButton *>(button)) {
             box = button->rect().adjusted(4, 2, -4, -2); // room for the button's bevel
+        } else if (qobject_cast<QRadioButton *>(button) || qobject_cast<QCheckBox *>(button)) {
+            // What the style leaves beside the indicator.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            box = button->style()->subElementRect(qobject_cast<QRadioButton *>(button)
+                                                      ? QStyle::SE_RadioButtonContents
+                                                      : QStyle::SE_CheckBoxContents,
+                                                  &option, button);
         } else {
             continue;
         }
