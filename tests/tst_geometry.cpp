@@ -1,6 +1,7 @@
 // Every named control of the three windows and of every page, against the layout's
 // numbers in twips (fifteen to a pixel), with fonts and the fixed colours.
 #include "questionnaire/TraitCatalogue.h"
+#include "questionnaire/VariantButton.h"
 #include "questionnaire/frmGraphology.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
@@ -131,7 +132,7 @@ private slots:
         QCOMPARE(rule->y(), px(2760));
         QCOMPARE(rule->height(), 2);
         QVERIFY(rule->x() <= 0 && rule->geometry().right() >= 468); // across the whole width
-        QCOMPARE(window.findChild<QLabel *>(u"picIcon"_s)->pixmap().size(), QSize(32, 32));
+        QCOMPARE(window.findChild<QLabel *>(u"picIcon"_s)->pixmap().deviceIndependentSize(), QSizeF(32, 32));
     }
 
     void questionnaireFixedParts()
@@ -274,6 +275,38 @@ private slots:
         QVERIFY(picture(u"picLengthOfCrossing(6)"_s)->pixmap().isNull());
         QCOMPARE(picture(u"picMargins(0)"_s)->pixmap().deviceIndependentSize(), QSizeF(118, 131));
         QCOMPARE(picture(u"picMargins(0)"_s)->contentsRect().size(), QSize(118, 131));
+    }
+
+    void everyPage_setsItsCaptionsInOneSize()
+    {
+        frmGraphology window;
+        const auto fits = [](const QAbstractButton *control, qreal size) {
+            QFont font = control->font();
+            font.setPointSizeF(size);
+            const QRect box = variantCaptionRect(control);
+            const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 100000),
+                                                                 Qt::TextWordWrap | Qt::TextShowMnemonic,
+                                                                 control->text());
+            return needed.width() <= box.width() && needed.height() <= box.height();
+        };
+        for (const TraitPage &trait : traitCatalogue()) {
+            QList<QAbstractButton *> controls;
+            for (int i = 0; i < trait.variantCount(); ++i)
+                controls.append(window.findChild<QAbstractButton *>(trait.controlName(i)));
+            const qreal size = fittedCaptionFont(controls.first()).pointSizeF();
+            bool allFit = true, allFitLarger = true;
+            for (QAbstractButton *control : controls) {
+                QVERIFY2(fittedCaptionFont(control).pointSizeF() == size,
+                         qPrintable(u"%1 drawn at %2, its page at %3"_s.arg(control->objectName())
+                                        .arg(fittedCaptionFont(control).pointSizeF()).arg(size)));
+                allFit = allFit && fits(control, size);
+                allFitLarger = allFitLarger && fits(control, size + 0.25);
+            }
+            // Shrunk only as far as the longest caption needs, and only where one needs it.
+            QVERIFY2(allFit, qPrintable(trait.id));
+            QVERIFY2(size <= 8.25 && size >= smallestCaptionPointSize, qPrintable(trait.id));
+            QVERIFY2(size == 8.25 || !allFitLarger, qPrintable(trait.id));
+        }
     }
 
     void everyPictureAndVariant_hasAnAccessibleName()

@@ -5,8 +5,8 @@
 #include "questionnaire/VariantButton.h"
 #include "shell/Controls.h"
 #include "shell/Look.h"
+#include "shell/PageFrame.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -32,13 +32,13 @@ constexpr int cellLeft = 120;
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, const QFont &font,
                      const QColor &colour, const QRect &geometry)
 {
-    auto *frame = new QGroupBox(caption, parent);
+    auto *frame = new PageFrame(caption, parent);
     frame->setObjectName(name);
     frame->setFont(font);
     frame->setGeometry(geometry);
     frame->setAutoFillBackground(true);
     QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Base));
+    palette.setColor(QPalette::Window, programPalette().color(QPalette::Base));
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     frame->setPalette(palette);
@@ -57,7 +57,7 @@ QLabel *makePictureBox(QWidget *parent, const TraitPage &trait, int index, const
     box->setAutoFillBackground(true);
     box->setBackgroundRole(QPalette::Base);
     // The page's caption colour must not reach the box's border.
-    setTextColour(box, QApplication::palette().color(QPalette::Text));
+    setTextColour(box, programPalette().color(QPalette::Text));
     if (!picture.isNull())
         box->setPixmap(picture); // drawn unscaled from the top-left corner, clipped by the box
     const QString caption = displayedCaption(trait.variants[index].caption).trimmed();
@@ -80,7 +80,7 @@ QAbstractButton *makeVariantControl(QWidget *parent, const TraitPage &trait, int
     control->setGeometry(geometry);
     control->setFont(uiFont());
     control->setAccessibleName(displayedCaption(caption).trimmed());
-    setTextColour(control, QApplication::palette().color(QPalette::Text));
+    setTextColour(control, programPalette().color(QPalette::Text));
     return control;
 }
 
@@ -169,6 +169,7 @@ TraitPageControls buildTraitPage(QWidget *parent, const TraitPage &trait, const 
                                                 twipsRect(left, controlTop, trait.controlWidth,
                                                           trait.variants[i].controlHeight)));
     }
+    shareCaptionSize(page.variants);
     placeButtons(page, trait, page.frame);
     return page;
 }

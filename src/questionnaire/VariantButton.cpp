@@ -2,10 +2,14 @@
 
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QVariant>
 
 namespace quillon {
 
 namespace {
+
+// Set on the variant buttons of a page: the one caption size they all use.
+const char sharedSizeProperty[] = "quillonCaptionPointSize";
 
 void paintVariant(QAbstractButton *button, QStyle::PrimitiveElement indicator,
                   QStyle::SubElement indicatorRect, const QStyleOptionButton &option)
@@ -37,7 +41,7 @@ void paintVariant(QAbstractButton *button, QStyle::PrimitiveElement indicator,
 
 } // namespace
 
-QFont fittedCaptionFont(const QAbstractButton *button)
+qreal fittingCaptionPointSize(const QAbstractButton *button)
 {
     const QRect box = variantCaptionRect(button);
     const int flags = Qt::TextWordWrap | Qt::TextShowMnemonic;
@@ -48,8 +52,27 @@ QFont fittedCaptionFont(const QAbstractButton *button)
         font.setPointSizeF(size);
         const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 100000), flags, button->text());
         if (needed.height() <= box.height() && needed.width() <= box.width())
-            return font;
+            return size;
     }
+    return smallestCaptionPointSize;
+}
+
+void shareCaptionSize(const QList<QAbstractButton *> &buttons)
+{
+    qreal shared = 0;
+    for (const QAbstractButton *button : buttons) {
+        const qreal size = fittingCaptionPointSize(button);
+        shared = shared > 0 ? qMin(shared, size) : size;
+    }
+    for (QAbstractButton *button : buttons)
+        button->setProperty(sharedSizeProperty, shared);
+}
+
+QFont fittedCaptionFont(const QAbstractButton *button)
+{
+    QFont font = button->font();
+    const QVariant shared = button->property(sharedSizeProperty);
+    font.setPointSizeF(shared.isValid() ? shared.toReal() : fittingCaptionPointSize(button));
     return font;
 }
 

@@ -32,8 +32,17 @@ protected:
 // The rectangle left for the caption beside the indicator.
 QRect variantCaptionRect(const QAbstractButton *button);
 
-// The button's font, or a slightly smaller one where the caption would not fit its box.
-QFont fittedCaptionFont(const QAbstractButton *button);
+// The largest size, from the button's own down to smallestCaptionPointSize, at which its
+// caption fits its box.
+qreal fittingCaptionPointSize(const QAbstractButton *button);
 constexpr qreal smallestCaptionPointSize = 7.0;
+
+// Gives the captions of one page one size: the largest at which all of them fit, so a row
+// never mixes sizes; a page whose captions all fit keeps the buttons' own size.
+void shareCaptionSize(const QList<QAbstractButton *> &buttons);
+
+// The font a caption is drawn in: the button's font at its page's shared size, or at its own
+// fitting size where it belongs to no page.
+QFont fittedCaptionFont(const QAbstractButton *button);
 
 } // namespace quillon

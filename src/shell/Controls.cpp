@@ -71,7 +71,7 @@ void addPromotionalLabels(QWidget *frame, const QRect &geometry)
                         makeLinkLabel(frame, u"lblCobrand"_s, coBrandingText(), geometry, font,
                                       colours::blue(), OpenCoBrandingPage)}) {
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignCenter);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop); // labels keep their text at the top
         label->setAutoFillBackground(true);
         label->setBackgroundRole(QPalette::Button);
     }
