@@ -17,7 +17,6 @@ constexpr int textFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt
 PageFrame::PageFrame(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
 {
-    setFlat(true);
 }
 
 QRect PageFrame::captionRect() const

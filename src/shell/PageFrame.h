@@ -14,12 +14,13 @@ class PageFrame : public QGroupBox
 public:
     PageFrame(const QString &caption, QWidget *parent);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
     // Where the caption is written, and the row of the top border line, in frame coordinates.
     QRect captionRect() const;
     int borderTop() const;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace quillon
