@@ -1,13 +1,21 @@
 // The pictures compiled into the program: sample pictures, window icon and
 // link pointers.
 
+#include "questionnaire/PictureDescriptions.h"
+#include "questionnaire/TraitCatalogue.h"
+#include "questionnaire/frmGraphology.h"
 #include "shell/AppAssets.h"
+#include "support/FakePlatform.h"
+#include "support/WindowDriver.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
+#include <QAbstractButton>
+#include <QTextDocument>
 #include <QPixmap>
 #include <QSet>
 #include <QtTest>
@@ -122,17 +130,58 @@ QByteArray pixelHash(const QImage &image)
     return hash.result();
 }
 
+// The part of a picture its box shows: the top-left 118 x 131 pixels (twice that at 2x).
+QImage shownPart(const Expected &e)
+{
+    QImage image(quillon::samplePicturePath(e.trait, e.index, e.doubleSize));
+    const int scale = e.doubleSize ? 2 : 1;
+    return image.copy(0, 0, 118 * scale, 131 * scale).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// The darkest pixel within `band` pixels of the image's edge.
+int darkestNearEdge(const QImage &grey, int band)
+{
+    int darkest = 255;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *line = grey.constScanLine(y);
+        const bool edgeRow = y < band || y >= grey.height() - band;
+        for (int x = 0; x < grey.width(); ++x)
+            if (edgeRow || x < band || x >= grey.width() - band)
+                darkest = std::min<int>(darkest, line[x]);
+    }
+    return darkest;
+}
+
+QString rowName(const Expected &e)
+{
+    return u"%1_%2%3"_s.arg(e.trait, QString::number(e.index), e.doubleSize ? u"@2x"_s : QString());
+}
+
+// Pictures whose box cuts the writing on purpose: the note above the small
+// signature runs on past the box's right edge.
+bool cutByItsBox(const Expected &e)
+{
+    return e.trait == u"Signature"_s && e.index == 2;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Expected)
 
 class TestAssets : public QObject
 {
     Q_OBJECT
+
+private:
+    quillon::test::FakePlatform m_fake;
 
 private slots:
     void initTestCase()
     {
         quillon::initAssets();
         quillon::initAssets(); // a second call must do no harm
+        quillon::test::initProgramForTests();
+        m_fake.install();
     }
 
     void picture_data()
@@ -176,8 +225,9 @@ private slots:
 
         // Dark ink on a white ground: the corner is white, most of the
         // picture is background and some of it is nearly black.
-        const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-        QVERIFY(qGray(image.pixel(0, 0)) > 235);
+        QCOMPARE(image.format(), QImage::Format_Grayscale8); // stored as one grey channel
+        const QImage grey = image;
+        QCOMPARE(qGray(image.pixel(0, 0)), 255);
         int white = 0, ink = 0;
         for (int y = 0; y < grey.height(); ++y) {
             const uchar *line = grey.constScanLine(y);
@@ -258,6 +308,99 @@ private slots:
         QVERIFY2(single < 2 * 1024 * 1024, qPrintable(u"1x pictures take %1 bytes"_s.arg(single)));
         QVERIFY2(twice < 5 * 1024 * 1024, qPrintable(u"2x pictures take %1 bytes"_s.arg(twice)));
         QVERIFY(twice > single); // the 2x pictures really are drawn larger
+    }
+
+    void pictureEdges_data()
+    {
+        QTest::addColumn<Expected>("picture");
+        for (const Expected &e : expectedPictures())
+            QTest::newRow(qPrintable(rowName(e))) << e;
+    }
+
+    // The paper round the writing is clean, and no stroke runs into the box's
+    // edge unless the variant is about writing that the box cuts off.
+    void pictureEdges()
+    {
+        QFETCH(Expected, picture);
+        const QImage shown = shownPart(picture);
+        QVERIFY(!shown.isNull());
+        const int scale = picture.doubleSize ? 2 : 1;
+        const int outermost = darkestNearEdge(shown, 1);
+        if (cutByItsBox(picture)) {
+            QVERIFY2(outermost < 100, "the writing should run out of the box");
+            return;
+        }
+        QVERIFY2(outermost > 200, qPrintable(u"ink on the edge of the box (grey %1)"_s.arg(outermost)));
+        const int margin = darkestNearEdge(shown, 2 * scale);
+        QVERIFY2(margin >= 250, qPrintable(u"paper near the edge is not white (grey %1)"_s.arg(margin)));
+    }
+
+    void pictureDescriptions()
+    {
+        for (const quillon::TraitPage &trait : quillon::traitCatalogue()) {
+            QSet<QString> seen;
+            for (int i = 0; i < trait.variantCount(); ++i) {
+                const QString description = quillon::pictureDescription(trait.id, i);
+                const QString caption = quillon::displayedCaption(trait.variants[i].caption).trimmed();
+                const QString where = u"%1(%2)"_s.arg(trait.id).arg(i);
+                if (!trait.variants[i].hasPicture) {
+                    QVERIFY2(description.isEmpty(), qPrintable(where));
+                    QVERIFY2(quillon::pictureToolTip(trait.id, i).isEmpty(), qPrintable(where));
+                    continue;
+                }
+                // A sentence of its own about how the picture looks, not the caption again.
+                QVERIFY2(description.size() > caption.size() + 20, qPrintable(where));
+                QVERIFY2(description.compare(caption, Qt::CaseInsensitive) != 0, qPrintable(where));
+                QVERIFY2(!description.contains(u": "_s + caption, Qt::CaseInsensitive), qPrintable(where));
+                QVERIFY2(description.at(0).isUpper(), qPrintable(where));
+                QVERIFY2(!description.endsWith(u'.'), qPrintable(where));
+                QVERIFY2(!seen.contains(description), qPrintable(where + u" repeats another description"_s));
+                seen.insert(description);
+            }
+            // Nothing beyond the page's variants.
+            QVERIFY(quillon::pictureDescription(trait.id, trait.variantCount()).isEmpty());
+            QVERIFY(quillon::pictureDescription(trait.id, -1).isEmpty());
+        }
+        QVERIFY(quillon::pictureDescription(u"NoSuchTrait"_s, 0).isEmpty());
+    }
+
+    // Every picture box tells a screen reader how its variant looks, and its
+    // tooltip shows that with the picture at twice the size; a click on the
+    // picture chooses nothing.
+    void pictureBoxes()
+    {
+        quillon::frmGraphology window;
+        int boxes = 0;
+        for (const quillon::TraitPage &trait : quillon::traitCatalogue()) {
+            for (int i = 0; i < trait.variantCount(); ++i) {
+                auto *box = window.findChild<QLabel *>(trait.pictureName(i));
+                QVERIFY2(box, qPrintable(trait.pictureName(i)));
+                const QString where = trait.pictureName(i);
+                if (!trait.variants[i].hasPicture) {
+                    QVERIFY2(box->toolTip().isEmpty(), qPrintable(where));
+                    continue;
+                }
+                ++boxes;
+                const QString description = quillon::pictureDescription(trait.id, i);
+                QCOMPARE(box->accessibleDescription(), description);
+                const QString tip = box->toolTip();
+                QVERIFY2(Qt::mightBeRichText(tip), qPrintable(where));
+                QTextDocument document;
+                document.setHtml(tip);
+                QVERIFY2(document.toPlainText().contains(description), qPrintable(where));
+                const QString enlarged = quillon::samplePicturePath(trait.id, i, true);
+                QVERIFY2(tip.contains(u"<img src=\""_s + enlarged + u'"'), qPrintable(where + u": "_s + tip));
+                const QSize size = QImageReader(enlarged).size();
+                QCOMPARE(size, QImageReader(quillon::samplePicturePath(trait.id, i, false)).size() * 2);
+                QVERIFY2(tip.contains(u"width=\"%1\""_s.arg(size.width())), qPrintable(where));
+
+                QAbstractButton *control = window.findChild<QAbstractButton *>(trait.controlName(i));
+                QVERIFY(control);
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(30, 30));
+                QVERIFY2(!control->isChecked(), qPrintable(where));
+            }
+        }
+        QCOMPARE(boxes, 115);
     }
 
     void icon()

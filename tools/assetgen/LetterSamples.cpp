@@ -245,7 +245,7 @@ void addLowerCaseM(QList<SampleDef> &out)
     // Even: three identical square-shouldered humps with level tops; rounded:
     // three wide half circles.
     addSample(out, t, 2, u"Even Humps"_s, m(40, 40, 40, Hump::Level, 24));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(44, 44, 44, Hump::Rounded, 31));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(42, 42, 42, Hump::Rounded, 29));
     addSample(out, t, 4, u"Sharp Humps"_s, m(44, 44, 44, Hump::Sharp));
 }
 

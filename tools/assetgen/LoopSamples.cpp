@@ -47,8 +47,8 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
         break;
     case Tail::Broad:
         // About twice as wide as the rounded loop and as full.
-        smoothTo(path, {foot, {sx, base + 20}, {sx - 8, base + 44}, {sx - 28, base + 54}, {sx - 45, base + 46},
-                        {sx - 43, base + 26}, {sx - 24, base + 8}, {sx + 7, base - 3}});
+        smoothTo(path, {foot, {sx, base + 20}, {sx - 7, base + 44}, {sx - 25, base + 54}, {sx - 40, base + 46},
+                        {sx - 39, base + 26}, {sx - 22, base + 8}, {sx + 7, base - 3}});
         break;
     }
 }
