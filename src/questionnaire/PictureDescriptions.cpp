@@ -205,9 +205,11 @@ QString pictureToolTip(const QString &traitId, int variantIndex)
     const QString path = samplePicturePath(traitId, variantIndex, true);
     if (description.isEmpty() || path.isEmpty())
         return {};
-    // The picture drawn at twice the size, shown pixel for pixel.
+    // The picture drawn at twice the size, shown pixel for pixel, with the
+    // description wrapped to its width above it.
     const QSize size = QImageReader(path).size();
-    return u"<p>%1</p><img src=\"%2\" width=\"%3\" height=\"%4\"/>"_s.arg(
+    return u"<table cellspacing=\"0\" cellpadding=\"2\" width=\"%3\"><tr><td>%1</td></tr>"
+           "<tr><td><img src=\"%2\" width=\"%3\" height=\"%4\"/></td></tr></table>"_s.arg(
         description.toHtmlEscaped(), path, QString::number(size.width()), QString::number(size.height()));
 }
 
