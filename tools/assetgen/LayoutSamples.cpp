@@ -210,7 +210,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         };
     };
     addSample(out, t, 0, u"Tall"_s, sized(28, 1.05, 1.9, 58, 60));
-    addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24));
+    addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.3));
     addSample(out, t, 2, u"Narrow"_s, sized(36, 0.6, 1.0, 57, 46, 0.25));
     addSample(out, t, 3, u"Broad"_s, sized(28, 1.6, 0.85, 55, 44));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {

@@ -60,7 +60,7 @@ void drawStem(Hand &hand, const TLetter &t)
         // round top and comes down the stem, leaving the stem open like a
         // hairpin from top to foot.
         const qreal gap = 6;
-        path = smoothPath({{x - 20, b - 1}, {x - 12, b - 3}, {x - gap - 0.5, b - 9}, {x - gap, b - 20},
+        path = smoothPath({{x - 18, b - 1}, {x - 10, b - 1.5}, {x - gap - 0.3, b - 5}, {x - gap, b - 14},
                            {x - gap, t.top + 8}, {x - gap * 0.7, t.top + 1.5}, {x - gap * 0.3, t.top},
                            {x - 0.2, t.top + 3}, {x, t.top + 9}});
         break;

@@ -61,12 +61,13 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
         // A short down-stroke pressed harder as it goes, stopped dead: the
         // pen is lifted while still bearing down, so the end is thick and
         // squared off instead of tapering or turning back.
+        // It bends a little to the left, where a loop would have begun.
         QPainterPath down(QPointF(sx, top));
-        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.5, base + 12}, {sx - 1.5, base + 21}});
-        hand.taperedStroke(down, 3.0, 5.6);
-        QPainterPath end(QPointF(sx - 1.4, base + 17));
-        end.lineTo(sx - 1.55, base + 22);
-        hand.setWidth(5.6);
+        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.8, base + 12}, {sx - 4, base + 21}});
+        hand.taperedStroke(down, 3.0, 5.8);
+        QPainterPath end(QPointF(sx - 3.2, base + 18.5));
+        end.lineTo(sx - 4.1, base + 21.5);
+        hand.setWidth(5.8);
         hand.plainStroke(end, Qt::FlatCap);
         hand.setWidth(3.0);
         return;

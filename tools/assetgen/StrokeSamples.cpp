@@ -61,11 +61,11 @@ void drawBeginning(Hand &hand, LeadIn kind)
         hand.stroke(smoothPath({{p.x() - 34, base + 30}, {p.x() - 22, base + 16}, {p.x() - 9, p.y() + 10}, p}));
         break;
     case LeadIn::RightToLeft:
-        // Starts on the shoulder of the first hump, sweeps back to the left
-        // over the stem and curls round into the top of the stem.
-        hand.stroke(smoothPath({{p.x() + 9, p.y() - 1}, {p.x() + 4, p.y() - 7}, {p.x() - 5, p.y() - 10},
-                                {p.x() - 14, p.y() - 6}, {p.x() - 15, p.y() + 2}, {p.x() - 9, p.y() + 6},
-                                {p.x() - 3, p.y() + 3}, p}));
+        // Starts on the shoulder of the first hump and arches back to the
+        // left over it, then drops into the top of the first stroke: an open
+        // hook written from right to left.
+        hand.stroke(smoothPath({{p.x() + 11, p.y() - 1}, {p.x() + 7, p.y() - 8}, {p.x() - 1, p.y() - 12},
+                                {p.x() - 9, p.y() - 10}, {p.x() - 11, p.y() - 4}, {p.x() - 6, p.y() + 1}, p}));
         break;
     case LeadIn::Absent:
         break;
