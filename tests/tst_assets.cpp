@@ -157,6 +157,36 @@ QString rowName(const Expected &e)
     return u"%1_%2%3"_s.arg(e.trait, QString::number(e.index), e.doubleSize ? u"@2x"_s : QString());
 }
 
+// The lightest grey found on paper at least `reach` pixels from any mark
+// (a mark being anything darker than a faint grey). Grey there is haze or
+// speckle left round the strokes, not drawing.
+int darkestLoosePaper(const QImage &grey, int reach)
+{
+    const int w = grey.width();
+    const int h = grey.height();
+    // Summed-area table of the marks, to count them in any square quickly.
+    QList<int> sum((w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        const uchar *line = grey.constScanLine(y);
+        for (int x = 0; x < w; ++x)
+            sum[(y + 1) * (w + 1) + x + 1] = (line[x] < 230 ? 1 : 0) + sum[y * (w + 1) + x + 1]
+                + sum[(y + 1) * (w + 1) + x] - sum[y * (w + 1) + x];
+    }
+    int darkest = 255;
+    for (int y = 0; y < h; ++y) {
+        const uchar *line = grey.constScanLine(y);
+        const int y0 = std::max(0, y - reach), y1 = std::min(h, y + reach + 1);
+        for (int x = 0; x < w; ++x) {
+            const int x0 = std::max(0, x - reach), x1 = std::min(w, x + reach + 1);
+            const int marks = sum[y1 * (w + 1) + x1] - sum[y0 * (w + 1) + x1] - sum[y1 * (w + 1) + x0]
+                + sum[y0 * (w + 1) + x0];
+            if (marks == 0)
+                darkest = std::min<int>(darkest, line[x]);
+        }
+    }
+    return darkest;
+}
+
 // Pictures whose box cuts the writing on purpose: the note above the small
 // signature runs on past the box's right edge.
 bool cutByItsBox(const Expected &e)
@@ -333,6 +363,56 @@ private slots:
         QVERIFY2(outermost > 200, qPrintable(u"ink on the edge of the box (grey %1)"_s.arg(outermost)));
         const int margin = darkestNearEdge(shown, 2 * scale);
         QVERIFY2(margin >= 250, qPrintable(u"paper near the edge is not white (grey %1)"_s.arg(margin)));
+    }
+
+    void paperIsClean_data() { pictureEdges_data(); }
+
+    // Away from the strokes the paper is white: no haze or speckle round them.
+    void paperIsClean()
+    {
+        QFETCH(Expected, picture);
+        const QImage grey = QImage(quillon::samplePicturePath(picture.trait, picture.index, picture.doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        const int loose = darkestLoosePaper(grey, picture.doubleSize ? 6 : 3);
+        QVERIFY2(loose >= 248, qPrintable(u"grey %1 on the paper away from the writing"_s.arg(loose)));
+    }
+
+    void bothSizesShowOneDrawing_data()
+    {
+        QTest::addColumn<Expected>("picture");
+        for (const Expected &e : expectedPictures())
+            if (!e.doubleSize)
+                QTest::newRow(qPrintable(rowName(e))) << e;
+    }
+
+    // The 2x picture is the same drawing as the 1x one, only finer: halved, it
+    // matches the 1x picture closely everywhere.
+    void bothSizesShowOneDrawing()
+    {
+        QFETCH(Expected, picture);
+        const QImage single = QImage(quillon::samplePicturePath(picture.trait, picture.index, false))
+                                  .convertToFormat(QImage::Format_Grayscale8);
+        const QImage halved = QImage(quillon::samplePicturePath(picture.trait, picture.index, true))
+                                  .scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                  .convertToFormat(QImage::Format_Grayscale8);
+        QCOMPARE(halved.size(), single.size());
+        qint64 difference = 0;
+        int ink = 0;
+        for (int y = 0; y < single.height(); ++y) {
+            const uchar *a = single.constScanLine(y);
+            const uchar *b = halved.constScanLine(y);
+            for (int x = 0; x < single.width(); ++x) {
+                difference += std::abs(int(a[x]) - int(b[x]));
+                ink += a[x] < 128;
+            }
+        }
+        // Compared with the amount of ink: a moved or missing stroke differs
+        // by its whole ink twice over (some 400 per ink pixel), a finer
+        // rendering of the same strokes only along their edges (under 35).
+        QVERIFY(ink > 0);
+        const double perInkPixel = double(difference) / ink;
+        QVERIFY2(perInkPixel < 60, qPrintable(u"differs by %1 per ink pixel"_s.arg(perInkPixel)));
     }
 
     void pictureDescriptions()
