@@ -427,9 +427,19 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
         const qreal size = 1 + 0.06 * letterJitter(text, position, 0);
         const qreal rise = 0.45 * letterJitter(text, position, 1);
         const qreal lean = slant + 0.05 * letterJitter(text, position, 2);
+        // A hand that slants turns its letters as well as leaning them: part
+        // of the slant is a turn about the letter's foot, the rest a shear,
+        // so round parts stay round instead of being pulled into slivers.
+        const qreal angle = std::atan(lean);
+        const qreal turn = angle * 0.35;
+        const qreal shear = std::tan(angle - turn);
+        const qreal footX = g.width * size / 2;
         auto map = [&](QPointF p) {
-            const QPointF q(p.x() * size, p.y() * size + rise);
-            return QPointF(origin.x() + (x + q.x() + lean * q.y()) * unit, origin.y() - q.y() * unit);
+            const QPointF q(p.x() * size + shear * (p.y() * size + rise), p.y() * size + rise);
+            const qreal dx = q.x() - footX;
+            const QPointF r(footX + dx * std::cos(turn) + q.y() * std::sin(turn),
+                            -dx * std::sin(turn) + q.y() * std::cos(turn));
+            return QPointF(origin.x() + (x + r.x()) * unit, origin.y() - r.y() * unit);
         };
         for (const QList<QPointF> &stroke : g.strokes) {
             QList<QPointF> pts;
