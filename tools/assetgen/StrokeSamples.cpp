@@ -76,7 +76,7 @@ enum class Ending { BluntUp, TaperedUp, HighReaching, BelowBaseline, RightToLeft
 
 void drawEnding(Hand &hand, Ending kind)
 {
-    const PlacedWord w = placeWord(u"man"_s, QPointF(6, 80));
+    const PlacedWord w = placeWord(u"man"_s, QPointF(8, 80));
     const qreal s = printStroke();
     hand.setWidth(s);
     hand.stroke(w.path);
