@@ -271,7 +271,7 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     case Oval::Open:
         // The bowl comes round over the top but stops short of the stem,
         // leaving a gap at the top right.
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 72, 360 - 5)));
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 58, 360 - 5)));
         break;
     case Oval::InnerLoop: {
         QPainterPath p = smoothPath(ovalArc(c, rx, ry, 90, 450));
@@ -299,8 +299,8 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     case Oval::Open:
         // Round all the way but for a small gap at the top right, where the
         // pen left the bowl before closing it.
-        p = smoothPath(ovalArc(c, rx, ry, 108, 360 + 52));
-        smoothTo(p, {onOval(c, rx, ry, 52), {c.x() + rx + 2, c.y() - ry * 0.62}, {c.x() + rx + 6, c.y() - ry * 0.5}});
+        p = smoothPath(ovalArc(c, rx, ry, 100, 360 + 66));
+        smoothTo(p, {onOval(c, rx, ry, 66), {c.x() + rx * 0.75, c.y() - ry * 0.9}, {c.x() + rx + 6, c.y() - ry * 0.75}});
         break;
     case Oval::InnerLoop:
         p = smoothPath(ovalArc(c, rx, ry, 90, 450));
