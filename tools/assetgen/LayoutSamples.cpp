@@ -330,7 +330,7 @@ void addLetterSpacing(QList<SampleDef> &out)
     // Crowded letters come as near as they can without touching.
     addSample(out, t, 0, u"Close Spaced"_s, spaced(-0.75));
     addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.6));
-    addSample(out, t, 2, u"Normal"_s, spaced(0.5));
+    addSample(out, t, 2, u"Normal"_s, spaced(1.0));
 }
 
 } // namespace
