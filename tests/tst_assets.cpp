@@ -1,13 +1,21 @@
 // The pictures compiled into the program: sample pictures, window icon and
 // link pointers.
 
+#include "questionnaire/PictureDescriptions.h"
+#include "questionnaire/TraitCatalogue.h"
+#include "questionnaire/frmGraphology.h"
 #include "shell/AppAssets.h"
+#include "support/FakePlatform.h"
+#include "support/WindowDriver.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
+#include <QAbstractButton>
+#include <QTextDocument>
 #include <QPixmap>
 #include <QSet>
 #include <QtTest>
@@ -122,17 +130,88 @@ QByteArray pixelHash(const QImage &image)
     return hash.result();
 }
 
+// The part of a picture its box shows: the top-left 118 x 131 pixels (twice that at 2x).
+QImage shownPart(const Expected &e)
+{
+    QImage image(quillon::samplePicturePath(e.trait, e.index, e.doubleSize));
+    const int scale = e.doubleSize ? 2 : 1;
+    return image.copy(0, 0, 118 * scale, 131 * scale).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// The darkest pixel within `band` pixels of the image's edge.
+int darkestNearEdge(const QImage &grey, int band)
+{
+    int darkest = 255;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *line = grey.constScanLine(y);
+        const bool edgeRow = y < band || y >= grey.height() - band;
+        for (int x = 0; x < grey.width(); ++x)
+            if (edgeRow || x < band || x >= grey.width() - band)
+                darkest = std::min<int>(darkest, line[x]);
+    }
+    return darkest;
+}
+
+QString rowName(const Expected &e)
+{
+    return u"%1_%2%3"_s.arg(e.trait, QString::number(e.index), e.doubleSize ? u"@2x"_s : QString());
+}
+
+// The lightest grey found on paper at least `reach` pixels from any mark
+// (a mark being anything darker than a faint grey). Grey there is haze or
+// speckle left round the strokes, not drawing.
+int darkestLoosePaper(const QImage &grey, int reach)
+{
+    const int w = grey.width();
+    const int h = grey.height();
+    // Summed-area table of the marks, to count them in any square quickly.
+    QList<int> sum((w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        const uchar *line = grey.constScanLine(y);
+        for (int x = 0; x < w; ++x)
+            sum[(y + 1) * (w + 1) + x + 1] = (line[x] < 230 ? 1 : 0) + sum[y * (w + 1) + x + 1]
+                + sum[(y + 1) * (w + 1) + x] - sum[y * (w + 1) + x];
+    }
+    int darkest = 255;
+    for (int y = 0; y < h; ++y) {
+        const uchar *line = grey.constScanLine(y);
+        const int y0 = std::max(0, y - reach), y1 = std::min(h, y + reach + 1);
+        for (int x = 0; x < w; ++x) {
+            const int x0 = std::max(0, x - reach), x1 = std::min(w, x + reach + 1);
+            const int marks = sum[y1 * (w + 1) + x1] - sum[y0 * (w + 1) + x1] - sum[y1 * (w + 1) + x0]
+                + sum[y0 * (w + 1) + x0];
+            if (marks == 0)
+                darkest = std::min<int>(darkest, line[x]);
+        }
+    }
+    return darkest;
+}
+
+// Pictures whose box cuts the writing on purpose: the note above the small
+// signature runs on past the box's right edge.
+bool cutByItsBox(const Expected &e)
+{
+    return e.trait == u"Signature"_s && e.index == 2;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Expected)
 
 class TestAssets : public QObject
 {
     Q_OBJECT
+
+private:
+    quillon::test::FakePlatform m_fake;
 
 private slots:
     void initTestCase()
     {
         quillon::initAssets();
         quillon::initAssets(); // a second call must do no harm
+        quillon::test::initProgramForTests();
+        m_fake.install();
     }
 
     void picture_data()
@@ -176,8 +255,9 @@ private slots:
 
         // Dark ink on a white ground: the corner is white, most of the
         // picture is background and some of it is nearly black.
-        const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-        QVERIFY(qGray(image.pixel(0, 0)) > 235);
+        QCOMPARE(image.format(), QImage::Format_Grayscale8); // stored as one grey channel
+        const QImage grey = image;
+        QCOMPARE(qGray(image.pixel(0, 0)), 255);
         int white = 0, ink = 0;
         for (int y = 0; y < grey.height(); ++y) {
             const uchar *line = grey.constScanLine(y);
@@ -258,6 +338,149 @@ private slots:
         QVERIFY2(single < 2 * 1024 * 1024, qPrintable(u"1x pictures take %1 bytes"_s.arg(single)));
         QVERIFY2(twice < 5 * 1024 * 1024, qPrintable(u"2x pictures take %1 bytes"_s.arg(twice)));
         QVERIFY(twice > single); // the 2x pictures really are drawn larger
+    }
+
+    void pictureEdges_data()
+    {
+        QTest::addColumn<Expected>("picture");
+        for (const Expected &e : expectedPictures())
+            QTest::newRow(qPrintable(rowName(e))) << e;
+    }
+
+    // The paper round the writing is clean, and no stroke runs into the box's
+    // edge unless the variant is about writing that the box cuts off.
+    void pictureEdges()
+    {
+        QFETCH(Expected, picture);
+        const QImage shown = shownPart(picture);
+        QVERIFY(!shown.isNull());
+        const int scale = picture.doubleSize ? 2 : 1;
+        const int outermost = darkestNearEdge(shown, 1);
+        if (cutByItsBox(picture)) {
+            QVERIFY2(outermost < 100, "the writing should run out of the box");
+            return;
+        }
+        QVERIFY2(outermost > 200, qPrintable(u"ink on the edge of the box (grey %1)"_s.arg(outermost)));
+        const int margin = darkestNearEdge(shown, 2 * scale);
+        QVERIFY2(margin >= 250, qPrintable(u"paper near the edge is not white (grey %1)"_s.arg(margin)));
+    }
+
+    void paperIsClean_data() { pictureEdges_data(); }
+
+    // Away from the strokes the paper is white: no haze or speckle round them.
+    void paperIsClean()
+    {
+        QFETCH(Expected, picture);
+        const QImage grey = QImage(quillon::samplePicturePath(picture.trait, picture.index, picture.doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        const int loose = darkestLoosePaper(grey, picture.doubleSize ? 6 : 3);
+        QVERIFY2(loose >= 248, qPrintable(u"grey %1 on the paper away from the writing"_s.arg(loose)));
+    }
+
+    void bothSizesShowOneDrawing_data()
+    {
+        QTest::addColumn<Expected>("picture");
+        for (const Expected &e : expectedPictures())
+            if (!e.doubleSize)
+                QTest::newRow(qPrintable(rowName(e))) << e;
+    }
+
+    // The 2x picture is the same drawing as the 1x one, only finer: halved, it
+    // matches the 1x picture closely everywhere.
+    void bothSizesShowOneDrawing()
+    {
+        QFETCH(Expected, picture);
+        const QImage single = QImage(quillon::samplePicturePath(picture.trait, picture.index, false))
+                                  .convertToFormat(QImage::Format_Grayscale8);
+        const QImage halved = QImage(quillon::samplePicturePath(picture.trait, picture.index, true))
+                                  .scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                  .convertToFormat(QImage::Format_Grayscale8);
+        QCOMPARE(halved.size(), single.size());
+        qint64 difference = 0;
+        int ink = 0;
+        for (int y = 0; y < single.height(); ++y) {
+            const uchar *a = single.constScanLine(y);
+            const uchar *b = halved.constScanLine(y);
+            for (int x = 0; x < single.width(); ++x) {
+                difference += std::abs(int(a[x]) - int(b[x]));
+                ink += a[x] < 128;
+            }
+        }
+        // Compared with the amount of ink: a moved or missing stroke differs
+        // by its whole ink twice over (some 400 per ink pixel), a finer
+        // rendering of the same strokes only along their edges (under 35).
+        QVERIFY(ink > 0);
+        const double perInkPixel = double(difference) / ink;
+        QVERIFY2(perInkPixel < 60, qPrintable(u"differs by %1 per ink pixel"_s.arg(perInkPixel)));
+    }
+
+    void pictureDescriptions()
+    {
+        for (const quillon::TraitPage &trait : quillon::traitCatalogue()) {
+            QSet<QString> seen;
+            for (int i = 0; i < trait.variantCount(); ++i) {
+                const QString description = quillon::pictureDescription(trait.id, i);
+                const QString caption = quillon::displayedCaption(trait.variants[i].caption).trimmed();
+                const QString where = u"%1(%2)"_s.arg(trait.id).arg(i);
+                if (!trait.variants[i].hasPicture) {
+                    QVERIFY2(description.isEmpty(), qPrintable(where));
+                    QVERIFY2(quillon::pictureToolTip(trait.id, i).isEmpty(), qPrintable(where));
+                    continue;
+                }
+                // A sentence of its own about how the picture looks, not the caption again.
+                QVERIFY2(description.size() > caption.size() + 20, qPrintable(where));
+                QVERIFY2(description.compare(caption, Qt::CaseInsensitive) != 0, qPrintable(where));
+                QVERIFY2(!description.contains(u": "_s + caption, Qt::CaseInsensitive), qPrintable(where));
+                QVERIFY2(description.at(0).isUpper(), qPrintable(where));
+                QVERIFY2(!description.endsWith(u'.'), qPrintable(where));
+                QVERIFY2(!seen.contains(description), qPrintable(where + u" repeats another description"_s));
+                seen.insert(description);
+            }
+            // Nothing beyond the page's variants.
+            QVERIFY(quillon::pictureDescription(trait.id, trait.variantCount()).isEmpty());
+            QVERIFY(quillon::pictureDescription(trait.id, -1).isEmpty());
+        }
+        QVERIFY(quillon::pictureDescription(u"NoSuchTrait"_s, 0).isEmpty());
+    }
+
+    // Every picture box tells a screen reader how its variant looks, and its
+    // tooltip shows that with the picture at twice the size; a click on the
+    // picture chooses nothing.
+    void pictureBoxes()
+    {
+        quillon::frmGraphology window;
+        int boxes = 0;
+        for (const quillon::TraitPage &trait : quillon::traitCatalogue()) {
+            for (int i = 0; i < trait.variantCount(); ++i) {
+                auto *box = window.findChild<QLabel *>(trait.pictureName(i));
+                QVERIFY2(box, qPrintable(trait.pictureName(i)));
+                const QString where = trait.pictureName(i);
+                if (!trait.variants[i].hasPicture) {
+                    QVERIFY2(box->toolTip().isEmpty(), qPrintable(where));
+                    continue;
+                }
+                ++boxes;
+                const QString description = quillon::pictureDescription(trait.id, i);
+                QCOMPARE(box->accessibleDescription(), description);
+                const QString tip = box->toolTip();
+                QVERIFY2(Qt::mightBeRichText(tip), qPrintable(where));
+                QTextDocument document;
+                document.setHtml(tip);
+                QVERIFY2(document.toPlainText().contains(description), qPrintable(where));
+                const QString enlarged = quillon::samplePicturePath(trait.id, i, true);
+                QVERIFY2(tip.contains(u"<img src=\""_s + enlarged + u'"'), qPrintable(where + u": "_s + tip));
+                const QSize size = QImageReader(enlarged).size();
+                QCOMPARE(size, QImageReader(quillon::samplePicturePath(trait.id, i, false)).size() * 2);
+                QVERIFY2(tip.contains(u"width=\"%1\""_s.arg(size.width())), qPrintable(where));
+
+                QAbstractButton *control = window.findChild<QAbstractButton *>(trait.controlName(i));
+                QVERIFY(control);
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(30, 30));
+                QVERIFY2(!control->isChecked(), qPrintable(where));
+            }
+        }
+        QCOMPARE(boxes, 115);
     }
 
     void icon()

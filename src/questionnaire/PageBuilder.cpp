@@ -1,5 +1,6 @@
 #include "questionnaire/PageBuilder.h"
 
+#include "questionnaire/PictureDescriptions.h"
 #include "questionnaire/SamplePictures.h"
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/VariantButton.h"
@@ -62,9 +63,10 @@ QLabel *makePictureBox(QWidget *parent, const TraitPage &trait, int index, const
         box->setPixmap(picture); // drawn unscaled from the top-left corner, clipped by the box
     const QString caption = displayedCaption(trait.variants[index].caption).trimmed();
     box->setAccessibleName(caption);
-    box->setAccessibleDescription(picture.isNull()
-                                      ? u"No sample picture"_s
-                                      : trait.pictureSubject + u": "_s + caption.toLower());
+    box->setAccessibleDescription(picture.isNull() ? u"No sample picture"_s
+                                                   : pictureDescription(trait.id, index));
+    if (!picture.isNull())
+        box->setToolTip(pictureToolTip(trait.id, index)); // the picture enlarged, to see what decides
     return box;
 }
 

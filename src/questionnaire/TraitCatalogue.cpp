@@ -87,7 +87,7 @@ QList<TraitPage> buildCatalogue()
         "connection between the writer's inner and outer world."_s, 1, 1,
         variants({u"Vertical Slant"_s, u"Moderate Left Slant"_s, u"Extreme Left Slant"_s,
                   u"Moderate Right Slant"_s, u"Extreme Right Slant"_s, u"Irregular Slant"_s}, 375),
-        3075, 5835, B::SideBySide, u"Lines of cursive writing"_s));
+        3075, 5835, B::SideBySide, u"Lines of unjoined handwriting"_s));
 
     pages.append(page(u"SizeOfTheWriting"_s, u"Size of the Writing"_s, K::Single,
         u"The size of your writing indicates the projection of your self-importance. It is a measure "
@@ -112,7 +112,7 @@ QList<TraitPage> buildCatalogue()
         u"The spacing between letters shows how much you rely on other people's cooperation or your "
         "own intuition."_s, 5, 5,
         variants({u"Close Spaced"_s, u"Wide Spaced"_s, u"Normal"_s}, 495),
-        3075, 0, B::SideBySide, u"A handwritten line"_s));
+        3075, 0, B::SideBySide, u"Two handwritten words, one above the other"_s));
 
     pages.append(page(u"BeginningStroke"_s, u"Beginning Stroke"_s, K::Multiple,
         u"Beginning strokes show how you adjust yourself to new situations and assess the "

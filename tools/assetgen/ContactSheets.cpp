@@ -52,27 +52,16 @@ bool writeContactSheets(const QList<SampleDef> &samples, const QDir &samplesDir,
                         QString *error)
 {
     QDir dir(folder);
-    if (!dir.mkpath(u"."_s) || !dir.mkpath(u"blind"_s) || !dir.mkpath(u"1x"_s)) {
+    if (!dir.mkpath(u"."_s) || !dir.mkpath(u"1x"_s)) {
         *error = u"cannot create %1"_s.arg(folder);
         return false;
     }
-    QFile keyFile(dir.filePath(u"blind/key.txt"_s));
-    if (!keyFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        *error = u"cannot write %1"_s.arg(keyFile.fileName());
-        return false;
-    }
-    QTextStream key(&keyFile);
-    key << "Letter -> variant index, per trait.\n";
-
-    Rng shuffleRng(20240611);
     for (const QString &trait : traitOrder()) {
-        QList<SampleDef> group;
-        for (const SampleDef &s : samples)
-            if (s.trait == trait)
-                group.append(s);
         QList<QImage> big, small;
         QStringList captions;
-        for (const SampleDef &s : group) {
+        for (const SampleDef &s : samples) {
+            if (s.trait != trait)
+                continue;
             big.append(shownPicture(samplesDir, s, 2));
             small.append(shownPicture(samplesDir, s, 1));
             captions.append(u"%1  %2"_s.arg(s.index).arg(s.caption));
@@ -82,25 +71,62 @@ bool writeContactSheets(const QList<SampleDef> &samples, const QDir &samplesDir,
             *error = u"cannot write the sheets of %1"_s.arg(trait);
             return false;
         }
+    }
+    return true;
+}
 
-        // Fisher-Yates with the fixed generator.
+bool writeReviewSheets(const QList<SampleDef> &samples, const QDir &samplesDir, const QString &folder,
+                       std::uint64_t seed, QString *error)
+{
+    QDir dir(folder);
+    if (!dir.mkpath(u"."_s)) {
+        *error = u"cannot create %1"_s.arg(folder);
+        return false;
+    }
+    QFile keyFile(dir.filePath(u"key.txt"_s));
+    if (!keyFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        *error = u"cannot write %1"_s.arg(keyFile.fileName());
+        return false;
+    }
+    QTextStream key(&keyFile);
+    key << "Review sheets, seed " << QString::number(seed) << ": letter = variant index and name.\n";
+
+    Rng shuffle(seed);
+    for (const QString &trait : traitOrder()) {
+        QList<SampleDef> group;
+        for (const SampleDef &s : samples)
+            if (s.trait == trait)
+                group.append(s);
+
+        // What the reviewer may see besides the sheet: the names in page order.
+        QFile namesFile(dir.filePath(trait + u"-names.txt"_s));
+        if (!namesFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            *error = u"cannot write %1"_s.arg(namesFile.fileName());
+            return false;
+        }
+        QTextStream names(&namesFile);
+        for (const SampleDef &s : group)
+            names << s.caption << "\n";
+
+        // Fisher-Yates with the seeded generator.
         QList<int> order;
         for (int i = 0; i < group.size(); ++i)
             order.append(i);
         for (int i = int(order.size()) - 1; i > 0; --i)
-            std::swap(order[i], order[shuffleRng.range(0, i)]);
-        QList<QImage> blindPictures;
+            std::swap(order[i], order[shuffle.range(0, i)]);
+
+        QList<QImage> pictures;
         QStringList letters;
-        key << trait << ":";
+        key << "\n" << trait << "\n";
         for (int i = 0; i < order.size(); ++i) {
+            const SampleDef &s = group[order[i]];
             const QString letter(QChar(u'A' + i));
-            blindPictures.append(big[order[i]]);
+            pictures.append(shownPicture(samplesDir, s, 2));
             letters.append(letter);
-            key << " " << letter << "=" << group[order[i]].index;
+            key << "  " << letter << " = " << s.index << "  " << s.caption << "\n";
         }
-        key << "\n";
-        if (!composeSheet(blindPictures, letters, 2, true).save(dir.filePath(u"blind/"_s + trait + u".png"_s))) {
-            *error = u"cannot write the blind sheet of %1"_s.arg(trait);
+        if (!composeSheet(pictures, letters, 2, true).save(dir.filePath(trait + u".png"_s))) {
+            *error = u"cannot write the review sheet of %1"_s.arg(trait);
             return false;
         }
     }

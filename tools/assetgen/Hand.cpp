@@ -164,7 +164,117 @@ Hand::Hand(QPainter &painter, qreal width)
 {
 }
 
+namespace {
+
+qreal smoothStep(qreal x)
+{
+    x = std::clamp<qreal>(x, 0, 1);
+    return x * x * (3 - 2 * x);
+}
+
+// The ink a nib leaves along one pen movement, as a closed outline: its width
+// follows the pressure (the pen lands a little thin, swells on down-strokes,
+// thins on up-strokes and lifts off tapering) and both ends are rounded.
+QPolygonF penOutline(const QPolygonF &line, qreal width)
+{
+    // Even steps along the line, so the width changes smoothly.
+    QList<QPointF> pts;
+    QList<qreal> at;
+    qreal length = 0;
+    if (!line.isEmpty()) {
+        pts.append(line.first());
+        at.append(0);
+    }
+    const qreal step = 0.2;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const QPointF a = line[i - 1];
+        const QPointF b = line[i];
+        const qreal d = std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (d < 1e-6)
+            continue;
+        const int n = std::max(1, int(std::ceil(d / step)));
+        for (int k = 1; k <= n; ++k) {
+            pts.append(a + (b - a) * (qreal(k) / n));
+            at.append(length + d * k / n);
+        }
+        length += d;
+    }
+    QPolygonF outline;
+    if (pts.isEmpty())
+        return outline;
+    const qsizetype n = pts.size();
+    // Direction at each point, looked up over a short stretch so the
+    // flattened curve's corners do not show in the width.
+    auto tangent = [&](qsizetype i) {
+        const qsizetype reach = 4;
+        QPointF d = pts[std::min(n - 1, i + reach)] - pts[std::max<qsizetype>(0, i - reach)];
+        const qreal len = std::hypot(d.x(), d.y());
+        return len < 1e-6 ? QPointF(1, 0) : d / len;
+    };
+    const qreal phase = std::fmod(std::abs(pts.first().x() * 0.37 + pts.first().y() * 0.61), 6.283);
+    const qreal landing = std::min<qreal>(3.5, length * 0.3);
+    const qreal lifting = std::min<qreal>(6.0, length * 0.35);
+    QList<QPointF> left, right;
+    QList<qreal> radius;
+    for (qsizetype i = 0; i < n; ++i) {
+        const qreal s = at[i];
+        const QPointF t = tangent(i);
+        const qreal start = landing > 0 ? 0.62 + 0.38 * smoothStep(s / landing) : 1.0;
+        const qreal end = lifting > 0 ? 0.45 + 0.55 * smoothStep((length - s) / lifting) : 1.0;
+        const qreal down = 1 + 0.14 * t.y(); // heavier going down the page
+        const qreal wobble = 1 + 0.05 * std::sin(s * 0.31 + phase) + 0.03 * std::sin(s * 0.93 + 2 * phase);
+        const qreal r = width * start * end * down * wobble / 2;
+        const QPointF normal(-t.y(), t.x());
+        left.append(pts[i] + normal * r);
+        right.append(pts[i] - normal * r);
+        radius.append(r);
+    }
+    const int capSteps = 10;
+    for (const QPointF &p : left)
+        outline << p;
+    {
+        const QPointF t = tangent(n - 1);
+        const QPointF normal(-t.y(), t.x());
+        for (int k = 1; k < capSteps; ++k) {
+            const qreal phi = M_PI * k / capSteps;
+            outline << pts[n - 1] + (normal * std::cos(phi) + t * std::sin(phi)) * radius[n - 1];
+        }
+    }
+    for (qsizetype i = n - 1; i >= 0; --i)
+        outline << right[i];
+    {
+        const QPointF t = tangent(0);
+        const QPointF normal(-t.y(), t.x());
+        for (int k = 1; k < capSteps; ++k) {
+            const qreal phi = M_PI * k / capSteps;
+            outline << pts[0] - (normal * std::cos(phi) + t * std::sin(phi)) * radius[0];
+        }
+    }
+    return outline;
+}
+
+} // namespace
+
 void Hand::stroke(const QPainterPath &path, Qt::PenCapStyle cap) const
+{
+    if (cap != Qt::RoundCap) {
+        plainStroke(path, cap);
+        return;
+    }
+    // Flattened at eight times the size so curves stay smooth in the 2x pictures.
+    const qreal fine = 8;
+    QPainterPath ink;
+    ink.setFillRule(Qt::WindingFill);
+    for (QPolygonF line : path.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
+        for (QPointF &p : line)
+            p /= fine;
+        ink.addPolygon(penOutline(line, m_width));
+        ink.closeSubpath();
+    }
+    m_painter.fillPath(ink, m_ink);
+}
+
+void Hand::plainStroke(const QPainterPath &path, Qt::PenCapStyle cap) const
 {
     QPen pen(m_ink, m_width, Qt::SolidLine, cap, Qt::RoundJoin);
     m_painter.strokePath(path, pen);
@@ -280,16 +390,30 @@ const qreal kPrintGap = 2.6;
 
 } // namespace
 
+namespace {
+
+// A repeatable value in [-1, 1] for one letter of a text, so the same text
+// is always written with the same small irregularities.
+qreal letterJitter(const QString &text, int position, int channel)
+{
+    std::uint64_t h = seedFor(text) ^ (std::uint64_t(position) * 0x9E3779B97F4A7C15ULL) ^ (std::uint64_t(channel) << 40);
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
+    return (h % 20001) / 10000.0 - 1.0;
+}
+
+} // namespace
+
 PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant)
 {
     PrintedText out;
     out.xHeight = 10 * unit;
     qreal x = 0; // in units from the origin
     bool first = true;
-    auto map = [&](QPointF p, qreal penX) {
-        return QPointF(origin.x() + (penX + p.x() + slant * p.y()) * unit, origin.y() - p.y() * unit);
-    };
+    int position = 0;
     for (QChar c : text) {
+        ++position;
         if (c == u' ') {
             x += 5.0;
             continue;
@@ -298,10 +422,29 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
         if (it == printGlyphs().constEnd())
             continue;
         const PrintGlyph &g = *it;
+        // No hand writes two letters alike: each sits a little higher or
+        // lower, is a little larger or smaller and leans a little more or less.
+        const qreal size = 1 + 0.06 * letterJitter(text, position, 0);
+        const qreal rise = 0.45 * letterJitter(text, position, 1);
+        const qreal lean = slant + 0.05 * letterJitter(text, position, 2);
+        // A hand that slants turns its letters as well as leaning them: part
+        // of the slant is a turn about the letter's foot, the rest a shear,
+        // so round parts stay round instead of being pulled into slivers.
+        const qreal angle = std::atan(lean);
+        const qreal turn = angle * 0.35;
+        const qreal shear = std::tan(angle - turn);
+        const qreal footX = g.width * size / 2;
+        auto map = [&](QPointF p) {
+            const QPointF q(p.x() * size + shear * (p.y() * size + rise), p.y() * size + rise);
+            const qreal dx = q.x() - footX;
+            const QPointF r(footX + dx * std::cos(turn) + q.y() * std::sin(turn),
+                            -dx * std::sin(turn) + q.y() * std::cos(turn));
+            return QPointF(origin.x() + (x + r.x()) * unit, origin.y() - r.y() * unit);
+        };
         for (const QList<QPointF> &stroke : g.strokes) {
             QList<QPointF> pts;
             for (const QPointF &p : stroke)
-                pts.append(map(p, x));
+                pts.append(map(p));
             if (pts.size() == 1) {
                 // A dot: a very short stroke that the round cap turns into a spot.
                 out.strokes.moveTo(pts.first());
@@ -311,10 +454,10 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
             }
         }
         if (first)
-            out.entry = map(g.entry, x);
-        out.exit = map(g.exit, x);
+            out.entry = map(g.entry);
+        out.exit = map(g.exit);
         first = false;
-        x += g.width + kPrintGap + spacing;
+        x += g.width * size + kPrintGap + spacing + 0.25 * letterJitter(text, position, 3);
     }
     out.advance = (x - kPrintGap - spacing) * unit;
     return out;
@@ -343,10 +486,23 @@ void scribbleLine(const Hand &hand, qreal left, qreal right, qreal baseline, qre
         const qreal r = height * 0.5;
         const int steps = std::max(4, int(wordLength / loopStep * 12));
         const qreal span = wordLength / loopStep * 2 * M_PI;
+        // Each loop is one "letter": most of them small, now and then a tall
+        // one or one that dips below the line, as in running writing.
+        QList<qreal> rise, dip;
+        for (int c = 0; c <= int(span / (2 * M_PI)) + 1; ++c) {
+            const int kind = rng.range(0, 11);
+            rise.append(kind == 0 ? rng.uniform(1.4, 1.6) : rng.uniform(0.85, 1.08));
+            dip.append(kind == 11 && c > 0 ? rng.uniform(0.6, 0.8) : 0.0);
+        }
         for (int i = 0; i <= steps; ++i) {
             const qreal t = span * i / steps;
+            const int c = std::min<int>(int(t / (2 * M_PI)), int(rise.size()) - 1);
             const qreal px = x + r * 0.25 + (t / (2 * M_PI)) * loopStep - r * 0.5 * std::sin(t);
-            const qreal py = baseline - r + r * std::cos(t) * 0.95;
+            // Up from the line by the loop's height, or below it for a dip
+            // (the lower half of a cycle, around its ends).
+            const qreal up = (r - r * std::cos(t) * 0.95) * rise[c];
+            const qreal down = dip[c] * r * std::max<qreal>(0, std::cos(t)) * 1.4;
+            const qreal py = baseline - up + down;
             if (i == 0)
                 word.moveTo(px, py);
             else

@@ -67,7 +67,11 @@ public:
     QColor ink() const { return m_ink; }
     void setInk(const QColor &ink) { m_ink = ink; }
 
+    // With round caps the stroke is drawn as ink from a nib: thinner where the
+    // pen lands and lifts, heavier on down-strokes. Other caps give a stroke
+    // of even width (outlines, cut-off ends).
     void stroke(const QPainterPath &path, Qt::PenCapStyle cap = Qt::RoundCap) const;
+    void plainStroke(const QPainterPath &path, Qt::PenCapStyle cap = Qt::RoundCap) const;
     void line(QPointF from, QPointF to, Qt::PenCapStyle cap = Qt::RoundCap) const;
     // A stroke whose width changes evenly from `startWidth` to `endWidth`.
     void taperedStroke(const QPainterPath &path, qreal startWidth, qreal endWidth) const;

@@ -2,6 +2,7 @@
 
 #include "Samples.h"
 
+#include <QFontMetricsF>
 #include <QTransform>
 
 #include <algorithm>
@@ -86,7 +87,7 @@ void drawWords(Hand &hand, const WordLayout &layout)
         hand.fill(placed);
         if (layout.weight > 0) {
             Hand outline(hand.painter(), layout.weight);
-            outline.stroke(placed);
+            outline.plainStroke(placed);
         }
         baseline += layout.lineGap;
     }
@@ -177,12 +178,14 @@ void addSlant(QList<SampleDef> &out)
         };
     };
     auto fixed = [](qreal s) { return [s](int, int) { return s; }; };
-    // About 20 degrees for the moderate slants and 39 degrees for the extreme ones.
+    // About 17 degrees for the moderate slants and 33 degrees for the extreme
+    // ones: far enough apart to tell, and not so far that bowls turn into
+    // slivers.
     addSample(out, t, 0, u"Vertical Slant"_s, slant(fixed(0.0)));
-    addSample(out, t, 1, u"Moderate Left Slant"_s, slant(fixed(-0.36)));
-    addSample(out, t, 2, u"Extreme Left Slant"_s, slant(fixed(-0.8)));
-    addSample(out, t, 3, u"Moderate Right Slant"_s, slant(fixed(0.36)));
-    addSample(out, t, 4, u"Extreme Right Slant"_s, slant(fixed(0.8)));
+    addSample(out, t, 1, u"Moderate Left Slant"_s, slant(fixed(-0.3)));
+    addSample(out, t, 2, u"Extreme Left Slant"_s, slant(fixed(-0.65)));
+    addSample(out, t, 3, u"Moderate Right Slant"_s, slant(fixed(0.3)));
+    addSample(out, t, 4, u"Extreme Right Slant"_s, slant(fixed(0.65)));
     addSample(out, t, 5, u"Irregular Slant"_s, slant([](int line, int word) {
                   static const qreal mix[3][2] = {{0.6, -0.45}, {-0.1, 0.7}, {-0.55, 0.0}};
                   return mix[line][word];
@@ -207,8 +210,8 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         };
     };
     addSample(out, t, 0, u"Tall"_s, sized(28, 1.05, 1.9, 58, 60));
-    addSample(out, t, 1, u"Small"_s, sized(14, 1, 1, 62, 17, 0.35));
-    addSample(out, t, 2, u"Narrow"_s, sized(34, 0.42, 1.0, 57, 46, 0.7));
+    addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.3));
+    addSample(out, t, 2, u"Narrow"_s, sized(36, 0.6, 1.0, 57, 46, 0.25));
     addSample(out, t, 3, u"Broad"_s, sized(28, 1.6, 0.85, 55, 44));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // Letter by letter with a different size for each.
@@ -223,7 +226,9 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
                 const qreal k = swing[index++ % 6] * rng.uniform(0.95, 1.05);
                 QFont f = handFont(Face::Script, 30 * k);
                 line.addPath(textPath(QPointF(x, 0), QString(c), f));
-                x += textAdvance(QString(c), f);
+                // A little air after each letter, so a large one never runs
+                // into its small neighbour.
+                x += textAdvance(QString(c), f) + 1.5;
             }
             const QRectF box = line.boundingRect();
             h.fill(line.translated((118 - box.width()) / 2 - box.left(), baseline));
@@ -250,18 +255,22 @@ void addLineSpacing(QList<SampleDef> &out)
             l.lineGap = gap;
             l.weight = 0.3;
             l.gapOf = [](int, int) { return 0.3; };
+            // Only whole lines: the last one's descenders stay inside the picture.
+            const qreal descent = QFontMetricsF(l.font).descent() * 1.3 + 2;
             for (const QString &line : kLineText) {
-                if (l.firstBaseline + l.lineGap * l.lines.size() > 128)
+                if (l.firstBaseline + l.lineGap * l.lines.size() + descent > 128)
                     break;
                 l.lines.append(line.split(u' '));
             }
             drawWords(h, l);
         };
     };
-    addSample(out, t, 0, u"Even Line Spacing"_s, spaced(18));
-    addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(31));
-    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(52));
-    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(13.5));
+    // Narrow lines leave the loops of one line just clear of the next; even
+    // ones leave about a line's height of paper between them.
+    addSample(out, t, 0, u"Even Line Spacing"_s, spaced(21));
+    addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(32));
+    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(50));
+    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(14));
     addSample(out, t, 4, u"Overlapping"_s, spaced(10.5));
 }
 
@@ -284,7 +293,7 @@ void addWordSpacing(QList<SampleDef> &out)
                 }
                 const QPainterPath word = textPath(QPointF(x, baseline), w, font);
                 h.fill(word);
-                Hand(h.painter(), 0.3).stroke(word);
+                Hand(h.painter(), 0.3).plainStroke(word);
                 x += adv + gap(rng) * font.pixelSize();
             }
         };
@@ -310,16 +319,18 @@ void addLetterSpacing(QList<SampleDef> &out)
             h.setWidth(printPen(unit));
             qreal baseline = 54;
             for (const QString &word : text) {
-                const PrintedText printed = printText(word, {0, 0}, unit, extra);
+                // Leaning slightly forwards, as most hands do.
+                const PrintedText printed = printText(word, {0, 0}, unit, extra, 0.08);
                 const QRectF box = printed.strokes.boundingRect();
                 h.stroke(printed.strokes.translated((118 - box.width()) / 2 - box.left(), baseline));
                 baseline += 42;
             }
         };
     };
-    addSample(out, t, 0, u"Close Spaced"_s, spaced(-2.0));
-    addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.4));
-    addSample(out, t, 2, u"Normal"_s, spaced(0));
+    // Crowded letters come as near as they can without touching.
+    addSample(out, t, 0, u"Close Spaced"_s, spaced(-0.75));
+    addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.6));
+    addSample(out, t, 2, u"Normal"_s, spaced(1.0));
 }
 
 } // namespace

@@ -41,12 +41,12 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     const qreal r = 3.6;
     switch (dot) {
     case Dot::Direct:
-        // The usual gap, about half the height of the letter.
-        hand.dot({x + 0.5, xTop - 19}, r);
+        // Plumb over the stem with the usual gap, about half the letter's height.
+        hand.dot({x, xTop - 20}, r);
         break;
     case Dot::Close:
         // All but sitting on the stem: a hairline of paper between them.
-        hand.dot({x + 0.5, xTop - 5.9}, r);
+        hand.dot({x, xTop - r - 1.3}, r);
         break;
     case Dot::High:
         hand.dot({x + 0.5, xTop - 62}, r);
@@ -176,12 +176,12 @@ void addLowerCaseE(QList<SampleDef> &out)
     addSample(out, t, 0, u"Narrow Loop"_s, pair(ELoop::Narrow, ELoop::Narrow));
     addSample(out, t, 1, u"Broad Loop"_s, pair(ELoop::Broad, ELoop::Broad));
     addSample(out, t, 2, u"No Loop"_s, pair(ELoop::Retraced, ELoop::Retraced));
-    addSample(out, t, 3, u"Greek \"E\""_s, pair(ELoop::Normal, ELoop::Greek));
+    addSample(out, t, 3, u"Greek \"E\""_s, pair(ELoop::Greek, ELoop::Greek));
 }
 
 // ---- m ----------------------------------------------------------------
 
-enum class Hump { Even, Rounded, Sharp };
+enum class Hump { Arched, Level, Rounded, Sharp };
 
 void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
 {
@@ -196,10 +196,18 @@ void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
         const qreal w = p[j + 1] - p[j];
         const qreal x = p[j];
         switch (shape) {
-        case Hump::Even:
+        case Hump::Arched:
             path.lineTo(x, base - heights[j] * 0.55);
             smoothTo(path, {{x, base - heights[j] * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
                             {x + w * 0.92, top + heights[j] * 0.28}, {x + w, base - heights[j] * 0.4}});
+            path.lineTo(x + w, base);
+            break;
+        case Hump::Level:
+            // Square shoulders and a flat top: three humps of one height and
+            // width whose tops line up like a ruled line.
+            path.lineTo(x, top + 7);
+            smoothTo(path, {{x, top + 7}, {x + 2, top + 1.5}, {x + 6, top}, {x + w * 0.5, top - 0.3},
+                            {x + w - 6, top}, {x + w - 1.5, top + 2}, {x + w, top + 7}});
             path.lineTo(x + w, base);
             break;
         case Hump::Rounded: {
@@ -232,11 +240,12 @@ void addLowerCaseM(QList<SampleDef> &out)
             drawM(h, heights, shape, humpWidth);
         };
     };
-    addSample(out, t, 0, u"Uphill Humps"_s, m(22, 42, 62, Hump::Even));
-    addSample(out, t, 1, u"Down Humps"_s, m(62, 42, 22, Hump::Even));
-    // Even: three identical narrow, upright humps; rounded: three wide half circles.
-    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, 46, Hump::Even, 20));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(44, 44, 44, Hump::Rounded, 31));
+    addSample(out, t, 0, u"Uphill Humps"_s, m(22, 42, 62, Hump::Arched));
+    addSample(out, t, 1, u"Down Humps"_s, m(62, 42, 22, Hump::Arched));
+    // Even: three identical square-shouldered humps with level tops; rounded:
+    // three wide half circles.
+    addSample(out, t, 2, u"Even Humps"_s, m(40, 40, 40, Hump::Level, 24));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(42, 42, 42, Hump::Rounded, 29));
     addSample(out, t, 4, u"Sharp Humps"_s, m(44, 44, 44, Hump::Sharp));
 }
 
@@ -260,7 +269,9 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
         break;
     case Oval::Open:
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 115, 360 + 5)));
+        // The bowl comes round over the top but stops short of the stem,
+        // leaving a gap at the top right.
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 58, 360 - 5)));
         break;
     case Oval::InnerLoop: {
         QPainterPath p = smoothPath(ovalArc(c, rx, ry, 90, 450));
@@ -269,7 +280,7 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         break;
     }
     }
-    const qreal stemTop = kind == Oval::Open ? c.y() - ry * 0.15 : c.y() - ry - 1;
+    const qreal stemTop = c.y() - ry - 1;
     QPainterPath stem(QPointF(stemX, stemTop));
     stem.lineTo(stemX, base - 6);
     smoothTo(stem, {{stemX, base - 6}, {stemX + 3, base}, {stemX + 9, base - 1}, {stemX + 14, base - 6}});
@@ -286,8 +297,10 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         smoothTo(p, {onOval(c, rx, ry, 95 + 360), {c.x() + rx * 0.6, c.y() - ry - 1}, exitEnd});
         break;
     case Oval::Open:
-        p = smoothPath(ovalArc(c, rx, ry, 105, 360 + 40));
-        smoothTo(p, {onOval(c, rx, ry, 40), {c.x() + rx + 5, c.y() - ry * 0.85}, exitEnd});
+        // Round all the way but for a small gap at the top right, where the
+        // pen left the bowl before closing it.
+        p = smoothPath(ovalArc(c, rx, ry, 100, 360 + 66));
+        smoothTo(p, {onOval(c, rx, ry, 66), {c.x() + rx * 0.75, c.y() - ry * 0.9}, {c.x() + rx + 6, c.y() - ry * 0.75}});
         break;
     case Oval::InnerLoop:
         p = smoothPath(ovalArc(c, rx, ry, 90, 450));

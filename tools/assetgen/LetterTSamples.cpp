@@ -55,13 +55,14 @@ void drawStem(Hand &hand, const TLetter &t)
         path.moveTo(x, t.top);
         break;
     case Stem::Spread: {
-        // The up-stroke climbs apart from the down-stroke and only joins it a
-        // third of the way down; above that the stem is single, so the
-        // letter still reads as a t.
-        const qreal join = t.top + (b - t.top) * 0.33;
-        path = smoothPath({{x - 19, b - 1}, {x - 14, b - 3}, {x - 10, b - 9}, {x - 5, (b + join) / 2}, {x - 0.5, join + 3},
-                           {x, join}});
-        path.lineTo(x, t.top);
+        // Up- and down-stroke part company: the pen climbs on its own line,
+        // parallel to the stem and a few pen widths left of it, turns over a
+        // round top and comes down the stem, leaving the stem open like a
+        // hairpin from top to foot.
+        const qreal gap = 6;
+        path = smoothPath({{x - 18, b - 1}, {x - 10, b - 1.5}, {x - gap - 0.3, b - 5}, {x - gap, b - 14},
+                           {x - gap, t.top + 8}, {x - gap * 0.7, t.top + 1.5}, {x - gap * 0.3, t.top},
+                           {x - 0.2, t.top + 3}, {x, t.top + 9}});
         break;
     }
     }
@@ -103,12 +104,11 @@ void addStemHeight(QList<SampleDef> &out)
 {
     const QString name = u"StemHeight"_s;
     // "T t T t": the capitals are the yardstick for the small t's stem.
-    auto row = [](qreal smallTop, Stem kind) {
-        return [smallTop, kind](Hand &h, Rng &) {
+    auto row = [](qreal smallTop, qreal barY, Stem kind) {
+        return [smallTop, barY, kind](Hand &h, Rng &) {
             h.setWidth(2.6);
             const qreal base = 104;
             const qreal capTop = 48;
-            const qreal barY = 76;
             for (qreal x : {17.0, 73.0})
                 drawCapitalT(h, x, capTop, base);
             for (qreal x : {44.0, 100.0}) {
@@ -117,11 +117,13 @@ void addStemHeight(QList<SampleDef> &out)
             }
         };
     };
-    // Capitals stand from 48 to the baseline at 104; the bar is at 76.
-    addSample(out, name, 0, u"Normal Stem"_s, row(52, Stem::Plain));
-    addSample(out, name, 1, u"Long Stem"_s, row(8, Stem::Plain));
-    addSample(out, name, 2, u"Short Stem"_s, row(71, Stem::Plain));
-    addSample(out, name, 3, u"Spread-out Stem"_s, row(52, Stem::Spread));
+    // Capitals stand from 48 to the baseline at 104.
+    // The short stem barely clears its bar, so that t is hardly taller than
+    // a small letter; the normal one reaches most of the way to the capitals.
+    addSample(out, name, 0, u"Normal Stem"_s, row(54, 76, Stem::Plain));
+    addSample(out, name, 1, u"Long Stem"_s, row(8, 76, Stem::Plain));
+    addSample(out, name, 2, u"Short Stem"_s, row(80, 84, Stem::Plain));
+    addSample(out, name, 3, u"Spread-out Stem"_s, row(50, 76, Stem::Spread));
 }
 
 void addBarPressure(QList<SampleDef> &out)

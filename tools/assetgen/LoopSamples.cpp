@@ -2,6 +2,8 @@
 
 #include "Samples.h"
 
+#include <QTransform>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -45,8 +47,8 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
         break;
     case Tail::Broad:
         // About twice as wide as the rounded loop and as full.
-        smoothTo(path, {foot, {sx, base + 20}, {sx - 8, base + 44}, {sx - 28, base + 54}, {sx - 45, base + 46},
-                        {sx - 43, base + 26}, {sx - 24, base + 8}, {sx + 7, base - 3}});
+        smoothTo(path, {foot, {sx, base + 20}, {sx - 7, base + 44}, {sx - 25, base + 54}, {sx - 40, base + 46},
+                        {sx - 39, base + 26}, {sx - 22, base + 8}, {sx + 7, base - 3}});
         break;
     }
 }
@@ -56,13 +58,17 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
     QPainterPath stem(QPointF(sx, top));
     stem.lineTo(sx, base);
     if (tail == Tail::Blunt) {
-        // Short, heavy and cut off square.
-        stem.lineTo(sx, base + 14);
-        hand.setWidth(6.0);
-        hand.stroke(stem);
-        QPainterPath end(QPointF(sx, base));
-        end.lineTo(sx, base + 20);
-        hand.stroke(end, Qt::FlatCap);
+        // A short down-stroke pressed harder as it goes, stopped dead: the
+        // pen is lifted while still bearing down, so the end is thick and
+        // squared off instead of tapering or turning back.
+        // It bends a little to the left, where a loop would have begun.
+        QPainterPath down(QPointF(sx, top));
+        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.8, base + 12}, {sx - 4, base + 21}});
+        hand.taperedStroke(down, 3.0, 5.8);
+        QPainterPath end(QPointF(sx - 3.2, base + 18.5));
+        end.lineTo(sx - 4.1, base + 21.5);
+        hand.setWidth(5.8);
+        hand.plainStroke(end, Qt::FlatCap);
         hand.setWidth(3.0);
         return;
     }
@@ -133,9 +139,10 @@ void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
 }
 
 // Cursive I: a loop at the top left, a stem and a foot curling left. The
-// letter is sheared about its middle by `slant` (positive leans the top to
-// the right) and then moved so it stays centred in the room left of "am".
-void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal slant)
+// letter is designed upright and turned by `tilt` degrees (positive leans
+// the top to the right) about its middle, so loop and foot keep their shape
+// and their sides; it is then moved to stay centred left of "am".
+void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
 {
     const qreal x = kIX + 4;
     const qreal top = kITop;
@@ -144,30 +151,33 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal slant)
                                     {x - loopWidth, top + loopHeight * 0.38}, {x - loopWidth * 0.62, top + 3},
                                     {x, top}, {x + 4, top + loopHeight * 0.35}, {x + 1.5, top + loopHeight},
                                     {x, base - 16}, {x - 5, base - 1}, {x - 13, base - 2}, {x - 17, base - 9}});
-    path = slanted(path, (top + base) / 2, slant);
-    if (slant != 0) {
+    if (tilt != 0) {
+        const QPointF centre(x, (top + base) / 2);
+        QTransform turn;
+        turn.translate(centre.x(), centre.y());
+        turn.rotate(tilt); // y points down, so a positive angle turns clockwise: the top goes right
+        turn.scale(0.92, 0.92); // a leaning letter needs a little more room
+        turn.translate(-centre.x(), -centre.y());
+        path = turn.map(path);
         const QRectF box = path.boundingRect();
-        path.translate(37.5 - box.center().x(), 0);
+        path.translate(37.5 - box.center().x(), (top + base) / 2 - box.center().y());
     }
     hand.setWidth(3.2);
     hand.stroke(path);
 }
 
-// Deflated I: the loop has lost its air. Its outer side runs flat and
-// straight, and it is pinched to a point where it leaves the stem and at the
-// top, a thin sliver instead of a round loop.
+// Deflated I: the loop has lost its air. It hangs limp against the stem, a
+// long thin sliver with its sides almost touching, instead of a round loop.
 void drawDeflatedI(Hand &hand)
 {
     const qreal x = kIX + 4;
     const qreal top = kITop;
     const qreal base = kIBase;
-    QPainterPath path(QPointF(x + 1, top + 30));
-    path.lineTo(x - 6.5, top + 12);
-    path.lineTo(x - 0.5, top);
-    path.lineTo(x + 1.2, top + 10);
-    path.lineTo(x + 1.2, top + 30);
-    smoothTo(path, {{x + 1.2, top + 30}, {x, base - 16}, {x - 5, base - 1}, {x - 13, base - 2}, {x - 17, base - 9}});
-    hand.setWidth(3.2);
+    QPainterPath path = smoothPath({{x + 1.5, top + 44}, {x - 1.5, top + 38}, {x - 4.2, top + 24}, {x - 4.5, top + 12},
+                                    {x - 2.6, top + 3}, {x, top}, {x + 1.8, top + 4}, {x + 1.6, top + 20},
+                                    {x + 1.2, top + 40}, {x + 0.4, base - 16}, {x - 5, base - 1}, {x - 13, base - 2},
+                                    {x - 17, base - 9}});
+    hand.setWidth(3.0);
     hand.stroke(path);
 }
 
@@ -192,10 +202,12 @@ void addCapitalI(QList<SampleDef> &out)
     addSample(out, t, 3, u"Equal Top & Bottom Stroke"_s, printed(36, 36));
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". About 30 degrees either way.
-    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(16, 28, -0.58));
-    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(16, 28, 0.58));
-    addSample(out, t, 6, u"Vertical"_s, cursive(16, 28, 0));
-    addSample(out, t, 7, u"Inflated Loop"_s, cursive(36, 50, 0));
+    // The vertical one has a plain round loop of the usual size, between the
+    // sliver of the deflated loop and the balloon of the inflated one.
+    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -30));
+    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
+    addSample(out, t, 6, u"Vertical"_s, cursive(20, 30, 0));
+    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 0));
     addSample(out, t, 8, u"Deflated Loop"_s, [](Hand &h, Rng &) {
         drawDeflatedI(h);
         writeAm(h);

@@ -61,8 +61,11 @@ void drawBeginning(Hand &hand, LeadIn kind)
         hand.stroke(smoothPath({{p.x() - 34, base + 30}, {p.x() - 22, base + 16}, {p.x() - 9, p.y() + 10}, p}));
         break;
     case LeadIn::RightToLeft:
-        hand.stroke(smoothPath({{p.x() + 30, p.y() - 12}, {p.x() + 14, p.y() - 22}, {p.x() - 6, p.y() - 22},
-                                {p.x() - 14, p.y() - 12}, {p.x() - 8, p.y() - 2}, p}));
+        // Starts on the shoulder of the first hump and arches back to the
+        // left over it, then drops into the top of the first stroke: an open
+        // hook written from right to left.
+        hand.stroke(smoothPath({{p.x() + 11, p.y() - 1}, {p.x() + 7, p.y() - 8}, {p.x() - 1, p.y() - 12},
+                                {p.x() - 9, p.y() - 10}, {p.x() - 11, p.y() - 4}, {p.x() - 6, p.y() + 1}, p}));
         break;
     case LeadIn::Absent:
         break;
@@ -73,7 +76,7 @@ enum class Ending { BluntUp, TaperedUp, HighReaching, BelowBaseline, RightToLeft
 
 void drawEnding(Hand &hand, Ending kind)
 {
-    const PlacedWord w = placeWord(u"man"_s, QPointF(6, 80));
+    const PlacedWord w = placeWord(u"man"_s, QPointF(8, 80));
     const qreal s = printStroke();
     hand.setWidth(s);
     hand.stroke(w.path);
@@ -93,7 +96,10 @@ void drawEnding(Hand &hand, Ending kind)
         hand.stroke(smoothPath({e, {e.x() + 7, e.y() - 4}, {e.x() + 15, top - 6}, {e.x() + 24, top - 40}}));
         break;
     case Ending::BelowBaseline:
-        hand.stroke(smoothPath({e, {e.x() + 7, e.y() + 9}, {e.x() + 9, e.y() + 24}, {e.x() + 6, e.y() + 36}}));
+        // The last down-stroke does not stop on the line: it carries on below
+        // it and fades out curving gently to the left.
+        hand.stroke(smoothPath({{e.x(), e.y() - 8}, {e.x() + 0.3, e.y() + 6}, {e.x() - 0.5, e.y() + 18},
+                                {e.x() - 3.5, e.y() + 28}, {e.x() - 8, e.y() + 34}}));
         break;
     case Ending::RightToLeft:
         hand.stroke(smoothPath({e, {e.x() + 9, e.y() - 4}, {e.x() + 17, top - 2}, {e.x() + 8, top - 20}, {e.x() - 22, top - 24},

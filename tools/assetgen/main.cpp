@@ -1,6 +1,7 @@
 // quillon-assetgen: draws the program's pictures into the assets folder.
 //
 //   quillon-assetgen [assets-folder] [--sheets folder | --no-sheets]
+//                    [--review-sheets folder [--seed N]]
 //
 // Everything is drawn from fixed seeds, so running it twice writes identical
 // files. The fonts are read from the system at generation time only.
@@ -25,19 +26,37 @@ using namespace assetgen;
 
 namespace {
 
+const int kJpegQuality = 96;
+const int kPaperThreshold = 238;
+
 void fail(const QString &message)
 {
     std::fprintf(stderr, "quillon-assetgen: %s\n", qPrintable(message));
     std::exit(1);
 }
 
+// Paper is pure white: the faint grey that antialiasing leaves far from a
+// stroke would otherwise turn into visible speckle once compressed.
+QImage cleanPaper(QImage image)
+{
+    image = image.convertToFormat(QImage::Format_Grayscale8);
+    for (int y = 0; y < image.height(); ++y) {
+        uchar *line = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] >= kPaperThreshold)
+                line[x] = 255;
+    }
+    return image;
+}
+
 void writeJpeg(const QImage &image, const QString &path)
 {
     QImageWriter writer(path, QByteArrayLiteral("jpeg"));
-    writer.setQuality(88);
+    // High enough that the ringing round the strokes stays below what the eye sees.
+    writer.setQuality(kJpegQuality);
     writer.setProgressiveScanWrite(false); // baseline JPEG
     writer.setOptimizedWrite(true);
-    if (!writer.write(image))
+    if (!writer.write(cleanPaper(image)))
         fail(u"cannot write %1: %2"_s.arg(path, writer.errorString()));
 }
 
@@ -85,16 +104,28 @@ int main(int argc, char *argv[])
 
     QString assetsPath = QStringLiteral(QUILLON_ASSETS_DIR);
     QString sheetsPath = QStringLiteral(QUILLON_SHEETS_DIR);
+    QString reviewPath;
+    std::uint64_t reviewSeed = 1;
+    const QString usage = u"usage: quillon-assetgen [assets-folder] [--sheets folder | --no-sheets] "
+                          "[--review-sheets folder [--seed N]]"_s;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--no-sheets"_s)
+        if (args[i] == u"--no-sheets"_s) {
             sheetsPath.clear();
-        else if (args[i] == u"--sheets"_s && i + 1 < args.size())
+        } else if (args[i] == u"--sheets"_s && i + 1 < args.size()) {
             sheetsPath = args[++i];
-        else if (args[i].startsWith(u'-'))
-            fail(u"usage: quillon-assetgen [assets-folder] [--sheets folder | --no-sheets]"_s);
-        else
+        } else if (args[i] == u"--review-sheets"_s && i + 1 < args.size()) {
+            reviewPath = args[++i];
+        } else if (args[i] == u"--seed"_s && i + 1 < args.size()) {
+            bool ok = false;
+            reviewSeed = args[++i].toULongLong(&ok);
+            if (!ok)
+                fail(usage);
+        } else if (args[i].startsWith(u'-')) {
+            fail(usage);
+        } else {
             assetsPath = args[i];
+        }
     }
 
     QString error;
@@ -141,7 +172,12 @@ int main(int argc, char *argv[])
     if (!sheetsPath.isEmpty()) {
         if (!writeContactSheets(samples, QDir(root.filePath(u"samples"_s)), sheetsPath, &error))
             fail(error);
-        std::printf("review sheets in %s\n", qPrintable(sheetsPath));
+        std::printf("contact sheets in %s\n", qPrintable(sheetsPath));
+    }
+    if (!reviewPath.isEmpty()) {
+        if (!writeReviewSheets(samples, QDir(root.filePath(u"samples"_s)), reviewPath, reviewSeed, &error))
+            fail(error);
+        std::printf("blind review sheets in %s (key.txt is for the lead, not the reviewer)\n", qPrintable(reviewPath));
     }
     return 0;
 }
