@@ -54,7 +54,7 @@ const QList<TraitTexts> &interpretationTexts()
 
         { u"SizeOfTheWriting"_s, {
             { u"Tall"_s,
-              u"Your tall letters with their high loops reveal ambition: you aim high, like to be noticed and enjoy being at the centre of things. You think well of yourself and take on large tasks that others avoid."_s },
+              u"Your tall letters with their high loops reveal ambition: you aim for the top, like to be noticed and enjoy being at the centre of things. You think well of yourself and take on large tasks that others avoid."_s },
             { u"Small"_s,
               u"Small, neat writing points to a modest and thoughtful mind, good at concentrating on the task before it. You have an eye for detail and work carefully and patiently. You do not seek the limelight and gladly let others take the credit, yet you are more capable than you let on."_s },
             { u"Narrow"_s,
@@ -225,7 +225,7 @@ const QList<TraitTexts> &interpretationTexts()
 
         { u"TheLowerCaseM"_s, {
             { u"Uphill Humps"_s,
-              u"An m whose humps climb higher from left to right reveals ambition: you like to lead the talk."_s },
+              u"Humps that climb higher across your m reveal ambition: you like to steer a conversation."_s },
             { u"Down Humps"_s,
               u"Humps that sink lower and lower across your m mean you are shy of speaking up."_s },
             { u"Even Humps"_s,
@@ -258,9 +258,9 @@ const QList<TraitTexts> &interpretationTexts()
 
         { u"TheLowerCasegandy"_s, {
             { u"Triangular Loop"_s,
-              u"You set strict standards at home."_s },
+              u"Triangular loops mean you rule at home."_s },
             { u"Rounded Full Loop"_s,
-              u"A round, full lower loop means you have a healthy appetite for love and physical pleasure."_s },
+              u"A lower loop as round as a full circle means you have a healthy appetite for love and pleasure."_s },
             { u"Long && Closed Loop"_s,
               u"A long lower loop, firmly closed, reveals good sense with money: you plan for security."_s },
             { u"Blunt Down Stroke"_s,
@@ -274,7 +274,7 @@ const QList<TraitTexts> &interpretationTexts()
             { u"Small && Cramped Loop"_s,
               u"You guard your heart, as your small, cramped loop shows."_s },
             { u"Broad && Full Loop"_s,
-              u"A wide, generous lower loop reveals love of comfort: you spend freely on your pleasures."_s },
+              u"A broad lower loop, wider than it is deep, means you love comfort and spend freely."_s },
         } },
 
         { u"TheCapitalLetterI"_s, {
@@ -306,7 +306,7 @@ const QList<TraitTexts> &interpretationTexts()
             { u"Signature Size is Smaller than Script"_s,
               u"A signature smaller than the rest of your writing reveals modesty about your public image: you let your work speak for you."_s },
             { u"Signature Size is Larger than Script"_s,
-              u"A signature larger than your text tells of a wish to make a strong impression; the image you present is bolder than the one you feel."_s },
+              u"A signature larger than your text tells of a wish to make a strong impression; the image you show is bolder than the self within."_s },
             { u"Underlined Signature"_s,
               u"A line drawn under your name signals self-reliance: you want others to take you seriously and recognise your work."_s },
             { u"Encircled Signature"_s,
