@@ -171,7 +171,7 @@ const QList<TraitTexts> &interpretationTexts()
             { u"Low Bar"_s,
               u"A bar crossed low on the stem means you aim below your ability and underrate yourself; you can do more."_s },
             { u"None"_s,
-              u"An uncrossed t, without any bar, means you fix no goals and take life as it comes."_s },
+              u"With no bar at any height on your t, you set no fixed goals and keep your options open."_s },
         } },
 
         { u"LengthOfCrossing"_s, {
@@ -188,7 +188,7 @@ const QList<TraitTexts> &interpretationTexts()
             { u"More to Right"_s,
               u"A bar that runs mostly to the right of the stem betrays impatience: you are quick and eager to act at once rather than wait."_s },
             { u"Absent"_s,
-              u"A t with no crossing at all means strict rules and control chafe you."_s },
+              u"A t left uncrossed shows a free spirit: you chafe at rules and routine."_s },
         } },
 
         { u"IDotAnalysis"_s, {
