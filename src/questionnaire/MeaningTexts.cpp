@@ -41,7 +41,7 @@ const QList<TraitTexts> &interpretationTexts()
             { u"Vertical Slant"_s,
               u"With upright letters that lean neither forward nor back, your head rules your heart. You are composed and self-reliant, hard to ruffle, and you keep your feelings under firm control."_s },
             { u"Moderate Left Slant"_s,
-              u"If your letters lean back slightly to the left, you hold your feelings in and are careful about letting them show. You are independent and prefer to think a situation over before you respond. Once you trust someone you are loyal and constant, but newcomers find you hard to know at first."_s },
+              u"If your letters lean back slightly to the left, you hold your feelings in and are careful about letting them be seen. You are independent and prefer to think a situation over before you respond. Once you trust someone you are loyal and constant, but newcomers find you hard to know at first."_s },
             { u"Extreme Left Slant"_s,
               u"Letters thrown far back to the left mean you guard your feelings so closely that you seem cold."_s },
             { u"Moderate Right Slant"_s,
@@ -147,7 +147,7 @@ const QList<TraitTexts> &interpretationTexts()
             { u"Short Stem"_s,
               u"With a short t-stem, barely above the small letters, you prefer the real to the ideal."_s },
             { u"Spread-out Stem"_s,
-              u"A t-stem spread like a tent shows you defend your ideals."_s },
+              u"If your t-stem spreads like a tent, you defend your ideals."_s },
         } },
 
         { u"BarPressure"_s, {
@@ -163,7 +163,7 @@ const QList<TraitTexts> &interpretationTexts()
 
         { u"BarHeight"_s, {
             { u"Bar Above Stem"_s,
-              u"A t-bar set clear above the stem is a dreamer's sign: your plans outrun your means."_s },
+              u"A t-bar set clear above the stem is a dreamer's sign: your plans outrun your strength."_s },
             { u"High Bar"_s,
               u"When you cross your t high on the stem, you set high goals and have the nerve to pursue them."_s },
             { u"Balanced Bar"_s,
@@ -279,7 +279,7 @@ const QList<TraitTexts> &interpretationTexts()
 
         { u"TheCapitalLetterI"_s, {
             { u"Single Stroke"_s,
-              u"A capital I made as one plain stroke, with no bars or loops, shows a clear and healthy sense of your own worth. You are confident and unaffected. You prefer simple, direct ways, dislike pretence and feel no need to show off."_s },
+              u"A capital I made as one plain stroke, with no bars or loops, shows a clear and healthy sense of your own worth. You are confident and unaffected. You prefer simple, direct ways, dislike pretence and feel no need to impress."_s },
             { u"Longer Bottom Stroke"_s,
               u"You have been highly influenced by your father."_s },
             { u"Longer Top Stroke"_s,
@@ -306,7 +306,7 @@ const QList<TraitTexts> &interpretationTexts()
             { u"Signature Size is Smaller than Script"_s,
               u"If your signature is smaller than the rest of your writing, you set little store by your public image and let your work speak for you."_s },
             { u"Signature Size is Larger than Script"_s,
-              u"A signature larger than your text tells of a wish to make a strong impression; the image you show is bolder than the self within."_s },
+              u"A signature larger than your text tells of a wish to make a strong impression; the image you present is bolder than the self within."_s },
             { u"Underlined Signature"_s,
               u"A line drawn under your name signals self-assurance: you want others to take you seriously and recognise your work."_s },
             { u"Encircled Signature"_s,
