@@ -33,9 +33,10 @@ void LoadMeaningTables()
         if (index < 0)
             continue;
         QStringList &table = tables[index];
+        const QStringList texts = source.texts();
         // The last slot stays empty: only slots 0 to n-1 belong to variants.
-        for (int i = 0; i < source.texts.size() && i < table.size() - 1; ++i)
-            table[i] = source.texts[i];
+        for (int i = 0; i < texts.size() && i < table.size() - 1; ++i)
+            table[i] = texts[i];
     }
 }
 
