@@ -12,6 +12,7 @@
 #include <QLabel>
 
 #include <cfenv>
+#include <csignal>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -68,6 +69,10 @@ void prepareApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     initAssets();
     installTypeface();
+#ifdef SIGXFSZ
+    // Past a file-size limit a write is to fail and be reported, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 bool runStartUp()
