@@ -606,6 +606,34 @@ private slots:
         QVERIFY2(run.boxes.constFirst().contains(cause), qPrintable(run.boxes.constFirst()));
     }
 
+    void saveThroughALink_replacesTheFileLinkedTo()
+    {
+        if (!childUserCanRun())
+            QSKIP("the build folder is closed to the user the child runs as");
+        QTemporaryDir linkFolder, fileFolder; // the file's folder stays closed to the child
+        for (const QTemporaryDir *folder : {&linkFolder, &fileFolder})
+            QFile::setPermissions(folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                      | QFile::ReadOther | QFile::ExeOther);
+        handToChild(linkFolder.path());
+        const QString file = fileFolder.filePath(u"report.doc"_s);
+        writeFile(file, "the old report");
+        handToChild(file);
+        if (!childChangesUser())
+            QFile::setPermissions(fileFolder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const QString link = linkFolder.filePath(u"link.doc"_s);
+        QVERIFY(QFile::link(file, link));
+
+        const ChildRun run = saveInChild(link, 6000, 0);
+        QFile::setPermissions(fileFolder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QVERIFY2(run.ranToEnd && run.saved && run.boxes.isEmpty(), qPrintable(run.output));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(readFile(file).startsWith("{\\rtf1"));
+        QVERIFY(readFile(file).contains("Line 200 of a long report."));
+        QCOMPARE(listing(fileFolder.path()), QStringList{u"report.doc"_s});
+        QCOMPARE(listing(linkFolder.path()), QStringList{u"link.doc"_s});
+    }
+
     void saveOnAFullDisk_keepsOldFileAndSaysSo_data()
     {
         QTest::addColumn<bool>("replacing");

@@ -153,7 +153,8 @@ WriteOutcome writeWholeFile(const QString &path, const QByteArray &bytes)
     // Unbuffered, so that no write is left to a final flush whose failure would go unnoticed.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (target.exists() && !folder.isWritable())
+        // Through a link the new file would be made beside the file linked to.
+        if (target.exists() && !QFileInfo(QFileInfo(target.canonicalFilePath()).absolutePath()).isWritable())
             return writeInPlace(path, bytes);
         return outcomeFromDevice(file);
     }
