@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -17,6 +18,20 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillon;
+
+namespace {
+
+Platform::SaveDialogRequest reportRequest(const QString &folder)
+{
+    Platform::SaveDialogRequest request;
+    request.title = u"Quillon"_s;
+    request.filter = u"Rich Text Format (*.rtf *.doc)"_s;
+    request.defaultSuffix = u"doc"_s;
+    request.folder = folder;
+    return request;
+}
+
+} // namespace
 
 class QtPlatformTest : public QObject
 {
@@ -52,11 +67,10 @@ private slots:
             name->setText(u"my report"_s);
             QTest::keyClick(name, Qt::Key_Return);
         });
-        Platform::SaveDialogRequest request{u"Quillon"_s, u"Rich Text Format (*.rtf)"_s, u"doc"_s, true, QString()};
-        const QString chosen = m_platform->saveFileName(nullptr, request);
+        const QString chosen = m_platform->saveFileName(nullptr, reportRequest(QString()));
         QCOMPARE(chosen, folder.filePath(u"my report.doc"_s));
         QCOMPARE(seenTitle, u"Quillon"_s);
-        QCOMPARE(seenFilter, u"Rich Text Format (*.rtf)"_s);
+        QCOMPARE(seenFilter, u"Rich Text Format (*.rtf *.doc)"_s);
         QVERIFY(seenName.isEmpty());
     }
 
@@ -67,8 +81,92 @@ private slots:
             QVERIFY(dialog);
             dialog->reject();
         });
-        Platform::SaveDialogRequest request{u"Quillon"_s, u"Rich Text Format (*.rtf)"_s, u"doc"_s, true, QString()};
-        QVERIFY(m_platform->saveFileName(nullptr, request).isEmpty());
+        QVERIFY(m_platform->saveFileName(nullptr, reportRequest(QString())).isEmpty());
+    }
+
+    void saveDialog_opensInTheGivenFolderAndListsBothKinds()
+    {
+        QTemporaryDir folder;
+        for (const char *name : {"a.doc", "b.rtf", "c.txt"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QString shownFolder;
+        QStringList listed;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shownFolder = dialog->directory().absolutePath();
+            auto *view = dialog->findChild<QListView *>(u"listView"_s);
+            QVERIFY(view);
+            // The folder is read in the background.
+            QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) >= 2);
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                listed.append(view->model()->index(row, 0, view->rootIndex()).data().toString());
+            dialog->reject();
+        });
+        QVERIFY(m_platform->saveFileName(nullptr, reportRequest(folder.path())).isEmpty());
+        QCOMPARE(shownFolder, folder.path());
+        listed.sort();
+        QCOMPARE(listed, (QStringList{u"a.doc"_s, u"b.rtf"_s}));
+    }
+
+    void saveDialog_refusesANameItWouldNotWriteAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("quote inside") << u"q'b\"c.doc"_s << u"double quote"_s;
+        QTest::newRow("quote, no suffix") << u"plain\"quote"_s << u"double quote"_s;
+        QTest::newRow("quoted list") << u"\"a.doc\" \"b.doc\""_s << u"double quote"_s;
+        QTest::newRow("quote in a folder part") << u"x\"y/z.doc"_s << u"double quote"_s;
+        QTest::newRow("missing folder") << u"gone/report.doc"_s << u"does not exist"_s;
+        QTest::newRow("read-only file") << u"locked.doc"_s << u"read-only"_s;
+    }
+
+    void saveDialog_refusesANameItWouldNotWriteAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, said);
+        QTemporaryDir folder;
+        {
+            QFile locked(folder.filePath(u"locked.doc"_s));
+            QVERIFY(locked.open(QIODevice::WriteOnly));
+            locked.write("kept");
+        }
+        QFile::setPermissions(folder.filePath(u"locked.doc"_s), QFile::ReadOwner);
+        QVERIFY(QDir(folder.path()).mkdir(u"x\"y"_s));
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QStringList workingBefore = QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        QString boxText, nameAfter;
+        bool boxOverDialog = false;
+        bool stillOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
+            QVERIFY(name);
+            name->setText(typed);
+            QTimer::singleShot(0, [&, dialog] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                boxText = box->text();
+                boxOverDialog = box->parentWidget() == dialog;
+                box->button(QMessageBox::Ok)->click();
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+            stillOpen = dialog->isVisible();
+            nameAfter = name->text();
+            dialog->reject();
+        });
+        const QString chosen = m_platform->saveFileName(nullptr, reportRequest(folder.path()));
+        QVERIFY2(chosen.isEmpty(), qPrintable(chosen));
+        QVERIFY2(boxText.contains(said), qPrintable(boxText));
+        QVERIFY(boxOverDialog);
+        QVERIFY(stillOpen);
+        QCOMPARE(nameAfter, typed);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), workingBefore);
     }
 
     void messageBox_showsTextAndReturnsTheButtonPressed_data()

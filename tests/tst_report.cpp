@@ -4,9 +4,11 @@
 #include "questionnaire/MeaningTables.h"
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/frmGraphology.h"
+#include "platform/PathText.h"
 #include "report/ReportComposer.h"
 #include "report/ReportSaving.h"
 #include "report/RichTextBox.h"
+#include "report/RtfWriter.h"
 #include "shell/frmMain.h"
 #include "support/GuiTestCase.h"
 #include "support/RtfReader.h"
@@ -22,6 +24,13 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <grp.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -86,6 +95,130 @@ QByteArray readFile(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Everything in a folder, hidden files and temporary files included.
+QStringList listing(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+// A report box holding about the given number of characters.
+void fillBox(RichTextBox &box, int characters)
+{
+    QString text;
+    for (int line = 1; text.size() < characters; ++line)
+        text += u"Line %1 of a long report.\r\n"_s.arg(line);
+    box.insertAtCaret(text);
+}
+
+// Run as root, the saving child takes this user, so that permission bits bind it.
+constexpr uid_t childUser = 65534;
+
+bool childChangesUser()
+{
+    return ::geteuid() == 0;
+}
+
+QString childProgram()
+{
+    return qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + u"/report_save_child"_s;
+}
+
+// The other user must be able to reach and run the child program.
+bool childUserCanRun()
+{
+    if (!childChangesUser())
+        return true;
+    QFileInfo step(childProgram());
+    if (!(step.permissions() & QFileDevice::ExeOther))
+        return false;
+    for (QDir folder = step.absoluteDir(); !folder.isRoot(); folder.cdUp()) {
+        if (!(QFileInfo(folder.absolutePath()).permissions() & QFileDevice::ExeOther))
+            return false;
+    }
+    return true;
+}
+
+// Makes a file or folder the child's own.
+void handToChild(const QString &path)
+{
+    if (childChangesUser())
+        QVERIFY(::chown(QFile::encodeName(path).constData(), childUser, childUser) == 0);
+}
+
+struct ChildRun {
+    bool ranToEnd = false; // not ended by a signal or an error
+    bool saved = false;
+    QString uid;
+    QStringList boxes;
+    QString output;
+};
+
+// The Save command in a process of its own, under a file-size limit when one is given.
+ChildRun saveInChild(const QString &path, int reportCharacters, qint64 fileSizeLimit)
+{
+    QProcess child;
+    child.setProgram(childProgram());
+    child.setArguments({path, QString::number(reportCharacters)});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    child.setProcessEnvironment(environment);
+    const bool changeUser = childChangesUser();
+    child.setChildProcessModifier([fileSizeLimit, changeUser] {
+        if (fileSizeLimit > 0) {
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                ::_exit(98);
+        }
+        if (changeUser && (::setgroups(0, nullptr) != 0 || ::setgid(childUser) != 0 || ::setuid(childUser) != 0))
+            ::_exit(99);
+    });
+    child.start();
+    ChildRun run;
+    if (!child.waitForFinished(120000))
+        return run;
+    run.ranToEnd = child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    run.output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    for (const QString &line : run.output.split(u'\n')) {
+        if (line.startsWith(u"uid="_s))
+            run.uid = line.mid(4);
+        else if (line == u"saved=1"_s)
+            run.saved = true;
+        else if (line.startsWith(u"box="_s))
+            run.boxes.append(line.mid(4));
+    }
+    run.output += QString::fromLocal8Bit(child.readAllStandardError())
+                  + u"\nexit status %1, code %2"_s.arg(int(child.exitStatus())).arg(child.exitCode());
+    return run;
+}
+
+// A small file system of its own, taken down at the end of the test.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &where) : m_where(QFile::encodeName(where))
+    {
+        m_mounted = ::mount("tmpfs", m_where.constData(), "tmpfs", 0, "size=64k,mode=0755") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(m_where.constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+
+private:
+    QByteArray m_where;
+    bool m_mounted = false;
+};
 
 } // namespace
 
@@ -247,7 +380,7 @@ private slots:
         QCOMPARE(m_fake->saveRequests.size(), 2);
         for (const auto &request : m_fake->saveRequests) {
             QCOMPARE(request.title, u"Quillon"_s);
-            QCOMPARE(request.filter, u"Rich Text Format (*.rtf)"_s);
+            QCOMPARE(request.filter, u"Rich Text Format (*.rtf *.doc)"_s);
             QCOMPARE(request.defaultSuffix, u"doc"_s);
             QVERIFY(request.confirmOverwrite);
             QVERIFY(request.initialName.isEmpty());
@@ -273,54 +406,275 @@ private slots:
         QVERIFY(m_fake->shownBoxes.isEmpty());
     }
 
-    void failedSave_keepsOldFileAndSaysSo_data()
+    void saveDialog_opensInDocumentsThenWhereTheLastSaveWent()
     {
-        QTest::addColumn<bool>("readOnlyFolder");
-        QTest::newRow("read-only file") << false;
-        QTest::newRow("read-only folder") << true;
+        forgetSaveFolder();
+        RichTextBox box;
+        box.insertAtCaret(u"The report\r\n"_s);
+        QTemporaryDir first, second;
+        m_fake->saveAnswers.enqueue(first.filePath(u"a.doc"_s));
+        m_fake->saveAnswers.enqueue(second.filePath(u"missing/b.doc"_s)); // fails
+        m_fake->saveAnswers.enqueue(second.filePath(u"c.doc"_s));
+        QVERIFY(saveReport(nullptr, box));
+        QVERIFY(!saveReport(nullptr, box));
+        QVERIFY(saveReport(nullptr, box));
+        saveReport(nullptr, box); // cancelled
+        QCOMPARE(m_fake->saveRequests.size(), 4);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(m_fake->saveRequests.at(0).folder, QFileInfo(documents).isDir() ? documents : QDir::homePath());
+        QCOMPARE(m_fake->saveRequests.at(1).folder, first.path());
+        QCOMPARE(m_fake->saveRequests.at(2).folder, first.path()); // a failed save moves nothing
+        QCOMPARE(m_fake->saveRequests.at(3).folder, second.path());
+        for (const auto &request : m_fake->saveRequests)
+            QVERIFY(request.initialName.isEmpty());
+        forgetSaveFolder();
     }
 
-    void failedSave_keepsOldFileAndSaysSo()
+    // --- saving that fails ---
+
+    void failedSave_keepsWhatWasThereAndSaysWhy_data()
     {
-        QFETCH(bool, readOnlyFolder);
-        if (::geteuid() == 0 && readOnlyFolder)
-            QSKIP("root may write into any folder; the read-only file case still runs");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("read-only file") << u"read-only"_s << u"The file is read-only."_s;
+        QTest::newRow("missing folder") << u"missing"_s << u"The folder does not exist."_s;
+        QTest::newRow("name of a folder") << u"folder"_s << u"That name belongs to a folder."_s;
+        QTest::newRow("pipe") << u"pipe"_s << u"That name belongs to something that is not a file."_s;
+    }
+
+    void failedSave_keepsWhatWasThereAndSaysWhy()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, cause);
         QTemporaryDir folder;
-        const QString path = folder.filePath(u"kept.rtf"_s);
-        {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write("old content");
+        QString path = folder.filePath(u"kept.rtf"_s);
+        if (kind == u"read-only"_s) {
+            writeFile(path, "old content");
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+        } else if (kind == u"missing"_s) {
+            path = folder.filePath(u"gone/report.rtf"_s);
+        } else if (kind == u"folder"_s) {
+            QVERIFY(QDir(folder.path()).mkdir(u"kept.rtf"_s));
+        } else {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
         }
-        if (readOnlyFolder)
-            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-        else
-            QFile::setPermissions(path, QFile::ReadOwner);
+        const QStringList before = listing(folder.path());
+        const QByteArray oldBytes = kind == u"read-only"_s ? readFile(path) : QByteArray();
 
         RichTextBox box;
         box.insertAtCaret(u"The report\r\n"_s);
         m_fake->saveAnswers.enqueue(path);
-        saveReport(nullptr, box);
+        QVERIFY(!saveReport(nullptr, box));
 
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(readFile(path), QByteArray("old content"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"kept.rtf"_s});
+        QCOMPARE(listing(folder.path()), before);
+        if (kind == u"read-only"_s)
+            QCOMPARE(readFile(path), oldBytes);
+        if (kind == u"pipe"_s) {
+            struct stat info;
+            QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        }
         QCOMPARE(m_fake->shownBoxes.size(), 1);
-        QCOMPARE(m_fake->shownBoxes.constFirst().icon, Platform::Icon::Error);
-        QCOMPARE(m_fake->shownBoxes.constFirst().caption, u"Quillon"_s);
-        QVERIFY(m_fake->shownBoxes.constFirst().text.contains(u"could not be saved"_s));
+        const auto &shown = m_fake->shownBoxes.constFirst();
+        QCOMPARE(shown.icon, Platform::Icon::Error);
+        QCOMPARE(shown.caption, u"Quillon"_s);
+        QVERIFY2(shown.text.contains(u"could not be saved"_s) && shown.text.contains(cause), qPrintable(shown.text));
         QCOMPARE(box.toPlainText(), u"The report\n"_s);
     }
 
-    void saveIntoMissingFolder_saysSo()
+    void failedSaveMessage_shortensALongPath()
     {
         QTemporaryDir folder;
+        QString deep = folder.path();
+        while (deep.size() < 4000)
+            deep += u'/' + QString(200, u'd');
+        QVERIFY(QDir().mkpath(deep));
         RichTextBox box;
         box.insertAtCaret(u"The report\r\n"_s);
-        m_fake->saveAnswers.enqueue(folder.filePath(u"gone/report.rtf"_s));
+        m_fake->saveAnswers.enqueue(deep + u"/gone/final name.doc"_s);
         saveReport(nullptr, box);
         QCOMPARE(m_fake->shownBoxes.size(), 1);
-        QVERIFY(!QFile::exists(folder.filePath(u"gone"_s)));
+        const QStringList text = m_fake->shownBoxes.constFirst().text.split(u'\n');
+        for (const QString &line : text)
+            QVERIFY2(line.size() <= 120, qPrintable(line));
+        QVERIFY(text.constFirst().startsWith(u"The report could not be saved to "_s + folder.path().left(10)));
+        QVERIFY(text.constFirst().endsWith(u"/final name.doc."_s));
+        QCOMPARE(text.at(1), u"The folder does not exist."_s);
+    }
+
+    void elidedPath_keepsTheBeginningAndTheFileName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shownEnd"); // empty: shown whole
+        const QString longFolder = u"/home/user/"_s + QString(300, u'f') + u"/more"_s;
+        QTest::newRow("short") << u"/home/user/report.doc"_s << QString();
+        QTest::newRow("exactly the limit") << u"/"_s + QString(67, u'a') + u".doc"_s << QString();
+        QTest::newRow("long folder") << longFolder + u"/report.doc"_s << u"/report.doc"_s;
+        QTest::newRow("long file name") << u"/home/"_s + QString(250, u'n') + u".doc"_s << u"nnn.doc"_s;
+        QTest::newRow("no folder") << QString(200, u'n') + u".rtf"_s << u"nnn.rtf"_s;
+        QTest::newRow("wide characters at the cuts")
+            << u"/"_s + QString(41, u'x') + u"😀"_s.repeated(20) + u"/"_s + u"😀"_s.repeated(30) + u".doc"_s
+            << u".doc"_s;
+    }
+
+    void elidedPath_keepsTheBeginningAndTheFileName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, shownEnd);
+        const QString shown = elidedPath(path, 72);
+        if (shownEnd.isEmpty()) {
+            QCOMPARE(shown, path);
+            return;
+        }
+        QVERIFY2(shown.size() <= 72, qPrintable(shown));
+        QVERIFY(shown.size() >= 60);
+        QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(shown));
+        QVERIFY2(shown.endsWith(shownEnd), qPrintable(shown));
+        QCOMPARE(shown.at(0), path.at(0));
+        QVERIFY(shown.isValidUtf16());
+    }
+
+    // --- saving under a fault of the system ---
+
+    void saveInAProcessWithLimits_data()
+    {
+        QTest::addColumn<bool>("replacing");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<qint64>("fileSizeLimit");
+        QTest::addColumn<QString>("cause"); // empty: the save succeeds
+        QTest::addColumn<int>("oldSize");
+        const QString tooLarge = u"The file would be larger than this system allows."_s;
+        QTest::newRow("file-size limit, new file") << false << false << qint64(2048) << tooLarge << 0;
+        QTest::newRow("file-size limit, replacing") << true << false << qint64(2048) << tooLarge << 100;
+        QTest::newRow("file-size limit, replacing in a read-only folder")
+            << true << true << qint64(2048) << tooLarge << 100;
+        QTest::newRow("read-only folder, new file")
+            << false << true << qint64(0) << u"You do not have permission to write there."_s << 0;
+        QTest::newRow("read-only folder, replacing a longer file") << true << true << qint64(0) << QString() << 50000;
+        QTest::newRow("read-only folder, replacing a shorter file") << true << true << qint64(0) << QString() << 100;
+    }
+
+    void saveInAProcessWithLimits()
+    {
+        QFETCH(bool, replacing);
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(qint64, fileSizeLimit);
+        QFETCH(QString, cause);
+        QFETCH(int, oldSize);
+        if (!childUserCanRun())
+            QSKIP("the build folder is closed to the user the child runs as");
+        QTemporaryDir folder;
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                 | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
+                                                 | QFile::ExeGroup);
+        const QString path = folder.filePath(u"report.doc"_s);
+        QByteArray oldBytes;
+        if (replacing) {
+            for (int i = 0; oldBytes.size() < oldSize; ++i)
+                oldBytes += QByteArray::number(i % 10);
+            writeFile(path, oldBytes);
+            handToChild(path);
+        }
+        if (readOnlyFolder && !childChangesUser())
+            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        else if (!readOnlyFolder)
+            handToChild(folder.path());
+        const QStringList before = listing(folder.path());
+
+        // Smaller than a file's write buffer, so that a failure could hide in the final flush.
+        const ChildRun run = saveInChild(path, 6000, fileSizeLimit);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QVERIFY2(run.ranToEnd, qPrintable(run.output));
+        if (childChangesUser())
+            QCOMPARE(run.uid, QString::number(childUser));
+        QCOMPARE(listing(folder.path()), replacing || cause.isEmpty() ? QStringList{u"report.doc"_s} : before);
+        if (cause.isEmpty()) {
+            QVERIFY2(run.saved && run.boxes.isEmpty(), qPrintable(run.output));
+            const QByteArray saved = readFile(path);
+            QVERIFY(saved.size() > 6000);
+            QVERIFY(saved.startsWith("{\\rtf1"));
+            QVERIFY(saved.trimmed().endsWith('}'));
+            QVERIFY(saved.contains("Line 200 of a long report."));
+            return;
+        }
+        if (replacing)
+            QCOMPARE(readFile(path), oldBytes);
+        else
+            QVERIFY(!QFile::exists(path));
+        QVERIFY2(!run.saved, qPrintable(run.output));
+        QCOMPARE(run.boxes.size(), 1);
+        QVERIFY2(run.boxes.constFirst().contains(cause), qPrintable(run.boxes.constFirst()));
+    }
+
+    void saveThroughALink_replacesTheFileLinkedTo()
+    {
+        if (!childUserCanRun())
+            QSKIP("the build folder is closed to the user the child runs as");
+        QTemporaryDir linkFolder, fileFolder; // the file's folder stays closed to the child
+        for (const QTemporaryDir *folder : {&linkFolder, &fileFolder})
+            QFile::setPermissions(folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                      | QFile::ReadOther | QFile::ExeOther);
+        handToChild(linkFolder.path());
+        const QString file = fileFolder.filePath(u"report.doc"_s);
+        writeFile(file, "the old report");
+        handToChild(file);
+        if (!childChangesUser())
+            QFile::setPermissions(fileFolder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const QString link = linkFolder.filePath(u"link.doc"_s);
+        QVERIFY(QFile::link(file, link));
+
+        const ChildRun run = saveInChild(link, 6000, 0);
+        QFile::setPermissions(fileFolder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QVERIFY2(run.ranToEnd && run.saved && run.boxes.isEmpty(), qPrintable(run.output));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(readFile(file).startsWith("{\\rtf1"));
+        QVERIFY(readFile(file).contains("Line 200 of a long report."));
+        QCOMPARE(listing(fileFolder.path()), QStringList{u"report.doc"_s});
+        QCOMPARE(listing(linkFolder.path()), QStringList{u"link.doc"_s});
+    }
+
+    void saveOnAFullDisk_keepsOldFileAndSaysSo_data()
+    {
+        QTest::addColumn<bool>("replacing");
+        QTest::newRow("new file") << false;
+        QTest::newRow("replacing") << true;
+    }
+
+    void saveOnAFullDisk_keepsOldFileAndSaysSo()
+    {
+        QFETCH(bool, replacing);
+        QTemporaryDir place;
+        SmallDisk disk(place.path());
+        if (!disk.mounted())
+            QSKIP("mounting a small file system is not permitted here");
+        const QString path = place.filePath(u"report.doc"_s);
+        const QByteArray oldBytes = "{\\rtf1 the old report}";
+        if (replacing)
+            writeFile(path, oldBytes);
+        // Leave one page free: enough to start writing, not enough to finish.
+        writeFile(place.filePath(u"filler"_s), QByteArray((replacing ? 14 : 15) * 4096, 'f'));
+        const QStringList before = listing(place.path());
+
+        RichTextBox box;
+        fillBox(box, 6000); // within a file's write buffer: the failure comes at the final flush
+        QVERIFY(writeRtf(*box.document()).size() > 4096);
+        m_fake->saveAnswers.enqueue(path);
+        const bool saved = saveReport(nullptr, box);
+
+        QCOMPARE(listing(place.path()), before);
+        if (replacing)
+            QCOMPARE(readFile(path), oldBytes);
+        QVERIFY(!saved);
+        QCOMPARE(m_fake->shownBoxes.size(), 1);
+        QVERIFY2(m_fake->shownBoxes.constFirst().text.contains(u"The disk is full."_s),
+                 qPrintable(m_fake->shownBoxes.constFirst().text));
+
+        // With room made, the same report goes in whole.
+        QVERIFY(QFile::remove(place.filePath(u"filler"_s)));
+        m_fake->saveAnswers.enqueue(path);
+        QVERIFY(saveReport(nullptr, box));
+        QCOMPARE(readFile(path), writeRtf(*box.document()));
     }
 
     // --- the result page ---

@@ -23,6 +23,7 @@ public:
         QString defaultSuffix;   // appended to a name typed without one
         bool confirmOverwrite = true;
         QString initialName;     // the name box starts with this
+        QString folder;          // the folder shown first
     };
 
     virtual ~Platform() = default;

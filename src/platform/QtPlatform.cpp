@@ -1,10 +1,15 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/PathText.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QUrl>
@@ -21,6 +26,70 @@ QSettings userSettings()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Quillon"_s, u"quillon"_s);
 }
+
+// The save dialog, refusing while it is still open a name that would not be written as typed.
+class ReportFileDialog : public QFileDialog
+{
+public:
+    ReportFileDialog(QWidget *parent, const QString &title, Platform &system)
+        : QFileDialog(parent, title), m_system(system)
+    {
+    }
+
+protected:
+    void accept() override
+    {
+        const QString typed = nameBox() ? nameBox()->text() : QString();
+        const QStringList chosen = selectedFiles();
+        if (chosen.isEmpty()) {
+            QFileDialog::accept();
+            return;
+        }
+        if (chosen.size() > 1
+            || (typed.contains(u'"') && QDir::cleanPath(chosen.constFirst()) != literalPath(typed))) {
+            // The dialog reads quotes as a list of several names and would pick another file.
+            refuse(u"A file name cannot contain a double quote (\"). Please type another name."_s);
+            return;
+        }
+        const QFileInfo target(chosen.constFirst());
+        if (!target.isDir()) { // a folder's name opens the folder
+            if (!QFileInfo(target.absolutePath()).isDir()) {
+                refuse(u"The folder %1 does not exist. Please choose an existing folder."_s
+                           .arg(elidedPath(target.absolutePath())));
+                return;
+            }
+            // As when writing: the owner's write bit counts even for an administrator.
+            if (target.exists() && (!target.isFile() || !(target.permissions() & QFileDevice::WriteOwner)
+                                    || !target.isWritable())) {
+                refuse(u"%1 is read-only and cannot be replaced. Please type another name."_s
+                           .arg(elidedPath(target.filePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QLineEdit *nameBox() const { return findChild<QLineEdit *>(u"fileNameEdit"_s); }
+
+    // The file the typed text names when every character is taken as part of the name.
+    QString literalPath(const QString &typed) const
+    {
+        QString path = QDir::cleanPath(directory().absoluteFilePath(typed));
+        if (!defaultSuffix().isEmpty() && !QFileInfo(path).fileName().contains(u'.'))
+            path += u'.' + defaultSuffix();
+        return path;
+    }
+
+    void refuse(const QString &text)
+    {
+        m_system.messageBox(this, text, windowTitle(), Platform::Icon::Error, Platform::Buttons::Ok);
+        if (QLineEdit *name = nameBox())
+            name->setFocus(); // the typed name stays, ready to be corrected
+    }
+
+    Platform &m_system;
+};
 
 } // namespace
 
@@ -59,12 +128,16 @@ Platform::Answer QtPlatform::messageBox(QWidget *parent, const QString &text,
 
 QString QtPlatform::saveFileName(QWidget *parent, const SaveDialogRequest &request)
 {
-    QFileDialog dialog(parent, request.title);
+    ReportFileDialog dialog(parent, request.title, *this);
+    // The checks in accept() need the dialog still open when they refuse a name.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
     dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

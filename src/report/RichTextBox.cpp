@@ -1,10 +1,9 @@
 #include "report/RichTextBox.h"
 
+#include "report/ReportFile.h"
 #include "report/RtfWriter.h"
 
-#include <QFileInfo>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -72,23 +71,10 @@ QString RichTextBox::selectedText() const
 
 bool RichTextBox::saveFile(const QString &path, QString *errorMessage) const
 {
-    // QSaveFile renames over the old file, which would replace even a read-only one.
-    const QFileInfo existing(path);
-    // The owner's write bit, not access(): an administrator may write anything, but a file
-    // marked read-only is still not to be replaced.
-    if (existing.exists() && (!existing.isFile() || !(existing.permissions() & QFileDevice::WriteOwner))) {
-        if (errorMessage)
-            *errorMessage = u"The file is read-only or cannot be replaced."_s;
-        return false;
-    }
-    const QByteArray rtf = writeRtf(*document());
-    QSaveFile file(path); // a failed write leaves no temporary file and the old file as it was
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
-        if (errorMessage)
-            *errorMessage = file.errorString();
-        return false;
-    }
-    return true;
+    const WriteOutcome outcome = writeWholeFile(path, writeRtf(*document()));
+    if (!outcome.ok() && errorMessage)
+        *errorMessage = failureText(outcome);
+    return outcome.ok();
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent *event)

@@ -19,8 +19,8 @@ public:
     void insertAtCaret(const QString &text);
     QString selectedText() const;
 
-    // Writes the whole content as Rich Text Format, replacing the file atomically.
-    // On failure the file is left as it was and errorMessage says why.
+    // Writes the whole content as Rich Text Format (see writeWholeFile).
+    // On failure the file is left as it was and errorMessage says why in plain words.
     bool saveFile(const QString &path, QString *errorMessage) const;
 
 signals:

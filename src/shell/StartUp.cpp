@@ -12,6 +12,7 @@
 #include <QLabel>
 
 #include <cfenv>
+#include <csignal>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -71,6 +72,10 @@ void prepareApplication()
     useProgramLook();
     // Message boxes shown before any window, and every later one, carry the program's icon.
     QApplication::setWindowIcon(applicationIcon());
+#ifdef SIGXFSZ
+    // Past a file-size limit a write is to fail and be reported, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 bool runStartUp()
