@@ -149,7 +149,7 @@ private slots:
         for (qsizetype i = 0; i < report.size(); ++i)
             at = at < 0 && report[i].text == u"Beginning Stroke"_s ? i : at;
         QVERIFY(at >= 0);
-        QCOMPARE(report[at + 2].text, u"Long && Curved"_s); // the stored notation, both ampersands
+        QCOMPARE(report[at + 2].text, u"Long & Curved"_s); // shown as the page showed it
         QCOMPARE(report[at + 3].text, meaningTable(beginning->id)[0]);
         QCOMPARE(report[at + 4].text, beginning->variants[3].caption);
         QCOMPARE(report[at + 5].text, meaningTable(beginning->id)[3]);
@@ -169,6 +169,65 @@ private slots:
         QCOMPARE(report[2].text, QString());
         QCOMPARE(report[2].colour, green);
         QCOMPARE(report[3].colour, black);
+    }
+
+    void ampersandCaptions_showOneAmpersand_data()
+    {
+        QTest::addColumn<QString>("trait");
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Long & Curved") << u"BeginningStroke"_s << 0 << u"Long & Curved"_s;
+        QTest::newRow("Long & Below Baseline Stroke") << u"BeginningStroke"_s << 2
+                                                      << u"Long & Below Baseline Stroke"_s;
+        QTest::newRow("Long, Blunt & Upward-tending") << u"EndingStroke"_s << 0
+                                                      << u"Long, Blunt & Upward-tending"_s;
+        QTest::newRow("Broad & Full Loop") << u"TheLowerCasegandy"_s << 8 << u"Broad & Full Loop"_s;
+        QTest::newRow("Small & Cramped Loop") << u"TheLowerCasegandy"_s << 7 << u"Small & Cramped Loop"_s;
+        QTest::newRow("Equal Top & Bottom Stroke") << u"TheCapitalLetterI"_s << 3
+                                                   << u"Equal Top & Bottom Stroke"_s;
+        QTest::newRow("trailing space kept") << u"BeginningStroke"_s << 1 << u"Unbending "_s;
+    }
+
+    void ampersandCaptions_showOneAmpersand()
+    {
+        QFETCH(QString, trait);
+        QFETCH(int, variant);
+        QFETCH(QString, shown);
+        fillAllAnswers(0, {});
+        const TraitPage *page = findTrait(trait);
+        QStringList &list = answerList(trait);
+        list[2 * variant] = page->variants[variant].caption;
+        list[2 * variant + 1] = meaningTable(trait)[variant];
+        const QStringList stored = list;
+
+        RichTextBox box;
+        ComposeReport(box);
+        QStringList shownLines;
+        for (const Line &line : lines(box))
+            shownLines.append(line.text);
+        QCOMPARE(shownLines.count(shown), 1);
+        QCOMPARE(lines(box)[shownLines.indexOf(shown)].colour, green);
+        QVERIFY(!box.toPlainText().contains(u"&&"_s));
+        QCOMPARE(answerList(trait), stored); // the slots keep the caption notation
+        QCOMPARE(stored[2 * variant].count(u'&'), shown.count(u'&') * 2);
+
+        // The saved file carries what the box shows, read by our reader and by unrtf.
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"ampersand.rtf"_s);
+        m_fake->saveAnswers.enqueue(path);
+        QVERIFY(saveReport(nullptr, box));
+        const test::RtfDocument read = test::readRtf(readFile(path));
+        QVERIFY2(read.valid, qPrintable(read.error));
+        QStringList savedLines;
+        for (const test::RtfParagraph &paragraph : read.paragraphs)
+            savedLines.append(paragraph.text());
+        QCOMPARE(savedLines.count(shown), 1);
+        QVERIFY(!savedLines.join(u'\n').contains(u"&&"_s));
+        bool ok = false;
+        const QString unrtf = test::unrtfText(path, &ok);
+        QVERIFY(ok);
+        QVERIFY(unrtf.split(u'\n').contains(shown));
+        QVERIFY(!unrtf.contains(u"&&"_s));
     }
 
     void spareSlot_isNeverWritten()
