@@ -12,6 +12,7 @@
 #include "support/RtfReader.h"
 #include "support/WindowDriver.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -405,6 +407,89 @@ private slots:
         QCOMPARE(m_fake->clipboardClears, before + 1);
         QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(m_fake->clipboardClears, before + 3); // mouse up, then the click
+    }
+
+    void resultPage_showsTheReportFromItsFirstLineWithTheFocusOnSave()
+    {
+        frmGraphology window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        test::walkToResult(&window);
+        QCOMPARE(window.currentPage(), frmGraphology::resultPageIndex);
+        QCOMPARE(test::focusName(), u"cmdSave"_s);
+        RichTextBox *box = window.reportBox();
+        QScrollBar *bar = box->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0); // the report is longer than the box
+        QCOMPARE(bar->value(), bar->minimum());
+        QCOMPARE(box->textCursor().position(), 0);
+        QVERIFY(!box->textCursor().hasSelection());
+        // What a screen reader is told: the caret at the first character of the first heading.
+        QAccessibleInterface *access = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(access && access->textInterface());
+        QCOMPARE(access->textInterface()->cursorPosition(), 0);
+        QVERIFY(access->textInterface()->text(0, 7) == u"Margins"_s);
+    }
+
+    void resultPage_keysScrollTheReportWithoutACaret()
+    {
+        frmGraphology window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        test::walkToResult(&window);
+        RichTextBox *box = window.reportBox();
+        QScrollBar *bar = box->verticalScrollBar();
+        test::pressKey(Qt::Key_Backtab); // the report comes before Save
+        QCOMPARE(test::focusName(), u"RTB"_s);
+        // An arrow scrolls the view at once: there is no caret to walk down the page first.
+        test::pressKey(Qt::Key_Down);
+        QCOMPARE(bar->value(), bar->singleStep());
+        QCOMPARE(box->textCursor().position(), 0);
+        test::pressKey(Qt::Key_PageDown);
+        QVERIFY(bar->value() > bar->singleStep());
+        test::pressKey(Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        test::pressKey(Qt::Key_Home);
+        QCOMPARE(bar->value(), bar->minimum());
+        QCOMPARE(box->textCursor().position(), 0);
+        QCOMPARE(box->toPlainText().left(7), u"Margins"_s); // read-only: the keys typed nothing
+        test::pressKey(Qt::Key_Tab);
+        QCOMPARE(test::focusName(), u"cmdSave"_s);
+    }
+
+    void resultPage_enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("keypad");
+        QTest::newRow("Save, Return") << u"cmdSave"_s << false;
+        QTest::newRow("Save, keypad Enter") << u"cmdSave"_s << true;
+        QTest::newRow("Once Again, Return") << u"cmdBackToMain"_s << false;
+    }
+
+    void resultPage_enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, keypad);
+        auto *window = new frmGraphology;
+        QPointer<frmGraphology> guard = window;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        test::walkToResult(window);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"entered.rtf"_s);
+        m_fake->saveAnswers.enqueue(path);
+        window->findChild<QPushButton *>(button)->setFocus();
+        test::pressKey(keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (button == u"cmdSave"_s) {
+            QCOMPARE(m_fake->saveRequests.size(), 1);
+            QVERIFY(readFile(path).startsWith("{\\rtf1"));
+            QVERIFY(guard);
+        } else {
+            QVERIFY(m_fake->saveRequests.isEmpty());
+            QVERIFY(!guard);
+            QVERIFY(test::findWindow<frmMain>());
+        }
+        QVERIFY(m_fake->exitCodes.isEmpty());
     }
 
     void altS_pressesSave()

@@ -4,6 +4,7 @@
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/VariantButton.h"
 #include "shell/Controls.h"
+#include "shell/KeyboardAccess.h"
 #include "shell/Look.h"
 
 #include <QApplication>
@@ -170,6 +171,7 @@ TraitPageControls buildTraitPage(QWidget *parent, const TraitPage &trait, const 
                                                           trait.variants[i].controlHeight)));
     }
     placeButtons(page, trait, page.frame);
+    pressOnEnter(page.frame, page.next);
     return page;
 }
 

@@ -121,6 +121,8 @@ void frmGraphology::bringPageToFront(int index)
     } else {
         m_pageStack->setCurrentWidget(frame);
     }
+    // Whichever way the page was reached, the keyboard starts on its first variant.
+    m_pages[index].variants.constFirst()->setFocus(Qt::OtherFocusReason);
 }
 
 void frmGraphology::refuseEmptyPage()
@@ -155,6 +157,7 @@ void frmGraphology::viewResult()
     }
     ComposeReport(*m_result.report);
     m_pageStack->setCurrentWidget(m_result.frame);
+    presentResultPage(m_result);
 }
 
 void frmGraphology::returnToMainWindow()

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -18,7 +19,8 @@ RichTextBox::RichTextBox(QWidget *parent)
     setObjectName(u"RTB"_s);
     setAcceptRichText(false);
     setReadOnly(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selection by keyboard would need a visible caret; without it the keys scroll instead.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setAccessibleName(u"Report"_s);
@@ -68,6 +70,15 @@ void RichTextBox::insertAtCaret(const QString &text)
 QString RichTextBox::selectedText() const
 {
     return textCursor().selectedText();
+}
+
+void RichTextBox::showFromStart()
+{
+    QTextCursor start = textCursor();
+    start.movePosition(QTextCursor::Start);
+    setTextCursor(start);
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }
 
 bool RichTextBox::saveFile(const QString &path, QString *errorMessage) const

@@ -2,6 +2,7 @@
 
 #include "links/LinkTexts.h"
 #include "links/WebLinks.h"
+#include "shell/KeyboardAccess.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 
@@ -43,11 +44,10 @@ LinkLabel *makeLinkLabel(QWidget *parent, const QString &name, const QString &te
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
                         const QRect &geometry, const QFont &font)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new CommandButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setFont(font);
-    button->setAutoDefault(false);
     return button;
 }
 

@@ -104,6 +104,26 @@ QStringList overflowingTexts(QWidget *window)
     return found;
 }
 
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus, "no widget has the keyboard focus");
+    QTest::keyClick(focus, key, modifiers);
+}
+
+void typeText(const QString &text)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus, "no widget has the keyboard focus");
+    QTest::keyClicks(focus, text);
+}
+
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : u"(none)"_s;
+}
+
 int liveWindows(const char *className)
 {
     int count = 0;
