@@ -12,6 +12,7 @@
 #include "support/WindowDriver.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -489,6 +490,27 @@ private slots:
         QVERIFY(lines.contains(catalogue()[1].variants[1].caption)); // Slant, chosen with an arrow
         QVERIFY(!lines.join(u'\n').contains(u"&&"_s));
         QVERIFY(m_fake->exitCodes.isEmpty());
+    }
+
+    void questionnaire_offersScreenReadersNoBlankParts()
+    {
+        auto *blank = m_window->findChild<QLabel *>(u"lblInnerSig(0)"_s);
+        QVERIFY(blank);
+        QVERIFY(blank->text().trimmed().isEmpty());
+        const QList<QObject *> exposed = test::exposedObjects(m_window.get());
+        QVERIFY(!exposed.contains(blank));
+        QVERIFY(blank->isVisibleTo(m_window->findChild<QWidget *>(u"fraStems"_s))); // still in its page
+        // The rest of the Stems page is offered: its frame by caption, its controls by name.
+        QAccessibleInterface *stems = QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(u"fraStems"_s));
+        QCOMPARE(stems->text(QAccessible::Name), u"Stems"_s);
+        QVERIFY(exposed.contains(m_window->findChild<QWidget *>(u"optStems(0)"_s)));
+        QVERIFY(exposed.contains(m_window->findChild<QWidget *>(u"cmdStemsNext"_s)));
+        QVERIFY(exposed.contains(m_window->findChild<QWidget *>(u"lblInnerSig(1)"_s)));
+        // Only the promotional label in front is offered; the other lies behind it.
+        QVERIFY(exposed.contains(m_window->findChild<QWidget *>(u"lblCobrand"_s)));
+        QVERIFY(!exposed.contains(m_window->findChild<QWidget *>(u"lblFullBrand"_s)));
+        QVERIFY2(test::unnamedAccessibleObjects(m_window.get()).isEmpty(),
+                 qPrintable(test::unnamedAccessibleObjects(m_window.get()).join(u", "_s)));
     }
 
     void fullWalk_storesExactlyWhatWasChosen()

@@ -11,6 +11,7 @@
 #include "report/RichTextBox.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
+#include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/ProgramWindow.h"
 #include "shell/frmMain.h"
@@ -47,8 +48,9 @@ frmGraphology::frmGraphology(QWidget *parent)
 {
     QWidget *client = setUpProgramWindow(this, u"frmGraphology"_s, QSize(9780, 7515));
 
-    makeLinkLabel(client, u"Label14"_s, forumTaglineAndVisitText(), twipsRect(158, 0, 9465, 195),
-                  uiFont(8.25, true, true), colours::blue(), OpenCommunitySite);
+    LinkLabel *forumLink = makeLinkLabel(client, u"Label14"_s, forumTaglineAndVisitText(),
+                                         twipsRect(158, 0, 9465, 195), uiFont(8.25, true, true),
+                                         colours::blue(), OpenCommunitySite);
 
     m_pictures = std::make_unique<SamplePictures>(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 
@@ -88,6 +90,8 @@ frmGraphology::frmGraphology(QWidget *parent)
 
     QFrame *brand = makeButtonFaceFrame(client, u"fraFullBrand"_s, twipsRect(30, 6960, 9725, 855));
     addPromotionalLabels(brand, twipsRect(120, 100, 9465, 615));
+    // Tab meets the links after the controls of the page in front.
+    setTabOrder(m_result.backToMain, forumLink);
 
     setFixedSize(sizeHint());
     centreOnScreen(this);

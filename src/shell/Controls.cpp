@@ -2,6 +2,7 @@
 
 #include "links/LinkTexts.h"
 #include "links/WebLinks.h"
+#include "shell/Accessibility.h"
 #include "shell/KeyboardAccess.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
@@ -25,6 +26,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     label->setWordWrap(wraps);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColour(label, colour);
+    if (text.trimmed().isEmpty())
+        hideFromAccessibility(label); // a label of blanks says nothing to a screen reader
     return label;
 }
 

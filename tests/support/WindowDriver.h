@@ -59,6 +59,13 @@ void typeText(const QString &text);
 // The object name of the widget with the focus, or "(none)".
 QString focusName();
 
+// Accessible objects a screen reader would meet under the window: the widgets reachable
+// from the window's accessible interface through its children.
+QList<QObject *> exposedObjects(QWidget *window);
+// Labels, pictures, rules, links and controls offered to screen readers with no name or
+// a blank one: noise a screen reader has to read out or skip.
+QStringList unnamedAccessibleObjects(QWidget *window);
+
 // Deletes every window still alive, so the next test starts from none.
 void deleteAllWindows();
 
