@@ -332,6 +332,12 @@ private slots:
     {
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(test::focusName(), catalogue()[0].controlName(0));
+        // The focus shows on the first page already, before any Tab.
+        QWidget *first = QApplication::focusWidget();
+        const QImage focused = first->grab().toImage();
+        first->clearFocus();
+        QVERIFY(first->grab().toImage() != focused);
+        first->setFocus();
         // Forwards with the mouse, which leaves the focus on the button clicked, then all the
         // way back: every page starts the keyboard on its own first variant.
         for (int page = 0; page < 20; ++page) {

@@ -172,6 +172,15 @@ void frmGraphology::returnToMainWindow()
     close();
 }
 
+void frmGraphology::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Each page puts the focus on its first variant; the style is to show it from the start,
+    // not only after a first Tab, so the keyboard's place is always in sight. (Showing the
+    // window resets this, hence here.)
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void frmGraphology::closeEvent(QCloseEvent *event)
 {
     handleProgramWindowClose(event, m_handingOver);
