@@ -3,10 +3,13 @@
 #include "links/WebLinks.h"
 #include "questionnaire/frmGraphology.h"
 #include "shell/frmAbout.h"
+#include "shell/LinkLabel.h"
+#include "shell/StartUp.h"
 #include "shell/frmMain.h"
 #include "support/GuiTestCase.h"
 #include "support/WindowDriver.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -16,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 using namespace quillon;
@@ -69,15 +73,231 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), u"txtFirstName"_s);
     }
 
-    void tabOrder_followsTheFormFromTopToBottom()
+    void tabOrder_followsTheFormThenTheLinks_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("co-branding label in front") << 0.0 << u"lblCobrand"_s;
+        QTest::newRow("full-branding label in front") << 0.2 << u"lblFullBrand"_s;
+    }
+
+    void tabOrder_followsTheFormThenTheLinks()
+    {
+        QFETCH(double, draw);
+        QFETCH(QString, front);
+        frmMain *window = openMainWindow();
+        m_fake->randomValues.enqueue(draw);
+        CoBrand_Randomize(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        // The form from top to bottom (the two sex options are one stop; arrows move between
+        // them), the links after it, only the promotional label in front, and round again.
+        const QStringList expected{u"txtLastName"_s, u"cmdGoToGraphology"_s, u"Option1"_s, u"Label14"_s,
+                                   u"Label3"_s, front, u"txtFirstName"_s};
+        for (const QString &name : expected) {
+            test::pressKey(Qt::Key_Tab);
+            QCOMPARE(test::focusName(), name);
+        }
+        test::pressKey(Qt::Key_Backtab);
+        QCOMPARE(test::focusName(), front);
+    }
+
+    void enterOnTheAnalysisCommand_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Return") << u"Smith"_s << int(Qt::Key_Return) << true;
+        QTest::newRow("keypad Enter") << u"Smith"_s << int(Qt::Key_Enter) << true;
+        QTest::newRow("Return, last name missing") << u" "_s << int(Qt::Key_Return) << false;
+    }
+
+    void enterOnTheAnalysisCommand()
+    {
+        QFETCH(QString, last);
+        QFETCH(int, key);
+        QFETCH(bool, opens);
+        QPointer<frmMain> window = openMainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        typeNames(window, u"Ann"_s, last);
+        window->findChild<QPushButton *>(u"cmdGoToGraphology"_s)->setFocus();
+        test::pressKey(Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(test::liveWindows("quillon::frmGraphology"), opens ? 1 : 0);
+        QCOMPARE(window.isNull(), opens);
+        QCOMPARE(m_fake->shownBoxes.size(), opens ? 0 : 1);
+    }
+
+    void nameBoxes_areNamedByTheirLabels_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first name") << u"txtFirstName"_s << u"Label1(0)"_s << u"* Enter First Name:"_s;
+        QTest::newRow("last name") << u"txtLastName"_s << u"Label1(1)"_s << u"* Enter Last Name:"_s;
+    }
+
+    void nameBoxes_areNamedByTheirLabels()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, label);
+        QFETCH(QString, name);
+        frmMain *window = openMainWindow();
+        QAccessibleInterface *boxInterface = QAccessible::queryAccessibleInterface(window->findChild<QLineEdit *>(box));
+        QVERIFY(boxInterface);
+        QCOMPARE(boxInterface->role(), QAccessible::EditableText);
+        QCOMPARE(boxInterface->text(QAccessible::Name), name);
+        QObject *labelObject = window->findChild<QLabel *>(label);
+        bool labelled = false;
+        for (const auto &relation : boxInterface->relations(QAccessible::Label))
+            labelled = labelled || relation.first->object() == labelObject;
+        QVERIFY(labelled);
+        // Typing changes the value, never the name.
+        QTest::keyClicks(window->findChild<QLineEdit *>(box), u"Ann"_s);
+        QCOMPARE(boxInterface->text(QAccessible::Name), name);
+        QCOMPARE(boxInterface->text(QAccessible::Value), u"Ann"_s);
+    }
+
+    void decorativeParts_areNotExposed()
     {
         frmMain *window = openMainWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        const QStringList expected{u"txtLastName"_s, u"cmdGoToGraphology"_s, u"Option1"_s};
-        for (const QString &name : expected) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        QVERIFY2(test::unnamedAccessibleObjects(window).isEmpty(),
+                 qPrintable(test::unnamedAccessibleObjects(window).join(u", "_s)));
+        frmAbout about;
+        const QList<QObject *> exposed = test::exposedObjects(&about);
+        for (const QString &name : {u"picIcon"_s, u"Line2"_s}) {
+            auto *decoration = about.findChild<QWidget *>(name);
+            QVERIFY(decoration);
+            QVERIFY2(!exposed.contains(decoration), qPrintable(name));
         }
+        QVERIFY2(test::unnamedAccessibleObjects(&about).isEmpty(),
+                 qPrintable(test::unnamedAccessibleObjects(&about).join(u", "_s)));
+        // What is left is still there: the title, the text, the links and OK.
+        for (const QString &name : {u"Label2"_s, u"Label1"_s, u"lblHomePage"_s, u"lblCoBrand"_s, u"cmdOK"_s})
+            QVERIFY2(exposed.contains(about.findChild<QWidget *>(name)), qPrintable(name));
+        QVERIFY(about.findChild<QWidget *>(u"picIcon"_s)->isVisibleTo(&about)); // still drawn
+    }
+
+    void promotionalLabels_onlyTheFrontOneIsReachedOrExposed_data()
+    {
+        tabOrder_followsTheFormThenTheLinks_data();
+    }
+
+    void promotionalLabels_onlyTheFrontOneIsReachedOrExposed()
+    {
+        QFETCH(double, draw);
+        QFETCH(QString, front);
+        const QString behind = front == u"lblCobrand"_s ? u"lblFullBrand"_s : u"lblCobrand"_s;
+        frmMain *window = openMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QList<QObject *> before = test::exposedObjects(window);
+        m_fake->randomValues.enqueue(draw);
+        CoBrand_Randomize(window); // may change the stacking after the window is up
+        auto *frontLabel = window->findChild<LinkLabel *>(front);
+        auto *behindLabel = window->findChild<LinkLabel *>(behind);
+        QVERIFY(!frontLabel->isCovered());
+        QVERIFY(behindLabel->isCovered());
+        QCOMPARE(frontLabel->focusPolicy(), Qt::TabFocus);
+        QCOMPARE(behindLabel->focusPolicy(), Qt::NoFocus);
+        const QList<QObject *> exposed = test::exposedObjects(window);
+        QVERIFY(exposed.contains(frontLabel));
+        QVERIFY(!exposed.contains(behindLabel));
+        QVERIFY(before.contains(window->findChild<LinkLabel *>(u"lblCobrand"_s)));
+        QVERIFY(!before.contains(window->findChild<LinkLabel *>(u"lblFullBrand"_s)));
+        // Both stay in the window as drawn; only the stacking tells them apart.
+        QVERIFY(frontLabel->isVisible());
+        QVERIFY(behindLabel->isVisible());
+        QCOMPARE(frontLabel->geometry(), behindLabel->geometry());
+    }
+
+    void linkLabels_workFromTheKeyboardAndForScreenReaders_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("main Label14") << u"frmMain"_s << u"Label14"_s << communitySiteAddress();
+        QTest::newRow("main Label3") << u"frmMain"_s << u"Label3"_s << communitySiteAddress();
+        QTest::newRow("main lblCobrand") << u"frmMain"_s << u"lblCobrand"_s << coBrandingPageAddress();
+        QTest::newRow("questionnaire Label14") << u"frmGraphology"_s << u"Label14"_s << communitySiteAddress();
+        QTest::newRow("questionnaire lblCobrand") << u"frmGraphology"_s << u"lblCobrand"_s
+                                                  << coBrandingPageAddress();
+        QTest::newRow("about lblHomePage") << u"frmAbout"_s << u"lblHomePage"_s << communitySiteAddress();
+        QTest::newRow("about lblCoBrand") << u"frmAbout"_s << u"lblCoBrand"_s << fullBrandingPageAddress();
+    }
+
+    void linkLabels_workFromTheKeyboardAndForScreenReaders()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, label);
+        QFETCH(QString, address);
+        QWidget *shown = nullptr;
+        if (window == u"frmMain"_s)
+            shown = new frmMain;
+        else if (window == u"frmGraphology"_s)
+            shown = new frmGraphology;
+        else
+            shown = new frmAbout;
+        QPointer<QWidget> guard = shown;
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        auto *link = shown->findChild<LinkLabel *>(label);
+        QVERIFY(link);
+
+        // Tab reaches it.
+        for (int i = 0; i < 40 && QApplication::focusWidget() != link; ++i)
+            test::pressKey(Qt::Key_Tab);
+        QCOMPARE(test::focusName(), label);
+
+        // It shows that it has the focus: a frame drawn around its text.
+        const QImage focused = link->grab().toImage();
+        QVERIFY(!link->focusFrameRect().isEmpty());
+        link->clearFocus();
+        const QImage plain = link->grab().toImage();
+        link->setFocus(Qt::TabFocusReason);
+        QCOMPARE(focused.size(), plain.size());
+        const QRect frame = link->focusFrameRect();
+        const qreal ratio = focused.devicePixelRatio();
+        // Every changed pixel lies on the frame's outline, give or take a pixel.
+        const QRect outer = frame.adjusted(-1, -1, 1, 1);
+        const QRect inner = frame.adjusted(2, 2, -2, -2);
+        int changed = 0, changedOffFrame = 0;
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x) {
+                if (focused.pixel(x, y) == plain.pixel(x, y))
+                    continue;
+                ++changed;
+                const QPoint at(int(x / ratio), int(y / ratio));
+                if (!outer.contains(at) || inner.contains(at))
+                    ++changedOffFrame;
+            }
+        }
+        QVERIFY2(changed >= frame.width() / 2, qPrintable(QString::number(changed)));
+        QCOMPARE(changedOffFrame, 0);
+
+        // Enter and Space open its page; a held key opens it once; the window stays.
+        test::pressKey(Qt::Key_Return);
+        test::pressKey(Qt::Key_Enter, Qt::KeypadModifier);
+        test::pressKey(Qt::Key_Space);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(link, &repeat);
+        QCOMPARE(m_fake->openedUrls, QStringList(3, address));
+        QVERIFY(guard && shown->isVisible());
+
+        // A screen reader meets a link named by its text, which it can press.
+        QAccessibleInterface *access = QAccessible::queryAccessibleInterface(link);
+        QVERIFY(access);
+        QCOMPARE(access->role(), QAccessible::Link);
+        QCOMPARE(access->text(QAccessible::Name), link->text());
+        QVERIFY(access->state().focusable);
+        QVERIFY(access->state().focused);
+        QVERIFY(!access->state().invisible);
+        QVERIFY(test::exposedObjects(shown).contains(link));
+        QAccessibleActionInterface *actions = access->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_fake->openedUrls.size(), 4);
+        QVERIFY(m_fake->exitCodes.isEmpty());
+        delete guard.data();
     }
 
     void validateDetails_data()

@@ -5,19 +5,25 @@
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/frmGraphology.h"
 #include "report/RichTextBox.h"
+#include "shell/StartUp.h"
 #include "shell/frmMain.h"
 #include "support/GuiTestCase.h"
+#include "support/RtfReader.h"
 #include "support/WindowDriver.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 using namespace quillon;
@@ -318,6 +324,199 @@ private slots:
         test::choose(m_window.get(), catalogue()[12], 6);
         test::click(m_window.get(), catalogue()[12].nextName());
         QCOMPARE(answerList(u"LengthOfCrossing"_s)[0], u"Absent"_s);
+    }
+
+    // --- the keyboard ---
+
+    void pageChange_focusesThePagesFirstVariant()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QCOMPARE(test::focusName(), catalogue()[0].controlName(0));
+        // The focus shows on the first page already, before any Tab.
+        QWidget *first = QApplication::focusWidget();
+        const QImage focused = first->grab().toImage();
+        first->clearFocus();
+        QVERIFY(first->grab().toImage() != focused);
+        first->setFocus();
+        // Forwards with the mouse, which leaves the focus on the button clicked, then all the
+        // way back: every page starts the keyboard on its own first variant.
+        for (int page = 0; page < 20; ++page) {
+            test::chooseFirstVariant(m_window.get(), catalogue()[page]);
+            test::click(m_window.get(), catalogue()[page].nextName());
+            QCOMPARE(m_window->currentPage(), page + 1);
+            QCOMPARE(test::focusName(), catalogue()[page + 1].controlName(0));
+        }
+        for (int page = 20; page > 0;) {
+            test::click(m_window.get(), catalogue()[page].backName());
+            page = page == 13 ? 8 : page - 1; // back from I-Dot enters the group at Stems
+            QCOMPARE(m_window->currentPage(), page);
+            QCOMPARE(test::focusName(), catalogue()[page].controlName(0));
+        }
+    }
+
+    void enterKey_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("chosen");   // variant 0 chosen before the key
+        QTest::addColumn<QString>("focus"); // "variant", "Next" or "Back"
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<bool>("held");     // a repeat of a held key
+        QTest::addColumn<int>("expected");  // page in front afterwards
+        QTest::addColumn<int>("boxes");
+        const int result = frmGraphology::resultPageIndex;
+        QTest::newRow("Return on Next") << 0 << true << u"Next"_s << false << false << 1 << 0;
+        QTest::newRow("keypad Enter on Next") << 1 << true << u"Next"_s << true << false << 2 << 0;
+        QTest::newRow("Return on Back") << 2 << false << u"Back"_s << false << false << 1 << 0;
+        QTest::newRow("Return on Back from I-Dot: Stems") << 13 << false << u"Back"_s << false << false << 8 << 0;
+        QTest::newRow("Return on View Result") << 20 << true << u"Next"_s << false << false << result << 0;
+        QTest::newRow("Return on Next, nothing chosen") << 3 << false << u"Next"_s << false << false << 3 << 1;
+        QTest::newRow("Return on an option button") << 0 << true << u"variant"_s << false << false << 1 << 0;
+        QTest::newRow("keypad Enter on a check box") << 6 << true << u"variant"_s << true << false << 7 << 0;
+        QTest::newRow("Return in the T-Bar group") << 9 << true << u"variant"_s << false << false << 10 << 0;
+        QTest::newRow("Return on the last page's variant") << 20 << true << u"variant"_s << false << false
+                                                           << result << 0;
+        QTest::newRow("Return on a variant, nothing chosen") << 14 << false << u"variant"_s << false << false
+                                                             << 14 << 1;
+        QTest::newRow("held Return on Next") << 4 << true << u"Next"_s << false << true << 4 << 0;
+        QTest::newRow("held Return on a variant") << 5 << true << u"variant"_s << false << true << 5 << 0;
+    }
+
+    void enterKey()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, chosen);
+        QFETCH(QString, focus);
+        QFETCH(bool, keypad);
+        QFETCH(bool, held);
+        QFETCH(int, expected);
+        QFETCH(int, boxes);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        walkTo(*m_window, page);
+        const TraitPage &trait = catalogue()[page];
+        if (chosen)
+            test::chooseFirstVariant(m_window.get(), trait);
+        QWidget *target = nullptr;
+        if (focus == u"variant"_s)
+            target = m_window->findChild<QAbstractButton *>(trait.controlName(0));
+        else
+            target = m_window->findChild<QPushButton *>(focus == u"Next"_s ? trait.nextName() : trait.backName());
+        QVERIFY(target);
+        target->setFocus();
+        QCOMPARE(QApplication::focusWidget(), target);
+
+        const Qt::Key key = keypad ? Qt::Key_Enter : Qt::Key_Return;
+        const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
+        if (held) {
+            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
+            QApplication::sendEvent(target, &repeat);
+        } else {
+            test::pressKey(key, modifiers);
+        }
+        QCOMPARE(m_window->currentPage(), expected);
+        QCOMPARE(m_fake->shownBoxes.size(), boxes);
+        if (boxes)
+            QCOMPARE(m_fake->shownBoxes.constFirst().text, u"Please Select Option(s)"_s);
+        if (expected == frmGraphology::resultPageIndex)
+            QVERIFY(!m_window->reportBox()->document()->isEmpty());
+    }
+
+    void keyboardOnly_fromStartUpToASavedReport()
+    {
+        m_window.reset(); // this test starts the program itself
+        QVERIFY(runStartUp());
+        QPointer<frmMain> mainWindow = test::findWindow<frmMain>();
+        QVERIFY(mainWindow);
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow));
+
+        QCOMPARE(test::focusName(), u"txtFirstName"_s);
+        test::typeText(u"Ann"_s);
+        test::pressKey(Qt::Key_Tab);
+        test::typeText(u"Smith"_s);
+        test::pressKey(Qt::Key_Tab);
+        QCOMPARE(test::focusName(), u"cmdGoToGraphology"_s);
+        test::pressKey(Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!mainWindow);
+        auto *window = test::findWindow<frmGraphology>();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        QList<QList<int>> chosen;
+        for (int page = 0; page < 21; ++page) {
+            const TraitPage &trait = catalogue()[page];
+            QCOMPARE(window->currentPage(), page);
+            QCOMPARE(test::focusName(), trait.controlName(0));
+            test::pressKey(Qt::Key_Space); // chooses or ticks the first variant
+            QList<int> picks{0};
+            if (page % 3 == 1) {
+                // An arrow reaches the next variant: an option button is chosen as it gets
+                // the focus, a check box is ticked with Space.
+                test::pressKey(Qt::Key_Right);
+                QCOMPARE(test::focusName(), trait.controlName(1));
+                if (trait.kind == SelectionKind::Multiple) {
+                    test::pressKey(Qt::Key_Space);
+                    picks = {0, 1};
+                } else {
+                    picks = {1};
+                }
+            }
+            chosen.append(picks);
+            if (page % 2 == 0)
+                test::pressKey(Qt::Key_Return);
+            else
+                test::pressKey(Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        QCOMPARE(window->currentPage(), frmGraphology::resultPageIndex);
+        QCOMPARE(test::focusName(), u"cmdSave"_s);
+        QVERIFY(m_fake->shownBoxes.isEmpty());
+        for (int page = 0; page < 21; ++page) {
+            const TraitPage &trait = catalogue()[page];
+            for (int pick : chosen[page]) {
+                const int slot = trait.kind == SelectionKind::Single ? 0 : 2 * pick;
+                QCOMPARE(answerList(trait.id)[slot], trait.variants[pick].caption);
+            }
+        }
+
+        // Alt+S; the dialog gets its name and Enter (scripted here).
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"Ann Smith.rtf"_s);
+        m_fake->saveAnswers.enqueue(path);
+        test::pressKey(Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(QFileInfo::exists(path));
+        QCOMPARE(m_fake->saveRequests.size(), 1);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const test::RtfDocument read = test::readRtf(saved.readAll());
+        QVERIFY2(read.valid, qPrintable(read.error));
+        QStringList lines;
+        for (const test::RtfParagraph &paragraph : read.paragraphs)
+            lines.append(paragraph.text());
+        QCOMPARE(lines.constFirst(), u"Margins"_s);
+        QCOMPARE(lines.count(u"Long & Curved"_s), 1); // Beginning Stroke, ticked with Space
+        QVERIFY(lines.contains(catalogue()[1].variants[1].caption)); // Slant, chosen with an arrow
+        QVERIFY(!lines.join(u'\n').contains(u"&&"_s));
+        QVERIFY(m_fake->exitCodes.isEmpty());
+    }
+
+    void questionnaire_offersScreenReadersNoBlankParts()
+    {
+        auto *blank = m_window->findChild<QLabel *>(u"lblInnerSig(0)"_s);
+        QVERIFY(blank);
+        QVERIFY(blank->text().trimmed().isEmpty());
+        const QList<QObject *> exposed = test::exposedObjects(m_window.get());
+        QVERIFY(!exposed.contains(blank));
+        QVERIFY(blank->isVisibleTo(m_window->findChild<QWidget *>(u"fraStems"_s))); // still in its page
+        // The rest of the Stems page is offered: its frame by caption, its controls by name.
+        QAccessibleInterface *stems = QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(u"fraStems"_s));
+        QCOMPARE(stems->text(QAccessible::Name), u"Stems"_s);
+        QVERIFY(exposed.contains(m_window->findChild<QWidget *>(u"optStems(0)"_s)));
+        QVERIFY(exposed.contains(m_window->findChild<QWidget *>(u"cmdStemsNext"_s)));
+        QVERIFY(exposed.contains(m_window->findChild<QWidget *>(u"lblInnerSig(1)"_s)));
+        // Only the promotional label in front is offered; the other lies behind it.
+        QVERIFY(exposed.contains(m_window->findChild<QWidget *>(u"lblCobrand"_s)));
+        QVERIFY(!exposed.contains(m_window->findChild<QWidget *>(u"lblFullBrand"_s)));
+        QVERIFY2(test::unnamedAccessibleObjects(m_window.get()).isEmpty(),
+                 qPrintable(test::unnamedAccessibleObjects(m_window.get()).join(u", "_s)));
     }
 
     void fullWalk_storesExactlyWhatWasChosen()

@@ -14,6 +14,7 @@
 #include "support/RtfReader.h"
 #include "support/WindowDriver.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -282,7 +284,7 @@ private slots:
         for (qsizetype i = 0; i < report.size(); ++i)
             at = at < 0 && report[i].text == u"Beginning Stroke"_s ? i : at;
         QVERIFY(at >= 0);
-        QCOMPARE(report[at + 2].text, u"Long && Curved"_s); // the stored notation, both ampersands
+        QCOMPARE(report[at + 2].text, u"Long & Curved"_s); // shown as the page showed it
         QCOMPARE(report[at + 3].text, meaningTable(beginning->id)[0]);
         QCOMPARE(report[at + 4].text, beginning->variants[3].caption);
         QCOMPARE(report[at + 5].text, meaningTable(beginning->id)[3]);
@@ -302,6 +304,65 @@ private slots:
         QCOMPARE(report[2].text, QString());
         QCOMPARE(report[2].colour, green);
         QCOMPARE(report[3].colour, black);
+    }
+
+    void ampersandCaptions_showOneAmpersand_data()
+    {
+        QTest::addColumn<QString>("trait");
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Long & Curved") << u"BeginningStroke"_s << 0 << u"Long & Curved"_s;
+        QTest::newRow("Long & Below Baseline Stroke") << u"BeginningStroke"_s << 2
+                                                      << u"Long & Below Baseline Stroke"_s;
+        QTest::newRow("Long, Blunt & Upward-tending") << u"EndingStroke"_s << 0
+                                                      << u"Long, Blunt & Upward-tending"_s;
+        QTest::newRow("Broad & Full Loop") << u"TheLowerCasegandy"_s << 8 << u"Broad & Full Loop"_s;
+        QTest::newRow("Small & Cramped Loop") << u"TheLowerCasegandy"_s << 7 << u"Small & Cramped Loop"_s;
+        QTest::newRow("Equal Top & Bottom Stroke") << u"TheCapitalLetterI"_s << 3
+                                                   << u"Equal Top & Bottom Stroke"_s;
+        QTest::newRow("trailing space kept") << u"BeginningStroke"_s << 1 << u"Unbending "_s;
+    }
+
+    void ampersandCaptions_showOneAmpersand()
+    {
+        QFETCH(QString, trait);
+        QFETCH(int, variant);
+        QFETCH(QString, shown);
+        fillAllAnswers(0, {});
+        const TraitPage *page = findTrait(trait);
+        QStringList &list = answerList(trait);
+        list[2 * variant] = page->variants[variant].caption;
+        list[2 * variant + 1] = meaningTable(trait)[variant];
+        const QStringList stored = list;
+
+        RichTextBox box;
+        ComposeReport(box);
+        QStringList shownLines;
+        for (const Line &line : lines(box))
+            shownLines.append(line.text);
+        QCOMPARE(shownLines.count(shown), 1);
+        QCOMPARE(lines(box)[shownLines.indexOf(shown)].colour, green);
+        QVERIFY(!box.toPlainText().contains(u"&&"_s));
+        QCOMPARE(answerList(trait), stored); // the slots keep the caption notation
+        QCOMPARE(stored[2 * variant].count(u'&'), shown.count(u'&') * 2);
+
+        // The saved file carries what the box shows, read by our reader and by unrtf.
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"ampersand.rtf"_s);
+        m_fake->saveAnswers.enqueue(path);
+        QVERIFY(saveReport(nullptr, box));
+        const test::RtfDocument read = test::readRtf(readFile(path));
+        QVERIFY2(read.valid, qPrintable(read.error));
+        QStringList savedLines;
+        for (const test::RtfParagraph &paragraph : read.paragraphs)
+            savedLines.append(paragraph.text());
+        QCOMPARE(savedLines.count(shown), 1);
+        QVERIFY(!savedLines.join(u'\n').contains(u"&&"_s));
+        bool ok = false;
+        const QString unrtf = test::unrtfText(path, &ok);
+        QVERIFY(ok);
+        QVERIFY(unrtf.split(u'\n').contains(shown));
+        QVERIFY(!unrtf.contains(u"&&"_s));
     }
 
     void spareSlot_isNeverWritten()
@@ -700,6 +761,89 @@ private slots:
         QCOMPARE(m_fake->clipboardClears, before + 1);
         QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(m_fake->clipboardClears, before + 3); // mouse up, then the click
+    }
+
+    void resultPage_showsTheReportFromItsFirstLineWithTheFocusOnSave()
+    {
+        frmGraphology window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        test::walkToResult(&window);
+        QCOMPARE(window.currentPage(), frmGraphology::resultPageIndex);
+        QCOMPARE(test::focusName(), u"cmdSave"_s);
+        RichTextBox *box = window.reportBox();
+        QScrollBar *bar = box->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0); // the report is longer than the box
+        QCOMPARE(bar->value(), bar->minimum());
+        QCOMPARE(box->textCursor().position(), 0);
+        QVERIFY(!box->textCursor().hasSelection());
+        // What a screen reader is told: the caret at the first character of the first heading.
+        QAccessibleInterface *access = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(access && access->textInterface());
+        QCOMPARE(access->textInterface()->cursorPosition(), 0);
+        QVERIFY(access->textInterface()->text(0, 7) == u"Margins"_s);
+    }
+
+    void resultPage_keysScrollTheReportWithoutACaret()
+    {
+        frmGraphology window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        test::walkToResult(&window);
+        RichTextBox *box = window.reportBox();
+        QScrollBar *bar = box->verticalScrollBar();
+        test::pressKey(Qt::Key_Backtab); // the report comes before Save
+        QCOMPARE(test::focusName(), u"RTB"_s);
+        // An arrow scrolls the view at once: there is no caret to walk down the page first.
+        test::pressKey(Qt::Key_Down);
+        QCOMPARE(bar->value(), bar->singleStep());
+        QCOMPARE(box->textCursor().position(), 0);
+        test::pressKey(Qt::Key_PageDown);
+        QVERIFY(bar->value() > bar->singleStep());
+        test::pressKey(Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        test::pressKey(Qt::Key_Home);
+        QCOMPARE(bar->value(), bar->minimum());
+        QCOMPARE(box->textCursor().position(), 0);
+        QCOMPARE(box->toPlainText().left(7), u"Margins"_s); // read-only: the keys typed nothing
+        test::pressKey(Qt::Key_Tab);
+        QCOMPARE(test::focusName(), u"cmdSave"_s);
+    }
+
+    void resultPage_enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("keypad");
+        QTest::newRow("Save, Return") << u"cmdSave"_s << false;
+        QTest::newRow("Save, keypad Enter") << u"cmdSave"_s << true;
+        QTest::newRow("Once Again, Return") << u"cmdBackToMain"_s << false;
+    }
+
+    void resultPage_enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, keypad);
+        auto *window = new frmGraphology;
+        QPointer<frmGraphology> guard = window;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        test::walkToResult(window);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"entered.rtf"_s);
+        m_fake->saveAnswers.enqueue(path);
+        window->findChild<QPushButton *>(button)->setFocus();
+        test::pressKey(keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (button == u"cmdSave"_s) {
+            QCOMPARE(m_fake->saveRequests.size(), 1);
+            QVERIFY(readFile(path).startsWith("{\\rtf1"));
+            QVERIFY(guard);
+        } else {
+            QVERIFY(m_fake->saveRequests.isEmpty());
+            QVERIFY(!guard);
+            QVERIFY(test::findWindow<frmMain>());
+        }
+        QVERIFY(m_fake->exitCodes.isEmpty());
     }
 
     void altS_pressesSave()

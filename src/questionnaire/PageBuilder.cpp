@@ -5,6 +5,7 @@
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/VariantButton.h"
 #include "shell/Controls.h"
+#include "shell/KeyboardAccess.h"
 #include "shell/Look.h"
 #include "shell/PageFrame.h"
 
@@ -173,6 +174,7 @@ TraitPageControls buildTraitPage(QWidget *parent, const TraitPage &trait, const 
     }
     shareCaptionSize(page.variants);
     placeButtons(page, trait, page.frame);
+    pressOnEnter(page.frame, page.next);
     return page;
 }
 

@@ -11,6 +11,7 @@
 #include "report/RichTextBox.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
+#include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/ProgramWindow.h"
 #include "shell/frmMain.h"
@@ -47,8 +48,9 @@ frmGraphology::frmGraphology(QWidget *parent)
 {
     QWidget *client = setUpProgramWindow(this, u"frmGraphology"_s, QSize(9780, 7515));
 
-    makeLinkLabel(client, u"Label14"_s, forumTaglineAndVisitText(), twipsRect(158, 0, 9465, 195),
-                  uiFont(8.25, true, true), colours::blue(), OpenCommunitySite);
+    LinkLabel *forumLink = makeLinkLabel(client, u"Label14"_s, forumTaglineAndVisitText(),
+                                         twipsRect(158, 0, 9465, 195), uiFont(8.25, true, true),
+                                         colours::blue(), OpenCommunitySite);
 
     m_pictures = std::make_unique<SamplePictures>(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 
@@ -88,6 +90,8 @@ frmGraphology::frmGraphology(QWidget *parent)
 
     QFrame *brand = makeButtonFaceFrame(client, u"fraFullBrand"_s, twipsRect(30, 6960, 9725, 855));
     addPromotionalLabels(brand, twipsRect(120, 100, 9465, 615));
+    // Tab meets the links after the controls of the page in front.
+    setTabOrder(m_result.backToMain, forumLink);
 
     setFixedSize(sizeHint());
     centreOnScreen(this);
@@ -121,6 +125,8 @@ void frmGraphology::bringPageToFront(int index)
     } else {
         m_pageStack->setCurrentWidget(frame);
     }
+    // Whichever way the page was reached, the keyboard starts on its first variant.
+    m_pages[index].variants.constFirst()->setFocus(Qt::OtherFocusReason);
 }
 
 void frmGraphology::refuseEmptyPage()
@@ -155,6 +161,7 @@ void frmGraphology::viewResult()
     }
     ComposeReport(*m_result.report);
     m_pageStack->setCurrentWidget(m_result.frame);
+    presentResultPage(m_result);
 }
 
 void frmGraphology::returnToMainWindow()
@@ -163,6 +170,15 @@ void frmGraphology::returnToMainWindow()
     mainWindow->show();
     m_handingOver = true;
     close();
+}
+
+void frmGraphology::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Each page puts the focus on its first variant; the style is to show it from the start,
+    // not only after a first Tab, so the keyboard's place is always in sight. (Showing the
+    // window resets this, hence here.)
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void frmGraphology::closeEvent(QCloseEvent *event)

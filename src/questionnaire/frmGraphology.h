@@ -29,6 +29,7 @@ public:
     RichTextBox *reportBox() const { return m_result.report; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -97,8 +97,11 @@ void ComposeReport(RichTextBox &box)
         for (int i = 0; i <= answers.size() - 2; ++i) {
             if (skipEmpty && answers[i].isEmpty())
                 continue;
-            box.setInsertionColour(i % 2 == 0 ? captionColour : interpretationColour);
-            box.insertAtCaret(answers[i] + lineEnd);
+            const bool caption = i % 2 == 0;
+            box.setInsertionColour(caption ? captionColour : interpretationColour);
+            // A caption is stored in the caption notation ("Long && Curved"); the reader gets
+            // it as the page showed it, with one ampersand.
+            box.insertAtCaret((caption ? displayedCaption(answers[i]) : answers[i]) + lineEnd);
         }
     }
 }

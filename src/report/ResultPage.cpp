@@ -40,4 +40,10 @@ ResultPageControls buildResultPage(QWidget *parent)
     return page;
 }
 
+void presentResultPage(const ResultPageControls &page)
+{
+    page.report->showFromStart();
+    page.save->setFocus(Qt::OtherFocusReason);
+}
+
 } // namespace quillon

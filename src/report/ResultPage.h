@@ -18,4 +18,7 @@ struct ResultPageControls {
 // The page that shows the composed report, with Save and "Once Again".
 ResultPageControls buildResultPage(QWidget *parent);
 
+// Once the page is in front: the report shown from its first line, the focus on Save.
+void presentResultPage(const ResultPageControls &page);
+
 } // namespace quillon

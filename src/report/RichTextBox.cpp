@@ -4,6 +4,7 @@
 #include "report/RtfWriter.h"
 
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -17,7 +18,8 @@ RichTextBox::RichTextBox(QWidget *parent)
     setObjectName(u"RTB"_s);
     setAcceptRichText(false);
     setReadOnly(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selection by keyboard would need a visible caret; without it the keys scroll instead.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setAccessibleName(u"Report"_s);
@@ -67,6 +69,15 @@ void RichTextBox::insertAtCaret(const QString &text)
 QString RichTextBox::selectedText() const
 {
     return textCursor().selectedText();
+}
+
+void RichTextBox::showFromStart()
+{
+    QTextCursor start = textCursor();
+    start.movePosition(QTextCursor::Start);
+    setTextCursor(start);
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }
 
 bool RichTextBox::saveFile(const QString &path, QString *errorMessage) const

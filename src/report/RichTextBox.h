@@ -6,7 +6,8 @@
 namespace quillon {
 
 // The report box: coloured, bold-or-regular text inserted at the caret, saved as RTF.
-// The user reads and selects the report; typing into it is not offered.
+// The user reads and selects the report; typing into it is not offered. The keyboard scrolls
+// it (arrows, Page Up and Down, Home, End, Space); no caret blinks in it.
 class RichTextBox : public QTextEdit
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ public:
     // Inserts at the caret, replacing the selection. CR LF (or a lone CR or LF) ends a paragraph.
     void insertAtCaret(const QString &text);
     QString selectedText() const;
+    // Puts the caret before the first character and scrolls to the top, where a reader begins.
+    void showFromStart();
 
     // Writes the whole content as Rich Text Format (see writeWholeFile).
     // On failure the file is left as it was and errorMessage says why in plain words.

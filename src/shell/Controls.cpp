@@ -2,6 +2,8 @@
 
 #include "links/LinkTexts.h"
 #include "links/WebLinks.h"
+#include "shell/Accessibility.h"
+#include "shell/KeyboardAccess.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 
@@ -24,6 +26,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     label->setWordWrap(wraps);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColour(label, colour);
+    if (text.trimmed().isEmpty())
+        hideFromAccessibility(label); // a label of blanks says nothing to a screen reader
     return label;
 }
 
@@ -43,11 +47,10 @@ LinkLabel *makeLinkLabel(QWidget *parent, const QString &name, const QString &te
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
                         const QRect &geometry, const QFont &font)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new CommandButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setFont(font);
-    button->setAutoDefault(false);
     return button;
 }
 

@@ -2,6 +2,7 @@
 
 #include "links/LinkTexts.h"
 #include "links/WebLinks.h"
+#include "shell/Accessibility.h"
 #include "shell/AppAssets.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
@@ -46,6 +47,7 @@ frmAbout::frmAbout(QWidget *owner)
     icon->setGeometry(twipsRect(150, 150, 480, 480));
     icon->setPixmap(applicationIconPixmap(devicePixelRatioF()));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hideFromAccessibility(icon); // the title beside it says the same
 
     makeLabel(this, u"Label2"_s, windowCaption(), twipsRect(840, 285, 3435, 345),
              uiFont(14.25, true), colours::blue(), false);
@@ -55,18 +57,18 @@ frmAbout::frmAbout(QWidget *owner)
              "reflects the changing nature and behavioral pattern of human beings."_s,
              twipsRect(120, 750, 6885, 855), uiFont(), palette().color(QPalette::ButtonText), true);
 
-    makeLinkLabel(this, u"lblHomePage"_s, u"Click here to visit "_s + displayedCommunityAddress(),
-                  twipsRect(2955, 1605, 4050, 195), uiFont(8.25, false, true), colours::captionBrown(),
-                  OpenCommunitySite);
+    LinkLabel *homePage = makeLinkLabel(
+        this, u"lblHomePage"_s, u"Click here to visit "_s + displayedCommunityAddress(),
+        twipsRect(2955, 1605, 4050, 195), uiFont(8.25, false, true), colours::captionBrown(), OpenCommunitySite);
 
     makeLabel(this, u"Label3"_s,
              u"Home Business Opportunity. Start your own Internet business and make money online. "
              "Get this software fully branded for your website."_s,
              twipsRect(120, 1920, 6885, 435), uiFont(8.25, true), colours::blue(), true);
 
-    makeLinkLabel(this, u"lblCoBrand"_s, u"Click here for more details."_s,
-                  twipsRect(4650, 2355, 2355, 195), uiFont(8.25, false, true), colours::captionBrown(),
-                  OpenFullBrandingPage);
+    LinkLabel *moreDetails = makeLinkLabel(
+        this, u"lblCoBrand"_s, u"Click here for more details."_s, twipsRect(4650, 2355, 2355, 195),
+        uiFont(8.25, false, true), colours::captionBrown(), OpenFullBrandingPage);
 
     auto *rule = new QFrame(this);
     rule->setObjectName(u"Line2"_s);
@@ -75,7 +77,10 @@ frmAbout::frmAbout(QWidget *owner)
     QPalette rulePalette = rule->palette();
     rulePalette.setColor(QPalette::Window, rulePalette.color(QPalette::WindowText));
     rule->setPalette(rulePalette);
+    hideFromAccessibility(rule);
 
+    setTabOrder(okButton, homePage);
+    setTabOrder(homePage, moreDetails);
     okButton->setFocus();
     centreOnScreen(this);
 }

@@ -6,11 +6,13 @@
 #include "questionnaire/frmGraphology.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
+#include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/ProgramWindow.h"
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -65,12 +67,15 @@ frmMain::frmMain(QWidget *parent)
               u"Please fill the following details to get the analysis of your Hand Writing. "
               "* marks fields are mandatory to fill up."_s,
               twipsRect(165, 720, 4515, 735), uiFont(9, true), colours::red(), true);
-    makeLabel(client, u"Label1(0)"_s, u"* Enter First Name:"_s, twipsRect(240, 1725, 1665, 195),
-              uiFont(), colours::black());
+    QLabel *firstNameLabel = makeLabel(client, u"Label1(0)"_s, u"* Enter First Name:"_s,
+                                       twipsRect(240, 1725, 1665, 195), uiFont(), colours::black());
     m_firstName = makeTextBox(client, u"txtFirstName"_s, twipsRect(2160, 1680, 2500, 285));
-    makeLabel(client, u"Label1(1)"_s, u"* Enter Last Name:"_s, twipsRect(240, 2205, 1650, 195),
-              uiFont(), colours::black());
+    QLabel *lastNameLabel = makeLabel(client, u"Label1(1)"_s, u"* Enter Last Name:"_s,
+                                      twipsRect(240, 2205, 1650, 195), uiFont(), colours::black());
     m_lastName = makeTextBox(client, u"txtLastName"_s, twipsRect(2160, 2160, 2500, 285));
+    // Screen readers name each box by the label in front of it.
+    firstNameLabel->setBuddy(m_firstName);
+    lastNameLabel->setBuddy(m_lastName);
     makeLabel(client, u"Label1(2)"_s, u"Enter Sex:"_s, twipsRect(400, 2670, 915, 195), uiFont(),
               colours::black());
     auto *male = makeOption(client, u"Option1"_s, u"Male"_s, twipsRect(2160, 2640, 735, 255));
@@ -86,6 +91,13 @@ frmMain::frmMain(QWidget *parent)
     setTabOrder(m_lastName, analyse);
     setTabOrder(analyse, male);
     setTabOrder(male, female);
+    // The links come after the form, the promotional one in front last.
+    QWidget *previous = female;
+    for (const char *name : {"Label14", "Label3", "lblFullBrand", "lblCobrand"}) {
+        QWidget *link = findChild<LinkLabel *>(QString::fromLatin1(name));
+        setTabOrder(previous, link);
+        previous = link;
+    }
     m_firstName->setFocus();
 
     setFixedSize(sizeHint());

@@ -8,6 +8,7 @@
 #include "shell/Look.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -114,6 +115,72 @@ QStringList overflowingTexts(QWidget *window)
         if (needed.width() > box.width() || needed.height() > box.height())
             found.append(u"%1: needs %2x%3, has %4x%5"_s.arg(button->objectName())
                              .arg(needed.width()).arg(needed.height()).arg(box.width()).arg(box.height()));
+    }
+    return found;
+}
+
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus, "no widget has the keyboard focus");
+    QTest::keyClick(focus, key, modifiers);
+}
+
+void typeText(const QString &text)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus, "no widget has the keyboard focus");
+    QTest::keyClicks(focus, text);
+}
+
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : u"(none)"_s;
+}
+
+namespace {
+
+void collectExposed(QAccessibleInterface *node, QList<QAccessibleInterface *> &found)
+{
+    if (!node || found.contains(node))
+        return;
+    found.append(node);
+    for (int i = 0; i < node->childCount(); ++i)
+        collectExposed(node->child(i), found);
+}
+
+QList<QAccessibleInterface *> exposedInterfaces(QWidget *window)
+{
+    QList<QAccessibleInterface *> found;
+    collectExposed(QAccessible::queryAccessibleInterface(window), found);
+    return found;
+}
+
+} // namespace
+
+QList<QObject *> exposedObjects(QWidget *window)
+{
+    QList<QObject *> objects;
+    for (QAccessibleInterface *node : exposedInterfaces(window))
+        objects.append(node->object());
+    return objects;
+}
+
+QStringList unnamedAccessibleObjects(QWidget *window)
+{
+    // Roles that only speak through their name; containers, Qt's own scroll parts and menu
+    // separators (which screen readers pass over) are left aside.
+    const QList<QAccessible::Role> speaking{QAccessible::StaticText, QAccessible::Graphic, QAccessible::Border,
+                                            QAccessible::Link, QAccessible::PushButton, QAccessible::RadioButton,
+                                            QAccessible::CheckBox, QAccessible::EditableText};
+    QStringList found;
+    for (QAccessibleInterface *node : exposedInterfaces(window)) {
+        if (node->childCount() > 0 || !speaking.contains(node->role()))
+            continue;
+        if (node->text(QAccessible::Name).trimmed().isEmpty())
+            found.append(u"%1 (role %2)"_s.arg(node->object() ? node->object()->objectName() : u"?"_s)
+                             .arg(int(node->role())));
     }
     return found;
 }

@@ -52,6 +52,20 @@ QWidget *openQuestionnaireAs(const QString &firstName, const QString &lastName);
 // Chooses variant 0 on every page and presses Next up to the result page.
 void walkToResult(QWidget *questionnaire);
 
+// The keyboard as a user has it: keys go to the widget with the focus (failing the test
+// when there is none), so shortcuts and unused keys travel as they would in the program.
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void typeText(const QString &text);
+// The object name of the widget with the focus, or "(none)".
+QString focusName();
+
+// Accessible objects a screen reader would meet under the window: the widgets reachable
+// from the window's accessible interface through its children.
+QList<QObject *> exposedObjects(QWidget *window);
+// Labels, pictures, rules, links and controls offered to screen readers with no name or
+// a blank one: noise a screen reader has to read out or skip.
+QStringList unnamedAccessibleObjects(QWidget *window);
+
 // Deletes every window still alive, so the next test starts from none.
 void deleteAllWindows();
 
