@@ -32,8 +32,11 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <sys/prctl.h>
+
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -229,6 +232,8 @@ public:
         // -displayfd: the server picks a free display itself and prints its number once it
         // accepts clients. -noreset: no server reset each time the last client leaves.
         m_server.setStandardErrorFile(QProcess::nullDevice());
+        // A run that ends early (fail() exits without unwinding) takes the server with it.
+        m_server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_server.start(program, {u"-displayfd"_s, u"1"_s, u"-noreset"_s, u"-nolisten"_s, u"tcp"_s,
                                  u"-screen"_s, u"0"_s, u"1280x1024x24"_s});
         QElapsedTimer clock;
