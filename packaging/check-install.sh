@@ -3,24 +3,27 @@
 # the program, the desktop entry, the AppStream metainfo, the icons and the licences; then builds
 # the Debian package and checks its control data and file list.
 #
-# check-install.sh --build-dir DIR --work-dir DIR --app-id ID --version V [--cmake CMAKE] [--cpack CPACK]
+# check-install.sh --build-dir DIR --work-dir DIR --app-id ID --version V --maintainer "NAME <ADDRESS>"
+#                  --licence-file LICENSE [--cmake CMAKE] [--cpack CPACK]
 # The work folder is emptied first, so the check can run again on the same build.
 set -euo pipefail
 
-build_dir="" work_dir="" app_id="" version="" cmake_cmd=cmake cpack_cmd=cpack
+build_dir="" work_dir="" app_id="" version="" maintainer="" licence_file="" cmake_cmd=cmake cpack_cmd=cpack
 while [ $# -gt 0 ]; do
   case $1 in
     --build-dir) build_dir=$2 ;;
     --work-dir) work_dir=$2 ;;
     --app-id) app_id=$2 ;;
     --version) version=$2 ;;
+    --maintainer) maintainer=$2 ;;
+    --licence-file) licence_file=$2 ;;
     --cmake) cmake_cmd=$2 ;;
     --cpack) cpack_cmd=$2 ;;
     *) echo "check-install.sh: unknown argument $1" >&2; exit 2 ;;
   esac
   shift 2
 done
-for required in build_dir work_dir app_id version; do
+for required in build_dir work_dir app_id version maintainer licence_file; do
   [ -n "${!required}" ] || { echo "check-install.sh: --${required//_/-} is required" >&2; exit 2; }
 done
 
@@ -104,6 +107,45 @@ cmp -s "$stage/share/doc/quillon/LICENSE-DejaVu.txt" "$source_dir/assets/fonts/L
 grep -q 'LICENSE-DejaVu.txt' "$stage/share/doc/quillon/copyright" 2>/dev/null \
   && pass "copyright points to the font licence" || fail "copyright does not mention LICENSE-DejaVu.txt"
 
+# The copyright file is machine-readable (DEP-5): the program's own files under MIT with the
+# licence's full text, the same as the LICENSE file at the top of the tree, and the embedded
+# typeface under its own licence.
+copyright_file="$stage/share/doc/quillon/copyright"
+# dep5_paragraph FILE FIRST-LINE: prints the paragraph of FILE that holds the line FIRST-LINE.
+dep5_paragraph() {
+  awk -v RS= -v wanted="$2" '{ n = split($0, line, "\n"); for (i = 1; i <= n; i++) if (line[i] == wanted) { print; exit } }' "$1"
+}
+# dep5_licence_text PARAGRAPH-TEXT: the continuation lines of its License field, unindented.
+dep5_licence_text() {
+  awk 'inside && /^ / { sub(/^ /, ""); if ($0 == ".") $0 = ""; print; next } inside { exit } /^License:/ { inside = 1 }'
+}
+if [ -f "$copyright_file" ]; then
+  [ "$(head -n1 "$copyright_file")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] \
+    && pass "copyright is a DEP-5 file" || fail "copyright does not start with the DEP-5 Format line"
+  grep -q '@[A-Z_][A-Z_]*@' "$copyright_file" && fail "copyright has unconfigured placeholders"
+  grep -qx "Upstream-Contact: $maintainer" "$copyright_file" \
+    || fail "copyright's Upstream-Contact is not '$maintainer'"
+  own=$(dep5_paragraph "$copyright_file" 'Files: *')
+  grep -qx 'License: MIT' <<<"$own" && grep -qx 'Copyright: 2026 the Quillon developers' <<<"$own" \
+    && pass "copyright: Files: * under MIT, 2026 the Quillon developers" \
+    || fail "copyright has no 'Files: *' paragraph with License: MIT and Copyright: 2026 the Quillon developers"
+  licence_terms=$(sed -n '/^Permission is hereby granted/,$p' "$licence_file")
+  if [ -n "$licence_terms" ] && [ "$(dep5_licence_text <<<"$own")" = "$licence_terms" ]; then
+    pass "copyright carries the MIT text of $(basename "$licence_file")"
+  else
+    fail "the MIT text in copyright differs from $licence_file:"
+    diff <(echo "$licence_terms") <(dep5_licence_text <<<"$own") >&2 || true
+  fi
+  fonts=$(dep5_paragraph "$copyright_file" 'License: bitstream-vera')
+  grep -q '^Files:.*assets/fonts/DejaVuSans\.ttf' <<<"$fonts" \
+    && [ "$(dep5_licence_text <<<"$fonts" | wc -l)" -gt 20 ] \
+    && pass "copyright: the typeface under bitstream-vera with its text" \
+    || fail "copyright has no DejaVu paragraph with the full bitstream-vera text"
+fi
+grep -qx 'Copyright (c) 2026 the Quillon developers' "$licence_file" && head -n1 "$licence_file" | grep -qx 'MIT License' \
+  && pass "$(basename "$licence_file") is the MIT licence of the Quillon developers" \
+  || fail "$licence_file is not the MIT licence with 'Copyright (c) 2026 the Quillon developers'"
+
 # Desktop entry: valid, and tied to the installed program and icons.
 if [ -f "$stage/$desktop_file" ]; then
   if desktop-file-validate "$stage/$desktop_file" >"$work_dir/desktop-validate.log" 2>&1 \
@@ -138,6 +180,8 @@ if [ -f "$stage/$metainfo_file" ]; then
   grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\"" <<<"$metainfo" \
     || fail "metainfo has no dated release $version"
   grep -q '<content_rating type="oars-1.1"' <<<"$metainfo" || fail "metainfo has no OARS content rating"
+  grep -q '<project_license>MIT</project_license>' <<<"$metainfo" \
+    && pass "metainfo: project licence MIT" || fail "metainfo's project licence is not MIT"
   # Every screenshot the metainfo announces is kept in the tree, with the size it states.
   shots=0
   while read -r shot; do
@@ -181,7 +225,16 @@ else
   else
     fail "Depends lacks libqt6widgets6 or libc6: '$depends'"
   fi
-  [ -n "$(field Maintainer)" ] || fail "package has no Maintainer"
+  # The maintainer is the developers, reached at an address on the product site's domain.
+  package_maintainer=$(field Maintainer)
+  homepage_host=$(sed -E 's|^https?://([^/:?#]+).*|\1|' <<<"$(field Homepage)")
+  contact_domain=$(sed -nE 's|^Quillon developers <[^<>@ ]+@([^<>@ ]+\.[^<>@ ]+)>$|\1|p' <<<"$package_maintainer")
+  if [ "$package_maintainer" = "$maintainer" ] && [ -n "$contact_domain" ] \
+     && { [ "$homepage_host" = "$contact_domain" ] || [[ "$homepage_host" == *".$contact_domain" ]]; }; then
+    pass "Maintainer: $package_maintainer"
+  else
+    fail "Maintainer is '$package_maintainer'; expected '$maintainer', Quillon developers at the domain of '$(field Homepage)'"
+  fi
   [ -n "$(field Section)" ] || fail "package has no Section"
   [ "$(field Homepage)" != "" ] || fail "package has no Homepage"
   description=$(field Description)

@@ -507,8 +507,13 @@ private slots:
         // The window carries the sizes a title bar and task switcher use; the larger ones are
         // installed for the desktop's menus.
         const QList<QSize> available = appIcon.availableSizes();
-        for (int size : {16, 32, 48, 64})
+        for (int size : {16, 32, 48, 64}) {
             QVERIFY2(available.contains(QSize(size, size)), qPrintable(QString::number(size)));
+            // Each size is its own picture, not another one scaled.
+            const QImage picture(u":/icons/quillon-%1.png"_s.arg(size));
+            QCOMPARE(appIcon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32),
+                     QPixmap::fromImage(picture).toImage().convertToFormat(QImage::Format_ARGB32));
+        }
         QVERIFY(!available.contains(QSize(256, 256)));
     }
 
@@ -566,9 +571,16 @@ private slots:
             }
         QVERIFY(opaque > 150);
 
-        const QCursor cursor = blackWhite ? quillon::linkPointerBlackWhite() : quillon::linkPointer();
-        QCOMPARE(cursor.hotSpot(), hot);
-        QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+        // Asked for again (the pointers are decoded once and shared), each is still its own picture.
+        const QImage expected = QPixmap(path).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int ask = 0; ask < 2; ++ask) {
+            const QCursor cursor = blackWhite ? quillon::linkPointerBlackWhite() : quillon::linkPointer();
+            QCOMPARE(cursor.hotSpot(), hot);
+            QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+            QCOMPARE(cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32), expected);
+        }
+        const QCursor other = blackWhite ? quillon::linkPointer() : quillon::linkPointerBlackWhite();
+        QVERIFY(other.pixmap().toImage().convertToFormat(QImage::Format_ARGB32) != expected);
     }
 };
 

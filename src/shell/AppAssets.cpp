@@ -1,6 +1,9 @@
 #include "AppAssets.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QImageReader>
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +16,20 @@ static void registerAssetResources()
 }
 
 namespace quillon {
+
+namespace {
+
+// A PNG picture from the resources, read by Qt's own PNG reader. Left to detect the format,
+// a reader first asks every image format plugin whether it can read the picture, loading
+// each plugin it has not loaded yet.
+QPixmap decodePng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
 
 void initAssets()
 {
@@ -33,7 +50,7 @@ QIcon applicationIcon()
         initAssets();
         QIcon decoded;
         for (int size : {16, 32, 48, 64})
-            decoded.addFile(u":/icons/quillon-%1.png"_s.arg(size), QSize(size, size));
+            decoded.addPixmap(decodePng(u":/icons/quillon-%1.png"_s.arg(size)));
         return decoded;
     }();
     return icon;
@@ -64,16 +81,38 @@ QPoint linkPointerHotSpot()
     return QPoint(kLinkPointerHotSpotX, kLinkPointerHotSpotY);
 }
 
+namespace {
+
+// Every link label carries one of the two pointers; each is decoded and masked once while the
+// application lives, and the labels share it. The cache goes with the application object.
+QCursor pointerFrom(const QString &path)
+{
+    static QHash<QString, QCursor> *made = nullptr;
+    if (!made) {
+        made = new QHash<QString, QCursor>;
+        qAddPostRoutine([] {
+            delete made;
+            made = nullptr;
+        });
+    }
+    auto found = made->constFind(path);
+    if (found == made->constEnd()) {
+        initAssets();
+        found = made->insert(path, QCursor(decodePng(path), kLinkPointerHotSpotX, kLinkPointerHotSpotY));
+    }
+    return *found;
+}
+
+} // namespace
+
 QCursor linkPointer()
 {
-    initAssets();
-    return QCursor(QPixmap(u":/cursors/hand-shaded.png"_s), kLinkPointerHotSpotX, kLinkPointerHotSpotY);
+    return pointerFrom(u":/cursors/hand-shaded.png"_s);
 }
 
 QCursor linkPointerBlackWhite()
 {
-    initAssets();
-    return QCursor(QPixmap(u":/cursors/hand-bw.png"_s), kLinkPointerHotSpotX, kLinkPointerHotSpotY);
+    return pointerFrom(u":/cursors/hand-bw.png"_s);
 }
 
 QString samplePicturePath(const QString &traitId, int variantIndex, bool doubleSize)
