@@ -326,7 +326,11 @@ void Hand::dot(QPointF centre, qreal radius) const
 
 void Hand::fill(const QPainterPath &path) const
 {
-    m_painter.fillPath(path, m_ink);
+    // Joined letters overlap where one runs into the next; with the even-odd
+    // rule those overlaps would show as white slivers inside the strokes.
+    QPainterPath solid = path;
+    solid.setFillRule(Qt::WindingFill);
+    m_painter.fillPath(solid, m_ink);
 }
 
 qreal Hand::write(QPointF origin, const QString &text, const QFont &font) const
