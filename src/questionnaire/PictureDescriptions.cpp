@@ -107,7 +107,8 @@ const QHash<QString, QStringList> &descriptions()
          {u"Two lower case t's whose bars are of the same ordinary weight as their stems"_s,
           u"Two lower case t's whose bars are thin, pale grey lines, much lighter than their stems"_s,
           u"Two lower case t's whose bars are thick, dark and heavy, much heavier than their stems"_s,
-          u"Two lower case t's whose bars start thick on the left and thin out to a fine point on the right"_s}},
+          u"Two lower case t's whose bars start thick on the left and thin out gradually to a fine hairline on "
+          "the right"_s}},
         {u"BarHeight"_s,
          {u"Two lower case t's whose bars float above the tops of their stems without touching them"_s,
           u"Two lower case t's whose bars cross right at the tops of their stems"_s,
