@@ -75,12 +75,12 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" with a straight, stiff lead-in rising from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in that starts well below the line and sweeps up into "
           "the m"_s,
-          u"The handwritten word \"man\" with a lead-in that starts on the first hump of the m, sweeps back to "
-          "the left over it and curls round into its first stroke"_s,
+          u"The handwritten word \"man\" with a lead-in that starts above the m, curls from right to left and "
+          "turns down into the m's first stroke"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
-         {u"The handwritten word \"man\" whose last stroke rises to the right, thick and heavy, and stops with a "
-          "blunt end"_s,
+         {u"The handwritten word \"man\" whose last stroke rises a long way to the right and stops with a blunt, "
+          "rounded end instead of thinning out"_s,
           u"The handwritten word \"man\" whose last stroke rises to the right and thins away to a fine point"_s,
           u"The handwritten word \"man\" whose last stroke shoots steeply up, high above the letters"_s,
           u"The handwritten word \"man\" whose last down-stroke carries on below the line and curves away to the "
