@@ -126,13 +126,14 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"Two lower case i's, each with a round dot plumb over its stem at the usual height, a clear gap of "
           "about half the letter's height above it"_s,
-          u"Two lower case i's, each with a round dot sitting just over the top of its stem, all but touching it"_s,
+          u"Two lower case i's, each with a round dot set on the very top of its stem, so close that it all but "
+          "touches it"_s,
           u"Two lower case i's, each with a round dot far above its stem, near the top of the picture"_s,
           u"Two lower case i's, each with a tiny, faint grey dot"_s,
           u"Two lower case i's, each with its dot off to the left of the stem"_s,
           u"Two lower case i's, each with its dot off to the right of the stem"_s,
           u"Two lower case i's, each dotted with a small open circle instead of a dot"_s,
-          u"Two lower case i's, each with a blotted dot and a grey smear round it"_s,
+          u"Two lower case i's, each with a dark, blotted dot rubbed out to one side in a soft grey smear"_s,
           u"Two lower case i's with no dots at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"Two lower case e's with thin, slit-like loops"_s,

@@ -2,6 +2,8 @@
 
 #include "Samples.h"
 
+#include <QRadialGradient>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -41,12 +43,14 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     const qreal r = 3.6;
     switch (dot) {
     case Dot::Direct:
-        // Plumb over the stem with the usual gap, about half the letter's height.
-        hand.dot({x, xTop - 20}, r);
+        // Plumb over the stem at the usual height: a clear gap of about half
+        // the letter's height, the dot centred on the line of the stem.
+        hand.dot({x, xTop - 21}, r);
         break;
     case Dot::Close:
-        // All but sitting on the stem: a hairline of paper between them.
-        hand.dot({x, xTop - r - 1.3}, r);
+        // Set down on the very top of the stem: only a sliver of paper
+        // between them, so the dot all but touches it.
+        hand.dot({x, xTop - r - 2.0}, r);
         break;
     case Dot::High:
         hand.dot({x + 0.5, xTop - 62}, r);
@@ -71,21 +75,38 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A blot with a ragged edge and a grey smear around it.
-        const QPointF c(x + 1.5, xTop - 17);
-        for (int layer = 0; layer < 3; ++layer) {
-            QList<QPointF> pts;
-            const qreal grow = 2.6 - layer;
-            for (int k = 0; k < 9; ++k) {
-                const qreal a = k * 40.0;
-                pts.append(onOval(c, (4.5 + grow) * rng.uniform(0.75, 1.3), (3.6 + grow) * rng.uniform(0.75, 1.3), a));
-            }
-            pts.append(pts.first());
-            QPainterPath blob = smoothPath(pts);
-            blob.closeSubpath();
-            const int grey = layer == 2 ? 30 : (layer == 1 ? 110 : 190);
-            hand.painter().fillPath(blob, QColor(grey, grey, grey));
+        // A wet dot rubbed sideways: a dark, uneven blot whose ink is dragged
+        // out to the lower right in a soft smear that pales as it goes.
+        QPainter &p = hand.painter();
+        const QColor ink = hand.ink();
+        auto blot = [&](QPointF at, qreal rx, qreal ry, qreal angle, int alpha) {
+            QRadialGradient g(QPointF(0, 0), 1.0);
+            auto shade = [&](qreal a) { QColor c = ink; c.setAlpha(qBound(0, qRound(a), 255)); return c; };
+            g.setColorAt(0.0, shade(alpha));
+            g.setColorAt(0.55, shade(alpha * 0.85));
+            g.setColorAt(0.85, shade(alpha * 0.3));
+            g.setColorAt(1.0, shade(0));
+            p.save();
+            p.translate(at);
+            p.rotate(angle);
+            p.scale(rx, ry);
+            p.setPen(Qt::NoPen);
+            p.setBrush(g);
+            p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
+            p.restore();
+        };
+        const QPointF c(x + 0.5, xTop - 17);
+        const int trail = 10;
+        for (int k = trail; k >= 1; --k) {
+            const qreal t = qreal(k) / trail;
+            const QPointF at = c + QPointF(8 * t, 3.4 * t + 1.0 * std::sin(t * 3)) + QPointF(rng.uniform(-0.6, 0.6), rng.uniform(-0.6, 0.6));
+            blot(at, 4.4 - 1.5 * t + rng.uniform(-0.4, 0.4), 3.5 - 1.1 * t + rng.uniform(-0.4, 0.4), 20 + rng.uniform(-15, 15),
+                 int(140 - 70 * t));
         }
+        // The blot itself is lumpy: a few overlapping spots, not one disc.
+        for (int k = 0; k < 3; ++k)
+            blot(c + QPointF(rng.uniform(-1.2, 1.2), rng.uniform(-1.0, 1.0)), rng.uniform(3.3, 4.3), rng.uniform(2.7, 3.5),
+                 rng.uniform(0, 180), 200);
         break;
     }
     case Dot::None:
