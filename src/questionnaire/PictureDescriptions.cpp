@@ -143,9 +143,9 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose three humps rise in height from left to right"_s,
           u"A lower case m whose three humps fall in height from left to right"_s,
-          u"A lower case m with three humps of one height and width, square-shouldered, their flat tops level "
-          "with each other"_s,
-          u"A lower case m with three wide humps, each a round half circle"_s,
+          u"A lower case m with three narrow, upright arches exactly alike in height and width, as regular as a "
+          "row of arches"_s,
+          u"A lower case m with three wide, low humps, each swelling out in a full round curve like a horseshoe"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,
          {u"A lower case a and o, each oval closed neatly at the top, without any loop"_s,

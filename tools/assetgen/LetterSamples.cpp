@@ -202,7 +202,7 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 // ---- m ----------------------------------------------------------------
 
-enum class Hump { Arched, Level, Rounded, Sharp };
+enum class Hump { Arched, Rounded, Sharp };
 
 void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
 {
@@ -211,45 +211,58 @@ void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
     const qreal left = (118 - 3 * humpWidth - 21) / 2 + 9;
     const qreal p[4] = {left, left + humpWidth, left + 2 * humpWidth, left + 3 * humpWidth};
     hand.setWidth(3.1);
-    QPainterPath path = smoothPath({{p[0] - 9, base - 2}, {p[0] - 3, base - 3}, {p[0], base - 6}});
+    const QPainterPath leadIn = smoothPath({{p[0] - 9, base - 2}, {p[0] - 3, base - 3}, {p[0], base - 6}});
+    auto exitFrom = [&](QPainterPath &path) { smoothTo(path, {{p[3], base}, {p[3] + 5, base - 2}, {p[3] + 12, base - 9}}); };
+    if (shape == Hump::Sharp) {
+        QPainterPath path = leadIn;
+        for (int j = 0; j < 3; ++j) {
+            path.lineTo(p[j] + humpWidth * 0.5, base - heights[j]);
+            path.lineTo(p[j + 1], base);
+        }
+        exitFrom(path);
+        hand.stroke(path);
+        return;
+    }
+    // Each hump is its own pen movement: the pen comes down a leg to the
+    // line, runs back up inside it and branches off into the next hump, so
+    // every leg ends on the line the way a down-stroke does.
     for (int j = 0; j < 3; ++j) {
-        const qreal top = base - heights[j];
+        const qreal h = heights[j];
+        const qreal top = base - h;
         const qreal w = p[j + 1] - p[j];
         const qreal x = p[j];
-        switch (shape) {
-        case Hump::Arched:
-            path.lineTo(x, base - heights[j] * 0.55);
-            smoothTo(path, {{x, base - heights[j] * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
-                            {x + w * 0.92, top + heights[j] * 0.28}, {x + w, base - heights[j] * 0.4}});
-            path.lineTo(x + w, base);
-            break;
-        case Hump::Level:
-            // Square shoulders and a flat top: three humps of one height and
-            // width whose tops line up like a ruled line.
-            path.lineTo(x, top + 7);
-            smoothTo(path, {{x, top + 7}, {x + 2, top + 1.5}, {x + 6, top}, {x + w * 0.5, top - 0.3},
-                            {x + w - 6, top}, {x + w - 1.5, top + 2}, {x + w, top + 7}});
-            path.lineTo(x + w, base);
-            break;
-        case Hump::Rounded: {
-            // Upright sides under a half circle as wide as the hump.
+        QPainterPath path;
+        if (j == 0) {
+            path = leadIn;
+        } else {
+            path.moveTo(x, base - std::min(heights[j - 1], h) * 0.3);
+        }
+        if (shape == Hump::Arched) {
+            path.lineTo(x, base - h * 0.55);
+            smoothTo(path, {{x, base - h * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
+                            {x + w * 0.92, top + h * 0.28}, {x + w, base - h * 0.4}, {x + w, base}});
+        } else {
+            // A round arch like a horseshoe: it leaves the leg low down,
+            // swells out and over in one curve and comes down round again.
             const qreal r = w / 2;
             const QPointF c(x + r, top + r);
-            path.lineTo(x, c.y());
-            for (int a = 170; a >= 0; a -= 10)
-                path.lineTo(c.x() - r * std::cos(qDegreesToRadians(qreal(180 - a))),
-                            c.y() - r * std::sin(qDegreesToRadians(qreal(180 - a))));
-            path.lineTo(x + w, base);
-            break;
+            path.lineTo(x, base - h * 0.3);
+            QList<QPointF> arc{{x, base - h * 0.3}};
+            for (int a = 195; a >= -15; a -= 15)
+                arc.append(onOval(c, r * 1.04, r, a));
+            arc.append({x + w, base - h * 0.3});
+            arc.append({x + w, base});
+            smoothTo(path, arc);
         }
-        case Hump::Sharp:
-            path.lineTo(x + w * 0.5, top);
-            path.lineTo(x + w, base);
-            break;
+        if (j == 2) {
+            exitFrom(path);
+            hand.stroke(path);
+        } else {
+            // The pen stops on the line and goes back up: the leg keeps its
+            // weight to a rounded foot rather than thinning to a point.
+            hand.pressureStroke(path, [](qreal) { return 1.0; }, false);
         }
     }
-    smoothTo(path, {{p[3], base}, {p[3] + 5, base - 2}, {p[3] + 12, base - 9}});
-    hand.stroke(path);
 }
 
 void addLowerCaseM(QList<SampleDef> &out)
@@ -263,10 +276,11 @@ void addLowerCaseM(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Uphill Humps"_s, m(22, 42, 62, Hump::Arched));
     addSample(out, t, 1, u"Down Humps"_s, m(62, 42, 22, Hump::Arched));
-    // Even: three identical square-shouldered humps with level tops; rounded:
-    // three wide half circles.
-    addSample(out, t, 2, u"Even Humps"_s, m(40, 40, 40, Hump::Level, 24));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(42, 42, 42, Hump::Rounded, 29));
+    // Even: three narrow, upright arches alike in height and width, as
+    // regular as a row of arches; rounded: three wide, low, bulging round
+    // arches.
+    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, 46, Hump::Arched, 23));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, 36, Hump::Rounded, 29));
     addSample(out, t, 4, u"Sharp Humps"_s, m(44, 44, 44, Hump::Sharp));
 }
 
