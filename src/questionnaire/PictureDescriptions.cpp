@@ -164,8 +164,10 @@ const QHash<QString, QStringList> &descriptions()
           u"A lower case g and y whose lower parts are short strokes that thicken, bend slightly left and stop "
           "bluntly"_s,
           u"A lower case g and y whose lower parts are long straight lines with no loop"_s,
-          u"A lower case g and y whose lower parts curve round into a loop that is left open"_s,
-          u"A lower case g and y whose lower parts swing away to the left in an arc without coming back"_s,
+          u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops short of the stem, "
+          "leaving a gap"_s,
+          u"A lower case g and y whose lower parts bend away to the left in a long, low arc without any stroke "
+          "back up"_s,
           u"A lower case g and y whose lower parts end in a tiny, squeezed loop"_s,
           u"A lower case g and y whose lower parts swing out into a very wide, full loop"_s}},
         {u"TheCapitalLetterI"_s,
