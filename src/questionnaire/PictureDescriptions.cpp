@@ -38,14 +38,15 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting in which some words lean forwards, some lean backwards and some "
           "stand upright"_s}},
         {u"SizeOfTheWriting"_s,
-         {u"The joined words \"little bells\" on two lines, written tall, the letters about twice as high as usual"_s,
+         {u"The joined words \"little bells\" on two lines, written tall: big letters of the usual shape, not "
+          "squeezed, with long loops reaching high above them"_s,
           u"The joined words \"little bells\" written small, taking up only a little patch in the middle of the "
           "picture"_s,
-          u"The joined words \"little bells\" written narrow, the letters squeezed together from side to side but "
-          "of the usual height"_s,
+          u"The joined words \"little bells\" written narrow, the letters of the usual height but pressed thin from "
+          "side to side"_s,
           u"The joined words \"little bells\" written broad, the letters stretched wide and low"_s,
-          u"The joined words \"little bells\" written with letters of very different sizes, large ones beside "
-          "small ones in the same word"_s}},
+          u"The joined words \"little bells\" written in one run with letters of very different sizes, large ones "
+          "beside small ones in the same word"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
