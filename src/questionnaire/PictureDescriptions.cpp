@@ -188,7 +188,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written plainly and easy to read"_s,
           u"A signature scrawled as a large initial and a run of uneven loops and peaks that cannot be read"_s,
-          u"Lines of a note in large handwriting, with a much smaller signature \"J. Marlowe\" under them"_s,
+          u"Four short lines of a note in large handwriting, with a much smaller signature \"J. Marlowe\" under "
+          "them"_s,
           u"Two lines of a note in small handwriting, with a much larger signature \"J. Marlowe\" under them"_s,
           u"The signature \"J. Marlowe\" with a line drawn under it"_s,
           u"The signature \"J. Marlowe\" with an oval drawn round it"_s,
