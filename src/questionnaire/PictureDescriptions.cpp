@@ -38,14 +38,15 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting in which some words lean forwards, some lean backwards and some "
           "stand upright"_s}},
         {u"SizeOfTheWriting"_s,
-         {u"The joined words \"little bells\" on two lines, written tall, the letters about twice as high as usual"_s,
+         {u"The joined words \"little bells\" on two lines, written tall: big letters of the usual shape, not "
+          "squeezed, with long loops reaching high above them"_s,
           u"The joined words \"little bells\" written small, taking up only a little patch in the middle of the "
           "picture"_s,
-          u"The joined words \"little bells\" written narrow, the letters squeezed together from side to side but "
-          "of the usual height"_s,
+          u"The joined words \"little bells\" written narrow, the letters of the usual height but pressed thin from "
+          "side to side"_s,
           u"The joined words \"little bells\" written broad, the letters stretched wide and low"_s,
-          u"The joined words \"little bells\" written with letters of very different sizes, large ones beside "
-          "small ones in the same word"_s}},
+          u"The joined words \"little bells\" written in one run with letters of very different sizes, large ones "
+          "beside small ones in the same word"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
@@ -75,12 +76,12 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" with a straight, stiff lead-in rising from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in that starts well below the line and sweeps up into "
           "the m"_s,
-          u"The handwritten word \"man\" with a lead-in that starts on the first hump of the m, sweeps back to "
-          "the left over it and curls round into its first stroke"_s,
+          u"The handwritten word \"man\" with a lead-in that starts above the m, curls from right to left and "
+          "turns down into the m's first stroke"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
-         {u"The handwritten word \"man\" whose last stroke rises to the right, thick and heavy, and stops with a "
-          "blunt end"_s,
+         {u"The handwritten word \"man\" whose last stroke rises a long way to the right and stops with a blunt, "
+          "rounded end instead of thinning out"_s,
           u"The handwritten word \"man\" whose last stroke rises to the right and thins away to a fine point"_s,
           u"The handwritten word \"man\" whose last stroke shoots steeply up, high above the letters"_s,
           u"The handwritten word \"man\" whose last down-stroke carries on below the line and curves away to the "
@@ -107,7 +108,8 @@ const QHash<QString, QStringList> &descriptions()
          {u"Two lower case t's whose bars are of the same ordinary weight as their stems"_s,
           u"Two lower case t's whose bars are thin, pale grey lines, much lighter than their stems"_s,
           u"Two lower case t's whose bars are thick, dark and heavy, much heavier than their stems"_s,
-          u"Two lower case t's whose bars start thick on the left and thin out to a fine point on the right"_s}},
+          u"Two lower case t's whose bars start thick on the left and thin out gradually to a fine hairline on "
+          "the right"_s}},
         {u"BarHeight"_s,
          {u"Two lower case t's whose bars float above the tops of their stems without touching them"_s,
           u"Two lower case t's whose bars cross right at the tops of their stems"_s,
@@ -125,13 +127,14 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"Two lower case i's, each with a round dot plumb over its stem at the usual height, a clear gap of "
           "about half the letter's height above it"_s,
-          u"Two lower case i's, each with a round dot sitting just over the top of its stem, all but touching it"_s,
+          u"Two lower case i's, each with a round dot set on the very top of its stem, so close that it all but "
+          "touches it"_s,
           u"Two lower case i's, each with a round dot far above its stem, near the top of the picture"_s,
           u"Two lower case i's, each with a tiny, faint grey dot"_s,
           u"Two lower case i's, each with its dot off to the left of the stem"_s,
           u"Two lower case i's, each with its dot off to the right of the stem"_s,
           u"Two lower case i's, each dotted with a small open circle instead of a dot"_s,
-          u"Two lower case i's, each with a blotted dot and a grey smear round it"_s,
+          u"Two lower case i's, each with a dark, blotted dot rubbed out to one side in a soft grey smear"_s,
           u"Two lower case i's with no dots at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"Two lower case e's with thin, slit-like loops"_s,
@@ -141,9 +144,9 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose three humps rise in height from left to right"_s,
           u"A lower case m whose three humps fall in height from left to right"_s,
-          u"A lower case m with three humps of one height and width, square-shouldered, their flat tops level "
-          "with each other"_s,
-          u"A lower case m with three wide humps, each a round half circle"_s,
+          u"A lower case m with three narrow, upright arches exactly alike in height and width, as regular as a "
+          "row of arches"_s,
+          u"A lower case m with three wide, low humps, each swelling out in a full round curve like a horseshoe"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,
          {u"A lower case a and o, each oval closed neatly at the top, without any loop"_s,
@@ -162,8 +165,10 @@ const QHash<QString, QStringList> &descriptions()
           u"A lower case g and y whose lower parts are short strokes that thicken, bend slightly left and stop "
           "bluntly"_s,
           u"A lower case g and y whose lower parts are long straight lines with no loop"_s,
-          u"A lower case g and y whose lower parts curve round into a loop that is left open"_s,
-          u"A lower case g and y whose lower parts swing away to the left in an arc without coming back"_s,
+          u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops short of the stem, "
+          "leaving a gap"_s,
+          u"A lower case g and y whose lower parts bend away to the left in a long, low arc without any stroke "
+          "back up"_s,
           u"A lower case g and y whose lower parts end in a tiny, squeezed loop"_s,
           u"A lower case g and y whose lower parts swing out into a very wide, full loop"_s}},
         {u"TheCapitalLetterI"_s,
@@ -183,7 +188,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written plainly and easy to read"_s,
           u"A signature scrawled as a large initial and a run of uneven loops and peaks that cannot be read"_s,
-          u"Lines of a note in large handwriting, with a much smaller signature \"J. Marlowe\" under them"_s,
+          u"Four short lines of a note in large handwriting, with a much smaller signature \"J. Marlowe\" under "
+          "them"_s,
           u"Two lines of a note in small handwriting, with a much larger signature \"J. Marlowe\" under them"_s,
           u"The signature \"J. Marlowe\" with a line drawn under it"_s,
           u"The signature \"J. Marlowe\" with an oval drawn round it"_s,

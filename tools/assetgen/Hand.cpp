@@ -175,7 +175,8 @@ qreal smoothStep(qreal x)
 // The ink a nib leaves along one pen movement, as a closed outline: its width
 // follows the pressure (the pen lands a little thin, swells on down-strokes,
 // thins on up-strokes and lifts off tapering) and both ends are rounded.
-QPolygonF penOutline(const QPolygonF &line, qreal width)
+QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qreal(qreal)> &pressure = {},
+                     bool lift = true)
 {
     // Even steps along the line, so the width changes smoothly.
     QList<QPointF> pts;
@@ -220,10 +221,13 @@ QPolygonF penOutline(const QPolygonF &line, qreal width)
         const qreal s = at[i];
         const QPointF t = tangent(i);
         const qreal start = landing > 0 ? 0.62 + 0.38 * smoothStep(s / landing) : 1.0;
-        const qreal end = lifting > 0 ? 0.45 + 0.55 * smoothStep((length - s) / lifting) : 1.0;
+        // A blunt end keeps its weight to the last: the pen stops and is
+        // raised straight off the paper.
+        const qreal end = lift && lifting > 0 ? 0.45 + 0.55 * smoothStep((length - s) / lifting) : 1.0;
+        const qreal press = pressure ? pressure(length > 0 ? s / length : 0) : 1.0;
         const qreal down = 1 + 0.14 * t.y(); // heavier going down the page
         const qreal wobble = 1 + 0.05 * std::sin(s * 0.31 + phase) + 0.03 * std::sin(s * 0.93 + 2 * phase);
-        const qreal r = width * start * end * down * wobble / 2;
+        const qreal r = width * start * end * down * wobble * press / 2;
         const QPointF normal(-t.y(), t.x());
         left.append(pts[i] + normal * r);
         right.append(pts[i] - normal * r);
@@ -269,6 +273,20 @@ void Hand::stroke(const QPainterPath &path, Qt::PenCapStyle cap) const
         for (QPointF &p : line)
             p /= fine;
         ink.addPolygon(penOutline(line, m_width));
+        ink.closeSubpath();
+    }
+    m_painter.fillPath(ink, m_ink);
+}
+
+void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, bool lift) const
+{
+    const qreal fine = 8;
+    QPainterPath ink;
+    ink.setFillRule(Qt::WindingFill);
+    for (QPolygonF line : path.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
+        for (QPointF &p : line)
+            p /= fine;
+        ink.addPolygon(penOutline(line, m_width, pressure, lift));
         ink.closeSubpath();
     }
     m_painter.fillPath(ink, m_ink);
@@ -326,7 +344,11 @@ void Hand::dot(QPointF centre, qreal radius) const
 
 void Hand::fill(const QPainterPath &path) const
 {
-    m_painter.fillPath(path, m_ink);
+    // Joined letters overlap where one runs into the next; with the even-odd
+    // rule those overlaps would show as white slivers inside the strokes.
+    QPainterPath solid = path;
+    solid.setFillRule(Qt::WindingFill);
+    m_painter.fillPath(solid, m_ink);
 }
 
 qreal Hand::write(QPointF origin, const QString &text, const QFont &font) const

@@ -209,30 +209,51 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             drawWords(h, l);
         };
     };
-    addSample(out, t, 0, u"Tall"_s, sized(28, 1.05, 1.9, 58, 60));
+    // Tall: big letters of ordinary proportions, their loops stretched up
+    // further still; narrow: letters of ordinary height pressed together from
+    // the sides, so the two differ in shape and not only in size.
+    addSample(out, t, 0, u"Tall"_s, sized(44, 1.02, 1.3, 62, 56));
     addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.3));
-    addSample(out, t, 2, u"Narrow"_s, sized(36, 0.6, 1.0, 57, 46, 0.25));
+    addSample(out, t, 2, u"Narrow"_s, sized(30, 0.5, 1.0, 57, 40, 0.3));
     addSample(out, t, 3, u"Broad"_s, sized(28, 1.6, 0.85, 55, 44));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
-        // Letter by letter with a different size for each.
-        qreal baseline = 55;
+        // The word is written in one run, but each letter comes out taller
+        // or shorter, wider or narrower than the one before. Every letter
+        // is stretched from its own foot and set where the one before ends,
+        // so the joining strokes still meet on the line.
+        qreal baseline = 58;
         int index = 0;
+        const QFont f = handFont(Face::Script, 30);
         for (const QString &word : text) {
             QPainterPath line;
             qreal x = 0;
             for (QChar c : word) {
-                // Sizes swing between small and large from one letter to the next.
-                static const qreal swing[] = {1.35, 0.7, 1.1, 0.6, 1.5, 0.8};
-                const qreal k = swing[index++ % 6] * rng.uniform(0.95, 1.05);
-                QFont f = handFont(Face::Script, 30 * k);
-                line.addPath(textPath(QPointF(x, 0), QString(c), f));
-                // A little air after each letter, so a large one never runs
-                // into its small neighbour.
-                x += textAdvance(QString(c), f) + 1.5;
+                static const qreal swing[] = {1.15, 1.6, 0.85, 1.2, 0.9, 1.6, 0.9, 1.65, 1.2, 0.92, 1.6};
+                const qreal k = swing[index++ % 11] * rng.uniform(0.97, 1.03);
+                const qreal wide = 0.55 + 0.45 * k;
+                const QPainterPath glyph = textPath(QPointF(0, 0), QString(c), f);
+                // The joining stroke reaches back to the left of the letter's
+                // origin; it is kept where it was, so it still meets the end
+                // of the letter before.
+                const qreal reach = std::min<qreal>(0, glyph.boundingRect().left());
+                QPainterPath placed = QTransform(wide, 0, 0, k, x + reach * (1 - wide), 0).map(glyph);
+                // Where a big letter would run into a small one beyond the
+                // joining stroke, it moves right until only the join meets.
+                for (int step = 0; step < 16 && !line.isEmpty(); ++step) {
+                    QPainterPathStroker grow;
+                    grow.setWidth(3.0);
+                    const QRectF touch = (grow.createStroke(line) + line).intersected(placed).boundingRect();
+                    if (touch.height() <= 6 && touch.width() <= 7)
+                        break;
+                    placed.translate(0.5, 0);
+                    x += 0.5;
+                }
+                line.addPath(placed);
+                x += textAdvance(QString(c), f) * wide;
             }
             const QRectF box = line.boundingRect();
             h.fill(line.translated((118 - box.width()) / 2 - box.left(), baseline));
-            baseline += 48;
+            baseline += 50;
         }
     });
 }

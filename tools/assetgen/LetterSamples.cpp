@@ -2,6 +2,8 @@
 
 #include "Samples.h"
 
+#include <QRadialGradient>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -41,12 +43,14 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     const qreal r = 3.6;
     switch (dot) {
     case Dot::Direct:
-        // Plumb over the stem with the usual gap, about half the letter's height.
-        hand.dot({x, xTop - 20}, r);
+        // Plumb over the stem at the usual height: a clear gap of about half
+        // the letter's height, the dot centred on the line of the stem.
+        hand.dot({x, xTop - 21}, r);
         break;
     case Dot::Close:
-        // All but sitting on the stem: a hairline of paper between them.
-        hand.dot({x, xTop - r - 1.3}, r);
+        // Set down on the very top of the stem: only a sliver of paper
+        // between them, so the dot all but touches it.
+        hand.dot({x, xTop - r - 2.0}, r);
         break;
     case Dot::High:
         hand.dot({x + 0.5, xTop - 62}, r);
@@ -71,21 +75,38 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A blot with a ragged edge and a grey smear around it.
-        const QPointF c(x + 1.5, xTop - 17);
-        for (int layer = 0; layer < 3; ++layer) {
-            QList<QPointF> pts;
-            const qreal grow = 2.6 - layer;
-            for (int k = 0; k < 9; ++k) {
-                const qreal a = k * 40.0;
-                pts.append(onOval(c, (4.5 + grow) * rng.uniform(0.75, 1.3), (3.6 + grow) * rng.uniform(0.75, 1.3), a));
-            }
-            pts.append(pts.first());
-            QPainterPath blob = smoothPath(pts);
-            blob.closeSubpath();
-            const int grey = layer == 2 ? 30 : (layer == 1 ? 110 : 190);
-            hand.painter().fillPath(blob, QColor(grey, grey, grey));
+        // A wet dot rubbed sideways: a dark, uneven blot whose ink is dragged
+        // out to the lower right in a soft smear that pales as it goes.
+        QPainter &p = hand.painter();
+        const QColor ink = hand.ink();
+        auto blot = [&](QPointF at, qreal rx, qreal ry, qreal angle, int alpha) {
+            QRadialGradient g(QPointF(0, 0), 1.0);
+            auto shade = [&](qreal a) { QColor c = ink; c.setAlpha(qBound(0, qRound(a), 255)); return c; };
+            g.setColorAt(0.0, shade(alpha));
+            g.setColorAt(0.55, shade(alpha * 0.85));
+            g.setColorAt(0.85, shade(alpha * 0.3));
+            g.setColorAt(1.0, shade(0));
+            p.save();
+            p.translate(at);
+            p.rotate(angle);
+            p.scale(rx, ry);
+            p.setPen(Qt::NoPen);
+            p.setBrush(g);
+            p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
+            p.restore();
+        };
+        const QPointF c(x + 0.5, xTop - 17);
+        const int trail = 10;
+        for (int k = trail; k >= 1; --k) {
+            const qreal t = qreal(k) / trail;
+            const QPointF at = c + QPointF(8 * t, 3.4 * t + 1.0 * std::sin(t * 3)) + QPointF(rng.uniform(-0.6, 0.6), rng.uniform(-0.6, 0.6));
+            blot(at, 4.4 - 1.5 * t + rng.uniform(-0.4, 0.4), 3.5 - 1.1 * t + rng.uniform(-0.4, 0.4), 20 + rng.uniform(-15, 15),
+                 int(140 - 70 * t));
         }
+        // The blot itself is lumpy: a few overlapping spots, not one disc.
+        for (int k = 0; k < 3; ++k)
+            blot(c + QPointF(rng.uniform(-1.2, 1.2), rng.uniform(-1.0, 1.0)), rng.uniform(3.3, 4.3), rng.uniform(2.7, 3.5),
+                 rng.uniform(0, 180), 200);
         break;
     }
     case Dot::None:
@@ -181,7 +202,7 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 // ---- m ----------------------------------------------------------------
 
-enum class Hump { Arched, Level, Rounded, Sharp };
+enum class Hump { Arched, Rounded, Sharp };
 
 void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
 {
@@ -190,45 +211,58 @@ void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
     const qreal left = (118 - 3 * humpWidth - 21) / 2 + 9;
     const qreal p[4] = {left, left + humpWidth, left + 2 * humpWidth, left + 3 * humpWidth};
     hand.setWidth(3.1);
-    QPainterPath path = smoothPath({{p[0] - 9, base - 2}, {p[0] - 3, base - 3}, {p[0], base - 6}});
+    const QPainterPath leadIn = smoothPath({{p[0] - 9, base - 2}, {p[0] - 3, base - 3}, {p[0], base - 6}});
+    auto exitFrom = [&](QPainterPath &path) { smoothTo(path, {{p[3], base}, {p[3] + 5, base - 2}, {p[3] + 12, base - 9}}); };
+    if (shape == Hump::Sharp) {
+        QPainterPath path = leadIn;
+        for (int j = 0; j < 3; ++j) {
+            path.lineTo(p[j] + humpWidth * 0.5, base - heights[j]);
+            path.lineTo(p[j + 1], base);
+        }
+        exitFrom(path);
+        hand.stroke(path);
+        return;
+    }
+    // Each hump is its own pen movement: the pen comes down a leg to the
+    // line, runs back up inside it and branches off into the next hump, so
+    // every leg ends on the line the way a down-stroke does.
     for (int j = 0; j < 3; ++j) {
-        const qreal top = base - heights[j];
+        const qreal h = heights[j];
+        const qreal top = base - h;
         const qreal w = p[j + 1] - p[j];
         const qreal x = p[j];
-        switch (shape) {
-        case Hump::Arched:
-            path.lineTo(x, base - heights[j] * 0.55);
-            smoothTo(path, {{x, base - heights[j] * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
-                            {x + w * 0.92, top + heights[j] * 0.28}, {x + w, base - heights[j] * 0.4}});
-            path.lineTo(x + w, base);
-            break;
-        case Hump::Level:
-            // Square shoulders and a flat top: three humps of one height and
-            // width whose tops line up like a ruled line.
-            path.lineTo(x, top + 7);
-            smoothTo(path, {{x, top + 7}, {x + 2, top + 1.5}, {x + 6, top}, {x + w * 0.5, top - 0.3},
-                            {x + w - 6, top}, {x + w - 1.5, top + 2}, {x + w, top + 7}});
-            path.lineTo(x + w, base);
-            break;
-        case Hump::Rounded: {
-            // Upright sides under a half circle as wide as the hump.
+        QPainterPath path;
+        if (j == 0) {
+            path = leadIn;
+        } else {
+            path.moveTo(x, base - std::min(heights[j - 1], h) * 0.3);
+        }
+        if (shape == Hump::Arched) {
+            path.lineTo(x, base - h * 0.55);
+            smoothTo(path, {{x, base - h * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
+                            {x + w * 0.92, top + h * 0.28}, {x + w, base - h * 0.4}, {x + w, base}});
+        } else {
+            // A round arch like a horseshoe: it leaves the leg low down,
+            // swells out and over in one curve and comes down round again.
             const qreal r = w / 2;
             const QPointF c(x + r, top + r);
-            path.lineTo(x, c.y());
-            for (int a = 170; a >= 0; a -= 10)
-                path.lineTo(c.x() - r * std::cos(qDegreesToRadians(qreal(180 - a))),
-                            c.y() - r * std::sin(qDegreesToRadians(qreal(180 - a))));
-            path.lineTo(x + w, base);
-            break;
+            path.lineTo(x, base - h * 0.3);
+            QList<QPointF> arc{{x, base - h * 0.3}};
+            for (int a = 195; a >= -15; a -= 15)
+                arc.append(onOval(c, r * 1.04, r, a));
+            arc.append({x + w, base - h * 0.3});
+            arc.append({x + w, base});
+            smoothTo(path, arc);
         }
-        case Hump::Sharp:
-            path.lineTo(x + w * 0.5, top);
-            path.lineTo(x + w, base);
-            break;
+        if (j == 2) {
+            exitFrom(path);
+            hand.stroke(path);
+        } else {
+            // The pen stops on the line and goes back up: the leg keeps its
+            // weight to a rounded foot rather than thinning to a point.
+            hand.pressureStroke(path, [](qreal) { return 1.0; }, false);
         }
     }
-    smoothTo(path, {{p[3], base}, {p[3] + 5, base - 2}, {p[3] + 12, base - 9}});
-    hand.stroke(path);
 }
 
 void addLowerCaseM(QList<SampleDef> &out)
@@ -242,10 +276,11 @@ void addLowerCaseM(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Uphill Humps"_s, m(22, 42, 62, Hump::Arched));
     addSample(out, t, 1, u"Down Humps"_s, m(62, 42, 22, Hump::Arched));
-    // Even: three identical square-shouldered humps with level tops; rounded:
-    // three wide half circles.
-    addSample(out, t, 2, u"Even Humps"_s, m(40, 40, 40, Hump::Level, 24));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(42, 42, 42, Hump::Rounded, 29));
+    // Even: three narrow, upright arches alike in height and width, as
+    // regular as a row of arches; rounded: three wide, low, bulging round
+    // arches.
+    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, 46, Hump::Arched, 23));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, 36, Hump::Rounded, 29));
     addSample(out, t, 4, u"Sharp Humps"_s, m(44, 44, 44, Hump::Sharp));
 }
 

@@ -2,6 +2,8 @@
 
 #include "Samples.h"
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace assetgen {
@@ -152,9 +154,18 @@ void addBarPressure(QList<SampleDef> &out)
                     bar(h, a, b);
                     break;
                 case P::Tapering: {
-                    QPainterPath path(a);
-                    path.lineTo(b + QPointF(3, 0));
-                    h.taperedStroke(path, 8, 0.2);
+                    // Pressed hard where the pen lands, then eased off as the
+                    // hand moves on: the bar thins steadily to a hairline, with
+                    // the small waver and slight bow of a quick stroke.
+                    const QPainterPath path = smoothPath({a + QPointF(0, 0.6), a + QPointF(10, -0.4), a + QPointF(21, -0.9),
+                                                          a + QPointF(32, -0.6), b + QPointF(4, 0.4)});
+                    const qreal phase = x * 0.13;
+                    h.setWidth(kPen);
+                    h.pressureStroke(path, [phase](qreal t) {
+                        const qreal fade = std::pow(1 - t, 1.3);
+                        const qreal waver = 1 + 0.07 * std::sin(t * 17 + phase) + 0.04 * std::sin(t * 41 + 2 * phase);
+                        return (0.18 + 2.6 * fade) * waver;
+                    });
                     break;
                 }
                 }

@@ -35,11 +35,16 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
     case Tail::LongStraight:
         break; // drawn by the caller with its own cap
     case Tail::Open:
-        smoothTo(path, {foot, {sx, base + 30}, {sx - 4, base + 46}, {sx - 13, base + 50}, {sx - 20, base + 40},
-                        {sx - 20, base + 24}});
+        // A full loop begun like the rounded one, but the up-stroke stops
+        // well short of the stem: a plain gap where the loop would close.
+        smoothTo(path, {foot, {sx, base + 26}, {sx - 3, base + 44}, {sx - 12, base + 51}, {sx - 20, base + 43},
+                        {sx - 19, base + 26}, {sx - 11, base + 12}});
         break;
     case Tail::LeftArc:
-        smoothTo(path, {foot, {sx, base + 32}, {sx - 6, base + 47}, {sx - 18, base + 51}, {sx - 30, base + 46}});
+        // No loop at all: the descender bends steadily to the left and ends
+        // in a low sweep pointing left, without any stroke back up.
+        smoothTo(path, {foot, {sx - 0.5, base + 14}, {sx - 5, base + 28}, {sx - 15, base + 38}, {sx - 27, base + 42},
+                        {sx - 36, base + 42}});
         break;
     case Tail::Cramped:
         smoothTo(path, {foot, {sx, base + 14}, {sx - 2.5, base + 21}, {sx - 5, base + 18}, {sx - 3, base + 8},

@@ -68,13 +68,12 @@ void addSignatureVariants(QList<SampleDef> &out)
     addSample(
         out, t, 2, u"Signature Size is Smaller than Script"_s,
         [](Hand &h, Rng &) {
-            // Shown clipped to its top-left 118 x 131 corner, so the start of
-            // every line and the whole signature sit inside that corner; the
-            // lines end inside the full picture.
-            writeLines(h, {u"Thank you all for the flowers"_s, u"and the kind letters. We will"_s,
-                           u"come to see you again soon."_s},
-                       22, 8, 32, 30);
-            writeName(h, 10, 118, 46);
+            // Shown clipped to its top-left 118 x 131 corner: the note is
+            // kept to short lines of whole words that end inside that
+            // corner, with the small signature under them.
+            writeLines(h, {u"Thank you all"_s, u"for the lovely"_s, u"flowers. We"_s, u"will visit soon."_s}, 19, 8, 26,
+                       25);
+            writeName(h, 10, 120, 44);
         },
         QSizeF(336, 172));
     addSample(out, t, 3, u"Signature Size is Larger than Script"_s, [](Hand &h, Rng &) {

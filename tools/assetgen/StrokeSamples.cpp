@@ -61,11 +61,12 @@ void drawBeginning(Hand &hand, LeadIn kind)
         hand.stroke(smoothPath({{p.x() - 34, base + 30}, {p.x() - 22, base + 16}, {p.x() - 9, p.y() + 10}, p}));
         break;
     case LeadIn::RightToLeft:
-        // Starts on the shoulder of the first hump and arches back to the
-        // left over it, then drops into the top of the first stroke: an open
-        // hook written from right to left.
-        hand.stroke(smoothPath({{p.x() + 11, p.y() - 1}, {p.x() + 7, p.y() - 8}, {p.x() - 1, p.y() - 12},
-                                {p.x() - 9, p.y() - 10}, {p.x() - 11, p.y() - 4}, {p.x() - 6, p.y() + 1}, p}));
+        // Begun above the m and to the right of its first stroke, the pen
+        // swings to the left in a curve, turns down and runs straight on into
+        // the first stroke, so the curl and the stroke are one movement.
+        hand.stroke(smoothPath({{p.x() + 7, p.y() - 8}, {p.x() + 1, p.y() - 12}, {p.x() - 7, p.y() - 11.5},
+                                {p.x() - 11, p.y() - 6}, {p.x() - 7, p.y() - 1}, {p.x() - 0.6, p.y() + 4},
+                                {p.x(), p.y() + 10}, {p.x(), w.baseline - 1}}));
         break;
     case LeadIn::Absent:
         break;
@@ -85,9 +86,12 @@ void drawEnding(Hand &hand, Ending kind)
     const qreal top = w.top;
     switch (kind) {
     case Ending::BluntUp:
-        hand.setWidth(s * 1.9);
-        hand.stroke(smoothPath({e, {e.x() + 14, e.y() - 6}, {e.x() + 30, e.y() - 22}}), Qt::FlatCap);
-        hand.dot(e, s * 0.95);
+        // A long rise in the weight of the letters that keeps its pressure to
+        // the end, where the pen stops and is lifted straight off: a blunt,
+        // rounded end instead of a fading point.
+        hand.pressureStroke(smoothPath({{e.x(), e.y() - 2}, {e.x() + 2, e.y()}, {e.x() + 14, e.y() - 6},
+                                        {e.x() + 26, e.y() - 17}, {e.x() + 34, e.y() - 26}}),
+                            [](qreal t) { return 1.12 + 0.1 * t; }, false);
         break;
     case Ending::TaperedUp:
         hand.taperedStroke(smoothPath({e, {e.x() + 14, e.y() - 5}, {e.x() + 30, e.y() - 24}}), s, 0.1);
