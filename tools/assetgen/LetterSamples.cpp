@@ -204,57 +204,57 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 enum class Hump { Arched, Rounded, Sharp };
 
-void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
+void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
 {
     const qreal base = 96;
-    // Lead-in (9) and exit (12) included, the letter is centred.
-    const qreal left = (118 - 3 * humpWidth - 21) / 2 + 9;
-    const qreal p[4] = {left, left + humpWidth, left + 2 * humpWidth, left + 3 * humpWidth};
+    // A first leg, two humps and their legs; entry tick (6) and exit (12)
+    // included, the letter is centred.
+    const qreal left = (118 - 2 * humpWidth - 18) / 2 + 6;
+    const qreal p[3] = {left, left + humpWidth, left + 2 * humpWidth};
     hand.setWidth(3.1);
-    const QPainterPath leadIn = smoothPath({{p[0] - 9, base - 2}, {p[0] - 3, base - 3}, {p[0], base - 6}});
-    auto exitFrom = [&](QPainterPath &path) { smoothTo(path, {{p[3], base}, {p[3] + 5, base - 2}, {p[3] + 12, base - 9}}); };
+    // The pen lands with a small tick at the top of the first leg and comes
+    // straight down it, so the m starts with a down-stroke like any m.
+    const qreal h0 = heights[0] * 0.9;
+    QPainterPath first = smoothPath({{p[0] - 6, base - h0 + 4}, {p[0] - 3, base - h0 + 0.5}, {p[0] - 0.5, base - h0 + 0.5},
+                                     {p[0], base - h0 + 3}});
+    first.lineTo(p[0], base);
+    auto exitFrom = [&](QPainterPath &path) { smoothTo(path, {{p[2], base}, {p[2] + 5, base - 2}, {p[2] + 12, base - 9}}); };
     if (shape == Hump::Sharp) {
-        QPainterPath path = leadIn;
-        for (int j = 0; j < 3; ++j) {
-            path.lineTo(p[j] + humpWidth * 0.5, base - heights[j]);
+        // Up each leg again to a point and straight down the next leg.
+        QPainterPath path = first;
+        for (int j = 0; j < 2; ++j) {
+            path.lineTo(p[j] + humpWidth * 0.45, base - heights[j]);
             path.lineTo(p[j + 1], base);
         }
         exitFrom(path);
         hand.stroke(path);
         return;
     }
-    // Each hump is its own pen movement: the pen comes down a leg to the
-    // line, runs back up inside it and branches off into the next hump, so
-    // every leg ends on the line the way a down-stroke does.
-    for (int j = 0; j < 3; ++j) {
+    hand.pressureStroke(first, [](qreal) { return 1.0; }, false);
+    // Each hump is its own pen movement: the pen runs back up inside the leg
+    // it came down, branches off into the hump and comes down the next leg
+    // to the line, so every leg ends on the line the way a down-stroke does.
+    for (int j = 0; j < 2; ++j) {
         const qreal h = heights[j];
         const qreal top = base - h;
         const qreal w = p[j + 1] - p[j];
         const qreal x = p[j];
         QPainterPath path;
-        if (j == 0) {
-            path = leadIn;
-        } else {
-            path.moveTo(x, base - std::min(heights[j - 1], h) * 0.3);
-        }
+        path.moveTo(x, base - std::min(j == 0 ? h0 : heights[j - 1], h) * 0.3);
         if (shape == Hump::Arched) {
             path.lineTo(x, base - h * 0.55);
             smoothTo(path, {{x, base - h * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
                             {x + w * 0.92, top + h * 0.28}, {x + w, base - h * 0.4}, {x + w, base}});
         } else {
-            // A round arch like a horseshoe: it leaves the leg low down,
-            // swells out and over in one curve and comes down round again.
-            const qreal r = w / 2;
-            const QPointF c(x + r, top + r);
-            path.lineTo(x, base - h * 0.3);
-            QList<QPointF> arc{{x, base - h * 0.3}};
-            for (int a = 195; a >= -15; a -= 15)
-                arc.append(onOval(c, r * 1.04, r, a));
-            arc.append({x + w, base - h * 0.3});
-            arc.append({x + w, base});
-            smoothTo(path, arc);
+            // A broad, round arch: it leaves the leg low, rolls over a wide
+            // flat-ish crown and comes down round again, a little fuller on
+            // the way down as a pen makes it.
+            path.lineTo(x, base - h * 0.42);
+            smoothTo(path, {{x, base - h * 0.42}, {x + w * 0.07, top + h * 0.3}, {x + w * 0.24, top + h * 0.06},
+                            {x + w * 0.48, top}, {x + w * 0.72, top + h * 0.05}, {x + w * 0.91, top + h * 0.27},
+                            {x + w * 0.99, base - h * 0.45}, {x + w, base}});
         }
-        if (j == 2) {
+        if (j == 1) {
             exitFrom(path);
             hand.stroke(path);
         } else {
@@ -268,20 +268,19 @@ void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
 void addLowerCaseM(QList<SampleDef> &out)
 {
     const QString t = u"TheLowerCaseM"_s;
-    auto m = [](qreal h0, qreal h1, qreal h2, Hump shape, qreal humpWidth = 28) {
+    auto m = [](qreal h0, qreal h1, Hump shape, qreal humpWidth = 30) {
         return [=](Hand &h, Rng &) {
-            const qreal heights[3] = {h0, h1, h2};
+            const qreal heights[2] = {h0, h1};
             drawM(h, heights, shape, humpWidth);
         };
     };
-    addSample(out, t, 0, u"Uphill Humps"_s, m(22, 42, 62, Hump::Arched));
-    addSample(out, t, 1, u"Down Humps"_s, m(62, 42, 22, Hump::Arched));
-    // Even: three narrow, upright arches alike in height and width, as
-    // regular as a row of arches; rounded: three wide, low, bulging round
-    // arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, 46, Hump::Arched, 23));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, 36, Hump::Rounded, 29));
-    addSample(out, t, 4, u"Sharp Humps"_s, m(44, 44, 44, Hump::Sharp));
+    addSample(out, t, 0, u"Uphill Humps"_s, m(30, 60, Hump::Arched));
+    addSample(out, t, 1, u"Down Humps"_s, m(60, 30, Hump::Arched));
+    // Even: two narrow, upright arches alike in height and width; rounded:
+    // two wide, low, bulging round arches.
+    addSample(out, t, 2, u"Even Humps"_s, m(48, 48, Hump::Arched, 26));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, Hump::Rounded, 36));
+    addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
 
 // ---- a and o ----------------------------------------------------------
