@@ -29,16 +29,49 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     QPainterPath sheet;
     sheet.addRect(kPage);
     outline.stroke(sheet, Qt::SquareCap);
-
     Hand pen(hand.painter(), 0.95);
-    const qreal step = 8.0;
-    const qreal first = kPage.top() + m.top + 5;
-    const qreal last = kPage.bottom() - m.bottom;
+
+    // A letter in a small, running hand: short everyday words, each line
+    // filled with whole words up to the margin and no further.
+    static const QStringList words =
+        u"Dear Ann, we had a fine time at the lake and the sun was out all week, so we went for long walks "
+        "by the water each day and came home late for tea. The boys fell in the mud twice and the dog ran off "
+        "after a duck, but came back wet and glad. We will be home on the first and hope to see you soon. "
+        "Do write and tell us all your news. With love from us all. Dear Ann, we had a fine time at the lake "
+        "and the sun was out all week, so we went for long walks"_s.split(u' ');
+    const QFont font = handFont(Face::Script, 7.6);
+    const qreal space = 2.3;
+    const qreal step = 8.6;
+    const qreal first = kPage.top() + m.top + 5.5;
+    const qreal last = kPage.bottom() - m.bottom - 1.5;
+    int next = 0;
     for (qreal y = first; y <= last + 0.01; y += step) {
         const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
         const qreal left = kPage.left() + m.left + m.growLeft * f;
         const qreal right = kPage.right() - m.right - m.growRight * f;
-        scribbleLine(pen, left, right, y, 3.6, rng);
+        QStringList line;
+        qreal width = 0;
+        while (true) {
+            const QString &w = words[next % words.size()];
+            const qreal add = textAdvance(w, font) + (line.isEmpty() ? 0 : space);
+            if (!line.isEmpty() && width + add > right - left)
+                break;
+            if (line.isEmpty() && add > right - left)
+                break;
+            line.append(w);
+            width += add;
+            ++next;
+        }
+        // A writer nearing the margin spaces the last words out a little, so
+        // the lines end close to it without reaching past it.
+        const qreal slack = right - left - width;
+        const qreal extra = line.size() > 1 ? std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1) : 0;
+        qreal x = left;
+        for (const QString &w : line) {
+            const qreal rise = rng.uniform(-0.35, 0.35);
+            pen.write(QPointF(x, y + rise), w, font);
+            x += textAdvance(w, font) + space + extra;
+        }
     }
 }
 
