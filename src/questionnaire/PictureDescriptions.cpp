@@ -44,7 +44,8 @@ const QHash<QString, QStringList> &descriptions()
           "picture"_s,
           u"The joined words \"little bells\" written narrow, the letters of the usual height but pressed thin from "
           "side to side"_s,
-          u"The joined words \"little bells\" written broad, the letters stretched wide and low"_s,
+          u"The words \"little bells\" written broad, in print whose round letters are drawn much wider than "
+          "they are high"_s,
           u"The joined words \"little bells\" written in one run with letters of very different sizes, large ones "
           "beside small ones in the same word"_s}},
         {u"LineSpacing"_s,
