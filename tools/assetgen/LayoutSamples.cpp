@@ -67,11 +67,17 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         const qreal slack = right - left - width;
         const qreal extra = line.size() > 1 ? std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1) : 0;
         qreal x = left;
+        QPainterPath ink;
         for (const QString &w : line) {
             const qreal rise = rng.uniform(-0.35, 0.35);
-            pen.write(QPointF(x, y + rise), w, font);
+            ink.addPath(textPath(QPointF(x, y + rise), w, font));
             x += textAdvance(w, font) + space + extra;
         }
+        // The font's hairlines are finer than a pen makes at this size; a
+        // thin outline gives the strokes a pen's weight.
+        pen.fill(ink);
+        Hand weight(hand.painter(), 0.3);
+        weight.plainStroke(ink);
     }
 }
 
