@@ -176,14 +176,14 @@ const QHash<QString, QStringList> &descriptions()
           u"A capital I with strokes across its top and foot, the one at the foot much longer, followed by \"am\""_s,
           u"A capital I with strokes across its top and foot, the one at the top much longer, followed by \"am\""_s,
           u"A capital I with strokes of the same length across its top and foot, followed by \"am\""_s,
-          u"A joined capital I with a loop at its top, leaning backwards with its top to the left, followed by "
+          u"A capital I with a loop at its top and a stroke across its foot, leaning backwards with its top to the left, followed by "
           "\"am\""_s,
-          u"A joined capital I with a loop at its top, leaning forwards with its top to the right, followed by "
+          u"A capital I with a loop at its top and a stroke across its foot, leaning forwards with its top to the right, followed by "
           "\"am\""_s,
-          u"A joined capital I standing straight up, with a round loop of the usual size at its top, followed by "
+          u"A capital I with a stroke across its foot, standing straight up, with a round loop of the usual size at its top, followed by "
           "\"am\""_s,
-          u"A joined capital I with a very large, full loop at its top, followed by \"am\""_s,
-          u"A joined capital I whose loop has collapsed into a thin sliver lying against the stem, followed by "
+          u"A capital I with a very large, full loop at its top and a stroke across its foot, followed by \"am\""_s,
+          u"A capital I with a stroke across its foot, whose loop has collapsed into a thin sliver lying against the stem, followed by "
           "\"am\""_s}},
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written plainly and easy to read"_s,
