@@ -138,11 +138,11 @@ void addIDots(QList<SampleDef> &out)
 
 enum class ELoop { Narrow, Normal, Broad, Retraced, Greek };
 
-void drawE(Hand &hand, qreal x0, qreal base, ELoop kind)
+void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
 {
     const qreal H = 40;
     const qreal W = 34;
-    hand.setWidth(3.0);
+    hand.setWidth(pen);
     if (kind == ELoop::Greek) {
         hand.stroke(smoothPath({{x0 + W * 0.9, base - H * 0.86}, {x0 + W * 0.55, base - H}, {x0 + W * 0.12, base - H * 0.85},
                                 {x0 + W * 0.2, base - H * 0.58}, {x0 + W * 0.55, base - H * 0.52},
@@ -170,12 +170,12 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind)
         break;
     case ELoop::Retraced: {
         // The lead-in runs up the back of the letter and over its top, and the
-        // pen comes straight back over the same line, so no eye opens: the e
-        // is a single retraced line shaped like a c.
+        // pen comes straight back over the same line, so no eye opens; the
+        // turn at the top leaves a small spur where the eye would be.
         QPainterPath path = smoothPath({at(-10, -2), at(-3, -5), at(1.5, -12), at(3, -25), at(10, -36), at(20, -38.5),
-                                        at(27, -33)});
-        smoothTo(path, {at(27, -33), at(20.5, -37.8), at(10.5, -35.4), at(3.7, -24.6), at(2, -12), at(5, -3), at(14, 0),
-                        at(25, -1), at(35, -7)});
+                                        at(27, -33), at(23, -27), at(16, -22)});
+        smoothTo(path, {at(16, -22), at(22.5, -26.5), at(26.5, -32.5), at(20.5, -37.8), at(10.5, -35.4), at(3.7, -24.6), at(2, -12), at(5, -3),
+                        at(14, 0), at(25, -1), at(35, -7)});
         hand.stroke(path);
         return;
     }
@@ -190,8 +190,21 @@ void addLowerCaseE(QList<SampleDef> &out)
     const QString t = u"TheLowerCaseE"_s;
     auto pair = [](ELoop first, ELoop second) {
         return [first, second](Hand &h, Rng &) {
-            drawE(h, 18, 92, first);
-            drawE(h, 66, 92, second);
+            // Written in the word "see", so the letters read as e whatever
+            // their loop is like.
+            const qreal base = 92;
+            const qreal k = 0.75;
+            const qreal unit = 3.0;
+            h.setWidth(3.0);
+            h.stroke(printText(u"s"_s, QPointF(15, base), unit).strokes);
+            QPainter &p = h.painter();
+            p.save();
+            p.translate(47, base);
+            p.scale(k, k);
+            p.translate(-47, -base);
+            drawE(h, 47, base, first, 3.0 / k);
+            drawE(h, 47 + 40, base, second, 3.0 / k);
+            p.restore();
         };
     };
     addSample(out, t, 0, u"Narrow Loop"_s, pair(ELoop::Narrow, ELoop::Narrow));
