@@ -63,18 +63,13 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
     QPainterPath stem(QPointF(sx, top));
     stem.lineTo(sx, base);
     if (tail == Tail::Blunt) {
-        // A short down-stroke pressed harder as it goes, stopped dead: the
-        // pen is lifted while still bearing down, so the end is thick and
-        // squared off instead of tapering or turning back.
-        // It bends a little to the left, where a loop would have begun.
+        // A down-stroke pressed harder as it goes and stopped dead: the pen
+        // is lifted while still bearing down, so the end is thick and round
+        // instead of tapering or turning back into a loop. It bends a little
+        // to the left, where a loop would have begun.
         QPainterPath down(QPointF(sx, top));
-        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.8, base + 12}, {sx - 4, base + 21}});
-        hand.taperedStroke(down, 3.0, 5.8);
-        QPainterPath end(QPointF(sx - 3.2, base + 18.5));
-        end.lineTo(sx - 4.1, base + 21.5);
-        hand.setWidth(5.8);
-        hand.plainStroke(end, Qt::FlatCap);
-        hand.setWidth(3.0);
+        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.6, base + 16}, {sx - 3.5, base + 28}, {sx - 7.5, base + 35}});
+        hand.pressureStroke(down, [](qreal t) { return 1.0 + 0.75 * t * t; }, false);
         return;
     }
     if (tail == Tail::LongStraight)
