@@ -316,9 +316,9 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
         break;
     case Oval::Open:
-        // The bowl comes round over the top but stops short of the stem,
-        // leaving a gap at the top right.
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 58, 360 - 5)));
+        // The bowl runs up against the stem as usual, but its start at the
+        // top stops short of the stem: a small gap at the top only.
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 50, 360 + 14)));
         break;
     case Oval::InnerLoop: {
         QPainterPath p = smoothPath(ovalArc(c, rx, ry, 90, 450));
@@ -346,8 +346,7 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     case Oval::Open:
         // Round all the way but for a small gap at the top right, where the
         // pen left the bowl before closing it.
-        p = smoothPath(ovalArc(c, rx, ry, 100, 360 + 66));
-        smoothTo(p, {onOval(c, rx, ry, 66), {c.x() + rx * 0.75, c.y() - ry * 0.9}, {c.x() + rx + 6, c.y() - ry * 0.75}});
+        p = smoothPath(ovalArc(c, rx, ry, 96, 360 + 58));
         break;
     case Oval::InnerLoop:
         p = smoothPath(ovalArc(c, rx, ry, 90, 450));
