@@ -108,7 +108,7 @@ const QHash<QString, QStringList> &descriptions()
         {u"BarPressure"_s,
          {u"Two lower case t's whose bars are of the same ordinary weight as their stems"_s,
           u"Two lower case t's whose bars are thin, pale grey lines, much lighter than their stems"_s,
-          u"Two lower case t's whose bars are thick, dark and heavy, much heavier than their stems"_s,
+          u"Two lower case t's written with a hard-pressed pen, bars and stems thick, dark and heavy"_s,
           u"Two lower case t's whose bars start thick on the left and thin out gradually to a fine hairline on "
           "the right"_s}},
         {u"BarHeight"_s,

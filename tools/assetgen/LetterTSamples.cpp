@@ -135,8 +135,10 @@ void addBarPressure(QList<SampleDef> &out)
     auto pressed = [](P p) {
         return [p](Hand &h, Rng &) {
             for (qreal x : {36.0, 86.0}) {
-                h.setWidth(kPen);
-                h.setInk(QColor(12, 12, 16));
+                // A hand that presses hard presses on the whole letter: the
+                // stem is as heavy as the bar.
+                h.setWidth(p == P::Heavy ? kPen * 1.9 : kPen);
+                h.setInk(p == P::Heavy ? QColor(4, 4, 6) : QColor(12, 12, 16));
                 drawStem(h, TLetter{x, 16, 112, Stem::Plain});
                 const QPointF a(x - 19, 46);
                 const QPointF b(x + 20, 45);
@@ -149,10 +151,15 @@ void addBarPressure(QList<SampleDef> &out)
                     h.setInk(QColor(120, 120, 120));
                     bar(h, a, b);
                     break;
-                case P::Heavy:
-                    h.setWidth(8);
-                    bar(h, a, b);
+                case P::Heavy: {
+                    // The nib spreads under the pressure: a broad stroke that
+                    // stays broad to its end, with the slight waver of a pen
+                    // dragged hard across the paper.
+                    const QPainterPath path = smoothPath({a, a + QPointF(13, -0.6), a + QPointF(26, -0.5), b});
+                    h.setWidth(kPen * 1.9);
+                    h.pressureStroke(path, [](qreal t) { return 1.0 + 0.06 * std::sin(t * 9); }, false);
                     break;
+                }
                 case P::Tapering: {
                     // Pressed hard where the pen lands, then eased off as the
                     // hand moves on: the bar thins steadily to a hairline, with
