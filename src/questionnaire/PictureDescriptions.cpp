@@ -128,8 +128,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"Two lower case i's, each with a round dot plumb over its stem at the usual height, a clear gap of "
           "about half the letter's height above it"_s,
-          u"Two lower case i's, each with a round dot set on the very top of its stem, so close that it all but "
-          "touches it"_s,
+          u"Two lower case i's, each with a round dot just above the top of its stem, a small clear gap between "
+          "them"_s,
           u"Two lower case i's, each with a round dot far above its stem, near the top of the picture"_s,
           u"Two lower case i's, each with a tiny, faint grey dot"_s,
           u"Two lower case i's, each with its dot off to the left of the stem"_s,

@@ -48,9 +48,9 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
         hand.dot({x, xTop - 21}, r);
         break;
     case Dot::Close:
-        // Set down on the very top of the stem: only a sliver of paper
-        // between them, so the dot all but touches it.
-        hand.dot({x, xTop - r - 2.0}, r);
+        // Set down just over the top of the stem: a small but clear gap,
+        // a third of the plumb dot's, and never touching.
+        hand.dot({x, xTop - r - 6.0}, r);
         break;
     case Dot::High:
         hand.dot({x + 0.5, xTop - 62}, r);
