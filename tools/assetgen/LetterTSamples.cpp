@@ -57,14 +57,16 @@ void drawStem(Hand &hand, const TLetter &t)
         path.moveTo(x, t.top);
         break;
     case Stem::Spread: {
-        // Up- and down-stroke part company: the pen climbs on its own line,
-        // parallel to the stem and a few pen widths left of it, turns over a
-        // round top and comes down the stem, leaving the stem open like a
-        // hairpin from top to foot.
-        const qreal gap = 6;
-        path = smoothPath({{x - 18, b - 1}, {x - 10, b - 1.5}, {x - gap - 0.3, b - 5}, {x - gap, b - 14},
-                           {x - gap, t.top + 8}, {x - gap * 0.7, t.top + 1.5}, {x - gap * 0.3, t.top},
-                           {x - 0.2, t.top + 3}, {x, t.top + 9}});
+        // Up- and down-stroke part company low down: the pen climbs on its
+        // own line a few pen widths left of the stem and only joins it near
+        // the middle, so the lower stem stands open like a hairpin while the
+        // top of the t stays a single line.
+        const qreal gap = 7;
+        const qreal join = t.top + (b - t.top) * 0.52;
+        path = smoothPath({{x - 11, b - 1}, {x - gap - 0.4, b - 4}, {x - gap, b - 12}, {x - gap * 0.95, join + 8},
+                           {x - gap * 0.45, join - 1}, {x - 0.6, join - 9}, {x - 0.4, t.top + 4}, {x - 0.1, t.top}});
+        hand.stroke(path);
+        path = QPainterPath(QPointF(x, t.top + 1));
         break;
     }
     }
