@@ -227,7 +227,9 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
     hand.setWidth(3.1);
     // The pen lands with a small tick at the top of the first leg and comes
     // straight down it, so the m starts with a down-stroke like any m.
-    const qreal h0 = heights[0] * 0.9;
+    // The leg reaches up to where the first arch leaves it, so the arch
+    // grows out of its top instead of the leg standing up beside it.
+    const qreal h0 = heights[0] * (shape == Hump::Sharp ? 0.8 : shape == Hump::Rounded ? 0.5 : 0.62);
     QPainterPath first = smoothPath({{p[0] - 6, base - h0 + 4}, {p[0] - 3, base - h0 + 0.5}, {p[0] - 0.5, base - h0 + 0.5},
                                      {p[0], base - h0 + 3}});
     first.lineTo(p[0], base);
