@@ -257,12 +257,12 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 3, u"Broad"_s, [text](Hand &h, Rng &) {
         // Letters drawn wide by the pen itself: the centre lines are spread
         // out and then inked, so every stroke keeps the nib's own weight.
-        const qreal unit = 1.4;
-        h.setWidth(printPen(unit) * 1.1);
+        const qreal unit = 1.3;
+        h.setWidth(printPen(1.4) * 1.1);
         qreal baseline = 56;
         for (const QString &word : text) {
-            const PrintedText printed = printText(word, {0, 0}, unit, -1.5);
-            const QPainterPath wide = QTransform::fromScale(2.0, 0.92).map(printed.strokes);
+            const PrintedText printed = printText(word, {0, 0}, unit, -1.6);
+            const QPainterPath wide = QTransform::fromScale(2.35, 0.9).map(printed.strokes);
             const QRectF box = wide.boundingRect();
             h.stroke(wide.translated((118 - box.width()) / 2 - box.left(), baseline));
             baseline += 46;
