@@ -4,6 +4,7 @@
 
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -161,9 +162,9 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
                                     {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
                                     {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14},
                                     {x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
-    // The foot stroke: back across the bottom of the stem.
-    path.moveTo(x - 12, base + 1);
-    smoothTo(path, {{x - 12, base + 1}, {x, base + 0.5}, {x + 12, base - 1}});
+    // The foot stroke runs back across the bottom of the stem, along the
+    // line whichever way the letter leans.
+    QPointF foot(x, base);
     if (tilt != 0) {
         const QPointF centre(x, (top + base) / 2);
         QTransform turn;
@@ -172,8 +173,15 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         turn.scale(0.92, 0.92); // a leaning letter needs a little more room
         turn.translate(-centre.x(), -centre.y());
         path = turn.map(path);
+        foot = turn.map(foot);
+    }
+    path.moveTo(foot + QPointF(-12, 1));
+    smoothTo(path, {foot + QPointF(-12, 1), foot + QPointF(0, 0.5), foot + QPointF(12, -1)});
+    if (tilt != 0) {
+        // Centred in the room left of "am", and clear of it.
         const QRectF box = path.boundingRect();
-        path.translate(37.5 - box.center().x(), (top + base) / 2 - box.center().y());
+        const qreal dx = std::min(37.5 - box.center().x(), 61 - box.right());
+        path.translate(dx, (top + base) / 2 - box.center().y());
     }
     hand.setWidth(3.2);
     hand.stroke(path);
