@@ -407,6 +407,38 @@ private slots:
         QVERIFY2(shows, qPrintable(got));
     }
 
+    void lowerCaseMHasTwoHumps_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("doubleSize");
+        // The arched and rounded m's; the pointed one is a zigzag.
+        for (int i = 0; i < 4; ++i)
+            for (bool twice : {false, true})
+                QTest::newRow(qPrintable(u"TheLowerCaseM_%1%2"_s.arg(i).arg(twice ? u"@2x"_s : QString())))
+                    << i << twice;
+    }
+
+    // An m stands on three legs: just above the line, a row across the letter
+    // meets exactly three down-strokes, not the four of "mn" or two of "n".
+    void lowerCaseMHasTwoHumps()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, index, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        const int scale = doubleSize ? 2 : 1;
+        const uchar *line = grey.constScanLine(84 * scale); // 12 above the baseline
+        int legs = 0;
+        bool inInk = false;
+        for (int x = 0; x < grey.width(); ++x) {
+            const bool ink = line[x] < 128;
+            legs += ink && !inInk;
+            inInk = ink;
+        }
+        QCOMPARE(legs, 3);
+    }
+
     void picturesAreAllDifferent()
     {
         QHash<QByteArray, QString> byBytes;
