@@ -439,6 +439,42 @@ private slots:
         QCOMPARE(legs, 3);
     }
 
+    void iDotGaps_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    // The dot just above the stem keeps a small clear gap, well under the
+    // gap of the dot plumb above it at the usual height.
+    void iDotGaps()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // White rows between the top of the stem and the dot over it, up the
+        // stem's own column; -1 if there is no dot over the stem.
+        auto gapOverStem = [&](int index, int stemX) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"IDotAnalysis"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            int y = 90 * scale; // on the stem, below its top
+            while (y > 0 && qGray(grey.pixel(stemX * scale, y)) < 128)
+                --y;
+            int gap = 0;
+            while (y > 0 && qGray(grey.pixel(stemX * scale, y)) >= 128) {
+                --y;
+                ++gap;
+            }
+            return y > 0 ? gap / scale : -1;
+        };
+        for (int stemX : {40, 84}) {
+            const int close = gapOverStem(1, stemX);
+            const int plumb = gapOverStem(0, stemX);
+            QVERIFY2(close >= 2, qPrintable(u"just-above dot gap %1"_s.arg(close)));
+            QVERIFY2(plumb >= 2 * close, qPrintable(u"plumb gap %1, just-above gap %2"_s.arg(plumb).arg(close)));
+        }
+    }
+
     void picturesAreAllDifferent()
     {
         QHash<QByteArray, QString> byBytes;
