@@ -201,6 +201,57 @@ int darkestHidden(const QImage &grey, QSize shown)
     return darkest;
 }
 
+// Where the writing on a page picture lies, in 1x pixels from the inside of
+// the page's frame: the empty paper left on each side, over all the lines
+// and over the top and bottom quarter of the writing.
+struct PageBorders
+{
+    int left = -1, right = -1, top = -1, bottom = -1;
+    int topLeft = -1, topRight = -1, bottomLeft = -1, bottomRight = -1;
+};
+
+PageBorders pageBorders(const QImage &grey, int scale)
+{
+    // The frame is a thin grey rectangle; its inside starts two pixels in.
+    const QRect inside(15 * scale, 7 * scale, 88 * scale, 117 * scale);
+    int x0 = inside.right() + 1, x1 = inside.left() - 1, y0 = inside.bottom() + 1, y1 = inside.top() - 1;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const uchar *line = grey.constScanLine(y);
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (line[x] < 100) {
+                x0 = std::min(x0, x);
+                x1 = std::max(x1, x);
+                y0 = std::min(y0, y);
+                y1 = std::max(y1, y);
+            }
+        }
+    }
+    PageBorders b;
+    if (x1 < x0)
+        return b;
+    b.left = (x0 - inside.left()) / scale;
+    b.right = (inside.right() - x1) / scale;
+    b.top = (y0 - inside.top()) / scale;
+    b.bottom = (inside.bottom() - y1) / scale;
+    const int quarter = (y1 - y0) / 4;
+    auto sides = [&](int from, int to, int *left, int *right) {
+        int l = inside.right() + 1, r = inside.left() - 1;
+        for (int y = from; y <= to; ++y) {
+            const uchar *line = grey.constScanLine(y);
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                if (line[x] < 100) {
+                    l = std::min(l, x);
+                    r = std::max(r, x);
+                }
+        }
+        *left = (l - inside.left()) / scale;
+        *right = (inside.right() - r) / scale;
+    };
+    sides(y0, y0 + quarter, &b.topLeft, &b.topRight);
+    sides(y1 - quarter, y1, &b.bottomLeft, &b.bottomRight);
+    return b;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Expected)
@@ -310,6 +361,118 @@ private slots:
         QCOMPARE(expected.size(), 230);
         const QStringList embedded = QDir(u":/samples"_s).entryList(QDir::Files);
         QCOMPARE(QSet<QString>(embedded.cbegin(), embedded.cend()), expected);
+    }
+
+    void pageMargins_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("doubleSize");
+        for (int i = 0; i < 8; ++i)
+            for (bool twice : {false, true})
+                QTest::newRow(qPrintable(u"Margins_%1%2"_s.arg(i).arg(twice ? u"@2x"_s : QString())))
+                    << i << twice;
+    }
+
+    // Each page picture leaves its empty paper where its variant says, and
+    // apart from the page without margins no line runs into the frame.
+    void pageMargins()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        const QImage grey = QImage(quillon::samplePicturePath(u"Margins"_s, index, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        const PageBorders b = pageBorders(grey, doubleSize ? 2 : 1);
+        QVERIFY2(b.left >= 0, "no writing on the page");
+        const QString got = u"left %1 right %2 top %3 bottom %4; top lines %5..%6, bottom lines %7..%8"_s.arg(b.left)
+                                .arg(b.right).arg(b.top).arg(b.bottom).arg(b.topLeft).arg(b.topRight)
+                                .arg(b.bottomLeft).arg(b.bottomRight);
+        if (index != 7) {
+            QVERIFY2(std::min({b.left, b.right, b.top, b.bottom}) >= 1, qPrintable(u"writing touches the frame: "_s + got));
+        }
+        bool shows = false;
+        switch (index) {
+        case 0: shows = b.left > 3 * b.right && b.left >= 20; break;
+        case 1: shows = b.right > 3 * b.left && b.right >= 20; break;
+        case 2: shows = b.bottomRight - b.topRight >= 20 && std::abs(b.bottomLeft - b.topLeft) <= 3; break;
+        case 3: shows = b.bottomLeft - b.topLeft >= 20 && std::abs(b.bottomRight - b.topRight) <= 3; break;
+        case 4:
+            shows = std::min({b.left, b.right, b.top, b.bottom}) >= 8
+                && std::max({b.left, b.right, b.top, b.bottom}) <= 2 * std::min({b.left, b.right, b.top, b.bottom});
+            break;
+        case 5: shows = b.top >= 35 && b.top > 4 * b.bottom; break;
+        case 6: shows = b.bottom >= 35 && b.bottom > 4 * b.top; break;
+        case 7: shows = std::max({b.left, b.right, b.top, b.bottom}) <= 3; break;
+        }
+        QVERIFY2(shows, qPrintable(got));
+    }
+
+    void lowerCaseMHasTwoHumps_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("doubleSize");
+        // The arched and rounded m's; the pointed one is a zigzag.
+        for (int i = 0; i < 4; ++i)
+            for (bool twice : {false, true})
+                QTest::newRow(qPrintable(u"TheLowerCaseM_%1%2"_s.arg(i).arg(twice ? u"@2x"_s : QString())))
+                    << i << twice;
+    }
+
+    // An m stands on three legs: just above the line, a row across the letter
+    // meets exactly three down-strokes, not the four of "mn" or two of "n".
+    void lowerCaseMHasTwoHumps()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, index, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        const int scale = doubleSize ? 2 : 1;
+        const uchar *line = grey.constScanLine(84 * scale); // 12 above the baseline
+        int legs = 0;
+        bool inInk = false;
+        for (int x = 0; x < grey.width(); ++x) {
+            const bool ink = line[x] < 128;
+            legs += ink && !inInk;
+            inInk = ink;
+        }
+        QCOMPARE(legs, 3);
+    }
+
+    void iDotGaps_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    // The dot just above the stem keeps a small clear gap, well under the
+    // gap of the dot plumb above it at the usual height.
+    void iDotGaps()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // White rows between the top of the stem and the dot over it, up the
+        // stem's own column; -1 if there is no dot over the stem.
+        auto gapOverStem = [&](int index, int stemX) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"IDotAnalysis"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            int y = 90 * scale; // on the stem, below its top
+            while (y > 0 && qGray(grey.pixel(stemX * scale, y)) < 128)
+                --y;
+            int gap = 0;
+            while (y > 0 && qGray(grey.pixel(stemX * scale, y)) >= 128) {
+                --y;
+                ++gap;
+            }
+            return y > 0 ? gap / scale : -1;
+        };
+        for (int stemX : {40, 84}) {
+            const int close = gapOverStem(1, stemX);
+            const int plumb = gapOverStem(0, stemX);
+            QVERIFY2(close >= 2, qPrintable(u"just-above dot gap %1"_s.arg(close)));
+            QVERIFY2(plumb >= 2 * close, qPrintable(u"plumb gap %1, just-above gap %2"_s.arg(plumb).arg(close)));
+        }
     }
 
     void picturesAreAllDifferent()

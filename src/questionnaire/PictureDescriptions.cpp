@@ -44,7 +44,8 @@ const QHash<QString, QStringList> &descriptions()
           "picture"_s,
           u"The joined words \"little bells\" written narrow, the letters of the usual height but pressed thin from "
           "side to side"_s,
-          u"The joined words \"little bells\" written broad, the letters stretched wide and low"_s,
+          u"The words \"little bells\" written broad, in print whose round letters are drawn much wider than "
+          "they are high"_s,
           u"The joined words \"little bells\" written in one run with letters of very different sizes, large ones "
           "beside small ones in the same word"_s}},
         {u"LineSpacing"_s,
@@ -102,12 +103,12 @@ const QHash<QString, QStringList> &descriptions()
           u"A row of capital T and small t, the stem of the small t rising far above the capitals"_s,
           u"A row of capital T and small t, the small t hardly taller than its bar and much lower than the "
           "capitals"_s,
-          u"A row of capital T and small t, the stem of the small t written as two separate lines, the up-stroke "
-          "beside the down-stroke, open like a hairpin"_s}},
+          u"A row of capital T and small t, the lower stem of the small t written as two separate lines, the "
+          "up-stroke beside the down-stroke, open like a hairpin below the bar"_s}},
         {u"BarPressure"_s,
          {u"Two lower case t's whose bars are of the same ordinary weight as their stems"_s,
           u"Two lower case t's whose bars are thin, pale grey lines, much lighter than their stems"_s,
-          u"Two lower case t's whose bars are thick, dark and heavy, much heavier than their stems"_s,
+          u"Two lower case t's written with a hard-pressed pen, bars and stems thick, dark and heavy"_s,
           u"Two lower case t's whose bars start thick on the left and thin out gradually to a fine hairline on "
           "the right"_s}},
         {u"BarHeight"_s,
@@ -127,8 +128,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"Two lower case i's, each with a round dot plumb over its stem at the usual height, a clear gap of "
           "about half the letter's height above it"_s,
-          u"Two lower case i's, each with a round dot set on the very top of its stem, so close that it all but "
-          "touches it"_s,
+          u"Two lower case i's, each with a round dot just above the top of its stem, a small clear gap between "
+          "them"_s,
           u"Two lower case i's, each with a round dot far above its stem, near the top of the picture"_s,
           u"Two lower case i's, each with a tiny, faint grey dot"_s,
           u"Two lower case i's, each with its dot off to the left of the stem"_s,
@@ -137,16 +138,16 @@ const QHash<QString, QStringList> &descriptions()
           u"Two lower case i's, each with a dark, blotted dot rubbed out to one side in a soft grey smear"_s,
           u"Two lower case i's with no dots at all"_s}},
         {u"TheLowerCaseE"_s,
-         {u"Two lower case e's with thin, slit-like loops"_s,
-          u"Two lower case e's with wide, open, round loops"_s,
-          u"Two lower case e's written without any loop, each shaped like a c"_s,
-          u"Two lower case e's in the Greek form, each like a 3 written backwards"_s}},
+         {u"The word \"see\", its two e's with thin, slit-like loops"_s,
+          u"The word \"see\", its two e's with wide, open, round loops"_s,
+          u"The word \"see\", its two e's written without any loop, the rising stroke turned back on itself "
+          "inside a curve like a c"_s,
+          u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
-         {u"A lower case m whose three humps rise in height from left to right"_s,
-          u"A lower case m whose three humps fall in height from left to right"_s,
-          u"A lower case m with three narrow, upright arches exactly alike in height and width, as regular as a "
-          "row of arches"_s,
-          u"A lower case m with three wide, low humps, each swelling out in a full round curve like a horseshoe"_s,
+         {u"A lower case m whose second hump stands much higher than its first"_s,
+          u"A lower case m whose second hump is much lower than its first"_s,
+          u"A lower case m with two narrow, upright arches exactly alike in height and width"_s,
+          u"A lower case m with two wide, low humps, each rolling over in a full round curve"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,
          {u"A lower case a and o, each oval closed neatly at the top, without any loop"_s,
@@ -176,14 +177,14 @@ const QHash<QString, QStringList> &descriptions()
           u"A capital I with strokes across its top and foot, the one at the foot much longer, followed by \"am\""_s,
           u"A capital I with strokes across its top and foot, the one at the top much longer, followed by \"am\""_s,
           u"A capital I with strokes of the same length across its top and foot, followed by \"am\""_s,
-          u"A joined capital I with a loop at its top, leaning backwards with its top to the left, followed by "
+          u"A capital I with a loop at its top and a stroke across its foot, leaning backwards with its top to the left, followed by "
           "\"am\""_s,
-          u"A joined capital I with a loop at its top, leaning forwards with its top to the right, followed by "
+          u"A capital I with a loop at its top and a stroke across its foot, leaning forwards with its top to the right, followed by "
           "\"am\""_s,
-          u"A joined capital I standing straight up, with a round loop of the usual size at its top, followed by "
+          u"A capital I with a stroke across its foot, standing straight up, with a round loop of the usual size at its top, followed by "
           "\"am\""_s,
-          u"A joined capital I with a very large, full loop at its top, followed by \"am\""_s,
-          u"A joined capital I whose loop has collapsed into a thin sliver lying against the stem, followed by "
+          u"A capital I with a very large, full loop at its top and a stroke across its foot, followed by \"am\""_s,
+          u"A capital I with a stroke across its foot, whose loop has collapsed into a thin sliver lying against the stem, followed by "
           "\"am\""_s}},
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written plainly and easy to read"_s,

@@ -490,49 +490,4 @@ qreal printPen(qreal unit)
     return unit * 1.55;
 }
 
-void scribbleLine(const Hand &hand, qreal left, qreal right, qreal baseline, qreal height, Rng &rng)
-{
-    // Each word is a prolate cycloid: a chain of small joined loops, which at
-    // thumbnail size reads as running handwriting.
-    qreal x = left;
-    while (x < right - 3) {
-        qreal wordLength = std::min(right - x, rng.uniform(9.0, 22.0));
-        if (wordLength < 3)
-            break;
-        // A last word that would leave a sliver runs on to the line's end, so
-        // the margin shows as an edge rather than a ragged gap.
-        if (right - x - wordLength < 9)
-            wordLength = right - x;
-        QPainterPath word;
-        const qreal loopStep = height * 0.9;
-        const qreal r = height * 0.5;
-        const int steps = std::max(4, int(wordLength / loopStep * 12));
-        const qreal span = wordLength / loopStep * 2 * M_PI;
-        // Each loop is one "letter": most of them small, now and then a tall
-        // one or one that dips below the line, as in running writing.
-        QList<qreal> rise, dip;
-        for (int c = 0; c <= int(span / (2 * M_PI)) + 1; ++c) {
-            const int kind = rng.range(0, 11);
-            rise.append(kind == 0 ? rng.uniform(1.4, 1.6) : rng.uniform(0.85, 1.08));
-            dip.append(kind == 11 && c > 0 ? rng.uniform(0.6, 0.8) : 0.0);
-        }
-        for (int i = 0; i <= steps; ++i) {
-            const qreal t = span * i / steps;
-            const int c = std::min<int>(int(t / (2 * M_PI)), int(rise.size()) - 1);
-            const qreal px = x + r * 0.25 + (t / (2 * M_PI)) * loopStep - r * 0.5 * std::sin(t);
-            // Up from the line by the loop's height, or below it for a dip
-            // (the lower half of a cycle, around its ends).
-            const qreal up = (r - r * std::cos(t) * 0.95) * rise[c];
-            const qreal down = dip[c] * r * std::max<qreal>(0, std::cos(t)) * 1.4;
-            const qreal py = baseline - up + down;
-            if (i == 0)
-                word.moveTo(px, py);
-            else
-                word.lineTo(px, py);
-        }
-        hand.stroke(word);
-        x += wordLength + rng.uniform(3.5, 6.0);
-    }
-}
-
 } // namespace assetgen

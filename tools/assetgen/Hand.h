@@ -112,8 +112,4 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
 // Pen width that suits the print at `unit`.
 qreal printPen(qreal unit);
 
-// A row of scribbled "words" (small joined loops) standing on `baseline`
-// between x = `left` and x = `right`, used where the picture shows a page.
-void scribbleLine(const Hand &hand, qreal left, qreal right, qreal baseline, qreal height, Rng &rng);
-
 } // namespace assetgen

@@ -29,16 +29,55 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     QPainterPath sheet;
     sheet.addRect(kPage);
     outline.stroke(sheet, Qt::SquareCap);
-
     Hand pen(hand.painter(), 0.95);
-    const qreal step = 8.0;
-    const qreal first = kPage.top() + m.top + 5;
-    const qreal last = kPage.bottom() - m.bottom;
+
+    // A letter in a small, running hand: short everyday words, each line
+    // filled with whole words up to the margin and no further.
+    static const QStringList words =
+        u"Dear Ann, we had a fine time at the lake and the sun was out all week, so we went for long walks "
+        "by the water each day and came home late for tea. The boys fell in the mud twice and the dog ran off "
+        "after a duck, but came back wet and glad. We will be home on the first and hope to see you soon. "
+        "Do write and tell us all your news. With love from us all. Dear Ann, we had a fine time at the lake "
+        "and the sun was out all week, so we went for long walks"_s.split(u' ');
+    const QFont font = handFont(Face::Script, 7.6);
+    const qreal space = 2.3;
+    const qreal step = 8.6;
+    const qreal first = kPage.top() + m.top + 5.5;
+    const qreal last = kPage.bottom() - m.bottom - 1.5;
+    int next = 0;
     for (qreal y = first; y <= last + 0.01; y += step) {
         const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
         const qreal left = kPage.left() + m.left + m.growLeft * f;
         const qreal right = kPage.right() - m.right - m.growRight * f;
-        scribbleLine(pen, left, right, y, 3.6, rng);
+        QStringList line;
+        qreal width = 0;
+        while (true) {
+            const QString &w = words[next % words.size()];
+            const qreal add = textAdvance(w, font) + (line.isEmpty() ? 0 : space);
+            if (!line.isEmpty() && width + add > right - left)
+                break;
+            if (line.isEmpty() && add > right - left)
+                break;
+            line.append(w);
+            width += add;
+            ++next;
+        }
+        // A writer nearing the margin spaces the last words out a little, so
+        // the lines end close to it without reaching past it.
+        const qreal slack = right - left - width;
+        const qreal extra = line.size() > 1 ? std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1) : 0;
+        qreal x = left;
+        QPainterPath ink;
+        for (const QString &w : line) {
+            const qreal rise = rng.uniform(-0.35, 0.35);
+            ink.addPath(textPath(QPointF(x, y + rise), w, font));
+            x += textAdvance(w, font) + space + extra;
+        }
+        // The font's hairlines are finer than a pen makes at this size; a
+        // thin outline gives the strokes a pen's weight.
+        pen.fill(ink);
+        Hand weight(hand.painter(), 0.3);
+        weight.plainStroke(ink);
     }
 }
 
@@ -215,44 +254,81 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 0, u"Tall"_s, sized(44, 1.02, 1.3, 62, 56));
     addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.3));
     addSample(out, t, 2, u"Narrow"_s, sized(30, 0.5, 1.0, 57, 40, 0.3));
-    addSample(out, t, 3, u"Broad"_s, sized(28, 1.6, 0.85, 55, 44));
+    addSample(out, t, 3, u"Broad"_s, [text](Hand &h, Rng &) {
+        // Letters drawn wide by the pen itself: the centre lines are spread
+        // out and then inked, so every stroke keeps the nib's own weight.
+        const qreal unit = 1.3;
+        h.setWidth(printPen(1.4) * 1.1);
+        qreal baseline = 56;
+        for (const QString &word : text) {
+            const PrintedText printed = printText(word, {0, 0}, unit, -1.6);
+            const QPainterPath wide = QTransform::fromScale(2.35, 0.9).map(printed.strokes);
+            const QRectF box = wide.boundingRect();
+            h.stroke(wide.translated((118 - box.width()) / 2 - box.left(), baseline));
+            baseline += 46;
+        }
+    });
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
-        // The word is written in one run, but each letter comes out taller
-        // or shorter, wider or narrower than the one before. Every letter
-        // is stretched from its own foot and set where the one before ends,
-        // so the joining strokes still meet on the line.
+        // Each word is written in one run, but one letter comes out tall, the
+        // next small. The word is warped as a whole, with a size that changes
+        // smoothly from letter to letter, so the joining strokes still meet
+        // and letters never run into each other.
+        static const qreal swing[] = {1.05, 0.7, 1.4, 1.3, 0.8, 1.5, 1.4, 0.7, 1.35, 0.85, 1.45};
+        const QFont f = handFont(Face::Script, 29);
         qreal baseline = 58;
         int index = 0;
-        const QFont f = handFont(Face::Script, 30);
         for (const QString &word : text) {
-            QPainterPath line;
+            // Sized upright, so a leaning letter's loop keeps its letter's size.
+            const qreal lean = 0.22;
+            const QPainterPath path = slanted(textPath(QPointF(0, 0), word, f), 0, -lean);
+            // Size at each letter's middle, and between them a smooth blend.
+            QList<qreal> centre, size;
             qreal x = 0;
             for (QChar c : word) {
-                static const qreal swing[] = {1.15, 1.6, 0.85, 1.2, 0.9, 1.6, 0.9, 1.65, 1.2, 0.92, 1.6};
-                const qreal k = swing[index++ % 11] * rng.uniform(0.97, 1.03);
-                const qreal wide = 0.55 + 0.45 * k;
-                const QPainterPath glyph = textPath(QPointF(0, 0), QString(c), f);
-                // The joining stroke reaches back to the left of the letter's
-                // origin; it is kept where it was, so it still meets the end
-                // of the letter before.
-                const qreal reach = std::min<qreal>(0, glyph.boundingRect().left());
-                QPainterPath placed = QTransform(wide, 0, 0, k, x + reach * (1 - wide), 0).map(glyph);
-                // Where a big letter would run into a small one beyond the
-                // joining stroke, it moves right until only the join meets.
-                for (int step = 0; step < 16 && !line.isEmpty(); ++step) {
-                    QPainterPathStroker grow;
-                    grow.setWidth(3.0);
-                    const QRectF touch = (grow.createStroke(line) + line).intersected(placed).boundingRect();
-                    if (touch.height() <= 6 && touch.width() <= 7)
-                        break;
-                    placed.translate(0.5, 0);
-                    x += 0.5;
-                }
-                line.addPath(placed);
-                x += textAdvance(QString(c), f) * wide;
+                const qreal adv = textAdvance(QString(c), f);
+                centre.append(x + adv / 2);
+                size.append(swing[index++ % 11] * rng.uniform(0.97, 1.03));
+                x += adv;
             }
-            const QRectF box = line.boundingRect();
-            h.fill(line.translated((118 - box.width()) / 2 - box.left(), baseline));
+            // Each letter keeps one size; only around the joins, where one
+            // letter runs into the next, does the size pass smoothly across.
+            auto sizeAt = [&](qreal px) {
+                for (qsizetype i = 1; i < centre.size(); ++i) {
+                    const qreal edge = (centre[i - 1] + centre[i]) / 2;
+                    const qreal half = (centre[i] - centre[i - 1]) * 0.22;
+                    if (px < edge - half)
+                        return size[i - 1];
+                    if (px <= edge + half) {
+                        const qreal u = (px - edge + half) / (2 * half);
+                        return size[i - 1] + (size[i] - size[i - 1]) * u * u * (3 - 2 * u);
+                    }
+                }
+                return size.last();
+            };
+            // Widths follow the sizes too: x is mapped through the running
+            // sum of the local width, which never goes backwards.
+            const qreal left = path.boundingRect().left() - 2;
+            const qreal right = path.boundingRect().right() + 2;
+            QList<qreal> mapped;
+            const qreal dx = 0.25;
+            qreal acc = 0;
+            for (qreal px = left; px <= right + dx; px += dx) {
+                mapped.append(acc);
+                acc += dx * (0.7 + 0.3 * sizeAt(px));
+            }
+            auto mapX = [&](qreal px) {
+                const qreal i = std::clamp<qreal>((px - left) / dx, 0, mapped.size() - 1.001);
+                const int k = int(i);
+                return left + mapped[k] + (mapped[k + 1] - mapped[k]) * (i - k);
+            };
+            QPainterPath warped = path;
+            for (int e = 0; e < warped.elementCount(); ++e) {
+                const QPainterPath::Element el = warped.elementAt(e);
+                warped.setElementPositionAt(e, mapX(el.x), el.y * sizeAt(el.x));
+            }
+            warped = slanted(warped, 0, lean);
+            const QRectF box = warped.boundingRect();
+            h.fill(warped.translated((118 - box.width()) / 2 - box.left(), baseline));
             baseline += 50;
         }
     });

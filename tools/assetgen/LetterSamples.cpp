@@ -48,9 +48,9 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
         hand.dot({x, xTop - 21}, r);
         break;
     case Dot::Close:
-        // Set down on the very top of the stem: only a sliver of paper
-        // between them, so the dot all but touches it.
-        hand.dot({x, xTop - r - 2.0}, r);
+        // Set down just over the top of the stem: a small but clear gap,
+        // a third of the plumb dot's, and never touching.
+        hand.dot({x, xTop - r - 6.0}, r);
         break;
     case Dot::High:
         hand.dot({x + 0.5, xTop - 62}, r);
@@ -138,11 +138,11 @@ void addIDots(QList<SampleDef> &out)
 
 enum class ELoop { Narrow, Normal, Broad, Retraced, Greek };
 
-void drawE(Hand &hand, qreal x0, qreal base, ELoop kind)
+void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
 {
     const qreal H = 40;
     const qreal W = 34;
-    hand.setWidth(3.0);
+    hand.setWidth(pen);
     if (kind == ELoop::Greek) {
         hand.stroke(smoothPath({{x0 + W * 0.9, base - H * 0.86}, {x0 + W * 0.55, base - H}, {x0 + W * 0.12, base - H * 0.85},
                                 {x0 + W * 0.2, base - H * 0.58}, {x0 + W * 0.55, base - H * 0.52},
@@ -170,12 +170,12 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind)
         break;
     case ELoop::Retraced: {
         // The lead-in runs up the back of the letter and over its top, and the
-        // pen comes straight back over the same line, so no eye opens: the e
-        // is a single retraced line shaped like a c.
+        // pen comes straight back over the same line, so no eye opens; the
+        // turn at the top leaves a small spur where the eye would be.
         QPainterPath path = smoothPath({at(-10, -2), at(-3, -5), at(1.5, -12), at(3, -25), at(10, -36), at(20, -38.5),
-                                        at(27, -33)});
-        smoothTo(path, {at(27, -33), at(20.5, -37.8), at(10.5, -35.4), at(3.7, -24.6), at(2, -12), at(5, -3), at(14, 0),
-                        at(25, -1), at(35, -7)});
+                                        at(27, -33), at(23, -27), at(16, -22)});
+        smoothTo(path, {at(16, -22), at(22.5, -26.5), at(26.5, -32.5), at(20.5, -37.8), at(10.5, -35.4), at(3.7, -24.6), at(2, -12), at(5, -3),
+                        at(14, 0), at(25, -1), at(35, -7)});
         hand.stroke(path);
         return;
     }
@@ -190,8 +190,21 @@ void addLowerCaseE(QList<SampleDef> &out)
     const QString t = u"TheLowerCaseE"_s;
     auto pair = [](ELoop first, ELoop second) {
         return [first, second](Hand &h, Rng &) {
-            drawE(h, 18, 92, first);
-            drawE(h, 66, 92, second);
+            // Written in the word "see", so the letters read as e whatever
+            // their loop is like.
+            const qreal base = 92;
+            const qreal k = 0.75;
+            const qreal unit = 3.0;
+            h.setWidth(3.0);
+            h.stroke(printText(u"s"_s, QPointF(15, base), unit).strokes);
+            QPainter &p = h.painter();
+            p.save();
+            p.translate(47, base);
+            p.scale(k, k);
+            p.translate(-47, -base);
+            drawE(h, 47, base, first, 3.0 / k);
+            drawE(h, 47 + 40, base, second, 3.0 / k);
+            p.restore();
         };
     };
     addSample(out, t, 0, u"Narrow Loop"_s, pair(ELoop::Narrow, ELoop::Narrow));
@@ -204,57 +217,59 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 enum class Hump { Arched, Rounded, Sharp };
 
-void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
+void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
 {
     const qreal base = 96;
-    // Lead-in (9) and exit (12) included, the letter is centred.
-    const qreal left = (118 - 3 * humpWidth - 21) / 2 + 9;
-    const qreal p[4] = {left, left + humpWidth, left + 2 * humpWidth, left + 3 * humpWidth};
+    // A first leg, two humps and their legs; entry tick (6) and exit (12)
+    // included, the letter is centred.
+    const qreal left = (118 - 2 * humpWidth - 18) / 2 + 6;
+    const qreal p[3] = {left, left + humpWidth, left + 2 * humpWidth};
     hand.setWidth(3.1);
-    const QPainterPath leadIn = smoothPath({{p[0] - 9, base - 2}, {p[0] - 3, base - 3}, {p[0], base - 6}});
-    auto exitFrom = [&](QPainterPath &path) { smoothTo(path, {{p[3], base}, {p[3] + 5, base - 2}, {p[3] + 12, base - 9}}); };
+    // The pen lands with a small tick at the top of the first leg and comes
+    // straight down it, so the m starts with a down-stroke like any m.
+    // The leg reaches up to where the first arch leaves it, so the arch
+    // grows out of its top instead of the leg standing up beside it.
+    const qreal h0 = heights[0] * (shape == Hump::Sharp ? 0.8 : shape == Hump::Rounded ? 0.5 : 0.62);
+    QPainterPath first = smoothPath({{p[0] - 6, base - h0 + 4}, {p[0] - 3, base - h0 + 0.5}, {p[0] - 0.5, base - h0 + 0.5},
+                                     {p[0], base - h0 + 3}});
+    first.lineTo(p[0], base);
+    auto exitFrom = [&](QPainterPath &path) { smoothTo(path, {{p[2], base}, {p[2] + 5, base - 2}, {p[2] + 12, base - 9}}); };
     if (shape == Hump::Sharp) {
-        QPainterPath path = leadIn;
-        for (int j = 0; j < 3; ++j) {
-            path.lineTo(p[j] + humpWidth * 0.5, base - heights[j]);
+        // Up each leg again to a point and straight down the next leg.
+        QPainterPath path = first;
+        for (int j = 0; j < 2; ++j) {
+            path.lineTo(p[j] + humpWidth * 0.45, base - heights[j]);
             path.lineTo(p[j + 1], base);
         }
         exitFrom(path);
         hand.stroke(path);
         return;
     }
-    // Each hump is its own pen movement: the pen comes down a leg to the
-    // line, runs back up inside it and branches off into the next hump, so
-    // every leg ends on the line the way a down-stroke does.
-    for (int j = 0; j < 3; ++j) {
+    hand.pressureStroke(first, [](qreal) { return 1.0; }, false);
+    // Each hump is its own pen movement: the pen runs back up inside the leg
+    // it came down, branches off into the hump and comes down the next leg
+    // to the line, so every leg ends on the line the way a down-stroke does.
+    for (int j = 0; j < 2; ++j) {
         const qreal h = heights[j];
         const qreal top = base - h;
         const qreal w = p[j + 1] - p[j];
         const qreal x = p[j];
         QPainterPath path;
-        if (j == 0) {
-            path = leadIn;
-        } else {
-            path.moveTo(x, base - std::min(heights[j - 1], h) * 0.3);
-        }
+        path.moveTo(x, base - std::min(j == 0 ? h0 : heights[j - 1], h) * 0.3);
         if (shape == Hump::Arched) {
             path.lineTo(x, base - h * 0.55);
             smoothTo(path, {{x, base - h * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
                             {x + w * 0.92, top + h * 0.28}, {x + w, base - h * 0.4}, {x + w, base}});
         } else {
-            // A round arch like a horseshoe: it leaves the leg low down,
-            // swells out and over in one curve and comes down round again.
-            const qreal r = w / 2;
-            const QPointF c(x + r, top + r);
-            path.lineTo(x, base - h * 0.3);
-            QList<QPointF> arc{{x, base - h * 0.3}};
-            for (int a = 195; a >= -15; a -= 15)
-                arc.append(onOval(c, r * 1.04, r, a));
-            arc.append({x + w, base - h * 0.3});
-            arc.append({x + w, base});
-            smoothTo(path, arc);
+            // A broad, round arch: it leaves the leg low, rolls over a wide
+            // flat-ish crown and comes down round again, a little fuller on
+            // the way down as a pen makes it.
+            path.lineTo(x, base - h * 0.42);
+            smoothTo(path, {{x, base - h * 0.42}, {x + w * 0.07, top + h * 0.3}, {x + w * 0.24, top + h * 0.06},
+                            {x + w * 0.48, top}, {x + w * 0.72, top + h * 0.05}, {x + w * 0.91, top + h * 0.27},
+                            {x + w * 0.99, base - h * 0.45}, {x + w, base}});
         }
-        if (j == 2) {
+        if (j == 1) {
             exitFrom(path);
             hand.stroke(path);
         } else {
@@ -268,20 +283,19 @@ void drawM(Hand &hand, const qreal (&heights)[3], Hump shape, qreal humpWidth)
 void addLowerCaseM(QList<SampleDef> &out)
 {
     const QString t = u"TheLowerCaseM"_s;
-    auto m = [](qreal h0, qreal h1, qreal h2, Hump shape, qreal humpWidth = 28) {
+    auto m = [](qreal h0, qreal h1, Hump shape, qreal humpWidth = 30) {
         return [=](Hand &h, Rng &) {
-            const qreal heights[3] = {h0, h1, h2};
+            const qreal heights[2] = {h0, h1};
             drawM(h, heights, shape, humpWidth);
         };
     };
-    addSample(out, t, 0, u"Uphill Humps"_s, m(22, 42, 62, Hump::Arched));
-    addSample(out, t, 1, u"Down Humps"_s, m(62, 42, 22, Hump::Arched));
-    // Even: three narrow, upright arches alike in height and width, as
-    // regular as a row of arches; rounded: three wide, low, bulging round
-    // arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, 46, Hump::Arched, 23));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, 36, Hump::Rounded, 29));
-    addSample(out, t, 4, u"Sharp Humps"_s, m(44, 44, 44, Hump::Sharp));
+    addSample(out, t, 0, u"Uphill Humps"_s, m(30, 60, Hump::Arched));
+    addSample(out, t, 1, u"Down Humps"_s, m(60, 30, Hump::Arched));
+    // Even: two narrow, upright arches alike in height and width; rounded:
+    // two wide, low, bulging round arches.
+    addSample(out, t, 2, u"Even Humps"_s, m(48, 48, Hump::Arched, 26));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, Hump::Rounded, 36));
+    addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
 
 // ---- a and o ----------------------------------------------------------
@@ -304,9 +318,9 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
         break;
     case Oval::Open:
-        // The bowl comes round over the top but stops short of the stem,
-        // leaving a gap at the top right.
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 58, 360 - 5)));
+        // The bowl runs up against the stem as usual, but its start at the
+        // top stops short of the stem: a small gap at the top only.
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 50, 360 + 14)));
         break;
     case Oval::InnerLoop: {
         QPainterPath p = smoothPath(ovalArc(c, rx, ry, 90, 450));
@@ -334,8 +348,7 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     case Oval::Open:
         // Round all the way but for a small gap at the top right, where the
         // pen left the bowl before closing it.
-        p = smoothPath(ovalArc(c, rx, ry, 100, 360 + 66));
-        smoothTo(p, {onOval(c, rx, ry, 66), {c.x() + rx * 0.75, c.y() - ry * 0.9}, {c.x() + rx + 6, c.y() - ry * 0.75}});
+        p = smoothPath(ovalArc(c, rx, ry, 96, 360 + 58));
         break;
     case Oval::InnerLoop:
         p = smoothPath(ovalArc(c, rx, ry, 90, 450));

@@ -57,14 +57,16 @@ void drawStem(Hand &hand, const TLetter &t)
         path.moveTo(x, t.top);
         break;
     case Stem::Spread: {
-        // Up- and down-stroke part company: the pen climbs on its own line,
-        // parallel to the stem and a few pen widths left of it, turns over a
-        // round top and comes down the stem, leaving the stem open like a
-        // hairpin from top to foot.
-        const qreal gap = 6;
-        path = smoothPath({{x - 18, b - 1}, {x - 10, b - 1.5}, {x - gap - 0.3, b - 5}, {x - gap, b - 14},
-                           {x - gap, t.top + 8}, {x - gap * 0.7, t.top + 1.5}, {x - gap * 0.3, t.top},
-                           {x - 0.2, t.top + 3}, {x, t.top + 9}});
+        // Up- and down-stroke part company low down: the pen climbs on its
+        // own line a few pen widths left of the stem and only joins it near
+        // the middle, so the lower stem stands open like a hairpin while the
+        // top of the t stays a single line.
+        const qreal gap = 7;
+        const qreal join = t.top + (b - t.top) * 0.52;
+        path = smoothPath({{x - 11, b - 1}, {x - gap - 0.4, b - 4}, {x - gap, b - 12}, {x - gap * 0.95, join + 8},
+                           {x - gap * 0.45, join - 1}, {x - 0.6, join - 9}, {x - 0.4, t.top + 4}, {x - 0.1, t.top}});
+        hand.stroke(path);
+        path = QPainterPath(QPointF(x, t.top + 1));
         break;
     }
     }
@@ -135,8 +137,10 @@ void addBarPressure(QList<SampleDef> &out)
     auto pressed = [](P p) {
         return [p](Hand &h, Rng &) {
             for (qreal x : {36.0, 86.0}) {
-                h.setWidth(kPen);
-                h.setInk(QColor(12, 12, 16));
+                // A hand that presses hard presses on the whole letter: the
+                // stem is as heavy as the bar.
+                h.setWidth(p == P::Heavy ? kPen * 1.9 : kPen);
+                h.setInk(p == P::Heavy ? QColor(4, 4, 6) : QColor(12, 12, 16));
                 drawStem(h, TLetter{x, 16, 112, Stem::Plain});
                 const QPointF a(x - 19, 46);
                 const QPointF b(x + 20, 45);
@@ -149,10 +153,15 @@ void addBarPressure(QList<SampleDef> &out)
                     h.setInk(QColor(120, 120, 120));
                     bar(h, a, b);
                     break;
-                case P::Heavy:
-                    h.setWidth(8);
-                    bar(h, a, b);
+                case P::Heavy: {
+                    // The nib spreads under the pressure: a broad stroke that
+                    // stays broad to its end, with the slight waver of a pen
+                    // dragged hard across the paper.
+                    const QPainterPath path = smoothPath({a, a + QPointF(13, -0.6), a + QPointF(26, -0.5), b});
+                    h.setWidth(kPen * 1.9);
+                    h.pressureStroke(path, [](qreal t) { return 1.0 + 0.06 * std::sin(t * 9); }, false);
                     break;
+                }
                 case P::Tapering: {
                     // Pressed hard where the pen lands, then eased off as the
                     // hand moves on: the bar thins steadily to a hairline, with

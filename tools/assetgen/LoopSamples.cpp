@@ -4,6 +4,7 @@
 
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -63,18 +64,13 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
     QPainterPath stem(QPointF(sx, top));
     stem.lineTo(sx, base);
     if (tail == Tail::Blunt) {
-        // A short down-stroke pressed harder as it goes, stopped dead: the
-        // pen is lifted while still bearing down, so the end is thick and
-        // squared off instead of tapering or turning back.
-        // It bends a little to the left, where a loop would have begun.
+        // A down-stroke pressed harder as it goes and stopped dead: the pen
+        // is lifted while still bearing down, so the end is thick and round
+        // instead of tapering or turning back into a loop. It bends a little
+        // to the left, where a loop would have begun.
         QPainterPath down(QPointF(sx, top));
-        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.8, base + 12}, {sx - 4, base + 21}});
-        hand.taperedStroke(down, 3.0, 5.8);
-        QPainterPath end(QPointF(sx - 3.2, base + 18.5));
-        end.lineTo(sx - 4.1, base + 21.5);
-        hand.setWidth(5.8);
-        hand.plainStroke(end, Qt::FlatCap);
-        hand.setWidth(3.0);
+        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.6, base + 16}, {sx - 3.5, base + 28}, {sx - 7.5, base + 35}});
+        hand.pressureStroke(down, [](qreal t) { return 1.0 + 0.75 * t * t; }, false);
         return;
     }
     if (tail == Tail::LongStraight)
@@ -128,7 +124,11 @@ const qreal kIX = 42;
 // Every I is followed by "am", so that it reads as the word "I".
 void writeAm(Hand &hand)
 {
-    hand.write(QPointF(77, kIBase), u"am"_s, handFont(Face::Script, 31));
+    // In the same pen as the I, so the two read as one hand.
+    const qreal unit = 1.55;
+    const PrintedText am = printText(u"am"_s, QPointF(75, kIBase), unit);
+    hand.setWidth(2.8);
+    hand.stroke(am.strokes);
 }
 
 // Printed I: a stem with cross strokes of the given widths (0 for none).
@@ -143,19 +143,28 @@ void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
         hand.line({x - bottomBar / 2, kIBase}, {x + bottomBar / 2, kIBase});
 }
 
-// Cursive I: a loop at the top left, a stem and a foot curling left. The
-// letter is designed upright and turned by `tilt` degrees (positive leans
-// the top to the right) about its middle, so loop and foot keep their shape
-// and their sides; it is then moved to stay centred left of "am".
+// Cursive I: a short up-stroke from the left rises to the top, turns over
+// into a loop and comes down the middle as the stem, which ends in a foot
+// with a short stroke across it, so the letter reads as I and not as a
+// figure or a J. The letter is designed upright and turned by `tilt`
+// degrees (positive leans the top to the right) about its middle, so loop
+// and foot keep their shape and their sides; it is then moved to stay
+// centred left of "am".
 void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
 {
-    const qreal x = kIX + 4;
+    const qreal x = kIX + 2;
     const qreal top = kITop;
     const qreal base = kIBase;
-    QPainterPath path = smoothPath({{x + 4, top + loopHeight * 1.05}, {x - loopWidth * 0.55, top + loopHeight * 0.78},
-                                    {x - loopWidth, top + loopHeight * 0.38}, {x - loopWidth * 0.62, top + 3},
-                                    {x, top}, {x + 4, top + loopHeight * 0.35}, {x + 1.5, top + loopHeight},
-                                    {x, base - 16}, {x - 5, base - 1}, {x - 13, base - 2}, {x - 17, base - 9}});
+    const qreal w = loopWidth;
+    const qreal h = loopHeight;
+    QPainterPath path = smoothPath({{x - w * 0.2 - 7, top + h + 8}, {x - 1, top + h * 0.95}, {x + w * 0.42, top + h * 0.55},
+                                    {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
+                                    {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
+                                    {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14},
+                                    {x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
+    // The foot stroke runs back across the bottom of the stem, along the
+    // line whichever way the letter leans.
+    QPointF foot(x, base);
     if (tilt != 0) {
         const QPointF centre(x, (top + base) / 2);
         QTransform turn;
@@ -164,25 +173,17 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         turn.scale(0.92, 0.92); // a leaning letter needs a little more room
         turn.translate(-centre.x(), -centre.y());
         path = turn.map(path);
+        foot = turn.map(foot);
+    }
+    path.moveTo(foot + QPointF(-12, 1));
+    smoothTo(path, {foot + QPointF(-12, 1), foot + QPointF(0, 0.5), foot + QPointF(12, -1)});
+    if (tilt != 0) {
+        // Centred in the room left of "am", and clear of it.
         const QRectF box = path.boundingRect();
-        path.translate(37.5 - box.center().x(), (top + base) / 2 - box.center().y());
+        const qreal dx = std::min(37.5 - box.center().x(), 61 - box.right());
+        path.translate(dx, (top + base) / 2 - box.center().y());
     }
     hand.setWidth(3.2);
-    hand.stroke(path);
-}
-
-// Deflated I: the loop has lost its air. It hangs limp against the stem, a
-// long thin sliver with its sides almost touching, instead of a round loop.
-void drawDeflatedI(Hand &hand)
-{
-    const qreal x = kIX + 4;
-    const qreal top = kITop;
-    const qreal base = kIBase;
-    QPainterPath path = smoothPath({{x + 1.5, top + 44}, {x - 1.5, top + 38}, {x - 4.2, top + 24}, {x - 4.5, top + 12},
-                                    {x - 2.6, top + 3}, {x, top}, {x + 1.8, top + 4}, {x + 1.6, top + 20},
-                                    {x + 1.2, top + 40}, {x + 0.4, base - 16}, {x - 5, base - 1}, {x - 13, base - 2},
-                                    {x - 17, base - 9}});
-    hand.setWidth(3.0);
     hand.stroke(path);
 }
 
@@ -213,10 +214,9 @@ void addCapitalI(QList<SampleDef> &out)
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
     addSample(out, t, 6, u"Vertical"_s, cursive(20, 30, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 0));
-    addSample(out, t, 8, u"Deflated Loop"_s, [](Hand &h, Rng &) {
-        drawDeflatedI(h);
-        writeAm(h);
-    });
+    // Deflated: the loop has lost its air and hangs limp against the stem,
+    // a long thin sliver with its sides almost touching.
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(5, 40, 0));
 }
 
 } // namespace
