@@ -33,10 +33,9 @@ QString displayedMessage(const QString &text)
     return shown;
 }
 
-QtPlatform::QtPlatform()
-    : m_instanceLock(InstanceLock::defaultPath())
-{
-}
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::messageBox(QWidget *parent, const QString &text,
                                         const QString &caption, Icon icon, Buttons buttons)
@@ -116,7 +115,9 @@ double QtPlatform::randomUniform()
 
 bool QtPlatform::claimSingleInstance()
 {
-    return m_instanceLock.tryClaim();
+    if (!m_instanceLock)
+        m_instanceLock = InstanceLock::forThisUser();
+    return m_instanceLock->tryClaim();
 }
 
 void QtPlatform::exitProcess(int code)

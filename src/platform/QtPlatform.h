@@ -3,6 +3,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 
+#include <memory>
 #include <random>
 
 namespace quillon {
@@ -15,6 +16,7 @@ class QtPlatform final : public Platform
 {
 public:
     QtPlatform();
+    ~QtPlatform() override;
 
     Answer messageBox(QWidget *parent, const QString &text, const QString &caption, Icon icon,
                       Buttons buttons) override;
@@ -33,7 +35,7 @@ public:
     int exitCode() const { return m_exitCode; }
 
 private:
-    InstanceLock m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock; // made at the first claim
     std::mt19937 m_generator;
     bool m_exitRequested = false;
     int m_exitCode = 0;
