@@ -19,7 +19,7 @@ public:
     void clearClipboard() override {}
     void openUrl(const QString &) override {}
     QString readSetting(const QString &section, const QString &key) override;
-    void writeSetting(const QString &section, const QString &key, const QString &value) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override;
     void seedRandom() override {}
     double randomUniform() override { return 0.5; }

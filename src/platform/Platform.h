@@ -36,7 +36,8 @@ public:
 
     // Per-user store; an empty string means "not stored".
     virtual QString readSetting(const QString &section, const QString &key) = 0;
-    virtual void writeSetting(const QString &section, const QString &key, const QString &value) = 0;
+    // False when the value could not be stored.
+    virtual bool writeSetting(const QString &section, const QString &key, const QString &value) = 0;
 
     virtual QDate today() = 0;
     virtual void seedRandom() = 0;

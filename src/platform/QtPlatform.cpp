@@ -4,12 +4,20 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <cmath>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -17,12 +25,42 @@ namespace quillon {
 
 namespace {
 
-QSettings userSettings()
+// True when the entry is missing or a plain file, reached at most through links. A pipe
+// there would stall the start in the store's first read, and writing through a link to a
+// device would put a plain file in the device's place.
+bool isPlainFileOrMissing(const QString &path)
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Quillon"_s, u"quillon"_s);
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) != 0)
+        return errno == ENOENT;
+    if (S_ISREG(entry.st_mode))
+        return true;
+    struct stat target {};
+    return S_ISLNK(entry.st_mode) && ::stat(name.constData(), &target) == 0 && S_ISREG(target.st_mode);
+#else
+    const QFileInfo entry(path);
+    return entry.isFile() || (!entry.exists() && !entry.isSymLink());
+#endif
 }
 
 } // namespace
+
+QString settingsFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/Quillon/quillon.ini"_s;
+}
+
+std::unique_ptr<QSettings> openSettingsStore()
+{
+    const QString path = settingsFilePath();
+    // The store keeps a lock file beside it while it writes, and reads that one too.
+    if (!isPlainFileOrMissing(path) || !isPlainFileOrMissing(path + u".lock"_s))
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
 
 QString displayedMessage(const QString &text)
 {
@@ -84,16 +122,26 @@ void QtPlatform::openUrl(const QString &address)
 
 QString QtPlatform::readSetting(const QString &section, const QString &key)
 {
-    QSettings settings = userSettings();
-    return settings.value(section + u'/' + key).toString();
+    const std::unique_ptr<QSettings> settings = openSettingsStore();
+    if (!settings)
+        return {};
+    const QVariant value = settings->value(section + u'/' + key);
+    // A comma outside quotes makes the store read the text as a list; it was one text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u',');
+    return value.toString();
 }
 
-void QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+bool QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
 {
-    QSettings settings = userSettings();
-    settings.setValue(section + u'/' + key, value);
-    settings.sync();
+    const std::unique_ptr<QSettings> settings = openSettingsStore();
+    if (!settings)
+        return false;
+    settings->setValue(section + u'/' + key, value);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
+
 
 QDate QtPlatform::today()
 {

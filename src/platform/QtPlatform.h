@@ -3,6 +3,8 @@
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 
+#include <QSettings>
+
 #include <memory>
 #include <random>
 
@@ -10,6 +12,11 @@ namespace quillon {
 
 // The text of a message as a Qt box shows it.
 QString displayedMessage(const QString &text);
+
+// Where the per-user settings store lives, and the store itself, opened only when that path
+// is missing or a plain file (nothing when it is a folder, a pipe or a link to a device).
+QString settingsFilePath();
+std::unique_ptr<QSettings> openSettingsStore();
 
 // The platform as the real program sees it, realised with Qt.
 class QtPlatform final : public Platform
@@ -24,7 +31,7 @@ public:
     void clearClipboard() override;
     void openUrl(const QString &address) override;
     QString readSetting(const QString &section, const QString &key) override;
-    void writeSetting(const QString &section, const QString &key, const QString &value) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override;
     void seedRandom() override;
     double randomUniform() override;

@@ -41,11 +41,12 @@ QString FakePlatform::readSetting(const QString &section, const QString &key)
     return store.value(section + u'/' + key);
 }
 
-void FakePlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+bool FakePlatform::writeSetting(const QString &section, const QString &key, const QString &value)
 {
     eventLog.append(u"write:"_s + key);
     if (storeWritable)
         store.insert(section + u'/' + key, value);
+    return storeWritable;
 }
 
 void FakePlatform::openUrl(const QString &address)

@@ -37,7 +37,7 @@ public:
     void clearClipboard() override { ++clipboardClears; }
     void openUrl(const QString &address) override;
     QString readSetting(const QString &section, const QString &key) override;
-    void writeSetting(const QString &section, const QString &key, const QString &value) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override { return currentDate; }
     void seedRandom() override { ++seedCount; }
     double randomUniform() override;
