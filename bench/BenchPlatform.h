@@ -16,7 +16,7 @@ public:
     Answer messageBox(QWidget *parent, const QString &text, const QString &caption, Icon icon,
                       Buttons buttons) override;
     QString saveFileName(QWidget *parent, const SaveDialogRequest &request) override;
-    void clearClipboard() override {}
+    void clearClipboardIfItHolds(const QString &) override {}
     void openUrl(const QString &) override {}
     QString readSetting(const QString &section, const QString &key) override;
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;

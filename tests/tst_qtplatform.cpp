@@ -2,6 +2,8 @@
 // clipboard, random draw and instance lock, each driven as a user or the system would.
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
+#include "report/ReportClipboard.h"
+#include "report/RichTextBox.h"
 #include "support/WindowDriver.h"
 
 #include <QApplication>
@@ -113,11 +115,43 @@ private slots:
         QCOMPARE(another.readSetting(u"Settings"_s, u"Key"_s), u"value with spaces / and = signs"_s);
     }
 
-    void clipboard_isEmptied()
+    void clipboard_onlyTheGivenTextIsTakenBack()
     {
-        QGuiApplication::clipboard()->setText(u"copied elsewhere"_s);
-        m_platform->clearClipboard();
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->setText(u"copied elsewhere"_s);
+        m_platform->clearClipboardIfItHolds(u"report text"_s);
+        QCOMPARE(clipboard->text(), u"copied elsewhere"_s);
+        m_platform->clearClipboardIfItHolds(u"copied elsewhere"_s);
+        QVERIFY(clipboard->text().isEmpty());
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(u"selected elsewhere"_s, QClipboard::Selection);
+            m_platform->clearClipboardIfItHolds(u"report text"_s);
+            QCOMPARE(clipboard->text(QClipboard::Selection), u"selected elsewhere"_s);
+        }
+    }
+
+    // The whole way: text copied from the report box is taken back, anything else stays.
+    void clipboard_reportTextCopiedFromTheBoxIsTakenBack()
+    {
+        setPlatform(m_platform.get());
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        RichTextBox box;
+        box.insertAtCaret(u"Margins\r\nThe margins indicate your tolerance.\r\n"_s);
+        clipboard->setText(u"copied elsewhere"_s);
+        clearReportTextFromClipboard();
+        QCOMPARE(clipboard->text(), u"copied elsewhere"_s);
+
+        box.selectAll();
+        box.copy();
+        QVERIFY(clipboard->text().contains(u"tolerance"_s));
+        clearReportTextFromClipboard();
+        QVERIFY(clipboard->text().isEmpty());
+
+        box.copy();
+        clipboard->setText(u"copied elsewhere afterwards"_s); // another program took the clipboard
+        clearReportTextFromClipboard();
+        QCOMPARE(clipboard->text(), u"copied elsewhere afterwards"_s);
+        setPlatform(nullptr);
     }
 
     void randomDraw_staysInHalfOpenRange()

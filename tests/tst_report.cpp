@@ -4,6 +4,7 @@
 #include "questionnaire/MeaningTables.h"
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/frmGraphology.h"
+#include "report/ReportClipboard.h"
 #include "report/ReportComposer.h"
 #include "report/ReportSaving.h"
 #include "report/RichTextBox.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -181,13 +183,17 @@ private slots:
         QVERIFY(!box.toPlainText().contains(u"SPARE SLOT TEXT"_s));
     }
 
-    void composition_emptiesClipboardAndLeavesAnswersAlone()
+    void composition_takesReportTextBackAndLeavesAnswersAlone()
     {
         fillAllAnswers(2, {1, 2});
         const QList<QStringList> before = answerLists();
+        noteReportTextHandedOut(u"copied from an earlier report"_s);
+        m_fake->clipboardText = u"copied from an earlier report"_s;
+        m_fake->selectionText = u"selected in another program"_s;
         RichTextBox box;
         ComposeReport(box);
-        QCOMPARE(m_fake->clipboardClears, 1); // a box on its own: only composing empties it
+        QVERIFY(m_fake->clipboardText.isEmpty());
+        QCOMPARE(m_fake->selectionText, u"selected in another program"_s);
         QCOMPARE(answerLists(), before);
     }
 
@@ -325,8 +331,18 @@ private slots:
 
     // --- the result page ---
 
-    void resultPage_boxEventsEmptyTheClipboard()
+    void resultPage_boxEventsTakeBackOnlyReportText_data()
     {
+        QTest::addColumn<QString>("event");
+        QTest::newRow("content change") << u"change"_s;
+        QTest::newRow("mouse move") << u"move"_s;
+        QTest::newRow("mouse down") << u"down"_s;
+        QTest::newRow("mouse up and click") << u"up"_s;
+    }
+
+    void resultPage_boxEventsTakeBackOnlyReportText()
+    {
+        QFETCH(QString, event);
         frmGraphology window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -334,18 +350,60 @@ private slots:
         RichTextBox *box = window.reportBox();
         QWidget *surface = box->viewport();
         QVERIFY(surface->isVisible());
-        int before = m_fake->clipboardClears;
-        box->insertAtCaret(u"x"_s);
-        QVERIFY(m_fake->clipboardClears > before);
-        before = m_fake->clipboardClears;
-        QTest::mouseMove(surface, QPoint(10, 10));
-        QTest::mouseMove(surface, QPoint(20, 12));
-        QVERIFY(m_fake->clipboardClears > before);
-        before = m_fake->clipboardClears;
-        QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(m_fake->clipboardClears, before + 1);
-        QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(m_fake->clipboardClears, before + 3); // mouse up, then the click
+        int x = 10;
+        const auto fire = [&] {
+            x += 7;
+            if (event == u"change")
+                box->insertAtCaret(u"x"_s);
+            else if (event == u"move")
+                QTest::mouseMove(surface, QPoint(x, 12));
+            else if (event == u"down")
+                QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(x, 5));
+            else
+                QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(x, 5));
+            if (event == u"down")
+                QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(x, 5)); // ready for the next press
+        };
+
+        // Another program's data stays, and with nothing of ours there it is not even looked at.
+        m_fake->clipboardText = u"copied in another program"_s;
+        m_fake->selectionText = u"selected in another program"_s;
+        fire();
+        QCOMPARE(m_fake->clipboardText, u"copied in another program"_s);
+        QCOMPARE(m_fake->selectionText, u"selected in another program"_s);
+        QCOMPARE(m_fake->clipboardQueries, 0);
+
+        // Report text copied from the box is taken back from both.
+        if (event == u"up")
+            QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(x, 5));
+        box->selectAll();
+        box->copy();
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY(copied.contains(u"Margins"_s));
+        m_fake->clipboardText = copied;
+        m_fake->selectionText = copied;
+        fire();
+        QVERIFY(m_fake->clipboardText.isEmpty());
+        QVERIFY(m_fake->selectionText.isEmpty());
+
+        // Copied, then replaced by another program before the mouse came back: that stays.
+        box->copy();
+        m_fake->clipboardText = u"copied in another program later"_s;
+        fire();
+        QCOMPARE(m_fake->clipboardText, u"copied in another program later"_s);
+    }
+
+    void viewResult_leavesAnotherProgramsClipboardAlone()
+    {
+        m_fake->clipboardText = u"copied in another program"_s;
+        m_fake->selectionText = u"selected in another program"_s;
+        frmGraphology window;
+        window.show();
+        test::walkToResult(&window);
+        QCOMPARE(window.currentPage(), frmGraphology::resultPageIndex);
+        QCOMPARE(m_fake->clipboardText, u"copied in another program"_s);
+        QCOMPARE(m_fake->selectionText, u"selected in another program"_s);
+        QCOMPARE(m_fake->clipboardQueries, 0);
     }
 
     void altS_pressesSave()

@@ -31,7 +31,9 @@ public:
                               Icon icon, Buttons buttons) = 0;
     // The chosen path, or an empty string when the user cancelled.
     virtual QString saveFileName(QWidget *parent, const SaveDialogRequest &request) = 0;
-    virtual void clearClipboard() = 0;
+    // Empties the clipboard, and the selection where the system has one, of this text only:
+    // whatever else they hold, another program's data above all, stays.
+    virtual void clearClipboardIfItHolds(const QString &text) = 0;
     virtual void openUrl(const QString &address) = 0;
 
     // Per-user store; an empty string means "not stored".

@@ -108,11 +108,19 @@ QString QtPlatform::saveFileName(QWidget *parent, const SaveDialogRequest &reque
     return dialog.selectedFiles().constFirst();
 }
 
-void QtPlatform::clearClipboard()
+void QtPlatform::clearClipboardIfItHolds(const QString &text)
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard || text.isEmpty())
+        return;
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        if (mode == QClipboard::Selection && !clipboard->supportsSelection())
+            continue;
+        if (clipboard->text(mode) == text)
+            clipboard->clear(mode);
+    }
 }
+
 
 void QtPlatform::openUrl(const QString &address)
 {

@@ -7,6 +7,7 @@
 #include "questionnaire/MeaningTables.h"
 #include "questionnaire/SamplePictures.h"
 #include "questionnaire/TraitCatalogue.h"
+#include "report/ReportClipboard.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "shell/AppInfo.h"
@@ -147,7 +148,7 @@ void frmGraphology::back(int index)
 
 void frmGraphology::viewResult()
 {
-    platform().clearClipboard();
+    clearReportTextFromClipboard();
     const int last = int(m_pages.size()) - 1;
     if (!captureAnswers(traitCatalogue()[last], m_pages[last].variants)) {
         refuseEmptyPage();

@@ -1,7 +1,7 @@
 #include "report/ResultPage.h"
 
-#include "platform/Platform.h"
 #include "questionnaire/PageBuilder.h"
+#include "report/ReportClipboard.h"
 #include "report/ReportSaving.h"
 #include "report/RichTextBox.h"
 #include "shell/Controls.h"
@@ -30,8 +30,8 @@ ResultPageControls buildResultPage(QWidget *parent)
 
     RichTextBox *box = page.report;
     QObject::connect(page.save, &QPushButton::clicked, box, [box] { saveReport(box->window(), *box); });
-    // Whatever the user does over the report empties the clipboard.
-    const auto clear = [] { platform().clearClipboard(); };
+    // Whatever the user does over the report takes report text back from the clipboard.
+    const auto clear = [] { clearReportTextFromClipboard(); };
     QObject::connect(box, &RichTextBox::contentChanged, box, clear);
     QObject::connect(box, &RichTextBox::clicked, box, clear);
     QObject::connect(box, &RichTextBox::mouseDown, box, clear);

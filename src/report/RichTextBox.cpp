@@ -1,8 +1,10 @@
 #include "report/RichTextBox.h"
 
+#include "report/ReportClipboard.h"
 #include "report/RtfWriter.h"
 
 #include <QFileInfo>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -109,6 +111,14 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent *event)
     QTextEdit::mouseReleaseEvent(event);
     if (viewport()->rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+QMimeData *RichTextBox::createMimeDataFromSelection() const
+{
+    QMimeData *data = QTextEdit::createMimeDataFromSelection();
+    if (data)
+        noteReportTextHandedOut(data->text());
+    return data;
 }
 
 } // namespace quillon

@@ -49,6 +49,18 @@ bool FakePlatform::writeSetting(const QString &section, const QString &key, cons
     return storeWritable;
 }
 
+void FakePlatform::clearClipboardIfItHolds(const QString &text)
+{
+    ++clipboardQueries;
+    for (QString *held : {&clipboardText, &selectionText}) {
+        if (!text.isEmpty() && *held == text) {
+            held->clear();
+            ++clipboardClears;
+        }
+    }
+}
+
+
 void FakePlatform::openUrl(const QString &address)
 {
     openedUrls.append(address);
