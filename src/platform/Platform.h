@@ -14,8 +14,8 @@ class Platform
 {
 public:
     enum class Icon { Information, Error };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
     struct SaveDialogRequest {
         QString title;

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -61,7 +62,6 @@ std::unique_ptr<QSettings> openSettingsStore()
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
-
 QString displayedMessage(const QString &text)
 {
     // A bare carriage return breaks the line in a message; Qt's labels want a line feed.
@@ -78,19 +78,38 @@ QtPlatform::~QtPlatform() = default;
 Platform::Answer QtPlatform::messageBox(QWidget *parent, const QString &text,
                                         const QString &caption, Icon icon, Buttons buttons)
 {
+    QMessageBox::StandardButtons shown = QMessageBox::Ok;
+    if (buttons == Buttons::YesNo)
+        shown = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == Buttons::SaveDiscardCancel)
+        shown = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    caption, displayedMessage(text),
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok,
-                    parent);
+                    caption, displayedMessage(text), shown, parent);
     box.setWindowModality(Qt::ApplicationModal);
+    if (buttons == Buttons::SaveDiscardCancel) {
+        // The same words on every desktop, whatever its theme calls these buttons.
+        box.button(QMessageBox::Save)->setText(u"&Save"_s);
+        box.button(QMessageBox::Discard)->setText(u"Do&n't Save"_s);
+        box.button(QMessageBox::Cancel)->setText(u"&Cancel"_s);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
     default:
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        // Closed some other way: the answer that changes nothing.
+        if (buttons == Buttons::YesNo)
+            return Answer::No;
+        return buttons == Buttons::SaveDiscardCancel ? Answer::Cancel : Answer::Ok;
     }
 }
 
@@ -121,7 +140,6 @@ void QtPlatform::clearClipboardIfItHolds(const QString &text)
     }
 }
 
-
 void QtPlatform::openUrl(const QString &address)
 {
     // Whether a browser opened is not our concern: the result is ignored on purpose.
@@ -149,7 +167,6 @@ bool QtPlatform::writeSetting(const QString &section, const QString &key, const 
     settings->sync();
     return settings->status() == QSettings::NoError;
 }
-
 
 QDate QtPlatform::today()
 {

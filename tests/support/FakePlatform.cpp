@@ -26,6 +26,8 @@ Platform::Answer FakePlatform::messageBox(QWidget *parent, const QString &text,
         onMessageBox(box);
     if (!boxAnswers.isEmpty())
         return boxAnswers.dequeue();
+    if (buttons == Buttons::SaveDiscardCancel)
+        return Answer::Cancel;
     return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
 }
 
@@ -59,7 +61,6 @@ void FakePlatform::clearClipboardIfItHolds(const QString &text)
         }
     }
 }
-
 
 void FakePlatform::openUrl(const QString &address)
 {

@@ -45,7 +45,7 @@ public:
     void exitProcess(int code) override;
 
     // Scripts.
-    QQueue<Answer> boxAnswers;          // empty queue: Ok for Ok boxes, No for Yes/No boxes
+    QQueue<Answer> boxAnswers;          // empty queue: Ok, No or Cancel, the answer that changes nothing
     QQueue<QString> saveAnswers;        // empty queue: the dialog is cancelled
     QQueue<double> randomValues;        // empty queue: 0.0
     QDate currentDate{2026, 12, 8};
