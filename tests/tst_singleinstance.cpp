@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -17,6 +18,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -231,11 +233,32 @@ private slots:
     {
         UserFolders folders;
         QVERIFY(folders.make(::geteuid()));
+        // A launch closes a lock file only when it gives up: the one that runs keeps them open.
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(watch >= 0);
+        const auto closeWatch = qScopeGuard([watch] { ::close(watch); });
+        QVERIFY(::inotify_add_watch(watch, QFile::encodeName(folders.runtime()).constData(), IN_CLOSE_NOWRITE) >= 0);
+        bool gaveUp = false;
+        const auto aLaunchGaveUp = [watch, &gaveUp] {
+            if (gaveUp)
+                return true; // the events are read once; the check is asked more than once
+            alignas(inotify_event) char events[4096];
+            const ssize_t size = ::read(watch, events, sizeof events);
+            for (ssize_t at = 0; at < size;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+                if (event->len > 0 && qstrcmp(event->name, "quillon.lock") == 0)
+                    gaveUp = true;
+                at += ssize_t(sizeof(inotify_event) + event->len);
+            }
+            return gaveUp;
+        };
+
         auto one = std::make_unique<Launch>(folders, u"one"_s, ::geteuid());
         auto two = std::make_unique<Launch>(folders, u"two"_s, ::geteuid());
         QTRY_VERIFY_WITH_TIMEOUT(one->startedUp() || two->startedUp(), 20000);
         if (two->startedUp())
             std::swap(one, two);
+        QTRY_VERIFY_WITH_TIMEOUT(aLaunchGaveUp(), 20000); // the other one has decided
         {
             FakePlatform fake;
             QVERIFY(!startUpHere(fake, folders)); // the winner holds the instance
