@@ -404,35 +404,6 @@ private slots:
         QVERIFY(!onlyTheBadOne.isClaimed());
     }
 
-    void instanceLock_contentAndModeOfAFreeLockDoNotMatter_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("mode");
-        QTest::newRow("empty") << QByteArray() << 0600;
-        QTest::newRow("garbage") << QByteArray("\x01\xff not a lock \n\n\n") << 0600;
-        QTest::newRow("another host") << QByteArray("1\nquillon\nanother-host\n") << 0600;
-        QTest::newRow("a dead owner") << QByteArray("999999\nquillon\nthis-host\n") << 0600;
-        QTest::newRow("read-only") << QByteArray("x") << 0400;
-        QTest::newRow("mode 000") << QByteArray("x") << 0;
-    }
-
-    void instanceLock_contentAndModeOfAFreeLockDoNotMatter()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(int, mode);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(u"quillon.lock"_s);
-        const QString second = folder.filePath(u"second.lock"_s);
-        writeFile(path, content);
-        QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
-        InstanceLock lock({path, second});
-        QVERIFY(lock.tryClaim());
-        // An administrator opens any file; anyone else passes over one that may not be read.
-        const bool readable = ::access(QFile::encodeName(path).constData(), R_OK) == 0;
-        QCOMPARE(lock.heldPaths(), readable ? (QStringList{path, second}) : QStringList{second});
-        QCOMPARE(entryKind(path), u"file of %1 bytes"_s.arg(content.size()));
-    }
-
     void instanceLock_foldersOthersCanWriteAreNotUsed()
     {
         QTemporaryDir root;
