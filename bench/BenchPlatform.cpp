@@ -20,9 +20,10 @@ QString BenchPlatform::readSetting(const QString &section, const QString &key)
     return m_store.value(section + u'/' + key);
 }
 
-void BenchPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+bool BenchPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
 {
     m_store.insert(section + u'/' + key, value);
+    return true;
 }
 
 QDate BenchPlatform::today()

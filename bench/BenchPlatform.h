@@ -16,10 +16,10 @@ public:
     Answer messageBox(QWidget *parent, const QString &text, const QString &caption, Icon icon,
                       Buttons buttons) override;
     QString saveFileName(QWidget *parent, const SaveDialogRequest &request) override;
-    void clearClipboard() override {}
+    void clearClipboardIfItHolds(const QString &) override {}
     void openUrl(const QString &) override {}
     QString readSetting(const QString &section, const QString &key) override;
-    void writeSetting(const QString &section, const QString &key, const QString &value) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override;
     void seedRandom() override {}
     double randomUniform() override { return 0.5; }

@@ -2,9 +2,13 @@
 // clipboard, random draw and instance lock, each driven as a user or the system would.
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatform.h"
+#include "report/ReportClipboard.h"
+#include "report/RichTextBox.h"
 #include "support/WindowDriver.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -13,8 +17,16 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace quillon;
@@ -29,6 +41,30 @@ Platform::SaveDialogRequest reportRequest(const QString &folder)
     request.defaultSuffix = u"doc"_s;
     request.folder = folder;
     return request;
+}
+
+// What a path is, without following a link: the test's own view of the file system.
+QString entryKind(const QString &path)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return u"missing"_s;
+    if (S_ISLNK(info.st_mode))
+        return u"link to "_s + QFile::symLinkTarget(path);
+    if (S_ISFIFO(info.st_mode))
+        return u"pipe"_s;
+    if (S_ISCHR(info.st_mode))
+        return u"character device"_s;
+    if (S_ISDIR(info.st_mode))
+        return u"folder"_s;
+    return S_ISREG(info.st_mode) ? u"file of %1 bytes"_s.arg(info.st_size) : u"other"_s;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -171,20 +207,35 @@ private slots:
 
     void messageBox_showsTextAndReturnsTheButtonPressed_data()
     {
-        QTest::addColumn<bool>("yesNo");
-        QTest::addColumn<int>("press"); // QMessageBox::StandardButton
+        QTest::addColumn<int>("buttons"); // Platform::Buttons
+        QTest::addColumn<int>("press");   // QMessageBox::StandardButton, or Escape when 0
         QTest::addColumn<int>("answer");
-        QTest::newRow("Yes") << true << int(QMessageBox::Yes) << int(Platform::Answer::Yes);
-        QTest::newRow("No") << true << int(QMessageBox::No) << int(Platform::Answer::No);
-        QTest::newRow("OK") << false << int(QMessageBox::Ok) << int(Platform::Answer::Ok);
+        QTest::addColumn<QStringList>("captions");
+        const int yesNo = int(Platform::Buttons::YesNo);
+        const int saveDiscardCancel = int(Platform::Buttons::SaveDiscardCancel);
+        const QStringList saveCaptions{u"&Save"_s, u"Do&n't Save"_s, u"&Cancel"_s};
+        QTest::newRow("Yes") << yesNo << int(QMessageBox::Yes) << int(Platform::Answer::Yes) << QStringList();
+        QTest::newRow("No") << yesNo << int(QMessageBox::No) << int(Platform::Answer::No) << QStringList();
+        QTest::newRow("OK") << int(Platform::Buttons::Ok) << int(QMessageBox::Ok) << int(Platform::Answer::Ok)
+                            << QStringList();
+        QTest::newRow("Save") << saveDiscardCancel << int(QMessageBox::Save) << int(Platform::Answer::Save)
+                              << saveCaptions;
+        QTest::newRow("Don't Save") << saveDiscardCancel << int(QMessageBox::Discard)
+                                    << int(Platform::Answer::Discard) << saveCaptions;
+        QTest::newRow("Cancel") << saveDiscardCancel << int(QMessageBox::Cancel) << int(Platform::Answer::Cancel)
+                                << saveCaptions;
+        QTest::newRow("Escape cancels") << saveDiscardCancel << 0 << int(Platform::Answer::Cancel) << saveCaptions;
     }
 
     void messageBox_showsTextAndReturnsTheButtonPressed()
     {
-        QFETCH(bool, yesNo);
+        QFETCH(int, buttons);
         QFETCH(int, press);
         QFETCH(int, answer);
+        QFETCH(QStringList, captions);
+        const bool error = buttons == int(Platform::Buttons::Ok);
         QString shownText, shownTitle;
+        QStringList shownCaptions;
         QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -192,15 +243,23 @@ private slots:
             shownText = box->text();
             shownTitle = box->windowTitle();
             shownIcon = box->icon();
-            box->button(QMessageBox::StandardButton(press))->click();
+            for (auto standard : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
+                if (QAbstractButton *button = box->button(standard))
+                    shownCaptions.append(button->text());
+            }
+            if (press == 0)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(QMessageBox::StandardButton(press))->click();
         });
         const auto result = m_platform->messageBox(nullptr, u"First line\rSecond line"_s, u"Quillon"_s,
-                                                   yesNo ? Platform::Icon::Information : Platform::Icon::Error,
-                                                   yesNo ? Platform::Buttons::YesNo : Platform::Buttons::Ok);
+                                                   error ? Platform::Icon::Error : Platform::Icon::Information,
+                                                   Platform::Buttons(buttons));
         QCOMPARE(int(result), answer);
         QCOMPARE(shownText, u"First line\nSecond line"_s);
         QCOMPARE(shownTitle, u"Quillon"_s);
-        QCOMPARE(shownIcon, yesNo ? QMessageBox::Information : QMessageBox::Critical);
+        QCOMPARE(shownIcon, error ? QMessageBox::Critical : QMessageBox::Information);
+        QCOMPARE(shownCaptions, captions);
     }
 
     void settings_roundTripAndMissingReadsEmpty()
@@ -211,11 +270,134 @@ private slots:
         QCOMPARE(another.readSetting(u"Settings"_s, u"Key"_s), u"value with spaces / and = signs"_s);
     }
 
-    void clipboard_isEmptied()
+    void settings_valueWithCommasReadsAsOneText()
     {
-        QGuiApplication::clipboard()->setText(u"copied elsewhere"_s);
-        m_platform->clearClipboard();
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QVERIFY(QDir().mkpath(QFileInfo(settingsFilePath()).absolutePath()));
+        // As a person might write it by hand: the store itself would quote the commas.
+        writeFile(settingsFilePath(), "[Settings]\nByHand=2026-01-01,later\n");
+        QCOMPARE(m_platform->readSetting(u"Settings"_s, u"ByHand"_s), u"2026-01-01,later"_s);
+        QVERIFY(m_platform->writeSetting(u"Settings"_s, u"Written"_s, u"a,b, c"_s));
+        QCOMPARE(QtPlatform().readSetting(u"Settings"_s, u"Written"_s), u"a,b, c"_s);
+        QCOMPARE(m_platform->readSetting(u"Settings"_s, u"ByHand"_s), u"2026-01-01,later"_s);
+    }
+
+    void settings_onlyAPlainFileIsOpened_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << u"pipe"_s;
+        QTest::newRow("link to a pipe elsewhere") << u"link to pipe"_s;
+        QTest::newRow("link to a device elsewhere") << u"link to device"_s;
+        QTest::newRow("folder") << u"folder"_s;
+        QTest::newRow("dangling link") << u"dangling link"_s;
+        QTest::newRow("pipe as the store's lock file") << u"pipe lock"_s;
+    }
+
+    // Start-up reads the store before any window: nothing may stall it, and nothing outside
+    // the store's folder may change.
+    void settings_onlyAPlainFileIsOpened()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir elsewhere;
+        const QString path = settingsFilePath();
+        const QString folder = QFileInfo(path).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(QDir().mkpath(folder));
+        const QString outside = elsewhere.filePath(u"target"_s);
+        const QByteArray outsideName = QFile::encodeName(outside);
+        if (kind == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == u"pipe lock")
+            QCOMPARE(::mkfifo(QFile::encodeName(path + u".lock"_s).constData(), 0600), 0);
+        else if (kind == u"folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == u"dangling link")
+            QVERIFY(QFile::link(outside, path));
+        else if (kind == u"link to pipe" || kind == u"link to device") {
+            if (kind == u"link to pipe")
+                QCOMPARE(::mkfifo(outsideName.constData(), 0600), 0);
+            // A node like /dev/zero of the test's own, so a fault cannot harm the real one.
+            else if (::mknod(outsideName.constData(), S_IFCHR | 0644, makedev(1, 5)) != 0)
+                QSKIP("making a device node needs the right to (root)");
+            QVERIFY(QFile::link(outside, path));
+        }
+        const QString before = entryKind(path);
+        const QString outsideBefore = entryKind(outside);
+        const QString lockBefore = entryKind(path + u".lock"_s);
+
+        QVERIFY(m_platform->readSetting(u"Settings"_s, u"Key"_s).isEmpty());
+        QVERIFY(!m_platform->writeSetting(u"Settings"_s, u"Key"_s, u"value"_s));
+
+        QCOMPARE(entryKind(path), before);
+        QCOMPARE(entryKind(outside), outsideBefore);
+        QCOMPARE(entryKind(path + u".lock"_s), lockBefore);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 1);
+        QVERIFY(QDir(folder).removeRecursively());
+    }
+
+    void settings_linkToAPlainFileIsFollowed()
+    {
+        QTemporaryDir dotfiles; // as a person who keeps settings files in one place links them
+        const QString target = dotfiles.filePath(u"quillon.ini"_s);
+        writeFile(target, "[Settings]\nKey=kept\n");
+        const QString folder = QFileInfo(settingsFilePath()).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::link(target, settingsFilePath()));
+        QCOMPARE(m_platform->readSetting(u"Settings"_s, u"Key"_s), u"kept"_s);
+        QVERIFY(m_platform->writeSetting(u"Settings"_s, u"Other"_s, u"new"_s));
+        QCOMPARE(QSettings(target, QSettings::IniFormat).value(u"Settings/Other"_s).toString(), u"new"_s);
+        QVERIFY(QDir(folder).removeRecursively());
+    }
+
+    void settings_storeThatCannotBeWrittenSaysSo()
+    {
+        const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+        // No one, not even an administrator, can make a folder there.
+        qputenv("XDG_CONFIG_HOME", "/proc/self");
+        const bool written = m_platform->writeSetting(u"Settings"_s, u"Key"_s, u"value"_s);
+        const QString read = m_platform->readSetting(u"Settings"_s, u"Key"_s);
+        qputenv("XDG_CONFIG_HOME", home);
+        QVERIFY(!written);
+        QVERIFY(read.isEmpty());
+    }
+
+    void clipboard_onlyTheGivenTextIsTakenBack()
+    {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->setText(u"copied elsewhere"_s);
+        m_platform->clearClipboardIfItHolds(u"report text"_s);
+        QCOMPARE(clipboard->text(), u"copied elsewhere"_s);
+        m_platform->clearClipboardIfItHolds(u"copied elsewhere"_s);
+        QVERIFY(clipboard->text().isEmpty());
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(u"selected elsewhere"_s, QClipboard::Selection);
+            m_platform->clearClipboardIfItHolds(u"report text"_s);
+            QCOMPARE(clipboard->text(QClipboard::Selection), u"selected elsewhere"_s);
+        }
+    }
+
+    // The whole way: text copied from the report box is taken back, anything else stays.
+    void clipboard_reportTextCopiedFromTheBoxIsTakenBack()
+    {
+        setPlatform(m_platform.get());
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        RichTextBox box;
+        box.insertAtCaret(u"Margins\r\nThe margins indicate your tolerance.\r\n"_s);
+        clipboard->setText(u"copied elsewhere"_s);
+        clearReportTextFromClipboard();
+        QCOMPARE(clipboard->text(), u"copied elsewhere"_s);
+
+        box.selectAll();
+        box.copy();
+        QVERIFY(clipboard->text().contains(u"tolerance"_s));
+        clearReportTextFromClipboard();
+        QVERIFY(clipboard->text().isEmpty());
+
+        box.copy();
+        clipboard->setText(u"copied elsewhere afterwards"_s); // another program took the clipboard
+        clearReportTextFromClipboard();
+        QCOMPARE(clipboard->text(), u"copied elsewhere afterwards"_s);
+        setPlatform(nullptr);
     }
 
     void randomDraw_staysInHalfOpenRange()
@@ -238,8 +420,128 @@ private slots:
         QVERIFY(first->tryClaim());
         InstanceLock second(path);
         QVERIFY(!second.tryClaim());
+        QVERIFY(!second.isClaimed());
         first.reset();
         QVERIFY(second.tryClaim());
+        QCOMPARE(second.heldPaths(), QStringList{path});
+    }
+
+    // Two launches that share any one lock file cannot both run; the first one held wins.
+    void instanceLock_anySharedPathRefuses()
+    {
+        QTemporaryDir folder;
+        const QString a = folder.filePath(u"a.lock"_s), b = folder.filePath(u"b.lock"_s),
+                      c = folder.filePath(u"c.lock"_s);
+        InstanceLock running({a, b});
+        QVERIFY(running.tryClaim());
+        QCOMPARE(running.heldPaths(), (QStringList{a, b}));
+        InstanceLock sharingTheSecond({c, b});
+        QVERIFY(!sharingTheSecond.tryClaim());
+        QVERIFY(sharingTheSecond.heldPaths().isEmpty()); // what it took on the way is let go
+        InstanceLock third({c});
+        QVERIFY(third.tryClaim());
+    }
+
+    void instanceLock_badEntriesArePassedOverAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << u"folder"_s;
+        QTest::newRow("dangling link") << u"dangling link"_s;
+        QTest::newRow("link loop") << u"link loop"_s;
+        QTest::newRow("link to a held lock") << u"link to held"_s;
+        QTest::newRow("pipe") << u"pipe"_s;
+        QTest::newRow("another user's held lock") << u"other user"_s;
+    }
+
+    void instanceLock_badEntriesArePassedOverAndLeftAlone()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir folder;
+        const QString bad = folder.filePath(u"quillon.lock"_s);
+        const QString good = folder.filePath(u"second.lock"_s);
+        const QString elsewhere = folder.filePath(u"elsewhere.lock"_s);
+        int theirs = -1;
+        const auto closeTheirs = qScopeGuard([&theirs] {
+            if (theirs >= 0)
+                ::close(theirs);
+        });
+        InstanceLock holder(elsewhere); // a live lock the bad entry may lead to
+        QVERIFY(holder.tryClaim());
+        if (kind == u"folder")
+            QVERIFY(QDir().mkpath(bad + u"/inside"_s));
+        else if (kind == u"dangling link")
+            QVERIFY(QFile::link(folder.filePath(u"nothing/here"_s), bad));
+        else if (kind == u"link loop")
+            QVERIFY(QFile::link(bad, bad));
+        else if (kind == u"link to held")
+            QVERIFY(QFile::link(elsewhere, bad));
+        else if (kind == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(bad).constData(), 0600), 0);
+        else if (kind == u"other user") {
+            if (::geteuid() != 0)
+                QSKIP("giving a file to another user needs the right to (root)");
+            writeFile(bad, "4242\nquillon\nsomehost\n");
+            QCOMPARE(::chown(QFile::encodeName(bad).constData(), 65534, 65534), 0);
+            theirs = ::open(QFile::encodeName(bad).constData(), O_RDONLY | O_CLOEXEC);
+            QCOMPARE(::flock(theirs, LOCK_EX | LOCK_NB), 0); // as their live copy would hold it
+        }
+        const QString before = entryKind(bad);
+
+        InstanceLock lock({bad, good});
+        QVERIFY(lock.tryClaim());
+        QCOMPARE(lock.heldPaths(), QStringList{good});
+        QCOMPARE(entryKind(bad), before);
+        QCOMPARE(entryKind(elsewhere), u"file of 0 bytes"_s);
+
+        InstanceLock onlyTheBadOne(bad); // nothing usable at all: run rather than refuse
+        QVERIFY(onlyTheBadOne.tryClaim());
+        QVERIFY(!onlyTheBadOne.isClaimed());
+    }
+
+    void instanceLock_foldersOthersCanWriteAreNotUsed()
+    {
+        QTemporaryDir root;
+        const QString runtime = root.filePath(u"run"_s), cache = root.filePath(u"cache"_s);
+        QVERIFY(QDir().mkpath(runtime));
+        QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+        const QStringList paths = InstanceLock::lockPaths(runtime, cache);
+        QCOMPARE(paths, (QStringList{runtime + u"/quillon.lock"_s, cache + u"/Quillon/quillon.lock"_s}));
+        QCOMPARE(QFileInfo(cache + u"/Quillon"_s).permissions() & (QFile::WriteGroup | QFile::WriteOther),
+                 QFileDevice::Permissions());
+
+        QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), 0777), 0);
+        QCOMPARE(InstanceLock::lockPaths(runtime, QString()), QStringList());
+        QCOMPARE(InstanceLock::lockPaths(root.filePath(u"missing"_s), QString()), QStringList());
+
+        // The fallback folder carries the user's id, and one made by someone else is refused.
+        const QString own = root.filePath(u"quillon-"_s) + QString::number(::geteuid());
+        QCOMPARE(InstanceLock::fallbackLockPaths(root.path()), QStringList{own + u"/quillon.lock"_s});
+        QCOMPARE(QFileInfo(own).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFileDevice::Permissions());
+        QVERIFY(QDir(own).removeRecursively());
+        QVERIFY(QDir().mkpath(own));
+        QCOMPARE(::chmod(QFile::encodeName(own).constData(), 0777), 0); // planted, open to all
+        QCOMPARE(InstanceLock::fallbackLockPaths(root.path()), QStringList());
+        QVERIFY(QDir(own).removeRecursively());
+        QVERIFY(QFile::link(root.filePath(u"run"_s), own)); // planted as a link
+        QCOMPARE(InstanceLock::fallbackLockPaths(root.path()), QStringList());
+    }
+
+    void instanceLock_fallbackOnlyWhenNothingElseIsHeld()
+    {
+        QTemporaryDir root;
+        const QString fallbackFolder = root.filePath(u"quillon-"_s) + QString::number(::geteuid());
+        {
+            InstanceLock lock({root.filePath(u"quillon.lock"_s)}, root.path());
+            QVERIFY(lock.tryClaim());
+            QVERIFY(!QFileInfo::exists(fallbackFolder));
+        }
+        QVERIFY(QDir().mkpath(root.filePath(u"folder.lock"_s)));
+        InstanceLock lock({root.filePath(u"folder.lock"_s)}, root.path());
+        QVERIFY(lock.tryClaim());
+        QCOMPARE(lock.heldPaths(), QStringList{fallbackFolder + u"/quillon.lock"_s});
+        InstanceLock another({root.filePath(u"folder.lock"_s)}, root.path());
+        QVERIFY(!another.tryClaim());
     }
 };
 

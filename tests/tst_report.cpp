@@ -5,6 +5,7 @@
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/frmGraphology.h"
 #include "platform/PathText.h"
+#include "report/ReportClipboard.h"
 #include "report/ReportComposer.h"
 #include "report/ReportSaving.h"
 #include "report/RichTextBox.h"
@@ -17,6 +18,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMouseEvent>
+#include <QStyleHints>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -375,13 +379,17 @@ private slots:
         QVERIFY(!box.toPlainText().contains(u"SPARE SLOT TEXT"_s));
     }
 
-    void composition_emptiesClipboardAndLeavesAnswersAlone()
+    void composition_takesReportTextBackAndLeavesAnswersAlone()
     {
         fillAllAnswers(2, {1, 2});
         const QList<QStringList> before = answerLists();
+        noteReportTextHandedOut(u"copied from an earlier report"_s);
+        m_fake->clipboardText = u"copied from an earlier report"_s;
+        m_fake->selectionText = u"selected in another program"_s;
         RichTextBox box;
         ComposeReport(box);
-        QCOMPARE(m_fake->clipboardClears, 1); // a box on its own: only composing empties it
+        QVERIFY(m_fake->clipboardText.isEmpty());
+        QCOMPARE(m_fake->selectionText, u"selected in another program"_s);
         QCOMPARE(answerLists(), before);
     }
 
@@ -740,8 +748,18 @@ private slots:
 
     // --- the result page ---
 
-    void resultPage_boxEventsEmptyTheClipboard()
+    void resultPage_boxEventsTakeBackOnlyReportText_data()
     {
+        QTest::addColumn<QString>("event");
+        QTest::newRow("content change") << u"change"_s;
+        QTest::newRow("mouse move") << u"move"_s;
+        QTest::newRow("mouse down") << u"down"_s;
+        QTest::newRow("mouse up and click") << u"up"_s;
+    }
+
+    void resultPage_boxEventsTakeBackOnlyReportText()
+    {
+        QFETCH(QString, event);
         frmGraphology window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -749,18 +767,119 @@ private slots:
         RichTextBox *box = window.reportBox();
         QWidget *surface = box->viewport();
         QVERIFY(surface->isVisible());
-        int before = m_fake->clipboardClears;
-        box->insertAtCaret(u"x"_s);
-        QVERIFY(m_fake->clipboardClears > before);
-        before = m_fake->clipboardClears;
-        QTest::mouseMove(surface, QPoint(10, 10));
-        QTest::mouseMove(surface, QPoint(20, 12));
-        QVERIFY(m_fake->clipboardClears > before);
-        before = m_fake->clipboardClears;
-        QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(m_fake->clipboardClears, before + 1);
-        QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(m_fake->clipboardClears, before + 3); // mouse up, then the click
+        int x = 10;
+        const auto fire = [&] {
+            x += 7;
+            if (event == u"change")
+                box->insertAtCaret(u"x"_s);
+            else if (event == u"move")
+                QTest::mouseMove(surface, QPoint(x, 12));
+            else if (event == u"down")
+                QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(x, 5));
+            else
+                QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(x, 5));
+            if (event == u"down")
+                QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(x, 5)); // ready for the next press
+        };
+
+        // Another program's data stays, and with nothing of ours there it is not even looked at.
+        m_fake->clipboardText = u"copied in another program"_s;
+        m_fake->selectionText = u"selected in another program"_s;
+        fire();
+        QCOMPARE(m_fake->clipboardText, u"copied in another program"_s);
+        QCOMPARE(m_fake->selectionText, u"selected in another program"_s);
+        QCOMPARE(m_fake->clipboardQueries, 0);
+
+        // Report text copied from the box is taken back from both.
+        if (event == u"up")
+            QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(x, 5));
+        box->selectAll();
+        box->copy();
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY(copied.contains(u"Margins"_s));
+        m_fake->clipboardText = copied;
+        m_fake->selectionText = copied;
+        fire();
+        QVERIFY(m_fake->clipboardText.isEmpty());
+        QVERIFY(m_fake->selectionText.isEmpty());
+
+        // Copied, then replaced by another program before the mouse came back: that stays.
+        box->copy();
+        m_fake->clipboardText = u"copied in another program later"_s;
+        fire();
+        QCOMPARE(m_fake->clipboardText, u"copied in another program later"_s);
+    }
+
+    void viewResult_leavesAnotherProgramsClipboardAlone()
+    {
+        m_fake->clipboardText = u"copied in another program"_s;
+        m_fake->selectionText = u"selected in another program"_s;
+        frmGraphology window;
+        window.show();
+        test::walkToResult(&window);
+        QCOMPARE(window.currentPage(), frmGraphology::resultPageIndex);
+        QCOMPARE(m_fake->clipboardText, u"copied in another program"_s);
+        QCOMPARE(m_fake->selectionText, u"selected in another program"_s);
+        QCOMPARE(m_fake->clipboardQueries, 0);
+    }
+
+    void doubleClickOnViewResult_keepsTheReport_data()
+    {
+        QTest::addColumn<int>("gap"); // from the first release to the second press, in the events' own time
+        QTest::addColumn<bool>("ignored");
+        const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        QTest::newRow("80 ms") << 80 << true;
+        QTest::newRow("250 ms") << 250 << true;
+        QTest::newRow("just inside the double-click interval") << interval - 1 << true;
+        QTest::newRow("a click after the interval") << interval << false;
+    }
+
+    void doubleClickOnViewResult_keepsTheReport()
+    {
+        QFETCH(int, gap);
+        QFETCH(bool, ignored);
+        auto *window = new frmGraphology;
+        QPointer<frmGraphology> guard = window;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const auto &catalogue = traitCatalogue();
+        for (const TraitPage &trait : catalogue) {
+            test::chooseFirstVariant(window, trait);
+            if (&trait != &catalogue.constLast())
+                test::click(window, trait.nextName());
+        }
+        auto *viewResult = window->findChild<QPushButton *>(catalogue.constLast().nextName());
+        auto *onceAgain = window->findChild<QPushButton *>(u"cmdBackToMain"_s);
+        const QPoint global = viewResult->mapToGlobal(viewResult->rect().center());
+        const QPoint underPointer = onceAgain->mapFromGlobal(global);
+        QVERIFY(onceAgain->rect().contains(underPointer)); // why a double click can do harm
+
+        const auto send = [](QWidget *target, QEvent::Type type, const QPoint &at, ulong timestamp) {
+            QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            event.setTimestamp(timestamp);
+            QApplication::sendEvent(target, &event);
+        };
+        const ulong released = 4000000000UL; // well after any time the test's other clicks used
+        send(viewResult, QEvent::MouseButtonPress, viewResult->rect().center(), released - 90);
+        send(viewResult, QEvent::MouseButtonRelease, viewResult->rect().center(), released);
+        QCOMPARE(window->currentPage(), frmGraphology::resultPageIndex);
+
+        m_fake->boxAnswers.enqueue(Platform::Answer::Discard); // should the report be let go
+        send(onceAgain, QEvent::MouseButtonPress, underPointer, released + ulong(gap));
+        send(onceAgain, QEvent::MouseButtonDblClick, underPointer, released + ulong(gap));
+        send(onceAgain, QEvent::MouseButtonRelease, underPointer, released + ulong(gap) + 90);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (ignored) {
+            QVERIFY(guard);
+            QCOMPARE(window->currentPage(), frmGraphology::resultPageIndex);
+            QVERIFY(window->reportBox()->toPlainText().contains(u"Margins"_s));
+            QVERIFY(m_fake->shownBoxes.isEmpty());
+            QCOMPARE(test::liveWindows("quillon::frmMain"), 0);
+        } else {
+            QVERIFY(!guard);
+            QCOMPARE(test::liveWindows("quillon::frmMain"), 1);
+        }
     }
 
     void resultPage_showsTheReportFromItsFirstLineWithTheFocusOnSave()
@@ -831,6 +950,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(u"entered.rtf"_s);
         m_fake->saveAnswers.enqueue(path);
+        m_fake->boxAnswers.enqueue(Platform::Answer::Discard); // leaving asks about the unsaved report
         window->findChild<QPushButton *>(button)->setFocus();
         test::pressKey(keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -865,6 +985,7 @@ private slots:
         test::walkToResult(window);
         QCOMPARE(window->currentPage(), frmGraphology::resultPageIndex);
         QVERIFY(!window->reportBox()->document()->isEmpty());
+        m_fake->boxAnswers.enqueue(Platform::Answer::Discard);
         test::click(window, u"cmdBackToMain"_s);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard);
@@ -900,12 +1021,120 @@ private slots:
         QFETCH(bool, viaMenu);
         auto *window = new frmGraphology;
         window->show();
-        if (viaMenu)
+        leave(window, viaMenu ? u"File, Exit"_s : u"close box"_s);
+        QCOMPARE(m_fake->exitCodes, QList<int>{0});
+        QVERIFY(m_fake->shownBoxes.isEmpty()); // no report, no question
+    }
+
+    // --- leaving a report that was not saved ---
+
+    void leavingWithAnUnsavedReport_asksFirst_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("answer"); // Platform::Answer
+        QTest::addColumn<QString>("save"); // what the save does when the answer is Save
+        QTest::addColumn<bool>("windowGoes");
+        for (const QString &way : {u"close box"_s, u"File, Exit"_s, u"Once Again"_s}) {
+            const auto row = [&way](const char *what) { return qPrintable(way + u": "_s + QLatin1StringView(what)); };
+            QTest::newRow(row("Don't Save")) << way << int(Platform::Answer::Discard) << QString() << true;
+            QTest::newRow(row("Cancel")) << way << int(Platform::Answer::Cancel) << QString() << false;
+            QTest::newRow(row("Save")) << way << int(Platform::Answer::Save) << u"works"_s << true;
+            QTest::newRow(row("Save, dialog cancelled")) << way << int(Platform::Answer::Save) << u"cancelled"_s << false;
+            QTest::newRow(row("Save, write fails")) << way << int(Platform::Answer::Save) << u"fails"_s << false;
+        }
+    }
+
+    void leavingWithAnUnsavedReport_asksFirst()
+    {
+        QFETCH(QString, way);
+        QFETCH(int, answer);
+        QFETCH(QString, save);
+        QFETCH(bool, windowGoes);
+        auto *window = new frmGraphology;
+        QPointer<frmGraphology> guard = window;
+        window->show();
+        test::walkToResult(window);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(save == u"fails"_s ? u"gone/report.doc"_s : u"report.doc"_s);
+        if (save == u"works"_s || save == u"fails"_s)
+            m_fake->saveAnswers.enqueue(path);
+        m_fake->boxAnswers.enqueue(Platform::Answer(answer));
+
+        leave(window, way);
+
+        QVERIFY(!m_fake->shownBoxes.isEmpty());
+        const auto &question = m_fake->shownBoxes.constFirst();
+        QCOMPARE(question.text, u"Save the report before closing?"_s);
+        QCOMPARE(question.caption, u"Quillon"_s);
+        QCOMPARE(question.icon, Platform::Icon::Information);
+        QCOMPARE(question.buttons, Platform::Buttons::SaveDiscardCancel);
+        QCOMPARE(question.parent, static_cast<QWidget *>(window));
+        QCOMPARE(m_fake->saveRequests.size(), answer == int(Platform::Answer::Save) ? 1 : 0);
+        QCOMPARE(m_fake->shownBoxes.size(), save == u"fails"_s ? 2 : 1); // a failed write says so
+        QCOMPARE(readFile(path).startsWith("{\\rtf1"), save == u"works"_s);
+        if (windowGoes) {
+            QVERIFY(!guard);
+            const bool ends = way != u"Once Again"_s;
+            QCOMPARE(m_fake->exitCodes, ends ? QList<int>{0} : QList<int>());
+            QCOMPARE(test::liveWindows("quillon::frmMain"), ends ? 0 : 1);
+        } else {
+            QVERIFY(guard);
+            QVERIFY(window->isVisible());
+            QCOMPARE(window->currentPage(), frmGraphology::resultPageIndex);
+            QVERIFY(window->reportBox()->toPlainText().contains(u"Margins"_s));
+            QVERIFY(m_fake->exitCodes.isEmpty());
+            QCOMPARE(test::liveWindows("quillon::frmMain"), 0);
+        }
+    }
+
+    void leavingAfterPressingSave_asksOnlyWhenTheSaveFailed_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("saveWorks");
+        for (const QString &way : {u"close box"_s, u"File, Exit"_s, u"Once Again"_s}) {
+            QTest::newRow(qPrintable(way + u": after a save"_s)) << way << true;
+            QTest::newRow(qPrintable(way + u": after a failed save"_s)) << way << false;
+        }
+    }
+
+    void leavingAfterPressingSave_asksOnlyWhenTheSaveFailed()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, saveWorks);
+        auto *window = new frmGraphology;
+        QPointer<frmGraphology> guard = window;
+        window->show();
+        test::walkToResult(window);
+        QTemporaryDir folder;
+        m_fake->saveAnswers.enqueue(folder.filePath(saveWorks ? u"report.doc"_s : u"gone/report.doc"_s));
+        test::click(window, u"cmdSave"_s);
+        QCOMPARE(m_fake->shownBoxes.size(), saveWorks ? 0 : 1);
+        m_fake->shownBoxes.clear();
+        m_fake->boxAnswers.enqueue(Platform::Answer::Cancel); // should it ask
+
+        leave(window, way);
+
+        if (saveWorks) {
+            QVERIFY(m_fake->shownBoxes.isEmpty());
+            QVERIFY(!guard);
+        } else {
+            QCOMPARE(m_fake->shownBoxes.size(), 1);
+            QCOMPARE(m_fake->shownBoxes.constFirst().text, u"Save the report before closing?"_s);
+            QVERIFY(guard);
+        }
+    }
+
+private:
+    // Leaves the questionnaire window the way a user would.
+    static void leave(frmGraphology *window, const QString &way)
+    {
+        if (way == u"File, Exit"_s)
             window->findChild<QAction *>(u"mnuExit"_s)->trigger();
+        else if (way == u"Once Again"_s)
+            test::click(window, u"cmdBackToMain"_s);
         else
             window->close();
-        QCOMPARE(m_fake->exitCodes, QList<int>{0});
-        QVERIFY(m_fake->shownBoxes.isEmpty()); // no question asked
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

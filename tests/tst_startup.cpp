@@ -132,9 +132,27 @@ private slots:
         QCOMPARE(test::liveWindows("quillon::frmMain"), 1);
     }
 
-    void unwritableStore_doesNotStopStartUp()
+    void unwritableStore_asksNothingAndDoesNotStopStartUp_data()
     {
+        QTest::addColumn<int>("storedDaysFromToday"); // 0: nothing stored
+        QTest::newRow("first run") << 0;
+        QTest::newRow("reminder due") << -30;
+    }
+
+    // A store that keeps nothing must not bring the question back at every start.
+    void unwritableStore_asksNothingAndDoesNotStopStartUp()
+    {
+        QFETCH(int, storedDaysFromToday);
+        if (storedDaysFromToday != 0)
+            storeReminder(*m_fake, reminder::encodeDate(m_fake->currentDate.addDays(storedDaysFromToday)));
         m_fake->storeWritable = false;
+        for (int launch = 0; launch < 2; ++launch) {
+            QVERIFY(runStartUp());
+            test::deleteAllWindows();
+        }
+        QVERIFY(m_fake->shownBoxes.isEmpty());
+        QVERIFY(m_fake->openedUrls.isEmpty());
+        QVERIFY(m_fake->eventLog.contains(u"write:"_s + reminder::encodedKey())); // it did try
         QVERIFY(runStartUp());
         QCOMPARE(test::liveWindows("quillon::frmMain"), 1);
     }

@@ -14,8 +14,8 @@ class Platform
 {
 public:
     enum class Icon { Information, Error };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
     struct SaveDialogRequest {
         QString title;
@@ -32,12 +32,15 @@ public:
                               Icon icon, Buttons buttons) = 0;
     // The chosen path, or an empty string when the user cancelled.
     virtual QString saveFileName(QWidget *parent, const SaveDialogRequest &request) = 0;
-    virtual void clearClipboard() = 0;
+    // Empties the clipboard, and the selection where the system has one, of this text only:
+    // whatever else they hold, another program's data above all, stays.
+    virtual void clearClipboardIfItHolds(const QString &text) = 0;
     virtual void openUrl(const QString &address) = 0;
 
     // Per-user store; an empty string means "not stored".
     virtual QString readSetting(const QString &section, const QString &key) = 0;
-    virtual void writeSetting(const QString &section, const QString &key, const QString &value) = 0;
+    // False when the value could not be stored.
+    virtual bool writeSetting(const QString &section, const QString &key, const QString &value) = 0;
 
     virtual QDate today() = 0;
     virtual void seedRandom() = 0;

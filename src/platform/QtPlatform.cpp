@@ -7,14 +7,22 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <cmath>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -22,9 +30,24 @@ namespace quillon {
 
 namespace {
 
-QSettings userSettings()
+// True when the entry is missing or a plain file, reached at most through links. A pipe
+// there would stall the start in the store's first read, and writing through a link to a
+// device would put a plain file in the device's place.
+bool isPlainFileOrMissing(const QString &path)
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Quillon"_s, u"quillon"_s);
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) != 0)
+        return errno == ENOENT;
+    if (S_ISREG(entry.st_mode))
+        return true;
+    struct stat target {};
+    return S_ISLNK(entry.st_mode) && ::stat(name.constData(), &target) == 0 && S_ISREG(target.st_mode);
+#else
+    const QFileInfo entry(path);
+    return entry.isFile() || (!entry.exists() && !entry.isSymLink());
+#endif
 }
 
 // The save dialog, refusing while it is still open a name that would not be written as typed.
@@ -93,6 +116,20 @@ private:
 
 } // namespace
 
+QString settingsFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/Quillon/quillon.ini"_s;
+}
+
+std::unique_ptr<QSettings> openSettingsStore()
+{
+    const QString path = settingsFilePath();
+    // The store keeps a lock file beside it while it writes, and reads that one too.
+    if (!isPlainFileOrMissing(path) || !isPlainFileOrMissing(path + u".lock"_s))
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
 QString displayedMessage(const QString &text)
 {
     // A bare carriage return breaks the line in a message; Qt's labels want a line feed.
@@ -102,27 +139,45 @@ QString displayedMessage(const QString &text)
     return shown;
 }
 
-QtPlatform::QtPlatform()
-    : m_instanceLock(InstanceLock::defaultPath())
-{
-}
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::messageBox(QWidget *parent, const QString &text,
                                         const QString &caption, Icon icon, Buttons buttons)
 {
+    QMessageBox::StandardButtons shown = QMessageBox::Ok;
+    if (buttons == Buttons::YesNo)
+        shown = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == Buttons::SaveDiscardCancel)
+        shown = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    caption, displayedMessage(text),
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok,
-                    parent);
+                    caption, displayedMessage(text), shown, parent);
     box.setWindowModality(Qt::ApplicationModal);
+    if (buttons == Buttons::SaveDiscardCancel) {
+        // The same words on every desktop, whatever its theme calls these buttons.
+        box.button(QMessageBox::Save)->setText(u"&Save"_s);
+        box.button(QMessageBox::Discard)->setText(u"Do&n't Save"_s);
+        box.button(QMessageBox::Cancel)->setText(u"&Cancel"_s);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
     default:
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        // Closed some other way: the answer that changes nothing.
+        if (buttons == Buttons::YesNo)
+            return Answer::No;
+        return buttons == Buttons::SaveDiscardCancel ? Answer::Cancel : Answer::Ok;
     }
 }
 
@@ -144,10 +199,17 @@ QString QtPlatform::saveFileName(QWidget *parent, const SaveDialogRequest &reque
     return dialog.selectedFiles().constFirst();
 }
 
-void QtPlatform::clearClipboard()
+void QtPlatform::clearClipboardIfItHolds(const QString &text)
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard || text.isEmpty())
+        return;
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        if (mode == QClipboard::Selection && !clipboard->supportsSelection())
+            continue;
+        if (clipboard->text(mode) == text)
+            clipboard->clear(mode);
+    }
 }
 
 void QtPlatform::openUrl(const QString &address)
@@ -158,15 +220,24 @@ void QtPlatform::openUrl(const QString &address)
 
 QString QtPlatform::readSetting(const QString &section, const QString &key)
 {
-    QSettings settings = userSettings();
-    return settings.value(section + u'/' + key).toString();
+    const std::unique_ptr<QSettings> settings = openSettingsStore();
+    if (!settings)
+        return {};
+    const QVariant value = settings->value(section + u'/' + key);
+    // A comma outside quotes makes the store read the text as a list; it was one text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u',');
+    return value.toString();
 }
 
-void QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+bool QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
 {
-    QSettings settings = userSettings();
-    settings.setValue(section + u'/' + key, value);
-    settings.sync();
+    const std::unique_ptr<QSettings> settings = openSettingsStore();
+    if (!settings)
+        return false;
+    settings->setValue(section + u'/' + key, value);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 QDate QtPlatform::today()
@@ -189,7 +260,9 @@ double QtPlatform::randomUniform()
 
 bool QtPlatform::claimSingleInstance()
 {
-    return m_instanceLock.tryClaim();
+    if (!m_instanceLock)
+        m_instanceLock = InstanceLock::forThisUser();
+    return m_instanceLock->tryClaim();
 }
 
 void QtPlatform::exitProcess(int code)

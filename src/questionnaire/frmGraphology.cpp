@@ -7,10 +7,13 @@
 #include "questionnaire/MeaningTables.h"
 #include "questionnaire/SamplePictures.h"
 #include "questionnaire/TraitCatalogue.h"
+#include "report/ReportClipboard.h"
 #include "report/ReportComposer.h"
+#include "report/ReportSaving.h"
 #include "report/RichTextBox.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
+#include "shell/EndProgram.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/ProgramWindow.h"
@@ -20,8 +23,13 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyleHints>
+#include <QTextDocument>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -87,6 +95,9 @@ frmGraphology::frmGraphology(QWidget *parent)
     m_result = buildResultPage(m_pageStack);
     m_pageStack->addWidget(m_result.frame);
     connect(m_result.backToMain, &QPushButton::clicked, this, &frmGraphology::returnToMainWindow);
+    m_pages.constLast().next->installEventFilter(this);
+    for (QWidget *control : m_result.frame->findChildren<QWidget *>())
+        control->installEventFilter(this);
 
     QFrame *brand = makeButtonFaceFrame(client, u"fraFullBrand"_s, twipsRect(30, 6960, 9725, 855));
     addPromotionalLabels(brand, twipsRect(120, 100, 9465, 615));
@@ -153,7 +164,7 @@ void frmGraphology::back(int index)
 
 void frmGraphology::viewResult()
 {
-    platform().clearClipboard();
+    clearReportTextFromClipboard();
     const int last = int(m_pages.size()) - 1;
     if (!captureAnswers(traitCatalogue()[last], m_pages[last].variants)) {
         refuseEmptyPage();
@@ -162,10 +173,52 @@ void frmGraphology::viewResult()
     ComposeReport(*m_result.report);
     m_pageStack->setCurrentWidget(m_result.frame);
     presentResultPage(m_result);
+    m_resultInFrontAt = std::exchange(m_viewResultReleasedAt, std::nullopt);
+}
+
+bool frmGraphology::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+        && type != QEvent::MouseButtonRelease)
+        return QMainWindow::eventFilter(watched, event);
+    const quint64 at = static_cast<QMouseEvent *>(event)->timestamp();
+    if (watched == m_pages.constLast().next) {
+        if (type == QEvent::MouseButtonRelease)
+            m_viewResultReleasedAt = at;
+        else
+            m_viewResultReleasedAt.reset();
+        return false;
+    }
+    // The second click of a double click on "View Result" lands on the result page, where
+    // "Analyze My Hand Writing Once Again" sits under the pointer: it must not count.
+    const auto interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    return m_resultInFrontAt && at >= *m_resultInFrontAt && at - *m_resultInFrontAt < interval;
+}
+
+bool frmGraphology::mayLetReportGo()
+{
+    QTextDocument *report = m_result.report->document();
+    if (!report->isModified() || report->isEmpty())
+        return true; // no report, or saved since it was composed
+    switch (platform().messageBox(this, u"Save the report before closing?"_s, applicationTitle(),
+                                  Platform::Icon::Information, Platform::Buttons::SaveDiscardCancel)) {
+    case Platform::Answer::Discard:
+        return true;
+    case Platform::Answer::Save:
+        if (!saveReport(this, *m_result.report))
+            return false; // a cancelled or failed save keeps the window and its report
+        report->setModified(false);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void frmGraphology::returnToMainWindow()
 {
+    if (!mayLetReportGo())
+        return;
     auto *mainWindow = new frmMain;
     mainWindow->show();
     m_handingOver = true;
@@ -183,6 +236,10 @@ void frmGraphology::showEvent(QShowEvent *event)
 
 void frmGraphology::closeEvent(QCloseEvent *event)
 {
+    if (!m_handingOver && !isProgramEnding() && !mayLetReportGo()) {
+        event->ignore();
+        return;
+    }
     handleProgramWindowClose(event, m_handingOver);
 }
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QStackedWidget;
 
@@ -31,6 +32,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void bringPageToFront(int traitIndex);
@@ -39,6 +41,7 @@ private:
     void viewResult();
     void returnToMainWindow();
     void refuseEmptyPage();
+    bool mayLetReportGo();
 
     std::unique_ptr<SamplePictures> m_pictures;
     QStackedWidget *m_pageStack = nullptr;
@@ -47,6 +50,10 @@ private:
     QList<TraitPageControls> m_pages; // page order
     ResultPageControls m_result;
     bool m_handingOver = false; // closed on the way to the main window, not by the user
+    // Input timestamps of the release that pressed "View Result" and of the result page's
+    // coming to the front: clicks on the page closer to it than a double click are ignored.
+    std::optional<quint64> m_viewResultReleasedAt;
+    std::optional<quint64> m_resultInFrontAt;
 };
 
 } // namespace quillon

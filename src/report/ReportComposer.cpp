@@ -1,8 +1,8 @@
 #include "report/ReportComposer.h"
 
-#include "platform/Platform.h"
 #include "questionnaire/AnswerLists.h"
 #include "questionnaire/TraitCatalogue.h"
+#include "report/ReportClipboard.h"
 #include "report/RichTextBox.h"
 
 using namespace Qt::StringLiterals;
@@ -70,7 +70,7 @@ const QList<ReportSection> &reportSections()
 
 void ComposeReport(RichTextBox &box)
 {
-    platform().clearClipboard();
+    clearReportTextFromClipboard();
     bool firstSection = true;
     for (const ReportSection &section : reportSections()) {
         box.setInsertionBold(true);

@@ -1,7 +1,7 @@
 #include "report/ResultPage.h"
 
-#include "platform/Platform.h"
 #include "questionnaire/PageBuilder.h"
+#include "report/ReportClipboard.h"
 #include "report/ReportSaving.h"
 #include "report/RichTextBox.h"
 #include "shell/Controls.h"
@@ -9,6 +9,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -29,9 +30,13 @@ ResultPageControls buildResultPage(QWidget *parent)
                                  twipsRect(4980, 6000, 4500, 400), uiFont(9, true));
 
     RichTextBox *box = page.report;
-    QObject::connect(page.save, &QPushButton::clicked, box, [box] { saveReport(box->window(), *box); });
-    // Whatever the user does over the report empties the clipboard.
-    const auto clear = [] { platform().clearClipboard(); };
+    // A saved report is no longer at risk when the window closes.
+    QObject::connect(page.save, &QPushButton::clicked, box, [box] {
+        if (saveReport(box->window(), *box))
+            box->document()->setModified(false);
+    });
+    // Whatever the user does over the report takes report text back from the clipboard.
+    const auto clear = [] { clearReportTextFromClipboard(); };
     QObject::connect(box, &RichTextBox::contentChanged, box, clear);
     QObject::connect(box, &RichTextBox::clicked, box, clear);
     QObject::connect(box, &RichTextBox::mouseDown, box, clear);

@@ -1,8 +1,10 @@
 #include "report/RichTextBox.h"
 
+#include "report/ReportClipboard.h"
 #include "report/ReportFile.h"
 #include "report/RtfWriter.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -106,6 +108,14 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent *event)
     QTextEdit::mouseReleaseEvent(event);
     if (viewport()->rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+QMimeData *RichTextBox::createMimeDataFromSelection() const
+{
+    QMimeData *data = QTextEdit::createMimeDataFromSelection();
+    if (data)
+        noteReportTextHandedOut(data->text());
+    return data;
 }
 
 } // namespace quillon

@@ -37,6 +37,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Every copy, drag and mouse selection passes here; the text is noted as the report's.
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     QColor m_colour = Qt::black;

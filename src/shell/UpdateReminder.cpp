@@ -80,6 +80,7 @@ void UpdateReminder()
     const QString stored = system.readSetting(reminder::settingsSection(), reminder::encodedKey());
     const QDate today = system.today();
     if (stored.isEmpty()) {
+        // A first run asks nothing; so does every start with a store that keeps nothing.
         system.writeSetting(reminder::settingsSection(), reminder::encodedKey(), reminder::encodeDate(today));
         return;
     }
@@ -88,9 +89,12 @@ void UpdateReminder()
         return; // unreadable: leave it as it is and say nothing
     if (!reminder::isDue(storedDate, today))
         return;
+    // Today is stored before asking, and a store that refuses it means no question: an
+    // answer that cannot be remembered would bring the question back at every start.
+    if (!system.writeSetting(reminder::settingsSection(), reminder::encodedKey(), reminder::encodeDate(today)))
+        return;
     const auto answer = system.messageBox(nullptr, reminder::message(), applicationTitle(),
                                           Platform::Icon::Information, Platform::Buttons::YesNo);
-    system.writeSetting(reminder::settingsSection(), reminder::encodedKey(), reminder::encodeDate(today));
     if (answer == Platform::Answer::Yes)
         OpenDownloadPage();
 }

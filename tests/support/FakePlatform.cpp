@@ -26,6 +26,8 @@ Platform::Answer FakePlatform::messageBox(QWidget *parent, const QString &text,
         onMessageBox(box);
     if (!boxAnswers.isEmpty())
         return boxAnswers.dequeue();
+    if (buttons == Buttons::SaveDiscardCancel)
+        return Answer::Cancel;
     return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
 }
 
@@ -41,11 +43,23 @@ QString FakePlatform::readSetting(const QString &section, const QString &key)
     return store.value(section + u'/' + key);
 }
 
-void FakePlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+bool FakePlatform::writeSetting(const QString &section, const QString &key, const QString &value)
 {
     eventLog.append(u"write:"_s + key);
     if (storeWritable)
         store.insert(section + u'/' + key, value);
+    return storeWritable;
+}
+
+void FakePlatform::clearClipboardIfItHolds(const QString &text)
+{
+    ++clipboardQueries;
+    for (QString *held : {&clipboardText, &selectionText}) {
+        if (!text.isEmpty() && *held == text) {
+            held->clear();
+            ++clipboardClears;
+        }
+    }
 }
 
 void FakePlatform::openUrl(const QString &address)

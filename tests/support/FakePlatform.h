@@ -34,10 +34,10 @@ public:
     Answer messageBox(QWidget *parent, const QString &text, const QString &caption, Icon icon,
                       Buttons buttons) override;
     QString saveFileName(QWidget *parent, const SaveDialogRequest &request) override;
-    void clearClipboard() override { ++clipboardClears; }
+    void clearClipboardIfItHolds(const QString &text) override;
     void openUrl(const QString &address) override;
     QString readSetting(const QString &section, const QString &key) override;
-    void writeSetting(const QString &section, const QString &key, const QString &value) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override { return currentDate; }
     void seedRandom() override { ++seedCount; }
     double randomUniform() override;
@@ -45,7 +45,7 @@ public:
     void exitProcess(int code) override;
 
     // Scripts.
-    QQueue<Answer> boxAnswers;          // empty queue: Ok for Ok boxes, No for Yes/No boxes
+    QQueue<Answer> boxAnswers;          // empty queue: Ok, No or Cancel, the answer that changes nothing
     QQueue<QString> saveAnswers;        // empty queue: the dialog is cancelled
     QQueue<double> randomValues;        // empty queue: 0.0
     QDate currentDate{2026, 12, 8};
@@ -59,7 +59,10 @@ public:
     QStringList openedUrls;
     QMap<QString, QString> store;       // "section/key" -> value
     QStringList eventLog;               // boxes, writes, urls and exits in the order they happened
-    int clipboardClears = 0;
+    QString clipboardText;              // what the system clipboard holds
+    QString selectionText;              // what the selection holds
+    int clipboardQueries = 0;           // every look at the clipboard
+    int clipboardClears = 0;            // clipboard or selection emptied
     int seedCount = 0;
     QList<int> exitCodes;
     bool storeWritable = true;

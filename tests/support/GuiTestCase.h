@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/ReportClipboard.h"
 #include "support/FakePlatform.h"
 #include "support/WindowDriver.h"
 
@@ -24,6 +25,8 @@ protected slots:
     {
         m_fake = std::make_unique<FakePlatform>();
         m_fake->install();
+        clearReportTextFromClipboard(); // forget report text an earlier test copied
+        m_fake->clipboardQueries = 0;
     }
     void cleanup()
     {
