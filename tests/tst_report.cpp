@@ -1035,12 +1035,13 @@ private slots:
         QTest::addColumn<QString>("save"); // what the save does when the answer is Save
         QTest::addColumn<bool>("windowGoes");
         for (const QString &way : {u"close box"_s, u"File, Exit"_s, u"Once Again"_s}) {
-            const auto row = [&way](const char *what) { return qPrintable(way + u": "_s + QLatin1StringView(what)); };
-            QTest::newRow(row("Don't Save")) << way << int(Platform::Answer::Discard) << QString() << true;
-            QTest::newRow(row("Cancel")) << way << int(Platform::Answer::Cancel) << QString() << false;
-            QTest::newRow(row("Save")) << way << int(Platform::Answer::Save) << u"works"_s << true;
-            QTest::newRow(row("Save, dialog cancelled")) << way << int(Platform::Answer::Save) << u"cancelled"_s << false;
-            QTest::newRow(row("Save, write fails")) << way << int(Platform::Answer::Save) << u"fails"_s << false;
+            // The name is copied by newRow; the bytes must live until then.
+            const auto row = [&way](const char *what) { return (way + u": "_s + QLatin1StringView(what)).toUtf8(); };
+            QTest::newRow(row("Don't Save").constData()) << way << int(Platform::Answer::Discard) << QString() << true;
+            QTest::newRow(row("Cancel").constData()) << way << int(Platform::Answer::Cancel) << QString() << false;
+            QTest::newRow(row("Save").constData()) << way << int(Platform::Answer::Save) << u"works"_s << true;
+            QTest::newRow(row("Save, dialog cancelled").constData()) << way << int(Platform::Answer::Save) << u"cancelled"_s << false;
+            QTest::newRow(row("Save, write fails").constData()) << way << int(Platform::Answer::Save) << u"fails"_s << false;
         }
     }
 
