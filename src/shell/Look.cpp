@@ -98,6 +98,10 @@ void useProgramLook()
     if (QApplication::style()->name().compare(u"fusion"_s, Qt::CaseInsensitive) != 0)
         QApplication::setStyle(u"Fusion"_s);
     QApplication::setPalette(programPalette());
+    // Text boxes lay out their empty text in the application's font before they take their
+    // window's; with the program's typeface as that font, no engine is built for another one.
+    // Message boxes, menus and the save dialog show the program's typeface too.
+    QApplication::setFont(uiFont());
 }
 
 void useWindowBackground(QWidget *clientArea)
