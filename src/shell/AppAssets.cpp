@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QIconEngine>
 #include <QImageReader>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +30,63 @@ QPixmap decodePng(const QString &path)
     return QPixmap::fromImage(reader.read());
 }
 
+// The window icon's pictures, decoded the first time anything asks the icon for them. A desktop
+// takes the icon when a window is made; where nothing shows it (a headless run), the pictures
+// are never decoded. Answers as the icon made of the decoded pictures does.
+class IconDecodedOnUse : public QIconEngine
+{
+public:
+    IconDecodedOnUse() = default;
+    IconDecodedOnUse(const IconDecodedOnUse &other) = default;
+
+    QIconEngine *clone() const override { return new IconDecodedOnUse(*this); }
+    QString key() const override { return u"IconDecodedOnUse"_s; }
+    bool isNull() override { return false; } // the pictures are compiled in
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        decoded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return decoded().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().availableSizes(mode, state);
+    }
+    void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override
+    {
+        decoded().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString &fileName, const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        decoded().addFile(fileName, size, mode, state);
+    }
+
+private:
+    QIcon &decoded()
+    {
+        if (m_decoded.isNull()) {
+            // A window's title bar and task switcher need no more than 64 pixels; the larger
+            // sizes are for the desktop's menus, which take them from the installed icon theme.
+            initAssets();
+            for (int size : {16, 32, 48, 64})
+                m_decoded.addPixmap(decodePng(u":/icons/quillon-%1.png"_s.arg(size)));
+        }
+        return m_decoded;
+    }
+
+    QIcon m_decoded;
+};
+
 } // namespace
 
 void initAssets()
@@ -42,17 +100,9 @@ void initAssets()
 
 QIcon applicationIcon()
 {
-    // Decoded once: every window gets the icon, and the pictures never change. A window's
-    // title bar and task switcher need no more than 64 pixels; the larger sizes are for the
-    // desktop's menus, which take them from the installed icon theme, and decoding them
-    // would only delay the first window.
-    static const QIcon icon = [] {
-        initAssets();
-        QIcon decoded;
-        for (int size : {16, 32, 48, 64})
-            decoded.addPixmap(decodePng(u":/icons/quillon-%1.png"_s.arg(size)));
-        return decoded;
-    }();
+    // One icon for every window: its pictures never change, and are decoded once, when first
+    // asked for.
+    static const QIcon icon(new IconDecodedOnUse);
     return icon;
 }
 
