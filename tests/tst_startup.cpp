@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QRandomGenerator>
 #include <QTest>
@@ -171,7 +172,8 @@ private slots:
         QApplication::setWindowIcon(QIcon());
         QApplication::setFont(QFont(u"Serif"_s, 12));
         prepareApplication();
-        QCOMPARE(QApplication::style()->name(), u"fusion"_s);
+        QVERIFY(usesProgramStyle());
+        QCOMPARE(qobject_cast<QProxyStyle *>(QApplication::style())->baseStyle()->name(), u"fusion"_s);
         QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(QApplication::windowIcon().cacheKey(), applicationIcon().cacheKey());
         QCOMPARE(QApplication::font(), uiFont());

@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QImageReader>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -30,61 +33,67 @@ QPixmap decodePng(const QString &path)
     return QPixmap::fromImage(reader.read());
 }
 
-// The window icon's pictures, decoded the first time anything asks the icon for them. A desktop
-// takes the icon when a window is made; where nothing shows it (a headless run), the pictures
-// are never decoded. Answers as the icon made of the decoded pictures does.
-class IconDecodedOnUse : public QIconEngine
+// An icon whose pictures are made the first time anything asks the icon for them, and that
+// then answers exactly as the icon made at once would.
+class IconMadeOnUse : public QIconEngine
 {
 public:
-    IconDecodedOnUse() = default;
-    IconDecodedOnUse(const IconDecodedOnUse &other) = default;
+    explicit IconMadeOnUse(std::function<QIcon()> make)
+        : m_make(std::move(make))
+    {
+    }
 
-    QIconEngine *clone() const override { return new IconDecodedOnUse(*this); }
-    QString key() const override { return u"IconDecodedOnUse"_s; }
-    bool isNull() override { return false; } // the pictures are compiled in
+    QIconEngine *clone() const override { return new IconMadeOnUse(*this); }
+    QString key() const override { return u"IconMadeOnUse"_s; }
+    bool isNull() override { return m_made ? m_icon.isNull() : false; }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        decoded().paint(painter, rect, Qt::AlignCenter, mode, state);
+        made().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
+    // An engine is asked in device pixels, the icon in logical ones: the icon's functions are
+    // called so that they pass the same sizes on to the made icon's engine.
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return decoded().actualSize(size, mode, state);
+        if (!(qApp->devicePixelRatio() > 1.0))
+            return made().actualSize(size, mode, state);
+        return pixmap(size, mode, state).size(); // never larger than asked, as an engine answers
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return decoded().pixmap(size, mode, state);
+        return made().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return decoded().pixmap(size, scale, mode, state);
+        if (!(scale > 1.0))
+            return pixmap(size, mode, state);
+        return made().pixmap(size / scale, scale, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
-        return decoded().availableSizes(mode, state);
+        return made().availableSizes(mode, state);
     }
     void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override
     {
-        decoded().addPixmap(pixmap, mode, state);
+        made().addPixmap(pixmap, mode, state);
     }
     void addFile(const QString &fileName, const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        decoded().addFile(fileName, size, mode, state);
+        made().addFile(fileName, size, mode, state);
     }
 
 private:
-    QIcon &decoded()
+    QIcon &made()
     {
-        if (m_decoded.isNull()) {
-            // A window's title bar and task switcher need no more than 64 pixels; the larger
-            // sizes are for the desktop's menus, which take them from the installed icon theme.
-            initAssets();
-            for (int size : {16, 32, 48, 64})
-                m_decoded.addPixmap(decodePng(u":/icons/quillon-%1.png"_s.arg(size)));
+        if (!m_made) {
+            m_made = true;
+            m_icon = m_make();
         }
-        return m_decoded;
+        return m_icon;
     }
 
-    QIcon m_decoded;
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+    bool m_made = false;
 };
 
 } // namespace
@@ -98,11 +107,24 @@ void initAssets()
     Q_UNUSED(registered);
 }
 
+QIcon iconMadeOnUse(std::function<QIcon()> make)
+{
+    return QIcon(new IconMadeOnUse(std::move(make)));
+}
+
 QIcon applicationIcon()
 {
-    // One icon for every window: its pictures never change, and are decoded once, when first
-    // asked for.
-    static const QIcon icon(new IconDecodedOnUse);
+    // One icon for every window: its pictures never change. A desktop takes them when a window
+    // is made; where nothing shows the icon (a headless run), they are never decoded.
+    static const QIcon icon = iconMadeOnUse([] {
+        // A window's title bar and task switcher need no more than 64 pixels; the larger sizes
+        // are for the desktop's menus, which take them from the installed icon theme.
+        initAssets();
+        QIcon decoded;
+        for (int size : {16, 32, 48, 64})
+            decoded.addPixmap(decodePng(u":/icons/quillon-%1.png"_s.arg(size)));
+        return decoded;
+    });
     return icon;
 }
 

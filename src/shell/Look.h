@@ -46,6 +46,9 @@ QPalette programPalette();
 // Call it after installTypeface() and before the first window is built.
 void useProgramLook();
 
+// True when the application has the program's widget style (Fusion, see useProgramLook()).
+bool usesProgramStyle();
+
 // Paints a window's client area in the system's window background (white in the usual
 // scheme) rather than the dialog grey; the menu bar keeps the platform's look.
 void useWindowBackground(QWidget *clientArea);
