@@ -45,13 +45,16 @@ public:
     {
     }
 
-    QIcon standardIcon(StandardPixmap which, const QStyleOption *option, const QWidget *widget) const override
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
     {
         if (which != SP_ToolBarHorizontalExtensionButton || option)
             return QProxyStyle::standardIcon(which, option, widget);
-        return iconMadeOnUse([fusion = QPointer<const QStyle>(baseStyle()), widget = QPointer<const QWidget>(widget)] {
+        const QPointer<const QStyle> fusion(baseStyle());
+        const QPointer<const QWidget> asking(widget);
+        return iconMadeOnUse([fusion, asking] {
             const QStyle *style = fusion ? fusion.data() : QApplication::style();
-            return style->standardIcon(SP_ToolBarHorizontalExtensionButton, nullptr, widget);
+            return style->standardIcon(SP_ToolBarHorizontalExtensionButton, nullptr, asking);
         });
     }
 };
