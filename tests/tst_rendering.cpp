@@ -19,6 +19,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
+#include <QStyleFactory>
+#include <QProxyStyle>
+#include <QMenuBar>
+#include <QMainWindow>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QStackedWidget>
@@ -356,7 +361,10 @@ private slots:
         QApplication::setStyle(u"Windows"_s);
         QApplication::setPalette(QPalette(QColor(50, 50, 50), QColor(36, 36, 36)));
         useProgramLook();
-        QCOMPARE(QApplication::style()->name(), u"fusion"_s);
+        QVERIFY(usesProgramStyle());
+        auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
+        QVERIFY(style);
+        QCOMPARE(style->baseStyle()->name(), u"fusion"_s);
         const QPalette palette = QApplication::palette();
         QCOMPARE(palette.color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(palette.color(QPalette::WindowText), QColor(Qt::black));
@@ -365,6 +373,30 @@ private slots:
         QCOMPARE(palette.color(QPalette::ButtonText), QColor(Qt::black));
         QVERIFY(palette.color(QPalette::Button).lightness() >= 200 && palette.color(QPalette::Button) != Qt::white);
         QVERIFY(contrast(palette.color(QPalette::HighlightedText), palette.color(QPalette::Highlight)) >= 3.0);
+    }
+
+    void programStyle_menuBarOverflowArrowIsFusions()
+    {
+        // The arrow is made when first shown; it is then Fusion's own, at every size it has.
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_s));
+        const QIcon expected = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QVERIFY(!expected.availableSizes().isEmpty());
+        QMainWindow window;
+        window.menuBar()->addMenu(u"&File"_s);
+        auto *arrow = window.menuBar()->findChild<QToolButton *>(u"qt_menubar_ext_button"_s);
+        QVERIFY(arrow);
+        const QIcon shown = arrow->icon();
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown.availableSizes(), expected.availableSizes());
+        for (const QSize &size : expected.availableSizes()) {
+            QCOMPARE(shown.pixmap(size).toImage(), expected.pixmap(size).toImage());
+            QCOMPARE(QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                         .pixmap(size).toImage(),
+                     expected.pixmap(size).toImage());
+        }
+        // Other standard icons are Fusion's, unchanged.
+        QCOMPARE(QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(16).toImage(),
+                 fusion->standardIcon(QStyle::SP_DialogSaveButton).pixmap(16).toImage());
     }
 
 private:

@@ -2,6 +2,7 @@
 // promotional label, all against the scripted platform.
 #include "shell/AppAssets.h"
 #include "shell/EndProgram.h"
+#include "shell/Look.h"
 #include "shell/StartUp.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMain.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QRandomGenerator>
 #include <QTest>
@@ -186,13 +188,18 @@ private slots:
         // As a desktop would leave it: its own style and no icon for windows without one.
         QApplication::setStyle(u"Windows"_s);
         QApplication::setWindowIcon(QIcon());
+        QApplication::setFont(QFont(u"Serif"_s, 12));
         prepareApplication();
-        QCOMPARE(QApplication::style()->name(), u"fusion"_s);
+        QVERIFY(usesProgramStyle());
+        QCOMPARE(qobject_cast<QProxyStyle *>(QApplication::style())->baseStyle()->name(), u"fusion"_s);
         QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(QApplication::windowIcon().cacheKey(), applicationIcon().cacheKey());
-        // A message box shown before the first window carries the program's icon.
+        QCOMPARE(QApplication::font(), uiFont());
+        // A message box shown before the first window carries the program's icon and typeface.
         QMessageBox box(QMessageBox::Information, u"Quillon"_s, u"Application is already running"_s);
         QCOMPARE(box.windowIcon().cacheKey(), applicationIcon().cacheKey());
+        QCOMPARE(box.font().family(), uiFontFamily());
+        QCOMPARE(box.font().pointSizeF(), uiFont().pointSizeF());
     }
 
     void roundHalfToEven_atBoundaries_data()

@@ -2,8 +2,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QImageReader>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +33,69 @@ QPixmap decodePng(const QString &path)
     return QPixmap::fromImage(reader.read());
 }
 
+// An icon whose pictures are made the first time anything asks the icon for them, and that
+// then answers exactly as the icon made at once would.
+class IconMadeOnUse : public QIconEngine
+{
+public:
+    explicit IconMadeOnUse(std::function<QIcon()> make)
+        : m_make(std::move(make))
+    {
+    }
+
+    QIconEngine *clone() const override { return new IconMadeOnUse(*this); }
+    QString key() const override { return u"IconMadeOnUse"_s; }
+    bool isNull() override { return m_made ? m_icon.isNull() : false; }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        made().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    // An engine is asked in device pixels, the icon in logical ones: the icon's functions are
+    // called so that they pass the same sizes on to the made icon's engine.
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (!(qApp->devicePixelRatio() > 1.0))
+            return made().actualSize(size, mode, state);
+        return pixmap(size, mode, state).size(); // never larger than asked, as an engine answers
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return made().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        if (!(scale > 1.0))
+            return pixmap(size, mode, state);
+        return made().pixmap(size / scale, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return made().availableSizes(mode, state);
+    }
+    void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override
+    {
+        made().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString &fileName, const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        made().addFile(fileName, size, mode, state);
+    }
+
+private:
+    QIcon &made()
+    {
+        if (!m_made) {
+            m_made = true;
+            m_icon = m_make();
+        }
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+    bool m_made = false;
+};
+
 } // namespace
 
 void initAssets()
@@ -40,19 +107,24 @@ void initAssets()
     Q_UNUSED(registered);
 }
 
+QIcon iconMadeOnUse(std::function<QIcon()> make)
+{
+    return QIcon(new IconMadeOnUse(std::move(make)));
+}
+
 QIcon applicationIcon()
 {
-    // Decoded once: every window gets the icon, and the pictures never change. A window's
-    // title bar and task switcher need no more than 64 pixels; the larger sizes are for the
-    // desktop's menus, which take them from the installed icon theme, and decoding them
-    // would only delay the first window.
-    static const QIcon icon = [] {
+    // One icon for every window: its pictures never change. A desktop takes them when a window
+    // is made; where nothing shows the icon (a headless run), they are never decoded.
+    static const QIcon icon = iconMadeOnUse([] {
+        // A window's title bar and task switcher need no more than 64 pixels; the larger sizes
+        // are for the desktop's menus, which take them from the installed icon theme.
         initAssets();
         QIcon decoded;
         for (int size : {16, 32, 48, 64})
             decoded.addPixmap(decodePng(u":/icons/quillon-%1.png"_s.arg(size)));
         return decoded;
-    }();
+    });
     return icon;
 }
 

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
+
 namespace quillon {
 
 // Hot spot of the pointing-hand pointers: the tip of the index finger in the
@@ -17,6 +19,10 @@ inline constexpr int kLinkPointerHotSpotY = 1;
 // Makes the pictures compiled into the program available under ":/".
 // Safe to call more than once.
 void initAssets();
+
+// An icon whose pictures `make` gives the first time anything asks the icon for them; until
+// then it costs nothing. It answers as the icon `make` returns.
+QIcon iconMadeOnUse(std::function<QIcon()> make);
 
 // The window icon (16 to 64 pixels), and its 32 x 32 picture alone. On a dense screen the
 // picture is taken from a larger drawing of the icon, so it stays sharp at 32 x 32 points.

@@ -71,6 +71,17 @@ void LinkLabel::updateStackedFocus()
 
 bool LinkLabel::event(QEvent *event)
 {
+    if (event->type() == QEvent::Polish) {
+        // A label that takes the focus is polished with a rich-text document of its own for
+        // its text, laid out apart from the label. This one shows plain text and draws its own
+        // focus frame, so it is polished as a label that takes none: it looks the same and
+        // starts without the document.
+        const Qt::FocusPolicy policy = focusPolicy();
+        setFocusPolicy(Qt::NoFocus);
+        const bool handled = QLabel::event(event);
+        setFocusPolicy(policy);
+        return handled;
+    }
     const bool handled = QLabel::event(event);
     switch (event->type()) {
     case QEvent::ZOrderChange:

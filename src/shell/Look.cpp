@@ -1,12 +1,17 @@
 #include "shell/Look.h"
 
+#include "shell/AppAssets.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QPalette>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QResource>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include <utility>
@@ -29,7 +34,37 @@ QByteArray resourceBytes(const QString &path)
     return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), qsizetype(resource.size()));
 }
 
+// Fusion, with the menu bar's overflow arrow made only when it is first shown. Every menu bar
+// asks for that arrow when it is made, and reading its pictures has the image reader load and
+// ask every image format plugin; the arrow appears only when the menus do not fit.
+class ProgramStyle : public QProxyStyle
+{
+public:
+    ProgramStyle()
+        : QProxyStyle(QStyleFactory::create(u"Fusion"_s))
+    {
+    }
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (which != SP_ToolBarHorizontalExtensionButton || option)
+            return QProxyStyle::standardIcon(which, option, widget);
+        const QPointer<const QStyle> fusion(baseStyle());
+        const QPointer<const QWidget> asking(widget);
+        return iconMadeOnUse([fusion, asking] {
+            const QStyle *style = fusion ? fusion.data() : QApplication::style();
+            return style->standardIcon(SP_ToolBarHorizontalExtensionButton, nullptr, asking);
+        });
+    }
+};
+
 } // namespace
+
+bool usesProgramStyle()
+{
+    return dynamic_cast<const ProgramStyle *>(QApplication::style()) != nullptr;
+}
 
 void installTypeface()
 {
@@ -95,9 +130,13 @@ void useProgramLook()
 {
     // The layout's fixed sizes were made for classic widget metrics, which Fusion keeps;
     // a desktop style may draw wider indicators and clip short captions.
-    if (QApplication::style()->name().compare(u"fusion"_s, Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(u"Fusion"_s);
+    if (!usesProgramStyle())
+        QApplication::setStyle(new ProgramStyle);
     QApplication::setPalette(programPalette());
+    // Text boxes lay out their empty text in the application's font before they take their
+    // window's; with the program's typeface as that font, no engine is built for another one.
+    // Message boxes, menus and the save dialog show the program's typeface too.
+    QApplication::setFont(uiFont());
 }
 
 void useWindowBackground(QWidget *clientArea)

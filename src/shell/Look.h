@@ -41,10 +41,13 @@ QString uiFontFamily();
 // light grey buttons. The program's windows use them whatever the desktop's scheme.
 QPalette programPalette();
 
-// Gives the whole application the fixed widget style and the light colours, so that every
-// window's fixed colours read as designed under any desktop scheme. Call it before the first
-// window is built.
+// Gives the whole application the fixed widget style, the light colours and the program's
+// typeface, so that every window's fixed colours read as designed under any desktop scheme.
+// Call it after installTypeface() and before the first window is built.
 void useProgramLook();
+
+// True when the application has the program's widget style (Fusion, see useProgramLook()).
+bool usesProgramStyle();
 
 // Paints a window's client area in the system's window background (white in the usual
 // scheme) rather than the dialog grey; the menu bar keeps the platform's look.
