@@ -134,7 +134,9 @@ int main(int argc, char *argv[])
             else
                 exitCode = 2;
         }
-        QCoreApplication::quit();
+        // exit(), not quit(): quit() first closes the windows, and the walked questionnaire would
+        // stop to ask about its unsaved report.
+        QCoreApplication::exit(0);
     });
     const int loopCode = app.exec();
     return exitCode ? exitCode : loopCode;
