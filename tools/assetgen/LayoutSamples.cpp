@@ -29,7 +29,6 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     QPainterPath sheet;
     sheet.addRect(kPage);
     outline.stroke(sheet, Qt::SquareCap);
-    Hand pen(hand.painter(), 0.95);
 
     // A letter in a small, running hand: short everyday words, each line
     // filled with whole words up to the margin and no further.
@@ -45,7 +44,9 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     const qreal first = kPage.top() + m.top + 5.5;
     const qreal last = kPage.bottom() - m.bottom - 1.5;
     int next = 0;
+    Writing writing(rng, font.pixelSize());
     for (qreal y = first; y <= last + 0.01; y += step) {
+        writing.nextLine();
         const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
         const qreal left = kPage.left() + m.left + m.growLeft * f;
         const qreal right = kPage.right() - m.right - m.growRight * f;
@@ -69,15 +70,12 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         qreal x = left;
         QPainterPath ink;
         for (const QString &w : line) {
-            const qreal rise = rng.uniform(-0.35, 0.35);
-            ink.addPath(textPath(QPointF(x, y + rise), w, font));
+            ink.addPath(writing.word(textPath(QPointF(x, y), w, font), QPointF(x, y)));
             x += textAdvance(w, font) + space + extra;
         }
         // The font's hairlines are finer than a pen makes at this size; a
         // thin outline gives the strokes a pen's weight.
-        pen.fill(ink);
-        Hand weight(hand.painter(), 0.3);
-        weight.plainStroke(ink);
+        writing.ink(hand, ink, 0.3);
     }
 }
 
@@ -97,10 +95,12 @@ struct WordLayout
     qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
 };
 
-void drawWords(Hand &hand, const WordLayout &layout)
+void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
     qreal baseline = layout.firstBaseline;
+    Writing writing(rng, layout.font.pixelSize() * layout.scaleY);
     for (int li = 0; li < layout.lines.size(); ++li) {
+        writing.nextLine();
         const QStringList &words = layout.lines[li];
         QPainterPath line;
         qreal x = 0;
@@ -109,13 +109,13 @@ void drawWords(Hand &hand, const WordLayout &layout)
             word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
             const qreal slant = layout.slantOf(li, wi);
             if (slant == 0) {
-                line.addPath(word.translated(x, 0));
+                line.addPath(writing.word(word.translated(x, 0), QPointF(x, 0)));
                 x += textAdvance(words[wi], layout.font) * layout.scaleX;
             } else {
                 // Slanted words are set by their outlines so neighbours never collide.
                 word = slanted(word, 0, slant);
                 const QRectF box = word.boundingRect();
-                line.addPath(word.translated(x - box.left(), 0));
+                line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
                 x += box.width();
             }
             x += layout.gapOf(li, wi) * layout.font.pixelSize();
@@ -123,11 +123,7 @@ void drawWords(Hand &hand, const WordLayout &layout)
         const QRectF box = line.boundingRect();
         const qreal dx = layout.centre ? (118 - box.width()) / 2 - box.left() : layout.left;
         const QPainterPath placed = line.translated(dx, baseline);
-        hand.fill(placed);
-        if (layout.weight > 0) {
-            Hand outline(hand.painter(), layout.weight);
-            outline.plainStroke(placed);
-        }
+        writing.ink(hand, placed, layout.weight);
         baseline += layout.lineGap;
     }
 }
@@ -236,7 +232,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
     auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0) {
-        return [=](Hand &h, Rng &) {
+        return [=](Hand &h, Rng &rng) {
             WordLayout l;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
@@ -245,7 +241,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             l.scaleY = sy;
             l.firstBaseline = first;
             l.lineGap = gap;
-            drawWords(h, l);
+            drawWords(h, rng, l);
         };
     };
     // Tall: big letters of ordinary proportions, their loops stretched up
@@ -343,7 +339,7 @@ void addLineSpacing(QList<SampleDef> &out)
 {
     const QString t = u"LineSpacing"_s;
     auto spaced = [](qreal gap) {
-        return [gap](Hand &h, Rng &) {
+        return [gap](Hand &h, Rng &rng) {
             WordLayout l;
             l.font = handFont(Face::Script, 15);
             l.centre = false;
@@ -359,7 +355,7 @@ void addLineSpacing(QList<SampleDef> &out)
                     break;
                 l.lines.append(line.split(u' '));
             }
-            drawWords(h, l);
+            drawWords(h, rng, l);
         };
     };
     // Narrow lines leave the loops of one line just clear of the next; even
@@ -380,6 +376,7 @@ void addWordSpacing(QList<SampleDef> &out)
             const QFont font = handFont(Face::Script, 15);
             qreal x = 6;
             qreal baseline = 22;
+            Writing writing(rng, font.pixelSize());
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
                 if (x + adv > 114 && x > 6) {
@@ -387,19 +384,19 @@ void addWordSpacing(QList<SampleDef> &out)
                     baseline += 21;
                     if (baseline > 126)
                         break;
+                    writing.nextLine();
                 }
-                const QPainterPath word = textPath(QPointF(x, baseline), w, font);
-                h.fill(word);
-                Hand(h.painter(), 0.3).plainStroke(word);
+                const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
+                writing.ink(h, word, 0.3);
                 x += adv + gap(rng) * font.pixelSize();
             }
         };
     };
     addSample(out, t, 0, u"Even Spaces"_s, spaced([](Rng &) { return 0.38; }));
     addSample(out, t, 1, u"Uneven Spaces"_s, spaced([](Rng &r) {
-                  return r.next() % 2 ? r.uniform(0.05, 0.2) : r.uniform(0.9, 1.7);
+                  return r.next() % 2 ? r.uniform(0.16, 0.26) : r.uniform(0.9, 1.7);
               }));
-    addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.15; }));
+    addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.22; }));
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
     addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &) { return 2.1; }));
 }

@@ -17,8 +17,12 @@ QRectF writeName(Hand &hand, qreal x, qreal baseline, qreal width)
     const QFont probe = handFont(Face::Script, 40);
     const qreal px = 40 * width / textAdvance(kName, probe);
     const QFont font = handFont(Face::Script, px);
-    const QPainterPath path = textPath(QPointF(x, baseline), kName, font);
-    hand.fill(path);
+    // A name is written in one sweep: it drifts and wobbles like any writing,
+    // but its proportions are the writer's own and fixed.
+    Rng rng(seedFor(kName) + qRound(width));
+    Writing writing(rng, px, 0.8);
+    const QPainterPath path = writing.word(textPath(QPointF(x, baseline), kName, font), QPointF(x, baseline));
+    writing.ink(hand, path, 0.25);
     return path.boundingRect();
 }
 
@@ -31,9 +35,18 @@ QRectF standardName(Hand &hand)
 void writeLines(Hand &hand, const QStringList &lines, qreal px, qreal x, qreal firstBaseline, qreal gap)
 {
     const QFont font = handFont(Face::Script, px);
+    Rng rng(seedFor(lines.join(u' ')));
+    Writing writing(rng, px);
     qreal y = firstBaseline;
     for (const QString &line : lines) {
-        hand.write(QPointF(x, y), line, font);
+        writing.nextLine();
+        qreal wx = x;
+        QPainterPath ink;
+        for (const QString &w : line.split(u' ')) {
+            ink.addPath(writing.word(textPath(QPointF(wx, y), w, font), QPointF(wx, y)));
+            wx += textAdvance(w + u' ', font);
+        }
+        writing.ink(hand, ink, 0.25);
         y += gap;
     }
 }
