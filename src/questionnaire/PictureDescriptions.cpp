@@ -42,10 +42,10 @@ const QHash<QString, QStringList> &descriptions()
           "squeezed, with long loops reaching high above them"_s,
           u"The joined words \"little bells\" written small, taking up only a little patch in the middle of the "
           "picture"_s,
-          u"The joined words \"little bells\" written narrow, the letters of the usual height but pressed thin from "
-          "side to side"_s,
-          u"The words \"little bells\" written broad, in print whose round letters are drawn much wider than "
-          "they are high"_s,
+          u"The joined words \"little bells\" written narrow, the letters of the usual height but closely formed, "
+          "their loops and bowls slim and the strokes close together"_s,
+          u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
+          "with roomy bowls and long joins"_s,
           u"The joined words \"little bells\" written in one run with letters of very different sizes, large ones "
           "beside small ones in the same word"_s}},
         {u"LineSpacing"_s,

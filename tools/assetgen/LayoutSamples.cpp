@@ -79,6 +79,70 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     }
 }
 
+// Makes a word `factor` times as wide the way a wide or narrow hand is:
+// the room inside the bowls and along the joins grows or shrinks, while the
+// down-strokes keep the pen's width. `xHeight` is the height of a small
+// letter; a column inked over that height is a down-stroke. The baseline
+// is y = 0.
+QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHeight)
+{
+    // Measured upright, so the leaning down-strokes are seen as strokes.
+    const qreal lean = 0.22;
+    const QPainterPath word = slanted(written, 0, -lean);
+    const QRectF box = word.boundingRect();
+    const qreal res = 8; // samples per picture unit
+    const int w = int(std::ceil(box.width() * res)) + 2;
+    const int h = int(std::ceil(box.height() * res)) + 2;
+    QImage mask(w, h, QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(res, res);
+        p.translate(-box.topLeft());
+        QPainterPath solid = word;
+        solid.setFillRule(Qt::WindingFill);
+        p.fillPath(solid, Qt::white);
+    }
+    // How much of each column is stroke, 0 (paper) to 1 (a down-stroke).
+    QList<qreal> open(w);
+    for (int x = 0; x < w; ++x) {
+        qreal inked = 0;
+        for (int y = 0; y < h; ++y)
+            inked += mask.constScanLine(y)[x] / 255.0;
+        open[x] = 1 - std::min<qreal>(1, inked / (0.7 * xHeight * res));
+    }
+    // Smoothed over a fraction of a stroke, so the stretch sets in gently.
+    const int reach = int(res * 0.3);
+    QList<qreal> soft(w);
+    for (int x = 0; x < w; ++x) {
+        qreal sum = 0;
+        int n = 0;
+        for (int k = std::max(0, x - reach); k <= std::min(w - 1, x + reach); ++k, ++n)
+            sum += open[k];
+        soft[x] = sum / n;
+    }
+    qreal openSum = 0;
+    for (qreal o : soft)
+        openSum += o;
+    const qreal k = (factor - 1) * w / std::max<qreal>(1, openSum);
+    QList<qreal> mapped(w + 1);
+    mapped[0] = 0;
+    for (int x = 0; x < w; ++x)
+        mapped[x + 1] = mapped[x] + std::max<qreal>(0.2, 1 + k * soft[x]) / res;
+    auto mapX = [&](qreal px) {
+        const qreal i = std::clamp<qreal>((px - box.left()) * res, 0, w - 0.001);
+        const int j = int(i);
+        return box.left() + mapped[j] + (mapped[j + 1] - mapped[j]) * (i - j);
+    };
+    QPainterPath out = word;
+    for (int e = 0; e < out.elementCount(); ++e) {
+        const QPainterPath::Element el = out.elementAt(e);
+        out.setElementPositionAt(e, mapX(el.x), el.y);
+    }
+    return slanted(out, 0, lean);
+}
+
 // Lays out words line by line. `slantOf(line, word)` gives each word's slant
 // and `gapOf(line, word)` the space after it, in units of the font size.
 struct WordLayout
@@ -88,6 +152,7 @@ struct WordLayout
     qreal firstBaseline = 30;
     qreal lineGap = 30;
     qreal scaleX = 1, scaleY = 1;
+    qreal widen = 1; // letters drawn wider (> 1) or narrower (< 1), pen unchanged
     std::function<qreal(int, int)> slantOf = [](int, int) { return 0.0; };
     std::function<qreal(int, int)> gapOf = [](int, int) { return 0.3; };
     bool centre = true;
@@ -108,7 +173,13 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
             QPainterPath word = textPath(QPointF(0, 0), words[wi], layout.font);
             word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
             const qreal slant = layout.slantOf(li, wi);
-            if (slant == 0) {
+            if (layout.widen != 1) {
+                const qreal px = layout.font.pixelSize() * layout.scaleY;
+                word = reproportioned(word, layout.widen, 0.42 * px);
+                const QRectF box = word.boundingRect();
+                line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
+                x += box.width();
+            } else if (slant == 0) {
                 line.addPath(writing.word(word.translated(x, 0), QPointF(x, 0)));
                 x += textAdvance(words[wi], layout.font) * layout.scaleX;
             } else {
@@ -231,9 +302,10 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
 {
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
-    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0) {
+    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1) {
         return [=](Hand &h, Rng &rng) {
             WordLayout l;
+            l.widen = widen;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
             l.lines = splitLines(text);
@@ -245,25 +317,13 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         };
     };
     // Tall: big letters of ordinary proportions, their loops stretched up
-    // further still; narrow: letters of ordinary height pressed together from
-    // the sides, so the two differ in shape and not only in size.
+    // further still.
     addSample(out, t, 0, u"Tall"_s, sized(44, 1.02, 1.3, 62, 56));
     addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.3));
-    addSample(out, t, 2, u"Narrow"_s, sized(30, 0.5, 1.0, 57, 40, 0.3));
-    addSample(out, t, 3, u"Broad"_s, [text](Hand &h, Rng &) {
-        // Letters drawn wide by the pen itself: the centre lines are spread
-        // out and then inked, so every stroke keeps the nib's own weight.
-        const qreal unit = 1.3;
-        h.setWidth(printPen(1.4) * 1.1);
-        qreal baseline = 56;
-        for (const QString &word : text) {
-            const PrintedText printed = printText(word, {0, 0}, unit, -1.6);
-            const QPainterPath wide = QTransform::fromScale(2.35, 0.9).map(printed.strokes);
-            const QRectF box = wide.boundingRect();
-            h.stroke(wide.translated((118 - box.width()) / 2 - box.left(), baseline));
-            baseline += 46;
-        }
-    });
+    // Narrow and broad: letters of ordinary height written close-formed or
+    // wide open, the pen's strokes keeping their weight.
+    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.05, 57, 40, 0.3, 0.68));
+    addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0.35, 1.55));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // Each word is written in one run, but one letter comes out tall, the
         // next small. The word is warped as a whole, with a size that changes
