@@ -329,11 +329,13 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         // next small. The word is warped as a whole, with a size that changes
         // smoothly from letter to letter, so the joining strokes still meet
         // and letters never run into each other.
-        static const qreal swing[] = {1.05, 0.7, 1.4, 1.3, 0.8, 1.5, 1.4, 0.7, 1.35, 0.85, 1.45};
+        static const qreal swing[] = {1.15, 0.62, 1.45, 0.82, 1.3, 1.7, 0.85, 1.65, 1.35, 0.85, 1.6};
         const QFont f = handFont(Face::Script, 29);
         qreal baseline = 58;
         int index = 0;
+        Writing writing(rng, 29, 0.7);
         for (const QString &word : text) {
+            writing.nextLine();
             // Sized upright, so a leaning letter's loop keeps its letter's size.
             const qreal lean = 0.22;
             const QPainterPath path = slanted(textPath(QPointF(0, 0), word, f), 0, -lean);
@@ -384,7 +386,8 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             }
             warped = slanted(warped, 0, lean);
             const QRectF box = warped.boundingRect();
-            h.fill(warped.translated((118 - box.width()) / 2 - box.left(), baseline));
+            const qreal shift = (118 - box.width()) / 2 - box.left();
+            writing.ink(h, writing.word(warped.translated(shift, baseline), QPointF(shift, baseline)));
             baseline += 50;
         }
     });
