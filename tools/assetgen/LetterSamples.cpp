@@ -2,7 +2,6 @@
 
 #include "Samples.h"
 
-#include <QRadialGradient>
 
 #include <cmath>
 
@@ -33,11 +32,18 @@ enum class Dot { Direct, Close, High, Light, Left, Right, Circle, Smudge, None }
 
 void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
 {
-    hand.setWidth(3.0);
-    hand.stroke(smoothPath({{x - 16, base - 2}, {x - 9, base - 5}, {x - 3, base - 14}, {x - 0.5, xTop + 6}, {x, xTop}}));
-    QPainterPath stem(QPointF(x, xTop));
-    stem.lineTo(x, base - 7);
-    smoothTo(stem, {{x, base - 7}, {x + 3, base - 0.5}, {x + 9, base - 1}, {x + 15, base - 6}});
+    // No two i's come out quite alike: the lead-in, the top and the tail
+    // each wander a little.
+    auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
+    const qreal top = xTop + j(1.2);
+    hand.setWidth(3.0 + j(0.15));
+    hand.stroke(smoothPath({{x - 16 + j(1.2), base - 2 + j(0.8)}, {x - 9 + j(0.8), base - 5 + j(0.8)},
+                            {x - 3 + j(0.5), base - 14 + j(1)}, {x - 0.5, top + 6}, {x, top}}));
+    QPainterPath stem(QPointF(x, top));
+    const qreal foot = x + j(0.4);
+    stem.lineTo(foot, base - 7);
+    smoothTo(stem, {{foot, base - 7}, {foot + 3 + j(0.5), base - 0.5}, {foot + 9 + j(0.8), base - 1 + j(0.6)},
+                    {foot + 15 + j(1.2), base - 6 + j(1.2)}});
     hand.stroke(stem);
 
     const qreal r = 3.6;
@@ -45,12 +51,12 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     case Dot::Direct:
         // Plumb over the stem at the usual height: a clear gap of about half
         // the letter's height, the dot centred on the line of the stem.
-        hand.dot({x, xTop - 21}, r);
+        hand.dot({x, xTop - 25}, r);
         break;
     case Dot::Close:
         // Set down just over the top of the stem: a small but clear gap,
-        // a third of the plumb dot's, and never touching.
-        hand.dot({x, xTop - r - 6.0}, r);
+        // a fifth of the plumb dot's, and never touching.
+        hand.dot({x, xTop - r - 4.0}, r);
         break;
     case Dot::High:
         hand.dot({x + 0.5, xTop - 62}, r);
@@ -75,38 +81,39 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot rubbed sideways: a dark, uneven blot whose ink is dragged
-        // out to the lower right in a soft smear that pales as it goes.
+        // A wet dot rubbed sideways with a finger: a dark, lumpy blot with
+        // crisp edges, and its ink dragged out to the lower right in streaks
+        // that thin and pale as they go.
         QPainter &p = hand.painter();
-        const QColor ink = hand.ink();
-        auto blot = [&](QPointF at, qreal rx, qreal ry, qreal angle, int alpha) {
-            QRadialGradient g(QPointF(0, 0), 1.0);
-            auto shade = [&](qreal a) { QColor c = ink; c.setAlpha(qBound(0, qRound(a), 255)); return c; };
-            g.setColorAt(0.0, shade(alpha));
-            g.setColorAt(0.55, shade(alpha * 0.85));
-            g.setColorAt(0.85, shade(alpha * 0.3));
-            g.setColorAt(1.0, shade(0));
-            p.save();
-            p.translate(at);
-            p.rotate(angle);
-            p.scale(rx, ry);
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-            p.restore();
-        };
         const QPointF c(x + 0.5, xTop - 17);
-        const int trail = 10;
-        for (int k = trail; k >= 1; --k) {
-            const qreal t = qreal(k) / trail;
-            const QPointF at = c + QPointF(8 * t, 3.4 * t + 1.0 * std::sin(t * 3)) + QPointF(rng.uniform(-0.6, 0.6), rng.uniform(-0.6, 0.6));
-            blot(at, 4.4 - 1.5 * t + rng.uniform(-0.4, 0.4), 3.5 - 1.1 * t + rng.uniform(-0.4, 0.4), 20 + rng.uniform(-15, 15),
-                 int(140 - 70 * t));
+        const qreal angle = qDegreesToRadians(22.0);
+        const QPointF along(std::cos(angle), std::sin(angle));
+        const QPointF across(-along.y(), along.x());
+        // A pale film under the streaks, widest at the blot.
+        QPainterPath film;
+        film.moveTo(c + across * 3.4 - along * 1.0);
+        film.cubicTo(c + along * 4 + across * 4.4, c + along * 8 + across * 2.4, c + along * 11.5 + across * 1.6);
+        film.cubicTo(c + along * 12.5 + across * 0.2, c + along * 10 - across * 1.4, c + along * 7 - across * 2.2);
+        film.cubicTo(c + along * 4 - across * 3.4, c + along * 1 - across * 3.6, c - across * 3.2);
+        film.closeSubpath();
+        QColor pale = hand.ink();
+        pale.setAlpha(95);
+        p.fillPath(film, pale);
+        for (int k = 0; k < 5; ++k) {
+            const qreal off = -2.2 + k * 1.1 + rng.uniform(-0.4, 0.4);
+            const qreal length = 5 + rng.uniform(0, 5) - std::abs(off) * 0.6;
+            const QPointF from = c + across * off;
+            const QPointF bend = across * rng.uniform(-0.6, 0.6);
+            Hand streak(p);
+            QColor ink = hand.ink();
+            ink.setAlpha(int(rng.uniform(70, 140)));
+            streak.setInk(ink);
+            streak.taperedStroke(smoothPath({from, from + along * length * 0.5 + bend, from + along * length}),
+                                 rng.uniform(1.4, 2.0), 0.7);
         }
-        // The blot itself is lumpy: a few overlapping spots, not one disc.
-        for (int k = 0; k < 3; ++k)
-            blot(c + QPointF(rng.uniform(-1.2, 1.2), rng.uniform(-1.0, 1.0)), rng.uniform(3.3, 4.3), rng.uniform(2.7, 3.5),
-                 rng.uniform(0, 180), 200);
+        // The blot itself: a few overlapping lumps of full ink.
+        for (int k = 0; k < 4; ++k)
+            hand.dot(c + QPointF(rng.uniform(-1.2, 1.4), rng.uniform(-0.9, 0.9)), rng.uniform(2.5, 3.2));
         break;
     }
     case Dot::None:
