@@ -157,11 +157,17 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
     const qreal base = kIBase;
     const qreal w = loopWidth;
     const qreal h = loopHeight;
-    QPainterPath path = smoothPath({{x - w * 0.2 - 7, top + h + 8}, {x - 1, top + h * 0.95}, {x + w * 0.42, top + h * 0.55},
-                                    {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
-                                    {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
-                                    {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14},
-                                    {x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
+    QList<QPointF> stroke = {{x - w * 0.2 - 7, top + h + 8}, {x - 1, top + h * 0.95}, {x + w * 0.42, top + h * 0.55},
+                             {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
+                             {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
+                             {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14}};
+    // The stem ends in a little curl to the left; leaning backwards, that
+    // curl would fork off the foot stroke, so the stem simply runs into it.
+    if (tilt < 0)
+        stroke.append({x - 0.3, base});
+    else
+        stroke.append({{x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
+    QPainterPath path = smoothPath(stroke);
     // The foot stroke runs back across the bottom of the stem, along the
     // line whichever way the letter leans.
     QPointF foot(x, base);
@@ -209,14 +215,16 @@ void addCapitalI(QList<SampleDef> &out)
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". About 30 degrees either way.
     // The vertical one has a plain round loop of the usual size, between the
-    // sliver of the deflated loop and the balloon of the inflated one.
+    // sliver of the deflated loop and the balloon of the inflated one, and
+    // it alone stands plumb: the others lean forwards a little, as most
+    // hands do.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -30));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
     addSample(out, t, 6, u"Vertical"_s, cursive(20, 30, 0));
-    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 0));
+    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 8));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // a long thin sliver with its sides almost touching.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(5, 40, 0));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(7, 42, 8));
 }
 
 } // namespace
