@@ -406,13 +406,14 @@ void drawD(Hand &hand, DStem kind)
         hand.line({sx, stemTop}, {sx, base - 6});
         break;
     case DStem::Pointed: {
-        // Up and down strokes meet in a sharp spike.
-        QPainterPath spike(QPointF(sx - 9, xTop + 10));
-        spike.lineTo(sx + 0.5, stemTop - 4);
-        spike.lineTo(sx + 1, base - 6);
-        QPen pen(hand.ink(), 2.8, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
-        pen.setMiterLimit(12);
-        hand.painter().strokePath(spike, pen);
+        // A hairline up-stroke leaves the side of the bowl and rises in a
+        // slight curve to a sharp point, where the pen turns and comes back
+        // down, pressing harder, to the foot.
+        const QPointF apex(sx + 0.5, stemTop - 4);
+        const QPointF from = onOval(c, rx, ry, 12);
+        hand.taperedStroke(smoothPath({from, {sx - 3.2, xTop - 4}, {sx - 1.4, stemTop + 22}, apex}), 2.3, 1.2);
+        hand.pressureStroke(smoothPath({apex, {sx + 1.8, stemTop + 18}, {sx + 1.6, xTop + 6}, {sx + 1, base - 6}}),
+                            [](qreal t) { return 0.55 + 0.5 * std::min<qreal>(1, t * 2.5); }, false);
         break;
     }
     case DStem::Looped:
