@@ -439,6 +439,51 @@ private slots:
         QCOMPARE(legs, 3);
     }
 
+    void wordSpacingKeepsWordsApart_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    // Even the closest-spaced words stand apart: on every full line of the
+    // small-spacing picture, columns of clear paper part the words, and the
+    // gaps of the large-spacing picture are several times wider.
+    void wordSpacingKeepsWordsApart()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // The widths of the clear gaps between inked columns across the
+        // small letters of the line on `baseline`, in picture units.
+        auto gaps = [&](int index, int baseline) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"WordSpacing"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QList<qreal> out;
+            int lastInk = -1;
+            for (int x = 0; x < grey.width(); ++x) {
+                bool ink = false;
+                for (int y = (baseline - 5) * scale; y <= baseline * scale && !ink; ++y)
+                    ink = grey.constScanLine(y)[x] < 160;
+                if (!ink)
+                    continue;
+                if (lastInk >= 0 && x - lastInk > 1)
+                    out.append(qreal(x - lastInk - 1) / scale);
+                lastInk = x;
+            }
+            return out;
+        };
+        auto wide = [](const QList<qreal> &g, qreal least) {
+            return int(std::count_if(g.begin(), g.end(), [least](qreal w) { return w >= least; }));
+        };
+        for (int baseline : {22, 43, 64, 85}) {
+            const QList<qreal> small = gaps(2, baseline);
+            const QList<qreal> large = gaps(3, baseline);
+            QVERIFY2(wide(small, 1.5) >= 3, qPrintable(u"line at %1: small-spacing gaps %2"_s.arg(baseline).arg(wide(small, 1.5))));
+            QVERIFY2(wide(large, 9) >= 2, qPrintable(u"line at %1: large-spacing gaps %2"_s.arg(baseline).arg(wide(large, 9))));
+            QVERIFY2(wide(small, 7) == 0, qPrintable(u"line at %1: small spacing has a wide gap"_s.arg(baseline)));
+        }
+    }
+
     void iDotGaps_data()
     {
         QTest::addColumn<bool>("doubleSize");
