@@ -484,6 +484,48 @@ private slots:
         }
     }
 
+    void pairedLettersAreNotCopies_data()
+    {
+        QTest::addColumn<QString>("trait");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("left");  // x of the first letter's stem
+        QTest::addColumn<int>("right"); // x of the second's
+        QTest::newRow("ii") << u"IDotAnalysis"_s << 0 << 40 << 84;
+        QTest::newRow("tt stems") << u"Stems"_s << 1 << 40 << 90;
+        QTest::newRow("tt pressure") << u"BarPressure"_s << 0 << 36 << 86;
+        QTest::newRow("tt bar") << u"BarHeight"_s << 2 << 36 << 86;
+    }
+
+    // Two of the same letter side by side are each written, not one stamped
+    // twice: laid over each other, they differ in a good few pixels.
+    void pairedLettersAreNotCopies()
+    {
+        QFETCH(QString, trait);
+        QFETCH(int, index);
+        QFETCH(int, left);
+        QFETCH(int, right);
+        for (int scale : {1, 2}) {
+            const QImage grey = QImage(quillon::samplePicturePath(trait, index, scale == 2))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QVERIFY(!grey.isNull());
+            const int half = 20 * scale;
+            const int shift = (right - left) * scale;
+            int differ = 0, inked = 0;
+            for (int y = 0; y < grey.height(); ++y) {
+                const uchar *line = grey.constScanLine(y);
+                for (int x = left * scale - half; x < left * scale + half; ++x) {
+                    const int a = line[x];
+                    const int b = line[x + shift];
+                    inked += a < 128;
+                    differ += std::abs(a - b) > 80;
+                }
+            }
+            QVERIFY2(inked > 0, "no letter where the first one should stand");
+            QVERIFY2(differ * 20 > inked,
+                     qPrintable(u"%1x: %2 of %3 inked pixels differ"_s.arg(scale).arg(differ).arg(inked)));
+        }
+    }
+
     void iDotGaps_data()
     {
         QTest::addColumn<bool>("doubleSize");
