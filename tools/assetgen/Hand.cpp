@@ -158,6 +158,15 @@ QPainterPath slanted(const QPainterPath &path, qreal baseline, qreal slant)
     return t.map(path);
 }
 
+void varyCopy(QPainter &painter, QPointF foot, Rng &rng)
+{
+    painter.save();
+    painter.translate(foot);
+    painter.rotate(rng.uniform(-1.6, 1.6));
+    painter.scale(rng.uniform(0.975, 1.025), rng.uniform(0.975, 1.025));
+    painter.translate(-foot);
+}
+
 Writing::Writing(Rng &rng, qreal size, qreal liveliness)
     : m_rng(rng)
     , m_size(size)

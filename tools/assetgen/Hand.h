@@ -86,6 +86,12 @@ private:
     qreal m_wobble[6] = {};
 };
 
+// No two copies of a letter come out alike: the painter is turned a degree
+// or so about the letter's `foot` and draws a shade taller or wider, so the
+// whole letter moves together and its parts keep their places on it. Saves
+// the painter's state; the caller restores it after drawing the letter.
+void varyCopy(QPainter &painter, QPointF foot, Rng &rng);
+
 // A pen in a hand: draws strokes and text in ink on the sample pictures.
 class Hand
 {

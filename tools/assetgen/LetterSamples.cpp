@@ -196,7 +196,7 @@ void addLowerCaseE(QList<SampleDef> &out)
 {
     const QString t = u"TheLowerCaseE"_s;
     auto pair = [](ELoop first, ELoop second) {
-        return [first, second](Hand &h, Rng &) {
+        return [first, second](Hand &h, Rng &rng) {
             // Written in the word "see", so the letters read as e whatever
             // their loop is like.
             const qreal base = 92;
@@ -209,8 +209,12 @@ void addLowerCaseE(QList<SampleDef> &out)
             p.translate(47, base);
             p.scale(k, k);
             p.translate(-47, -base);
+            varyCopy(p, {59, base}, rng);
             drawE(h, 47, base, first, 3.0 / k);
+            p.restore();
+            varyCopy(p, {99, base}, rng);
             drawE(h, 47 + 40, base, second, 3.0 / k);
+            p.restore();
             p.restore();
         };
     };

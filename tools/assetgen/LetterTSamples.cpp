@@ -2,8 +2,6 @@
 
 #include "Samples.h"
 
-#include <QPainter>
-
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -81,19 +79,6 @@ void drawCapitalT(Hand &hand, qreal x, qreal top, qreal base)
 {
     hand.stroke(smoothPath({{x - 13, top + 3}, {x - 4, top}, {x + 6, top}, {x + 13, top - 2}}));
     hand.stroke(smoothPath({{x, top}, {x + 0.5, (top + base) / 2}, {x, base - 3}, {x - 4, base}}));
-}
-
-// No two copies of a letter come out alike: each is turned a degree or so
-// about its foot and drawn a shade taller or wider. Stem and bar move
-// together, so where the bar sits on the stem does not change. Undone by
-// the caller's QPainter::restore().
-void varyCopy(QPainter &painter, QPointF foot, Rng &rng)
-{
-    painter.save();
-    painter.translate(foot);
-    painter.rotate(rng.uniform(-1.6, 1.6));
-    painter.scale(rng.uniform(0.975, 1.025), rng.uniform(0.975, 1.025));
-    painter.translate(-foot);
 }
 
 void bar(Hand &hand, QPointF from, QPointF to)
