@@ -244,12 +244,16 @@ void addSlant(QList<SampleDef> &out)
     // Upright print from the pen-stroke hand, so "vertical" really is vertical
     // and each variant only shears the letters.
     auto slant = [](std::function<qreal(int, int)> slantOf) {
-        return [slantOf](Hand &h, Rng &) {
+        return [slantOf](Hand &h, Rng &rng) {
             const QList<QStringList> lines = splitLines({u"tall kite"_s, u"held the"_s, u"bell"_s});
             const qreal unit = 1.2;
             h.setWidth(printPen(unit));
             qreal baseline = 38;
+            // A light touch of the hand's unsteadiness; the slant itself
+            // stays as set.
+            Writing writing(rng, 24, 0.6);
             for (int li = 0; li < lines.size(); ++li) {
+                writing.nextLine();
                 QPainterPath line;
                 qreal x = 0;
                 qreal previousSlant = 0;
@@ -272,7 +276,7 @@ void addSlant(QList<SampleDef> &out)
                             word = printText(lines[li][wi], {x, 0}, unit, letterGap, s);
                         }
                     }
-                    line.addPath(word.strokes);
+                    line.addPath(writing.word(word.strokes, {x, 0}));
                     previousSlant = s;
                     previousRight = word.strokes.boundingRect().right();
                     x += word.advance + 13 * widen;
