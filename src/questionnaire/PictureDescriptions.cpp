@@ -146,7 +146,7 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
           u"A lower case m whose second hump is much lower than its first"_s,
-          u"A lower case m with two narrow, upright arches exactly alike in height and width"_s,
+          u"A lower case m with two narrow, upright, straight-sided arches exactly alike in height and width"_s,
           u"A lower case m with two wide, low humps, each rolling over in a full round curve"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,

@@ -226,7 +226,7 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 // ---- m ----------------------------------------------------------------
 
-enum class Hump { Arched, Rounded, Sharp };
+enum class Hump { Arched, Even, Rounded, Sharp };
 
 void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
 {
@@ -267,7 +267,14 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
         const qreal x = p[j];
         QPainterPath path;
         path.moveTo(x, base - std::min(j == 0 ? h0 : heights[j - 1], h) * 0.3);
-        if (shape == Hump::Arched) {
+        if (shape == Hump::Even) {
+            // Upright, straight-sided arches turned over on short shoulders:
+            // regular as a row of doorways, with nothing round about them.
+            path.lineTo(x, base - h * 0.7);
+            smoothTo(path, {{x, base - h * 0.7}, {x + w * 0.1, top + h * 0.1}, {x + w * 0.5, top},
+                            {x + w * 0.9, top + h * 0.1}, {x + w, base - h * 0.7}});
+            path.lineTo(x + w, base);
+        } else if (shape == Hump::Arched) {
             path.lineTo(x, base - h * 0.55);
             smoothTo(path, {{x, base - h * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
                             {x + w * 0.92, top + h * 0.28}, {x + w, base - h * 0.4}, {x + w, base}});
@@ -304,7 +311,7 @@ void addLowerCaseM(QList<SampleDef> &out)
     addSample(out, t, 1, u"Down Humps"_s, m(60, 30, Hump::Arched));
     // Even: two narrow, upright arches alike in height and width; rounded:
     // two wide, low, bulging round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(48, 48, Hump::Arched, 26));
+    addSample(out, t, 2, u"Even Humps"_s, m(48, 48, Hump::Even, 26));
     addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, Hump::Rounded, 36));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
