@@ -36,8 +36,9 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         u"Dear Ann, we had a fine time at the lake and the sun was out all week, so we went for long walks "
         "by the water each day and came home late for tea. The boys fell in the mud twice and the dog ran off "
         "after a duck, but came back wet and glad. We will be home on the first and hope to see you soon. "
-        "Do write and tell us all your news. With love from us all. Dear Ann, we had a fine time at the lake "
-        "and the sun was out all week, so we went for long walks"_s.split(u' ');
+        "Do write and tell us all your news. The roses by the gate are out at last and the plums are nearly "
+        "ripe, so come in time to help us pick them. Tom sends his best and says the old boat is mended at last. "
+        "With love from us all, Meg"_s.split(u' ');
     const QFont font = handFont(Face::Script, 7.6);
     const qreal space = 2.3;
     const qreal step = 8.6;
