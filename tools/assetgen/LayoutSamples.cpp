@@ -460,7 +460,7 @@ void addWordSpacing(QList<SampleDef> &out)
             }
         };
     };
-    addSample(out, t, 0, u"Even Spaces"_s, spaced([](Rng &) { return 0.38; }));
+    addSample(out, t, 0, u"Even Spaces"_s, spaced([](Rng &) { return 0.46; }));
     addSample(out, t, 1, u"Uneven Spaces"_s, spaced([](Rng &r) {
                   return r.next() % 2 ? r.uniform(0.16, 0.26) : r.uniform(0.9, 1.7);
               }));
