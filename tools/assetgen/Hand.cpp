@@ -204,8 +204,11 @@ QPainterPath Writing::word(const QPainterPath &outline, QPointF origin)
     const qreal wob = 0.028 * s * live;
     const qreal d1 = 2 * M_PI / (6.3 * s), d2 = 2 * M_PI / (2.7 * s);
     const qreal drift = 0.075 * s * live;
+    // Letter heights swell and shrink a little along the word.
+    const qreal kh = 2 * M_PI / (1.9 * s);
+    const qreal swell = 0.06 * live;
     auto place = [&](QPointF p) {
-        const qreal up = origin.y() - p.y();
+        const qreal up = (origin.y() - p.y()) * (1 + swell * std::sin(kh * p.x() + m_wobble[4]));
         qreal x = cx + (p.x() - cx) * sx + lean * up;
         qreal y = origin.y() - up * sy - rise + tilt * (p.x() - cx);
         x += wob * (0.8 * std::sin(k1 * p.x() + k2 * 0.5 * p.y() + m_wobble[0])

@@ -324,7 +324,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // Tall: big letters of ordinary proportions, their loops stretched up
     // further still.
     addSample(out, t, 0, u"Tall"_s, sized(44, 1.02, 1.3, 62, 56));
-    addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.3));
+    addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.55));
     // Narrow and broad: letters of ordinary height written close-formed or
     // wide open, the pen's strokes keeping their weight.
     addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.05, 57, 40, 0.3, 0.68));
@@ -431,7 +431,7 @@ void addLineSpacing(QList<SampleDef> &out)
     addSample(out, t, 0, u"Even Line Spacing"_s, spaced(21));
     addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(32));
     addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(50));
-    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(14));
+    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(15));
     addSample(out, t, 4, u"Overlapping"_s, spaced(10.5));
 }
 
