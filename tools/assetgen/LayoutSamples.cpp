@@ -266,21 +266,31 @@ void addSlant(QList<SampleDef> &out)
                     // slanted words look as loosely spaced as the upright ones.
                     const qreal widen = std::sqrt(1 + s * s);
                     const qreal letterGap = 2.6 * (widen - 1);
-                    PrintedText word = printText(lines[li][wi], {x, 0}, unit, letterGap, s);
+                    // A shear alone squeezes round letters into slivers; a hand
+                    // that slants writes its bowls a little wider to match.
+                    const qreal open = 1 + 0.22 * std::abs(s);
+                    auto write = [&](qreal at, qreal *advance) {
+                        const PrintedText upright = printText(lines[li][wi], {0, 0}, unit, letterGap);
+                        *advance = upright.advance * open;
+                        const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
+                        return slanted(wide, 0, s).translated(at, 0);
+                    };
+                    qreal advance = 0;
+                    QPainterPath word = write(x, &advance);
                     // Words of the same slant keep their places on the baseline;
                     // a word leaning the other way than its neighbour moves on
                     // until the two no longer touch.
                     if (wi > 0 && s != previousSlant) {
-                        const qreal overlap = previousRight + 6 - word.strokes.boundingRect().left();
+                        const qreal overlap = previousRight + 6 - word.boundingRect().left();
                         if (overlap > 0) {
                             x += overlap;
-                            word = printText(lines[li][wi], {x, 0}, unit, letterGap, s);
+                            word = write(x, &advance);
                         }
                     }
-                    line.addPath(writing.word(word.strokes, {x, 0}));
+                    line.addPath(writing.word(word, {x, 0}));
                     previousSlant = s;
-                    previousRight = word.strokes.boundingRect().right();
-                    x += word.advance + 13 * widen;
+                    previousRight = word.boundingRect().right();
+                    x += advance + 13 * widen;
                 }
                 const QRectF box = line.boundingRect();
                 h.stroke(line.translated((118 - box.width()) / 2 - box.left(), baseline));
