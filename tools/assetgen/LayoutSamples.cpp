@@ -49,7 +49,9 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     for (qreal y = first; y <= last + 0.01; y += step) {
         writing.nextLine();
         const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
-        const qreal left = kPage.left() + m.left + m.growLeft * f;
+        // Each line starts where the hand comes back to, never quite the
+        // same place twice, but never further out than the margin.
+        const qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
         const qreal right = kPage.right() - m.right - m.growRight * f;
         QStringList line;
         qreal width = 0;
