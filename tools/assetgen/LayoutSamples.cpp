@@ -339,7 +339,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.55));
     // Narrow and broad: letters of ordinary height written close-formed or
     // wide open, the pen's strokes keeping their weight.
-    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.05, 57, 40, 0.3, 0.68));
+    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.08, 57, 40, 0.15, 0.72));
     addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0.35, 1.55));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // Each word is written in one run, but one letter comes out tall, the
