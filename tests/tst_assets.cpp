@@ -526,6 +526,64 @@ private slots:
         }
     }
 
+    // Broad and narrow writing differ in the width of their letters, not in
+    // their height or in the pen: the words stand about as tall, the broad
+    // ones far wider, and the strokes are of much the same weight in both.
+    void broadAndNarrowKeepThePen()
+    {
+        struct Ink
+        {
+            QRect box;
+            int pen = 0; // typical stroke width: the thinner way across at each inked pixel
+        };
+        auto measure = [](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"SizeOfTheWriting"_s, index, true))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            const int w = grey.width(), h = grey.height();
+            auto dark = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+            // Length of the run of ink through each pixel, across and down.
+            QList<int> across(w * h, 0), down(w * h, 0);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w;) {
+                    int end = x;
+                    while (end < w && dark(end, y))
+                        ++end;
+                    for (int k = x; k < end; ++k)
+                        across[y * w + k] = end - x;
+                    x = end == x ? x + 1 : end;
+                }
+            for (int x = 0; x < w; ++x)
+                for (int y = 0; y < h;) {
+                    int end = y;
+                    while (end < h && dark(x, end))
+                        ++end;
+                    for (int k = y; k < end; ++k)
+                        down[k * w + x] = end - y;
+                    y = end == y ? y + 1 : end;
+                }
+            Ink ink;
+            QList<int> widths;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    if (dark(x, y)) {
+                        ink.box |= QRect(x, y, 1, 1);
+                        widths.append(std::min(across[y * w + x], down[y * w + x]));
+                    }
+            std::sort(widths.begin(), widths.end());
+            ink.pen = widths.isEmpty() ? 0 : widths[widths.size() / 2];
+            return ink;
+        };
+        const Ink narrow = measure(2);
+        const Ink broad = measure(3);
+        QVERIFY(narrow.pen > 0 && broad.pen > 0);
+        const qreal heightRatio = qreal(broad.box.height()) / narrow.box.height();
+        QVERIFY2(heightRatio > 0.75 && heightRatio < 1.3, qPrintable(u"heights %1 and %2"_s.arg(broad.box.height()).arg(narrow.box.height())));
+        QVERIFY2(broad.box.width() > 2 * narrow.box.width(),
+                 qPrintable(u"broad %1 wide, narrow %2"_s.arg(broad.box.width()).arg(narrow.box.width())));
+        const qreal pen = qreal(broad.pen) / narrow.pen;
+        QVERIFY2(pen > 0.6 && pen < 1.6, qPrintable(u"strokes %1 and %2 wide"_s.arg(broad.pen).arg(narrow.pen)));
+    }
+
     void iDotGaps_data()
     {
         QTest::addColumn<bool>("doubleSize");
