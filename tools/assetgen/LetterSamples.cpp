@@ -422,7 +422,7 @@ void drawD(Hand &hand, DStem kind)
         // down, pressing harder, to the foot.
         const QPointF apex(sx + 0.5, stemTop - 4);
         const QPointF from = onOval(c, rx, ry, 12);
-        hand.taperedStroke(smoothPath({from, {sx - 3.2, xTop - 4}, {sx - 1.4, stemTop + 22}, apex}), 2.3, 1.2);
+        hand.taperedStroke(smoothPath({from, {sx - 1.8, xTop - 4}, {sx - 0.7, stemTop + 22}, apex}), 2.3, 1.2);
         hand.pressureStroke(smoothPath({apex, {sx + 1.8, stemTop + 18}, {sx + 1.6, xTop + 6}, {sx + 1, base - 6}}),
                             [](qreal t) { return 0.55 + 0.5 * std::min<qreal>(1, t * 2.5); }, false);
         break;
