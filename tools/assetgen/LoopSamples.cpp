@@ -77,7 +77,7 @@ QPainterPath varied(const QPainterPath &path, qreal base, Rng &rng)
 {
     const qreal a = rng.uniform(0.8, 1.6), b = rng.uniform(0.6, 1.2);
     const qreal p1 = rng.uniform(0, 2 * M_PI), p2 = rng.uniform(0, 2 * M_PI);
-    const qreal k1 = 2 * M_PI / rng.uniform(30, 45), k2 = 2 * M_PI / rng.uniform(18, 28);
+    const qreal k1 = 2 * M_PI / rng.uniform(60, 90), k2 = 2 * M_PI / rng.uniform(30, 45);
     const qreal stretch = rng.uniform(-0.04, 0.04);
     QPainterPath out = path;
     for (int e = 0; e < out.elementCount(); ++e) {
