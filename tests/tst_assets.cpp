@@ -439,6 +439,151 @@ private slots:
         QCOMPARE(legs, 3);
     }
 
+    void wordSpacingKeepsWordsApart_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    // Even the closest-spaced words stand apart: on every full line of the
+    // small-spacing picture, columns of clear paper part the words, and the
+    // gaps of the large-spacing picture are several times wider.
+    void wordSpacingKeepsWordsApart()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // The widths of the clear gaps between inked columns across the
+        // small letters of the line on `baseline`, in picture units.
+        auto gaps = [&](int index, int baseline) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"WordSpacing"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QList<qreal> out;
+            int lastInk = -1;
+            for (int x = 0; x < grey.width(); ++x) {
+                bool ink = false;
+                for (int y = (baseline - 5) * scale; y <= baseline * scale && !ink; ++y)
+                    ink = grey.constScanLine(y)[x] < 160;
+                if (!ink)
+                    continue;
+                if (lastInk >= 0 && x - lastInk > 1)
+                    out.append(qreal(x - lastInk - 1) / scale);
+                lastInk = x;
+            }
+            return out;
+        };
+        auto wide = [](const QList<qreal> &g, qreal least) {
+            return int(std::count_if(g.begin(), g.end(), [least](qreal w) { return w >= least; }));
+        };
+        for (int baseline : {22, 43, 64, 85}) {
+            const QList<qreal> small = gaps(2, baseline);
+            const QList<qreal> large = gaps(3, baseline);
+            QVERIFY2(wide(small, 1.5) >= 3, qPrintable(u"line at %1: small-spacing gaps %2"_s.arg(baseline).arg(wide(small, 1.5))));
+            QVERIFY2(wide(large, 9) >= 2, qPrintable(u"line at %1: large-spacing gaps %2"_s.arg(baseline).arg(wide(large, 9))));
+            QVERIFY2(wide(small, 7) == 0, qPrintable(u"line at %1: small spacing has a wide gap"_s.arg(baseline)));
+        }
+    }
+
+    void pairedLettersAreNotCopies_data()
+    {
+        QTest::addColumn<QString>("trait");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("left");  // x of the first letter's stem
+        QTest::addColumn<int>("right"); // x of the second's
+        QTest::newRow("ii") << u"IDotAnalysis"_s << 0 << 40 << 84;
+        QTest::newRow("tt stems") << u"Stems"_s << 1 << 40 << 90;
+        QTest::newRow("tt pressure") << u"BarPressure"_s << 0 << 36 << 86;
+        QTest::newRow("tt bar") << u"BarHeight"_s << 2 << 36 << 86;
+    }
+
+    // Two of the same letter side by side are each written, not one stamped
+    // twice: laid over each other, they differ in a good few pixels.
+    void pairedLettersAreNotCopies()
+    {
+        QFETCH(QString, trait);
+        QFETCH(int, index);
+        QFETCH(int, left);
+        QFETCH(int, right);
+        for (int scale : {1, 2}) {
+            const QImage grey = QImage(quillon::samplePicturePath(trait, index, scale == 2))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QVERIFY(!grey.isNull());
+            const int half = 20 * scale;
+            const int shift = (right - left) * scale;
+            int differ = 0, inked = 0;
+            for (int y = 0; y < grey.height(); ++y) {
+                const uchar *line = grey.constScanLine(y);
+                for (int x = left * scale - half; x < left * scale + half; ++x) {
+                    const int a = line[x];
+                    const int b = line[x + shift];
+                    inked += a < 128;
+                    differ += std::abs(a - b) > 80;
+                }
+            }
+            QVERIFY2(inked > 0, "no letter where the first one should stand");
+            QVERIFY2(differ * 20 > inked,
+                     qPrintable(u"%1x: %2 of %3 inked pixels differ"_s.arg(scale).arg(differ).arg(inked)));
+        }
+    }
+
+    // Broad and narrow writing differ in the width of their letters, not in
+    // their height or in the pen: the words stand about as tall, the broad
+    // ones far wider, and the strokes are of much the same weight in both.
+    void broadAndNarrowKeepThePen()
+    {
+        struct Ink
+        {
+            QRect box;
+            int pen = 0; // typical stroke width: the thinner way across at each inked pixel
+        };
+        auto measure = [](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"SizeOfTheWriting"_s, index, true))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            const int w = grey.width(), h = grey.height();
+            auto dark = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+            // Length of the run of ink through each pixel, across and down.
+            QList<int> across(w * h, 0), down(w * h, 0);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w;) {
+                    int end = x;
+                    while (end < w && dark(end, y))
+                        ++end;
+                    for (int k = x; k < end; ++k)
+                        across[y * w + k] = end - x;
+                    x = end == x ? x + 1 : end;
+                }
+            for (int x = 0; x < w; ++x)
+                for (int y = 0; y < h;) {
+                    int end = y;
+                    while (end < h && dark(x, end))
+                        ++end;
+                    for (int k = y; k < end; ++k)
+                        down[k * w + x] = end - y;
+                    y = end == y ? y + 1 : end;
+                }
+            Ink ink;
+            QList<int> widths;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    if (dark(x, y)) {
+                        ink.box |= QRect(x, y, 1, 1);
+                        widths.append(std::min(across[y * w + x], down[y * w + x]));
+                    }
+            std::sort(widths.begin(), widths.end());
+            ink.pen = widths.isEmpty() ? 0 : widths[widths.size() / 2];
+            return ink;
+        };
+        const Ink narrow = measure(2);
+        const Ink broad = measure(3);
+        QVERIFY(narrow.pen > 0 && broad.pen > 0);
+        const qreal heightRatio = qreal(broad.box.height()) / narrow.box.height();
+        QVERIFY2(heightRatio > 0.75 && heightRatio < 1.3, qPrintable(u"heights %1 and %2"_s.arg(broad.box.height()).arg(narrow.box.height())));
+        QVERIFY2(broad.box.width() > 2 * narrow.box.width(),
+                 qPrintable(u"broad %1 wide, narrow %2"_s.arg(broad.box.width()).arg(narrow.box.width())));
+        const qreal pen = qreal(broad.pen) / narrow.pen;
+        QVERIFY2(pen > 0.6 && pen < 1.6, qPrintable(u"strokes %1 and %2 wide"_s.arg(broad.pen).arg(narrow.pen)));
+    }
+
     void iDotGaps_data()
     {
         QTest::addColumn<bool>("doubleSize");

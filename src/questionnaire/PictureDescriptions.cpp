@@ -42,10 +42,10 @@ const QHash<QString, QStringList> &descriptions()
           "squeezed, with long loops reaching high above them"_s,
           u"The joined words \"little bells\" written small, taking up only a little patch in the middle of the "
           "picture"_s,
-          u"The joined words \"little bells\" written narrow, the letters of the usual height but pressed thin from "
-          "side to side"_s,
-          u"The words \"little bells\" written broad, in print whose round letters are drawn much wider than "
-          "they are high"_s,
+          u"The joined words \"little bells\" written narrow, the letters of the usual height but closely formed, "
+          "their loops and bowls slim and the strokes close together"_s,
+          u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
+          "with roomy bowls and long joins"_s,
           u"The joined words \"little bells\" written in one run with letters of very different sizes, large ones "
           "beside small ones in the same word"_s}},
         {u"LineSpacing"_s,
@@ -135,7 +135,7 @@ const QHash<QString, QStringList> &descriptions()
           u"Two lower case i's, each with its dot off to the left of the stem"_s,
           u"Two lower case i's, each with its dot off to the right of the stem"_s,
           u"Two lower case i's, each dotted with a small open circle instead of a dot"_s,
-          u"Two lower case i's, each with a dark, blotted dot rubbed out to one side in a soft grey smear"_s,
+          u"Two lower case i's, each with a dark, blotted dot whose wet ink is dragged out to the lower right in grey streaks"_s,
           u"Two lower case i's with no dots at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
@@ -146,7 +146,7 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
           u"A lower case m whose second hump is much lower than its first"_s,
-          u"A lower case m with two narrow, upright arches exactly alike in height and width"_s,
+          u"A lower case m with two narrow, upright, straight-sided arches exactly alike in height and width"_s,
           u"A lower case m with two wide, low humps, each rolling over in a full round curve"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,

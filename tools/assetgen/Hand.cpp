@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QLinearGradient>
 #include <QTransform>
 
 #include <algorithm>
@@ -155,6 +156,103 @@ QPainterPath slanted(const QPainterPath &path, qreal baseline, qreal slant)
     const QTransform t = QTransform::fromTranslate(0, -baseline)
         * QTransform(1, 0, -slant, 1, 0, 0) * QTransform::fromTranslate(0, baseline);
     return t.map(path);
+}
+
+void varyCopy(QPainter &painter, QPointF foot, Rng &rng)
+{
+    painter.save();
+    painter.translate(foot);
+    painter.rotate(rng.uniform(-1.6, 1.6));
+    painter.scale(rng.uniform(0.975, 1.025), rng.uniform(0.975, 1.025));
+    painter.translate(-foot);
+}
+
+Writing::Writing(Rng &rng, qreal size, qreal liveliness)
+    : m_rng(rng)
+    , m_size(size)
+    , m_live(liveliness)
+{
+    for (qreal &phase : m_wobble)
+        phase = m_rng.uniform(0, 2 * M_PI);
+    nextLine();
+}
+
+void Writing::nextLine()
+{
+    for (qreal &phase : m_drift)
+        phase = m_rng.uniform(0, 2 * M_PI);
+    m_slope = m_rng.uniform(-0.012, 0.012) * m_live;
+}
+
+QPainterPath Writing::word(const QPainterPath &outline, QPointF origin)
+{
+    const QRectF box = outline.boundingRect();
+    const qreal cx = box.center().x();
+    const qreal s = m_size;
+    const qreal live = m_live;
+    // The word as a whole: a little taller or shorter, leaning a shade more
+    // or less, sitting a touch above or below the line, never wider, so the
+    // room between words stays as it was set.
+    const qreal sx = 1 - m_rng.uniform(0, 0.02) * live;
+    const qreal sy = 1 + m_rng.uniform(-0.06, 0.06) * live;
+    const qreal lean = m_rng.uniform(-0.06, 0.06) * live;
+    const qreal rise = m_rng.uniform(-0.035, 0.035) * s * live;
+    const qreal tilt = m_rng.uniform(-0.015, 0.015) * live;
+    // Wavelengths that are no multiple of a letter's width, so each letter
+    // falls on another part of the wobble.
+    const qreal k1 = 2 * M_PI / (0.61 * s), k2 = 2 * M_PI / (0.97 * s), k3 = 2 * M_PI / (0.43 * s);
+    const qreal wob = 0.028 * s * live;
+    const qreal d1 = 2 * M_PI / (6.3 * s), d2 = 2 * M_PI / (2.7 * s);
+    const qreal drift = 0.075 * s * live;
+    // Letter heights swell and shrink a little along the word.
+    const qreal kh = 2 * M_PI / (1.9 * s);
+    const qreal swell = 0.06 * live;
+    auto place = [&](QPointF p) {
+        const qreal up = (origin.y() - p.y()) * (1 + swell * std::sin(kh * p.x() + m_wobble[4]));
+        qreal x = cx + (p.x() - cx) * sx + lean * up;
+        qreal y = origin.y() - up * sy - rise + tilt * (p.x() - cx);
+        x += wob * (0.8 * std::sin(k1 * p.x() + k2 * 0.5 * p.y() + m_wobble[0])
+                    + 0.4 * std::sin(k3 * p.y() + k2 * 0.3 * p.x() + m_wobble[1]));
+        y += wob * (std::sin(k2 * p.x() - k1 * 0.4 * p.y() + m_wobble[2])
+                    + 0.5 * std::sin(k3 * p.x() + m_wobble[3]));
+        y += drift * (std::sin(d1 * p.x() + m_drift[0]) + 0.45 * std::sin(d2 * p.x() + m_drift[1]));
+        y += m_slope * (p.x() - origin.x());
+        return QPointF(x, y);
+    };
+    QPainterPath written = outline;
+    for (int e = 0; e < written.elementCount(); ++e) {
+        const QPainterPath::Element el = written.elementAt(e);
+        const QPointF p = place(QPointF(el.x, el.y));
+        written.setElementPositionAt(e, p.x(), p.y());
+    }
+    written.setFillRule(Qt::WindingFill);
+    return written;
+}
+
+void Writing::ink(Hand &hand, const QPainterPath &written, qreal weight)
+{
+    const QRectF box = written.boundingRect();
+    if (box.isEmpty())
+        return;
+    // Pressure rises and falls every letter or two: the ink goes from full
+    // black to a slightly lighter grey and back.
+    QLinearGradient along(box.left(), 0, box.right(), 0);
+    const int stops = std::max(2, int(box.width() / (0.9 * m_size)) + 2);
+    const QColor base = hand.ink();
+    // Small writing has few pixels of full ink; it keeps its blackness.
+    const qreal fine = std::min<qreal>(1, (m_size / 15) * (m_size / 15));
+    for (int i = 0; i < stops; ++i) {
+        const int lift = int(m_rng.uniform(0, 48) * std::min<qreal>(m_live, 1) * fine);
+        along.setColorAt(qreal(i) / (stops - 1),
+                         QColor(std::min(255, base.red() + lift), std::min(255, base.green() + lift),
+                                std::min(255, base.blue() + lift)));
+    }
+    QPainterPath solid = written;
+    solid.setFillRule(Qt::WindingFill);
+    QPainter &p = hand.painter();
+    p.fillPath(solid, QBrush(along));
+    if (weight > 0)
+        p.strokePath(solid, QPen(QBrush(along), weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
 Hand::Hand(QPainter &painter, qreal width)

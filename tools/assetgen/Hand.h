@@ -56,6 +56,42 @@ qreal textAdvance(const QString &text, const QFont &font);
 // leans the tops to the right.
 QPainterPath slanted(const QPainterPath &path, qreal baseline, qreal slant);
 
+class Hand;
+
+// Turns text set in a typeface into writing: no line is ruler-straight, no
+// two words sit, lean or size exactly alike, and a gentle, smooth wobble
+// over every letter keeps repeated letters from being identical copies. The
+// changes are smooth fields over the page, so joined letters stay joined;
+// they are small next to the font size, so spacing and size read as set.
+class Writing
+{
+public:
+    // `size` is the font's pixel size; `liveliness` scales every change.
+    Writing(Rng &rng, qreal size, qreal liveliness = 1);
+
+    // Starts a new line: its baseline drifts differently from the last.
+    void nextLine();
+    // A word's outline, whose baseline starts at `origin`, as written.
+    QPainterPath word(const QPainterPath &outline, QPointF origin);
+    // Inks written outlines; the ink is heavier and lighter along the line
+    // as the pen's pressure changes. `weight` thickens thin hairlines.
+    void ink(Hand &hand, const QPainterPath &written, qreal weight = 0);
+
+private:
+    Rng &m_rng;
+    qreal m_size;
+    qreal m_live;
+    qreal m_drift[4] = {};
+    qreal m_slope = 0;
+    qreal m_wobble[6] = {};
+};
+
+// No two copies of a letter come out alike: the painter is turned a degree
+// or so about the letter's `foot` and draws a shade taller or wider, so the
+// whole letter moves together and its parts keep their places on it. Saves
+// the painter's state; the caller restores it after drawing the letter.
+void varyCopy(QPainter &painter, QPointF foot, Rng &rng);
+
 // A pen in a hand: draws strokes and text in ink on the sample pictures.
 class Hand
 {

@@ -29,7 +29,6 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     QPainterPath sheet;
     sheet.addRect(kPage);
     outline.stroke(sheet, Qt::SquareCap);
-    Hand pen(hand.painter(), 0.95);
 
     // A letter in a small, running hand: short everyday words, each line
     // filled with whole words up to the margin and no further.
@@ -37,17 +36,22 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         u"Dear Ann, we had a fine time at the lake and the sun was out all week, so we went for long walks "
         "by the water each day and came home late for tea. The boys fell in the mud twice and the dog ran off "
         "after a duck, but came back wet and glad. We will be home on the first and hope to see you soon. "
-        "Do write and tell us all your news. With love from us all. Dear Ann, we had a fine time at the lake "
-        "and the sun was out all week, so we went for long walks"_s.split(u' ');
+        "Do write and tell us all your news. The roses by the gate are out at last and the plums are nearly "
+        "ripe, so come in time to help us pick them. Tom sends his best and says the old boat is mended at last. "
+        "With love from us all, Meg"_s.split(u' ');
     const QFont font = handFont(Face::Script, 7.6);
     const qreal space = 2.3;
     const qreal step = 8.6;
     const qreal first = kPage.top() + m.top + 5.5;
     const qreal last = kPage.bottom() - m.bottom - 1.5;
     int next = 0;
+    Writing writing(rng, font.pixelSize());
     for (qreal y = first; y <= last + 0.01; y += step) {
+        writing.nextLine();
         const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
-        const qreal left = kPage.left() + m.left + m.growLeft * f;
+        // Each line starts where the hand comes back to, never quite the
+        // same place twice, but never further out than the margin.
+        const qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
         const qreal right = kPage.right() - m.right - m.growRight * f;
         QStringList line;
         qreal width = 0;
@@ -69,16 +73,77 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         qreal x = left;
         QPainterPath ink;
         for (const QString &w : line) {
-            const qreal rise = rng.uniform(-0.35, 0.35);
-            ink.addPath(textPath(QPointF(x, y + rise), w, font));
+            ink.addPath(writing.word(textPath(QPointF(x, y), w, font), QPointF(x, y)));
             x += textAdvance(w, font) + space + extra;
         }
         // The font's hairlines are finer than a pen makes at this size; a
         // thin outline gives the strokes a pen's weight.
-        pen.fill(ink);
-        Hand weight(hand.painter(), 0.3);
-        weight.plainStroke(ink);
+        writing.ink(hand, ink, 0.3);
     }
+}
+
+// Makes a word `factor` times as wide the way a wide or narrow hand is:
+// the room inside the bowls and along the joins grows or shrinks, while the
+// down-strokes keep the pen's width. `xHeight` is the height of a small
+// letter; a column inked over that height is a down-stroke. The baseline
+// is y = 0.
+QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHeight)
+{
+    // Measured upright, so the leaning down-strokes are seen as strokes.
+    const qreal lean = 0.22;
+    const QPainterPath word = slanted(written, 0, -lean);
+    const QRectF box = word.boundingRect();
+    const qreal res = 8; // samples per picture unit
+    const int w = int(std::ceil(box.width() * res)) + 2;
+    const int h = int(std::ceil(box.height() * res)) + 2;
+    QImage mask(w, h, QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(res, res);
+        p.translate(-box.topLeft());
+        QPainterPath solid = word;
+        solid.setFillRule(Qt::WindingFill);
+        p.fillPath(solid, Qt::white);
+    }
+    // How much of each column is stroke, 0 (paper) to 1 (a down-stroke).
+    QList<qreal> open(w);
+    for (int x = 0; x < w; ++x) {
+        qreal inked = 0;
+        for (int y = 0; y < h; ++y)
+            inked += mask.constScanLine(y)[x] / 255.0;
+        open[x] = 1 - std::min<qreal>(1, inked / (0.7 * xHeight * res));
+    }
+    // Smoothed over a fraction of a stroke, so the stretch sets in gently.
+    const int reach = int(res * 0.3);
+    QList<qreal> soft(w);
+    for (int x = 0; x < w; ++x) {
+        qreal sum = 0;
+        int n = 0;
+        for (int k = std::max(0, x - reach); k <= std::min(w - 1, x + reach); ++k, ++n)
+            sum += open[k];
+        soft[x] = sum / n;
+    }
+    qreal openSum = 0;
+    for (qreal o : soft)
+        openSum += o;
+    const qreal k = (factor - 1) * w / std::max<qreal>(1, openSum);
+    QList<qreal> mapped(w + 1);
+    mapped[0] = 0;
+    for (int x = 0; x < w; ++x)
+        mapped[x + 1] = mapped[x] + std::max<qreal>(0.2, 1 + k * soft[x]) / res;
+    auto mapX = [&](qreal px) {
+        const qreal i = std::clamp<qreal>((px - box.left()) * res, 0, w - 0.001);
+        const int j = int(i);
+        return box.left() + mapped[j] + (mapped[j + 1] - mapped[j]) * (i - j);
+    };
+    QPainterPath out = word;
+    for (int e = 0; e < out.elementCount(); ++e) {
+        const QPainterPath::Element el = out.elementAt(e);
+        out.setElementPositionAt(e, mapX(el.x), el.y);
+    }
+    return slanted(out, 0, lean);
 }
 
 // Lays out words line by line. `slantOf(line, word)` gives each word's slant
@@ -90,6 +155,7 @@ struct WordLayout
     qreal firstBaseline = 30;
     qreal lineGap = 30;
     qreal scaleX = 1, scaleY = 1;
+    qreal widen = 1; // letters drawn wider (> 1) or narrower (< 1), pen unchanged
     std::function<qreal(int, int)> slantOf = [](int, int) { return 0.0; };
     std::function<qreal(int, int)> gapOf = [](int, int) { return 0.3; };
     bool centre = true;
@@ -97,10 +163,12 @@ struct WordLayout
     qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
 };
 
-void drawWords(Hand &hand, const WordLayout &layout)
+void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
     qreal baseline = layout.firstBaseline;
+    Writing writing(rng, layout.font.pixelSize() * layout.scaleY);
     for (int li = 0; li < layout.lines.size(); ++li) {
+        writing.nextLine();
         const QStringList &words = layout.lines[li];
         QPainterPath line;
         qreal x = 0;
@@ -108,14 +176,20 @@ void drawWords(Hand &hand, const WordLayout &layout)
             QPainterPath word = textPath(QPointF(0, 0), words[wi], layout.font);
             word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
             const qreal slant = layout.slantOf(li, wi);
-            if (slant == 0) {
-                line.addPath(word.translated(x, 0));
+            if (layout.widen != 1) {
+                const qreal px = layout.font.pixelSize() * layout.scaleY;
+                word = reproportioned(word, layout.widen, 0.42 * px);
+                const QRectF box = word.boundingRect();
+                line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
+                x += box.width();
+            } else if (slant == 0) {
+                line.addPath(writing.word(word.translated(x, 0), QPointF(x, 0)));
                 x += textAdvance(words[wi], layout.font) * layout.scaleX;
             } else {
                 // Slanted words are set by their outlines so neighbours never collide.
                 word = slanted(word, 0, slant);
                 const QRectF box = word.boundingRect();
-                line.addPath(word.translated(x - box.left(), 0));
+                line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
                 x += box.width();
             }
             x += layout.gapOf(li, wi) * layout.font.pixelSize();
@@ -123,11 +197,7 @@ void drawWords(Hand &hand, const WordLayout &layout)
         const QRectF box = line.boundingRect();
         const qreal dx = layout.centre ? (118 - box.width()) / 2 - box.left() : layout.left;
         const QPainterPath placed = line.translated(dx, baseline);
-        hand.fill(placed);
-        if (layout.weight > 0) {
-            Hand outline(hand.painter(), layout.weight);
-            outline.plainStroke(placed);
-        }
+        writing.ink(hand, placed, layout.weight);
         baseline += layout.lineGap;
     }
 }
@@ -177,12 +247,16 @@ void addSlant(QList<SampleDef> &out)
     // Upright print from the pen-stroke hand, so "vertical" really is vertical
     // and each variant only shears the letters.
     auto slant = [](std::function<qreal(int, int)> slantOf) {
-        return [slantOf](Hand &h, Rng &) {
+        return [slantOf](Hand &h, Rng &rng) {
             const QList<QStringList> lines = splitLines({u"tall kite"_s, u"held the"_s, u"bell"_s});
             const qreal unit = 1.2;
             h.setWidth(printPen(unit));
             qreal baseline = 38;
+            // A light touch of the hand's unsteadiness; the slant itself
+            // stays as set.
+            Writing writing(rng, 24, 0.6);
             for (int li = 0; li < lines.size(); ++li) {
+                writing.nextLine();
                 QPainterPath line;
                 qreal x = 0;
                 qreal previousSlant = 0;
@@ -194,21 +268,31 @@ void addSlant(QList<SampleDef> &out)
                     // slanted words look as loosely spaced as the upright ones.
                     const qreal widen = std::sqrt(1 + s * s);
                     const qreal letterGap = 2.6 * (widen - 1);
-                    PrintedText word = printText(lines[li][wi], {x, 0}, unit, letterGap, s);
+                    // A shear alone squeezes round letters into slivers; a hand
+                    // that slants writes its bowls a little wider to match.
+                    const qreal open = 1 + 0.22 * std::abs(s);
+                    auto write = [&](qreal at, qreal *advance) {
+                        const PrintedText upright = printText(lines[li][wi], {0, 0}, unit, letterGap);
+                        *advance = upright.advance * open;
+                        const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
+                        return slanted(wide, 0, s).translated(at, 0);
+                    };
+                    qreal advance = 0;
+                    QPainterPath word = write(x, &advance);
                     // Words of the same slant keep their places on the baseline;
                     // a word leaning the other way than its neighbour moves on
                     // until the two no longer touch.
                     if (wi > 0 && s != previousSlant) {
-                        const qreal overlap = previousRight + 6 - word.strokes.boundingRect().left();
+                        const qreal overlap = previousRight + 6 - word.boundingRect().left();
                         if (overlap > 0) {
                             x += overlap;
-                            word = printText(lines[li][wi], {x, 0}, unit, letterGap, s);
+                            word = write(x, &advance);
                         }
                     }
-                    line.addPath(word.strokes);
+                    line.addPath(writing.word(word, {x, 0}));
                     previousSlant = s;
-                    previousRight = word.strokes.boundingRect().right();
-                    x += word.advance + 13 * widen;
+                    previousRight = word.boundingRect().right();
+                    x += advance + 13 * widen;
                 }
                 const QRectF box = line.boundingRect();
                 h.stroke(line.translated((118 - box.width()) / 2 - box.left(), baseline));
@@ -235,9 +319,10 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
 {
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
-    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0) {
-        return [=](Hand &h, Rng &) {
+    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1) {
+        return [=](Hand &h, Rng &rng) {
             WordLayout l;
+            l.widen = widen;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
             l.lines = splitLines(text);
@@ -245,39 +330,29 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             l.scaleY = sy;
             l.firstBaseline = first;
             l.lineGap = gap;
-            drawWords(h, l);
+            drawWords(h, rng, l);
         };
     };
     // Tall: big letters of ordinary proportions, their loops stretched up
-    // further still; narrow: letters of ordinary height pressed together from
-    // the sides, so the two differ in shape and not only in size.
+    // further still.
     addSample(out, t, 0, u"Tall"_s, sized(44, 1.02, 1.3, 62, 56));
-    addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.3));
-    addSample(out, t, 2, u"Narrow"_s, sized(30, 0.5, 1.0, 57, 40, 0.3));
-    addSample(out, t, 3, u"Broad"_s, [text](Hand &h, Rng &) {
-        // Letters drawn wide by the pen itself: the centre lines are spread
-        // out and then inked, so every stroke keeps the nib's own weight.
-        const qreal unit = 1.3;
-        h.setWidth(printPen(1.4) * 1.1);
-        qreal baseline = 56;
-        for (const QString &word : text) {
-            const PrintedText printed = printText(word, {0, 0}, unit, -1.6);
-            const QPainterPath wide = QTransform::fromScale(2.35, 0.9).map(printed.strokes);
-            const QRectF box = wide.boundingRect();
-            h.stroke(wide.translated((118 - box.width()) / 2 - box.left(), baseline));
-            baseline += 46;
-        }
-    });
+    addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.55));
+    // Narrow and broad: letters of ordinary height written close-formed or
+    // wide open, the pen's strokes keeping their weight.
+    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.08, 57, 40, 0.15, 0.72));
+    addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0.35, 1.55));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // Each word is written in one run, but one letter comes out tall, the
         // next small. The word is warped as a whole, with a size that changes
         // smoothly from letter to letter, so the joining strokes still meet
         // and letters never run into each other.
-        static const qreal swing[] = {1.05, 0.7, 1.4, 1.3, 0.8, 1.5, 1.4, 0.7, 1.35, 0.85, 1.45};
+        static const qreal swing[] = {1.15, 0.62, 1.45, 0.82, 1.3, 1.7, 0.85, 1.65, 1.35, 0.85, 1.6};
         const QFont f = handFont(Face::Script, 29);
         qreal baseline = 58;
         int index = 0;
+        Writing writing(rng, 29, 0.7);
         for (const QString &word : text) {
+            writing.nextLine();
             // Sized upright, so a leaning letter's loop keeps its letter's size.
             const qreal lean = 0.22;
             const QPainterPath path = slanted(textPath(QPointF(0, 0), word, f), 0, -lean);
@@ -328,7 +403,8 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             }
             warped = slanted(warped, 0, lean);
             const QRectF box = warped.boundingRect();
-            h.fill(warped.translated((118 - box.width()) / 2 - box.left(), baseline));
+            const qreal shift = (118 - box.width()) / 2 - box.left();
+            writing.ink(h, writing.word(warped.translated(shift, baseline), QPointF(shift, baseline)));
             baseline += 50;
         }
     });
@@ -343,7 +419,7 @@ void addLineSpacing(QList<SampleDef> &out)
 {
     const QString t = u"LineSpacing"_s;
     auto spaced = [](qreal gap) {
-        return [gap](Hand &h, Rng &) {
+        return [gap](Hand &h, Rng &rng) {
             WordLayout l;
             l.font = handFont(Face::Script, 15);
             l.centre = false;
@@ -359,7 +435,7 @@ void addLineSpacing(QList<SampleDef> &out)
                     break;
                 l.lines.append(line.split(u' '));
             }
-            drawWords(h, l);
+            drawWords(h, rng, l);
         };
     };
     // Narrow lines leave the loops of one line just clear of the next; even
@@ -367,7 +443,7 @@ void addLineSpacing(QList<SampleDef> &out)
     addSample(out, t, 0, u"Even Line Spacing"_s, spaced(21));
     addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(32));
     addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(50));
-    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(14));
+    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(15));
     addSample(out, t, 4, u"Overlapping"_s, spaced(10.5));
 }
 
@@ -380,6 +456,7 @@ void addWordSpacing(QList<SampleDef> &out)
             const QFont font = handFont(Face::Script, 15);
             qreal x = 6;
             qreal baseline = 22;
+            Writing writing(rng, font.pixelSize());
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
                 if (x + adv > 114 && x > 6) {
@@ -387,19 +464,19 @@ void addWordSpacing(QList<SampleDef> &out)
                     baseline += 21;
                     if (baseline > 126)
                         break;
+                    writing.nextLine();
                 }
-                const QPainterPath word = textPath(QPointF(x, baseline), w, font);
-                h.fill(word);
-                Hand(h.painter(), 0.3).plainStroke(word);
+                const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
+                writing.ink(h, word, 0.3);
                 x += adv + gap(rng) * font.pixelSize();
             }
         };
     };
-    addSample(out, t, 0, u"Even Spaces"_s, spaced([](Rng &) { return 0.38; }));
+    addSample(out, t, 0, u"Even Spaces"_s, spaced([](Rng &) { return 0.46; }));
     addSample(out, t, 1, u"Uneven Spaces"_s, spaced([](Rng &r) {
-                  return r.next() % 2 ? r.uniform(0.05, 0.2) : r.uniform(0.9, 1.7);
+                  return r.next() % 2 ? r.uniform(0.16, 0.26) : r.uniform(0.9, 1.7);
               }));
-    addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.15; }));
+    addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.22; }));
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
     addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &) { return 2.1; }));
 }

@@ -2,7 +2,6 @@
 
 #include "Samples.h"
 
-#include <QRadialGradient>
 
 #include <cmath>
 
@@ -33,11 +32,18 @@ enum class Dot { Direct, Close, High, Light, Left, Right, Circle, Smudge, None }
 
 void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
 {
-    hand.setWidth(3.0);
-    hand.stroke(smoothPath({{x - 16, base - 2}, {x - 9, base - 5}, {x - 3, base - 14}, {x - 0.5, xTop + 6}, {x, xTop}}));
-    QPainterPath stem(QPointF(x, xTop));
-    stem.lineTo(x, base - 7);
-    smoothTo(stem, {{x, base - 7}, {x + 3, base - 0.5}, {x + 9, base - 1}, {x + 15, base - 6}});
+    // No two i's come out quite alike: the lead-in, the top and the tail
+    // each wander a little.
+    auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
+    const qreal top = xTop + j(1.2);
+    hand.setWidth(3.0 + j(0.15));
+    hand.stroke(smoothPath({{x - 16 + j(1.2), base - 2 + j(0.8)}, {x - 9 + j(0.8), base - 5 + j(0.8)},
+                            {x - 3 + j(0.5), base - 14 + j(1)}, {x - 0.5, top + 6}, {x, top}}));
+    QPainterPath stem(QPointF(x, top));
+    const qreal foot = x + j(0.4);
+    stem.lineTo(foot, base - 7);
+    smoothTo(stem, {{foot, base - 7}, {foot + 3 + j(0.5), base - 0.5}, {foot + 9 + j(0.8), base - 1 + j(0.6)},
+                    {foot + 15 + j(1.2), base - 6 + j(1.2)}});
     hand.stroke(stem);
 
     const qreal r = 3.6;
@@ -45,12 +51,12 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     case Dot::Direct:
         // Plumb over the stem at the usual height: a clear gap of about half
         // the letter's height, the dot centred on the line of the stem.
-        hand.dot({x, xTop - 21}, r);
+        hand.dot({x, xTop - 25}, r);
         break;
     case Dot::Close:
         // Set down just over the top of the stem: a small but clear gap,
-        // a third of the plumb dot's, and never touching.
-        hand.dot({x, xTop - r - 6.0}, r);
+        // a fifth of the plumb dot's, and never touching.
+        hand.dot({x, xTop - r - 4.0}, r);
         break;
     case Dot::High:
         hand.dot({x + 0.5, xTop - 62}, r);
@@ -75,38 +81,39 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot rubbed sideways: a dark, uneven blot whose ink is dragged
-        // out to the lower right in a soft smear that pales as it goes.
+        // A wet dot rubbed sideways with a finger: a dark, lumpy blot with
+        // crisp edges, and its ink dragged out to the lower right in streaks
+        // that thin and pale as they go.
         QPainter &p = hand.painter();
-        const QColor ink = hand.ink();
-        auto blot = [&](QPointF at, qreal rx, qreal ry, qreal angle, int alpha) {
-            QRadialGradient g(QPointF(0, 0), 1.0);
-            auto shade = [&](qreal a) { QColor c = ink; c.setAlpha(qBound(0, qRound(a), 255)); return c; };
-            g.setColorAt(0.0, shade(alpha));
-            g.setColorAt(0.55, shade(alpha * 0.85));
-            g.setColorAt(0.85, shade(alpha * 0.3));
-            g.setColorAt(1.0, shade(0));
-            p.save();
-            p.translate(at);
-            p.rotate(angle);
-            p.scale(rx, ry);
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-            p.restore();
-        };
         const QPointF c(x + 0.5, xTop - 17);
-        const int trail = 10;
-        for (int k = trail; k >= 1; --k) {
-            const qreal t = qreal(k) / trail;
-            const QPointF at = c + QPointF(8 * t, 3.4 * t + 1.0 * std::sin(t * 3)) + QPointF(rng.uniform(-0.6, 0.6), rng.uniform(-0.6, 0.6));
-            blot(at, 4.4 - 1.5 * t + rng.uniform(-0.4, 0.4), 3.5 - 1.1 * t + rng.uniform(-0.4, 0.4), 20 + rng.uniform(-15, 15),
-                 int(140 - 70 * t));
+        const qreal angle = qDegreesToRadians(22.0);
+        const QPointF along(std::cos(angle), std::sin(angle));
+        const QPointF across(-along.y(), along.x());
+        // A pale film under the streaks, widest at the blot.
+        QPainterPath film;
+        film.moveTo(c + across * 3.4 - along * 1.0);
+        film.cubicTo(c + along * 4 + across * 4.4, c + along * 8 + across * 2.4, c + along * 11.5 + across * 1.6);
+        film.cubicTo(c + along * 12.5 + across * 0.2, c + along * 10 - across * 1.4, c + along * 7 - across * 2.2);
+        film.cubicTo(c + along * 4 - across * 3.4, c + along * 1 - across * 3.6, c - across * 3.2);
+        film.closeSubpath();
+        QColor pale = hand.ink();
+        pale.setAlpha(95);
+        p.fillPath(film, pale);
+        for (int k = 0; k < 5; ++k) {
+            const qreal off = -2.2 + k * 1.1 + rng.uniform(-0.4, 0.4);
+            const qreal length = 5 + rng.uniform(0, 5) - std::abs(off) * 0.6;
+            const QPointF from = c + across * off;
+            const QPointF bend = across * rng.uniform(-0.6, 0.6);
+            Hand streak(p);
+            QColor ink = hand.ink();
+            ink.setAlpha(int(rng.uniform(70, 140)));
+            streak.setInk(ink);
+            streak.taperedStroke(smoothPath({from, from + along * length * 0.5 + bend, from + along * length}),
+                                 rng.uniform(1.4, 2.0), 0.7);
         }
-        // The blot itself is lumpy: a few overlapping spots, not one disc.
-        for (int k = 0; k < 3; ++k)
-            blot(c + QPointF(rng.uniform(-1.2, 1.2), rng.uniform(-1.0, 1.0)), rng.uniform(3.3, 4.3), rng.uniform(2.7, 3.5),
-                 rng.uniform(0, 180), 200);
+        // The blot itself: a few overlapping lumps of full ink.
+        for (int k = 0; k < 4; ++k)
+            hand.dot(c + QPointF(rng.uniform(-1.2, 1.4), rng.uniform(-0.9, 0.9)), rng.uniform(2.5, 3.2));
         break;
     }
     case Dot::None:
@@ -189,7 +196,7 @@ void addLowerCaseE(QList<SampleDef> &out)
 {
     const QString t = u"TheLowerCaseE"_s;
     auto pair = [](ELoop first, ELoop second) {
-        return [first, second](Hand &h, Rng &) {
+        return [first, second](Hand &h, Rng &rng) {
             // Written in the word "see", so the letters read as e whatever
             // their loop is like.
             const qreal base = 92;
@@ -202,8 +209,12 @@ void addLowerCaseE(QList<SampleDef> &out)
             p.translate(47, base);
             p.scale(k, k);
             p.translate(-47, -base);
+            varyCopy(p, {59, base}, rng);
             drawE(h, 47, base, first, 3.0 / k);
+            p.restore();
+            varyCopy(p, {99, base}, rng);
             drawE(h, 47 + 40, base, second, 3.0 / k);
+            p.restore();
             p.restore();
         };
     };
@@ -215,7 +226,7 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 // ---- m ----------------------------------------------------------------
 
-enum class Hump { Arched, Rounded, Sharp };
+enum class Hump { Arched, Even, Rounded, Sharp };
 
 void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
 {
@@ -256,7 +267,14 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
         const qreal x = p[j];
         QPainterPath path;
         path.moveTo(x, base - std::min(j == 0 ? h0 : heights[j - 1], h) * 0.3);
-        if (shape == Hump::Arched) {
+        if (shape == Hump::Even) {
+            // Upright, straight-sided arches turned over on short shoulders:
+            // regular as a row of doorways, with nothing round about them.
+            path.lineTo(x, base - h * 0.7);
+            smoothTo(path, {{x, base - h * 0.7}, {x + w * 0.1, top + h * 0.1}, {x + w * 0.5, top},
+                            {x + w * 0.9, top + h * 0.1}, {x + w, base - h * 0.7}});
+            path.lineTo(x + w, base);
+        } else if (shape == Hump::Arched) {
             path.lineTo(x, base - h * 0.55);
             smoothTo(path, {{x, base - h * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
                             {x + w * 0.92, top + h * 0.28}, {x + w, base - h * 0.4}, {x + w, base}});
@@ -293,7 +311,7 @@ void addLowerCaseM(QList<SampleDef> &out)
     addSample(out, t, 1, u"Down Humps"_s, m(60, 30, Hump::Arched));
     // Even: two narrow, upright arches alike in height and width; rounded:
     // two wide, low, bulging round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(48, 48, Hump::Arched, 26));
+    addSample(out, t, 2, u"Even Humps"_s, m(48, 48, Hump::Even, 26));
     addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, Hump::Rounded, 36));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
@@ -399,13 +417,14 @@ void drawD(Hand &hand, DStem kind)
         hand.line({sx, stemTop}, {sx, base - 6});
         break;
     case DStem::Pointed: {
-        // Up and down strokes meet in a sharp spike.
-        QPainterPath spike(QPointF(sx - 9, xTop + 10));
-        spike.lineTo(sx + 0.5, stemTop - 4);
-        spike.lineTo(sx + 1, base - 6);
-        QPen pen(hand.ink(), 2.8, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
-        pen.setMiterLimit(12);
-        hand.painter().strokePath(spike, pen);
+        // A hairline up-stroke leaves the side of the bowl and rises in a
+        // slight curve to a sharp point, where the pen turns and comes back
+        // down, pressing harder, to the foot.
+        const QPointF apex(sx + 0.5, stemTop - 4);
+        const QPointF from = onOval(c, rx, ry, 12);
+        hand.taperedStroke(smoothPath({from, {sx - 1.8, xTop - 4}, {sx - 0.7, stemTop + 22}, apex}), 2.3, 1.2);
+        hand.pressureStroke(smoothPath({apex, {sx + 1.8, stemTop + 18}, {sx + 1.6, xTop + 6}, {sx + 1, base - 6}}),
+                            [](qreal t) { return 0.55 + 0.5 * std::min<qreal>(1, t * 2.5); }, false);
         break;
     }
     case DStem::Looped:

@@ -90,12 +90,14 @@ void addStems(QList<SampleDef> &out)
 {
     const QString name = u"Stems"_s;
     auto stems = [](Stem kind) {
-        return [kind](Hand &h, Rng &) {
+        return [kind](Hand &h, Rng &rng) {
             h.setWidth(kPen);
             for (qreal x : {40.0, 90.0}) {
+                varyCopy(h.painter(), {x, 110}, rng);
                 TLetter t{x, 18, 110, kind};
                 drawStem(h, t);
                 bar(h, {x - 15, 47}, {x + 16, 46});
+                h.painter().restore();
             }
         };
     };
@@ -109,15 +111,20 @@ void addStemHeight(QList<SampleDef> &out)
     const QString name = u"StemHeight"_s;
     // "T t T t": the capitals are the yardstick for the small t's stem.
     auto row = [](qreal smallTop, qreal barY, Stem kind) {
-        return [smallTop, barY, kind](Hand &h, Rng &) {
+        return [smallTop, barY, kind](Hand &h, Rng &rng) {
             h.setWidth(2.6);
             const qreal base = 104;
             const qreal capTop = 48;
-            for (qreal x : {17.0, 73.0})
+            for (qreal x : {17.0, 73.0}) {
+                varyCopy(h.painter(), {x, base}, rng);
                 drawCapitalT(h, x, capTop, base);
+                h.painter().restore();
+            }
             for (qreal x : {44.0, 100.0}) {
+                varyCopy(h.painter(), {x, base}, rng);
                 drawStem(h, TLetter{x, smallTop, base, kind});
                 bar(h, {x - 9, barY}, {x + 10, barY - 1});
+                h.painter().restore();
             }
         };
     };
@@ -135,8 +142,9 @@ void addBarPressure(QList<SampleDef> &out)
     const QString name = u"BarPressure"_s;
     enum class P { Normal, Light, Heavy, Tapering };
     auto pressed = [](P p) {
-        return [p](Hand &h, Rng &) {
+        return [p](Hand &h, Rng &rng) {
             for (qreal x : {36.0, 86.0}) {
+                varyCopy(h.painter(), {x, 112}, rng);
                 // A hand that presses hard presses on the whole letter: the
                 // stem is as heavy as the bar.
                 h.setWidth(p == P::Heavy ? kPen * 1.9 : kPen);
@@ -178,6 +186,7 @@ void addBarPressure(QList<SampleDef> &out)
                     break;
                 }
                 }
+                h.painter().restore();
             }
         };
     };
@@ -191,11 +200,13 @@ void addBarHeight(QList<SampleDef> &out)
 {
     const QString name = u"BarHeight"_s;
     auto at = [](qreal barY) {
-        return [barY](Hand &h, Rng &) {
+        return [barY](Hand &h, Rng &rng) {
             h.setWidth(kPen);
             for (qreal x : {36.0, 86.0}) {
+                varyCopy(h.painter(), {x, 114}, rng);
                 drawStem(h, TLetter{x, 32, 114, Stem::Plain});
                 bar(h, {x - 17, barY}, {x + 17, barY - 1});
+                h.painter().restore();
             }
         };
     };

@@ -19,11 +19,22 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
 {
     const QPointF foot(sx, base);
     switch (tail) {
-    case Tail::Triangular:
-        path.lineTo(sx, base + 50);
-        path.lineTo(sx - 21, base + 50);
-        path.lineTo(sx + 7, base - 3);
+    case Tail::Triangular: {
+        // Three nearly straight strokes, but the pen turns each corner on a
+        // small curve instead of a ruled point.
+        const QList<QPointF> corners = {foot, {sx, base + 50}, {sx - 21, base + 50}, {sx + 7, base - 3}};
+        const qreal r = 4;
+        for (qsizetype i = 1; i + 1 < corners.size(); ++i) {
+            const QPointF in = corners[i] - corners[i - 1];
+            const QPointF out = corners[i + 1] - corners[i];
+            const qreal lin = std::hypot(in.x(), in.y());
+            const qreal lout = std::hypot(out.x(), out.y());
+            path.lineTo(corners[i] - in * (r / lin));
+            path.quadTo(corners[i], corners[i] + out * (r / lout));
+        }
+        path.lineTo(corners.last());
         break;
+    }
     case Tail::Round:
         smoothTo(path, {foot, {sx, base + 24}, {sx - 4, base + 42}, {sx - 13, base + 49}, {sx - 21, base + 41},
                         {sx - 18, base + 22}, {sx - 8, base + 7}, {sx + 8, base - 3}});
@@ -59,7 +70,26 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
     }
 }
 
-void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
+// No two descenders come out quite alike: below the line the stroke
+// wanders a little, more the further it goes, while the stem above the line
+// stays where the body of the letter joins it.
+QPainterPath varied(const QPainterPath &path, qreal base, Rng &rng)
+{
+    const qreal a = rng.uniform(0.8, 1.6), b = rng.uniform(0.6, 1.2);
+    const qreal p1 = rng.uniform(0, 2 * M_PI), p2 = rng.uniform(0, 2 * M_PI);
+    const qreal k1 = 2 * M_PI / rng.uniform(60, 90), k2 = 2 * M_PI / rng.uniform(30, 45);
+    const qreal stretch = rng.uniform(-0.04, 0.04);
+    QPainterPath out = path;
+    for (int e = 0; e < out.elementCount(); ++e) {
+        const QPainterPath::Element el = out.elementAt(e);
+        const qreal depth = std::clamp<qreal>((el.y - base) / 40, 0, 1.2);
+        out.setElementPositionAt(e, el.x + depth * a * std::sin(k1 * el.y + p1),
+                                 el.y + depth * (b * std::sin(k2 * el.x + p2) + stretch * (el.y - base)));
+    }
+    return out;
+}
+
+void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail, Rng &rng)
 {
     QPainterPath stem(QPointF(sx, top));
     stem.lineTo(sx, base);
@@ -70,17 +100,17 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail)
         // to the left, where a loop would have begun.
         QPainterPath down(QPointF(sx, top));
         smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.6, base + 16}, {sx - 3.5, base + 28}, {sx - 7.5, base + 35}});
-        hand.pressureStroke(down, [](qreal t) { return 1.0 + 0.75 * t * t; }, false);
+        hand.pressureStroke(varied(down, base, rng), [](qreal t) { return 1.0 + 0.75 * t * t; }, false);
         return;
     }
     if (tail == Tail::LongStraight)
         stem.lineTo(sx - 1, base + 80);
     else
         appendTail(stem, sx, base, tail);
-    hand.stroke(stem);
+    hand.stroke(varied(stem, base, rng));
 }
 
-void drawGY(Hand &hand, Tail tail)
+void drawGY(Hand &hand, Tail tail, Rng &rng)
 {
     const qreal base = 46;
     const qreal xTop = 18;
@@ -91,19 +121,19 @@ void drawGY(Hand &hand, Tail tail)
     for (int a = 40; a <= 400; a += 20)
         body.append({c.x() + 13 * std::cos(qDegreesToRadians(qreal(a))), c.y() - 14 * std::sin(qDegreesToRadians(qreal(a)))});
     hand.stroke(smoothPath(body));
-    drawTail(hand, c.x() + 14, xTop, base, tail);
+    drawTail(hand, c.x() + 14, xTop, base, tail, rng);
 
     // y: a cup, then the right stroke runs on into the descender.
     const qreal yx = 85;
     hand.stroke(smoothPath({{yx - 14, xTop + 6}, {yx - 9, xTop}, {yx - 8, xTop + 10}, {yx - 8, base - 9},
                             {yx - 2, base}, {yx + 7, base - 3}, {yx + 13, base - 13}, {yx + 15, xTop}}));
-    drawTail(hand, yx + 15, xTop, base, tail);
+    drawTail(hand, yx + 15, xTop, base, tail, rng);
 }
 
 void addGAndY(QList<SampleDef> &out)
 {
     const QString t = u"TheLowerCasegandy"_s;
-    auto gy = [](Tail tail) { return [tail](Hand &h, Rng &) { drawGY(h, tail); }; };
+    auto gy = [](Tail tail) { return [tail](Hand &h, Rng &rng) { drawGY(h, tail, rng); }; };
     addSample(out, t, 0, u"Triangular Loop"_s, gy(Tail::Triangular));
     addSample(out, t, 1, u"Rounded Full Loop"_s, gy(Tail::Round));
     addSample(out, t, 2, u"Long & Closed Loop"_s, gy(Tail::LongClosed));
@@ -157,11 +187,17 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
     const qreal base = kIBase;
     const qreal w = loopWidth;
     const qreal h = loopHeight;
-    QPainterPath path = smoothPath({{x - w * 0.2 - 7, top + h + 8}, {x - 1, top + h * 0.95}, {x + w * 0.42, top + h * 0.55},
-                                    {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
-                                    {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
-                                    {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14},
-                                    {x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
+    QList<QPointF> stroke = {{x - w * 0.2 - 7, top + h + 8}, {x - 1, top + h * 0.95}, {x + w * 0.42, top + h * 0.55},
+                             {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
+                             {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
+                             {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14}};
+    // The stem ends in a little curl to the left; leaning backwards, that
+    // curl would fork off the foot stroke, so the stem simply runs into it.
+    if (tilt < 0)
+        stroke.append({x - 0.3, base});
+    else
+        stroke.append({{x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
+    QPainterPath path = smoothPath(stroke);
     // The foot stroke runs back across the bottom of the stem, along the
     // line whichever way the letter leans.
     QPointF foot(x, base);
@@ -209,14 +245,16 @@ void addCapitalI(QList<SampleDef> &out)
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". About 30 degrees either way.
     // The vertical one has a plain round loop of the usual size, between the
-    // sliver of the deflated loop and the balloon of the inflated one.
+    // sliver of the deflated loop and the balloon of the inflated one, and
+    // it alone stands plumb: the others lean forwards a little, as most
+    // hands do.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -30));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
     addSample(out, t, 6, u"Vertical"_s, cursive(20, 30, 0));
-    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 0));
+    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 8));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // a long thin sliver with its sides almost touching.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(5, 40, 0));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(7, 42, 8));
 }
 
 } // namespace

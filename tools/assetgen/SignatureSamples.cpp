@@ -17,23 +17,43 @@ QRectF writeName(Hand &hand, qreal x, qreal baseline, qreal width)
     const QFont probe = handFont(Face::Script, 40);
     const qreal px = 40 * width / textAdvance(kName, probe);
     const QFont font = handFont(Face::Script, px);
-    const QPainterPath path = textPath(QPointF(x, baseline), kName, font);
-    hand.fill(path);
-    return path.boundingRect();
+    // A name is written in one sweep: it drifts and wobbles like any writing,
+    // but its proportions are the writer's own and fixed.
+    Rng rng(seedFor(kName) + qRound(width));
+    Writing writing(rng, px, 0.8);
+    QPainterPath path = writing.word(textPath(QPointF(x, baseline), kName, font), QPointF(x, baseline));
+    writing.ink(hand, path, 0.25);
+    // The pen leaves the last letter in a quick rising flick, as a hand
+    // signing its name does; it thins as it lifts off.
+    const QRectF box = path.boundingRect();
+    const QPointF end(box.right() - px * 0.06, baseline - px * 0.16);
+    QPainterPath flick(end);
+    smoothTo(flick, {end, end + QPointF(px * 0.22, -px * 0.08), end + QPointF(px * 0.42, -px * 0.32)});
+    hand.taperedStroke(flick, std::max<qreal>(0.8, px * 0.045), 0.3);
+    return box.united(flick.boundingRect());
 }
 
 // The usual place of the signature in the pictures that show one alone.
 QRectF standardName(Hand &hand)
 {
-    return writeName(hand, 14, 72, 90);
+    return writeName(hand, 12, 72, 82);
 }
 
 void writeLines(Hand &hand, const QStringList &lines, qreal px, qreal x, qreal firstBaseline, qreal gap)
 {
     const QFont font = handFont(Face::Script, px);
+    Rng rng(seedFor(lines.join(u' ')));
+    Writing writing(rng, px);
     qreal y = firstBaseline;
     for (const QString &line : lines) {
-        hand.write(QPointF(x, y), line, font);
+        writing.nextLine();
+        qreal wx = x;
+        QPainterPath ink;
+        for (const QString &w : line.split(u' ')) {
+            ink.addPath(writing.word(textPath(QPointF(wx, y), w, font), QPointF(wx, y)));
+            wx += textAdvance(w + u' ', font);
+        }
+        writing.ink(hand, ink, 0.25);
         y += gap;
     }
 }
@@ -78,7 +98,7 @@ void addSignatureVariants(QList<SampleDef> &out)
         QSizeF(336, 172));
     addSample(out, t, 3, u"Signature Size is Larger than Script"_s, [](Hand &h, Rng &) {
         writeLines(h, {u"see you all"_s, u"on Monday"_s}, 13, 8, 22, 15);
-        writeName(h, 6, 96, 108);
+        writeName(h, 6, 96, 94);
     });
     addSample(out, t, 4, u"Underlined Signature"_s, [](Hand &h, Rng &) {
         const QRectF box = standardName(h);
