@@ -440,8 +440,10 @@ private slots:
             auto *label = shown->findChild<QLabel *>(control);
             QVERIFY(label);
             label->raise(); // only the label in front can be clicked
-            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
+            QEnterEvent enter(QPointF(4, 4), label->mapToGlobal(QPointF(4, 4)), label->mapToGlobal(QPointF(4, 4)));
+            QCoreApplication::sendEvent(label, &enter); // the mouse comes over the label
             QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
         }
         QCOMPARE(m_fake->openedUrls, QStringList{address});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

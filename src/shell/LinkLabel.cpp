@@ -20,9 +20,6 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, QWidget *pa
     setTextFormat(Qt::PlainText);
     // Tab reaches it; a click opens the page without taking the focus from where the user was.
     setFocusPolicy(Qt::TabFocus);
-    // The co-branding label has always shown the plain black-and-white hand.
-    setCursor(objectName.compare(u"lblCobrand"_s, Qt::CaseSensitive) == 0 ? linkPointerBlackWhite()
-                                                                        : linkPointer());
     leaveOutHiddenChildren(parent); // a covered link label is left out
     renewLinkInterface(this);
 }
@@ -81,6 +78,12 @@ bool LinkLabel::event(QEvent *event)
         const bool handled = QLabel::event(event);
         setFocusPolicy(policy);
         return handled;
+    }
+    if (event->type() == QEvent::Enter && !testAttribute(Qt::WA_SetCursor)) {
+        // The pointing hand is made the first time the mouse comes over the label, not while the
+        // window is built: most labels are never pointed at before the first paint.
+        // The co-branding label has always shown the plain black-and-white hand.
+        setCursor(objectName() == u"lblCobrand"_s ? linkPointerBlackWhite() : linkPointer());
     }
     const bool handled = QLabel::event(event);
     switch (event->type()) {
