@@ -3,6 +3,7 @@
 #include "questionnaire/TraitCatalogue.h"
 #include "questionnaire/VariantButton.h"
 #include "questionnaire/frmGraphology.h"
+#include "shell/Look.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/FakePlatform.h"
@@ -57,7 +58,7 @@ void checkControl(QWidget *window, const Expected &expected)
                             .arg(expected.geometry.width()).arg(expected.geometry.height())));
     if (expected.pointSize > 0) {
         const QFont font = control->font();
-        QCOMPARE(font.family(), u"Verdana"_s);
+        QCOMPARE(designedFamily(font), u"Verdana"_s);
         QCOMPARE(font.pointSizeF(), expected.pointSize);
         QCOMPARE(font.bold(), expected.bold);
         QCOMPARE(font.underline(), expected.underline);

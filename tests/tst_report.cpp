@@ -956,7 +956,10 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (button == u"cmdSave"_s) {
             QCOMPARE(m_fake->saveRequests.size(), 1);
-            QVERIFY(readFile(path).startsWith("{\\rtf1"));
+            const QByteArray saved = readFile(path);
+            QVERIFY(saved.startsWith("{\\rtf1"));
+            // The font table names the typeface the report was laid out in, also where a stand-in draws it.
+            QVERIFY(saved.contains("\\fcharset0 Verdana;}"));
             QVERIFY(guard);
         } else {
             QVERIFY(m_fake->saveRequests.isEmpty());

@@ -198,7 +198,7 @@ private slots:
         // A message box shown before the first window carries the program's icon and typeface.
         QMessageBox box(QMessageBox::Information, u"Quillon"_s, u"Application is already running"_s);
         QCOMPARE(box.windowIcon().cacheKey(), applicationIcon().cacheKey());
-        QCOMPARE(box.font().family(), uiFontFamily());
+        QCOMPARE(designedFamily(box.font()), uiFontFamily());
         QCOMPARE(box.font().pointSizeF(), uiFont().pointSizeF());
     }
 

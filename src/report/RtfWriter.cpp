@@ -1,5 +1,7 @@
 #include "report/RtfWriter.h"
 
+#include "shell/Look.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -192,7 +194,7 @@ QByteArray writeRtf(const QTextDocument &document)
     const QFont::StyleHint hint = font.styleHint();
     out.word(hint == QFont::SansSerif ? QByteArrayLiteral("\\fswiss") : QByteArrayLiteral("\\fnil"));
     out.word(QByteArrayLiteral("\\fcharset0"));
-    writeText(out, writableText(font.family()), true);
+    writeText(out, writableText(designedFamily(font)), true);
     out.symbol(QByteArrayLiteral(";}}"));
     out.newLine();
     out.symbol(QByteArrayLiteral("{"));

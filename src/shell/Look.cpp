@@ -59,6 +59,13 @@ public:
     }
 };
 
+// The embedded face that takes Verdana's place; empty where Verdana is installed.
+QString &standInFamily()
+{
+    static QString family;
+    return family;
+}
+
 } // namespace
 
 bool usesProgramStyle()
@@ -80,8 +87,10 @@ void installTypeface()
         if (id >= 0 && family.isEmpty())
             family = QFontDatabase::applicationFontFamilies(id).value(0);
     }
-    if (!family.isEmpty())
+    if (!family.isEmpty()) {
         QFont::insertSubstitution(uiFontFamily(), family);
+        standInFamily() = family;
+    }
 }
 
 QString uiFontFamily()
@@ -89,9 +98,16 @@ QString uiFontFamily()
     return u"Verdana"_s;
 }
 
+QString designedFamily(const QFont &font)
+{
+    return font.families().contains(uiFontFamily()) ? uiFontFamily() : font.family();
+}
+
 QFont uiFont(qreal pointSize, bool bold, bool underline)
 {
     QFont font(uiFontFamily());
+    if (!standInFamily().isEmpty())
+        font.setFamilies({standInFamily(), uiFontFamily()});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -34,8 +34,12 @@ inline QColor black() { return QColor(0x00, 0x00, 0x00); }
 void installTypeface();
 
 // The program's typeface at the given size; Verdana, or its embedded stand-in where it is missing.
+// Where Verdana is missing the stand-in is named first, so the font database goes straight to
+// it instead of searching the system for a fallback first.
 QFont uiFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 QString uiFontFamily();
+// The family a font was asked for: Verdana for the program's typeface, whichever face draws it.
+QString designedFamily(const QFont &font);
 
 // The light colours the layout was drawn for: white windows and text boxes, black text,
 // light grey buttons. The program's windows use them whatever the desktop's scheme.
