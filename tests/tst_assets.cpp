@@ -591,8 +591,9 @@ private slots:
         QTest::newRow("2x") << true;
     }
 
-    // The dot just above the stem keeps a small clear gap, well under the
-    // gap of the dot plumb above it at the usual height.
+    // The three round dots over the same stem sit at clearly different
+    // heights: just above keeps a small clear gap, the usual height is
+    // several times that, and high above several times the usual again.
     void iDotGaps()
     {
         QFETCH(bool, doubleSize);
@@ -615,8 +616,10 @@ private slots:
         for (int stemX : {40, 84}) {
             const int close = gapOverStem(1, stemX);
             const int plumb = gapOverStem(0, stemX);
+            const int high = gapOverStem(2, stemX);
             QVERIFY2(close >= 2, qPrintable(u"just-above dot gap %1"_s.arg(close)));
-            QVERIFY2(plumb >= 2 * close, qPrintable(u"plumb gap %1, just-above gap %2"_s.arg(plumb).arg(close)));
+            QVERIFY2(plumb >= 3 * close, qPrintable(u"plumb gap %1, just-above gap %2"_s.arg(plumb).arg(close)));
+            QVERIFY2(high >= 5 * plumb / 2, qPrintable(u"high gap %1, plumb gap %2"_s.arg(high).arg(plumb)));
         }
     }
 

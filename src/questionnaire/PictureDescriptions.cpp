@@ -135,7 +135,7 @@ const QHash<QString, QStringList> &descriptions()
           u"Two lower case i's, each with its dot off to the left of the stem"_s,
           u"Two lower case i's, each with its dot off to the right of the stem"_s,
           u"Two lower case i's, each dotted with a small open circle instead of a dot"_s,
-          u"Two lower case i's, each with a dark, blotted dot whose wet ink is dragged out to the lower right in grey streaks"_s,
+          u"Two lower case i's, each with a dark, lumpy ink blot for a dot, its wet ink smeared a short way out to the lower right"_s,
           u"Two lower case i's with no dots at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,

@@ -49,17 +49,17 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     const qreal r = 3.6;
     switch (dot) {
     case Dot::Direct:
-        // Plumb over the stem at the usual height: a clear gap of about half
-        // the letter's height, the dot centred on the line of the stem.
-        hand.dot({x, xTop - 25}, r);
+        // Plumb over the stem at the usual height of a written dot: a gap
+        // several times the just-above one, a few times under the high one.
+        hand.dot({x, xTop - r - 17}, r);
         break;
     case Dot::Close:
-        // Set down just over the top of the stem: a small but clear gap,
-        // a fifth of the plumb dot's, and never touching.
-        hand.dot({x, xTop - r - 4.0}, r);
+        // Set down just over the top of the stem: a tiny but clear gap,
+        // never touching.
+        hand.dot({x, xTop - r - 3}, r);
         break;
     case Dot::High:
-        hand.dot({x + 0.5, xTop - 62}, r);
+        hand.dot({x, xTop - 62}, r);
         break;
     case Dot::Light: {
         Hand faint(hand.painter());
@@ -81,39 +81,31 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot rubbed sideways with a finger: a dark, lumpy blot with
-        // crisp edges, and its ink dragged out to the lower right in streaks
-        // that thin and pale as they go.
-        QPainter &p = hand.painter();
+        // A wet dot rubbed sideways: a dark, lumpy blot of full ink, and a
+        // short smear of the same ink dragged from it to the lower right,
+        // ragged at its edges and thinning to a ragged tip.
         const QPointF c(x + 0.5, xTop - 17);
-        const qreal angle = qDegreesToRadians(22.0);
+        const qreal angle = qDegreesToRadians(24.0);
         const QPointF along(std::cos(angle), std::sin(angle));
         const QPointF across(-along.y(), along.x());
-        // A pale film under the streaks, widest at the blot.
-        QPainterPath film;
-        film.moveTo(c + across * 3.4 - along * 1.0);
-        film.cubicTo(c + along * 4 + across * 4.4, c + along * 8 + across * 2.4, c + along * 11.5 + across * 1.6);
-        film.cubicTo(c + along * 12.5 + across * 0.2, c + along * 10 - across * 1.4, c + along * 7 - across * 2.2);
-        film.cubicTo(c + along * 4 - across * 3.4, c + along * 1 - across * 3.6, c - across * 3.2);
-        film.closeSubpath();
-        QColor pale = hand.ink();
-        pale.setAlpha(95);
-        p.fillPath(film, pale);
-        for (int k = 0; k < 5; ++k) {
-            const qreal off = -2.2 + k * 1.1 + rng.uniform(-0.4, 0.4);
-            const qreal length = 5 + rng.uniform(0, 5) - std::abs(off) * 0.6;
-            const QPointF from = c + across * off;
-            const QPointF bend = across * rng.uniform(-0.6, 0.6);
-            Hand streak(p);
-            QColor ink = hand.ink();
-            ink.setAlpha(int(rng.uniform(70, 140)));
-            streak.setInk(ink);
-            streak.taperedStroke(smoothPath({from, from + along * length * 0.5 + bend, from + along * length}),
-                                 rng.uniform(1.4, 2.0), 0.7);
+        QPainterPath smear;
+        const int n = 6;
+        const qreal length = 11.0;
+        QList<QPointF> upper, lower;
+        for (int k = 0; k <= n; ++k) {
+            const qreal t = qreal(k) / n;
+            const qreal half = 3.6 * (1 - t * t) + 0.8 * t * t;
+            upper.append(c + along * (length * t) + across * (half + rng.uniform(-0.35, 0.35)));
+            lower.append(c + along * (length * t) - across * (half + rng.uniform(-0.35, 0.35)));
         }
-        // The blot itself: a few overlapping lumps of full ink.
-        for (int k = 0; k < 4; ++k)
-            hand.dot(c + QPointF(rng.uniform(-1.2, 1.4), rng.uniform(-0.9, 0.9)), rng.uniform(2.5, 3.2));
+        QList<QPointF> outline = upper;
+        for (int k = n; k >= 0; --k)
+            outline.append(lower.at(k));
+        smear = smoothPath(outline);
+        smear.closeSubpath();
+        hand.fill(smear);
+        for (int k = 0; k < 5; ++k)
+            hand.dot(c + QPointF(rng.uniform(-1.4, 1.6), rng.uniform(-1.1, 1.1)), rng.uniform(3.0, 3.8));
         break;
     }
     case Dot::None:
