@@ -45,9 +45,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The joined words \"little bells\" written narrow, the letters of the usual height but closely formed, "
           "their loops and bowls slim and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
-          "with roomy bowls and long joins"_s,
-          u"The joined words \"little bells\" written in one run with letters of very different sizes, large ones "
-          "beside small ones in the same word"_s}},
+          "with roomy bowls and long joins, in an even pen whose sideways strokes are as heavy as its down-strokes"_s,
+          u"The joined words \"little bells\" written in one run with letters of very different sizes, some letters "
+          "twice the height of their neighbours in the same word"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
