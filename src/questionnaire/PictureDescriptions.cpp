@@ -181,7 +181,7 @@ const QHash<QString, QStringList> &descriptions()
           "\"am\""_s,
           u"A capital I with a loop at its top and a stroke across its foot, leaning forwards with its top to the right, followed by "
           "\"am\""_s,
-          u"A capital I with a stroke across its foot, standing straight up, with a round loop of the usual size at its top, followed by "
+          u"A capital I with a stroke across its foot, its long stem standing plumb upright, with a small plain loop at its top, followed by "
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, followed by \"am\""_s,
           u"A capital I with a stroke across its foot, whose loop has collapsed into a thin sliver lying against the stem, followed by "
