@@ -140,8 +140,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two e's written without any loop, the rising stroke turned back on itself "
-          "inside a curve like a c"_s,
+          u"The word \"see\", its two e's written without any loop: the rising stroke climbs to the top and "
+          "comes straight back down on itself, closing the eye to an inked slit above a round bottom"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,

@@ -168,13 +168,13 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The lead-in runs up the back of the letter and over its top, and the
-        // pen comes straight back over the same line, so no eye opens; the
-        // turn at the top leaves a small spur where the eye would be.
-        QPainterPath path = smoothPath({at(-10, -2), at(-3, -5), at(1.5, -12), at(3, -25), at(10, -36), at(20, -38.5),
-                                        at(27, -33), at(23, -27), at(16, -22)});
-        smoothTo(path, {at(16, -22), at(22.5, -26.5), at(26.5, -32.5), at(20.5, -37.8), at(10.5, -35.4), at(3.7, -24.6), at(2, -12), at(5, -3),
-                        at(14, 0), at(25, -1), at(35, -7)});
+        // The rise climbs from the lower left to the top of the letter and
+        // the pen comes straight back down on it before rounding the bottom:
+        // the eye is closed to a slit, leaving a heavy slanting stroke
+        // inside the curve where the eye of the e would be.
+        QPainterPath path = smoothPath({at(-10, -2), at(2, -7), at(13, -14), at(22, -22), at(27, -29), at(25.5, -31.5)});
+        smoothTo(path, {at(25.5, -31.5), at(22, -28), at(14, -21), at(6, -17), at(1.5, -11), at(4, -3), at(14, 0),
+                        at(25, -1), at(35, -7)});
         hand.stroke(path);
         return;
     }
