@@ -103,8 +103,8 @@ const QHash<QString, QStringList> &descriptions()
           u"A row of capital T and small t, the stem of the small t rising far above the capitals"_s,
           u"A row of capital T and small t, the small t hardly taller than its bar and much lower than the "
           "capitals"_s,
-          u"A row of capital T and small t, the lower stem of the small t written as two separate lines, the "
-          "up-stroke beside the down-stroke, open like a hairpin below the bar"_s}},
+          u"A row of capital T and small t, the stem of the small t made of two strokes that "
+          "share its top and spread apart below the bar towards the line, like an upturned V"_s}},
         {u"BarPressure"_s,
          {u"Two lower case t's whose bars are of the same ordinary weight as their stems"_s,
           u"Two lower case t's whose bars are thin, pale grey lines, much lighter than their stems"_s,
