@@ -64,7 +64,7 @@ void drawStem(Hand &hand, const TLetter &t)
         hand.stroke(smoothPath({{x - 0.3, t.top}, {x - 0.4, part - 6}, {x - 1.5, part + 4}, {x - 5.5, b - 12},
                                 {x - 8.5, b - 1}}));
         path = smoothPath({{x, t.top + 1}, {x + 0.1, part - 6}, {x + 1.2, part + 4}, {x + 4, b - 12}, {x + 5, b - 5},
-                           {x + 8, b - 1}, {x + 12, b - 1.5}, {x + 17, b - 6}});
+                           {x + 7.5, b - 1}, {x + 10.5, b - 1.5}, {x + 13.5, b - 5}});
         hand.stroke(path);
         return;
     }
