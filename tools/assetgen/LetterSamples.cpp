@@ -262,9 +262,9 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
         if (shape == Hump::Even) {
             // Upright, straight-sided arches turned over on short shoulders:
             // regular as a row of doorways, with nothing round about them.
-            path.lineTo(x, base - h * 0.7);
-            smoothTo(path, {{x, base - h * 0.7}, {x + w * 0.1, top + h * 0.1}, {x + w * 0.5, top},
-                            {x + w * 0.9, top + h * 0.1}, {x + w, base - h * 0.7}});
+            path.lineTo(x, base - h * 0.74);
+            smoothTo(path, {{x, base - h * 0.74}, {x + w * 0.12, top + h * 0.07}, {x + w * 0.5, top},
+                            {x + w * 0.88, top + h * 0.07}, {x + w, base - h * 0.74}});
             path.lineTo(x + w, base);
         } else if (shape == Hump::Arched) {
             path.lineTo(x, base - h * 0.55);
@@ -303,8 +303,8 @@ void addLowerCaseM(QList<SampleDef> &out)
     addSample(out, t, 1, u"Down Humps"_s, m(60, 30, Hump::Arched));
     // Even: two narrow, upright arches alike in height and width; rounded:
     // two wide, low, bulging round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(48, 48, Hump::Even, 26));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, Hump::Rounded, 36));
+    addSample(out, t, 2, u"Even Humps"_s, m(50, 50, Hump::Even, 22));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(34, 34, Hump::Rounded, 40));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
 
