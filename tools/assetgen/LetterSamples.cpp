@@ -56,7 +56,7 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     case Dot::Close:
         // Set down just over the top of the stem: a tiny but clear gap,
         // never touching.
-        hand.dot({x, xTop - r - 3}, r);
+        hand.dot({x, xTop - r - 3.6}, r);
         break;
     case Dot::High:
         hand.dot({x, xTop - 62}, r);

@@ -70,7 +70,7 @@ void drawStem(Hand &hand, const TLetter &t)
     }
     }
     path.lineTo(x, b - 8);
-    smoothTo(path, {{x, b - 8}, {x + 3, b - 1}, {x + 9, b - 1}, {x + 15, b - 6}});
+    smoothTo(path, {{x, b - 8}, {x + 3, b - 1}, {x + 8.5, b - 1}, {x + 13.5, b - 5.5}});
     hand.stroke(path);
 }
 
