@@ -359,7 +359,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         // next small. The word is warped as a whole, with a size that changes
         // smoothly from letter to letter, so the joining strokes still meet
         // and letters never run into each other.
-        static const qreal swing[] = {1.45, 0.6, 1.5, 0.72, 0.78, 1.95, 0.72, 1.95, 1.5, 0.75, 1.85};
+        static const qreal swing[] = {1.55, 0.65, 1.45, 0.7, 1.6, 0.85, 0.72, 1.8, 1.5, 0.78, 1.6};
         const QFont f = handFont(Face::Script, 31);
         qreal baseline = 60;
         int index = 0;
