@@ -439,6 +439,38 @@ private slots:
         QCOMPARE(legs, 3);
     }
 
+    // Even humps are narrow, upright arches; rounded ones wide and low. The
+    // two m's differ plainly in the shape of their ink, at either size.
+    void evenAndRoundedHumpsDiffer_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void evenAndRoundedHumpsDiffer()
+    {
+        QFETCH(bool, doubleSize);
+        auto inkBox = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QRect box;
+            for (int y = 0; y < grey.height(); ++y)
+                for (int x = 0; x < grey.width(); ++x)
+                    if (grey.constScanLine(y)[x] < 128)
+                        box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const QRect even = inkBox(2);
+        const QRect rounded = inkBox(3);
+        QVERIFY(!even.isEmpty() && !rounded.isEmpty());
+        const qreal evenShape = qreal(even.height()) / even.width();
+        const qreal roundedShape = qreal(rounded.height()) / rounded.width();
+        QVERIFY2(evenShape > 1.8 * roundedShape,
+                 qPrintable(u"even %1x%2, rounded %3x%4"_s.arg(even.width()).arg(even.height()).arg(rounded.width()).arg(rounded.height())));
+        QVERIFY2(rounded.width() > 1.3 * even.width(), qPrintable(u"widths %1 and %2"_s.arg(rounded.width()).arg(even.width())));
+    }
+
     void wordSpacingKeepsWordsApart_data()
     {
         QTest::addColumn<bool>("doubleSize");
