@@ -471,6 +471,45 @@ private slots:
         QVERIFY2(rounded.width() > 1.3 * even.width(), qPrintable(u"widths %1 and %2"_s.arg(rounded.width()).arg(even.width())));
     }
 
+    // Among the looped capital I's the vertical one alone stands plumb: its
+    // stem keeps its place from row to row, while the inflated and deflated
+    // ones lean visibly forwards.
+    void capitalIVerticalStandsPlumb_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void capitalIVerticalStandsPlumb()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // How far right the stem moves from 100 up to 85 (in 1x units), taken
+        // as the middle of the ink left of "am" on each row.
+        auto lean = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            auto middle = [&](int y) {
+                qreal sum = 0;
+                int count = 0;
+                for (int x = 0; x < 64 * scale; ++x)
+                    if (grey.constScanLine(y * scale)[x] < 128) {
+                        sum += x;
+                        ++count;
+                    }
+                return count ? sum / count / scale : -100.0;
+            };
+            return middle(85) - middle(100);
+        };
+        const qreal vertical = lean(6);
+        QVERIFY2(std::abs(vertical) < 2, qPrintable(u"vertical I leans %1"_s.arg(vertical)));
+        for (int index : {7, 8}) {
+            const qreal other = lean(index);
+            QVERIFY2(other > 3, qPrintable(u"I %1 leans only %2"_s.arg(index).arg(other)));
+        }
+    }
+
     void wordSpacingKeepsWordsApart_data()
     {
         QTest::addColumn<bool>("doubleSize");
