@@ -510,6 +510,53 @@ private slots:
         }
     }
 
+    // The spread-out t stem is one line above its bar and two strokes that
+    // stand clearly apart below it; the ordinary stem stays one line.
+    void spreadStemPartsBelowTheBar_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("doubleSize");
+        QTest::addColumn<int>("strokesBelow");
+        for (bool twice : {false, true}) {
+            QTest::newRow(twice ? "normal 2x" : "normal 1x") << 0 << twice << 1;
+            QTest::newRow(twice ? "spread 2x" : "spread 1x") << 3 << twice << 2;
+        }
+    }
+
+    void spreadStemPartsBelowTheBar()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        QFETCH(int, strokesBelow);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"StemHeight"_s, index, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        // Runs of ink across the first small t, and the widest paper between them.
+        auto runs = [&](int y, int *widestGap) {
+            int count = 0, gap = 0, last = -1;
+            bool inInk = false;
+            *widestGap = 0;
+            for (int x = 32 * scale; x < 58 * scale; ++x) {
+                const bool ink = grey.constScanLine(y * scale)[x] < 128;
+                if (ink && !inInk) {
+                    ++count;
+                    if (last >= 0)
+                        gap = std::max(gap, x - last);
+                }
+                if (ink)
+                    last = x;
+                inInk = ink;
+            }
+            *widestGap = gap / scale;
+            return count;
+        };
+        int gap = 0;
+        QCOMPARE(runs(64, &gap), 1);
+        QCOMPARE(runs(94, &gap), strokesBelow);
+        if (strokesBelow == 2)
+            QVERIFY2(gap >= 4, qPrintable(u"strokes only %1 apart"_s.arg(gap)));
+    }
+
     void wordSpacingKeepsWordsApart_data()
     {
         QTest::addColumn<bool>("doubleSize");
