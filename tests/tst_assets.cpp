@@ -653,6 +653,8 @@ private slots:
         {
             QRect box;
             int pen = 0; // typical stroke width: the thinner way across at each inked pixel
+            int sideways = 0; // typical height of the strokes that run sideways
+            int upright = 0; // typical width of the strokes that run up and down
         };
         auto measure = [](int index) {
             const QImage grey = QImage(quillon::samplePicturePath(u"SizeOfTheWriting"_s, index, true))
@@ -689,6 +691,17 @@ private slots:
                     }
             std::sort(widths.begin(), widths.end());
             ink.pen = widths.isEmpty() ? 0 : widths[widths.size() / 2];
+            QList<int> sideways, upright;
+            for (int i = 0; i < w * h; ++i) {
+                if (across[i] > 2 * down[i] && down[i] > 0)
+                    sideways.append(down[i]);
+                else if (down[i] > 2 * across[i] && across[i] > 0)
+                    upright.append(across[i]);
+            }
+            std::sort(sideways.begin(), sideways.end());
+            std::sort(upright.begin(), upright.end());
+            ink.sideways = sideways.isEmpty() ? 0 : sideways[sideways.size() / 2];
+            ink.upright = upright.isEmpty() ? 0 : upright[upright.size() / 2];
             return ink;
         };
         const Ink narrow = measure(2);
@@ -700,6 +713,10 @@ private slots:
                  qPrintable(u"broad %1 wide, narrow %2"_s.arg(broad.box.width()).arg(narrow.box.width())));
         const qreal pen = qreal(broad.pen) / narrow.pen;
         QVERIFY2(pen > 0.6 && pen < 1.6, qPrintable(u"strokes %1 and %2 wide"_s.arg(broad.pen).arg(narrow.pen)));
+        // Widened writing keeps an even pen: its sideways strokes are not
+        // drawn out into hairlines.
+        QVERIFY2(broad.sideways * 10 >= broad.upright * 7,
+                 qPrintable(u"broad sideways strokes %1, upright %2"_s.arg(broad.sideways).arg(broad.upright)));
     }
 
     void iDotGaps_data()
