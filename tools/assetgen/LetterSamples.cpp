@@ -172,8 +172,8 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         // the pen comes straight back down on it before rounding the bottom:
         // the eye is closed to a slit, leaving a heavy slanting stroke
         // inside the curve where the eye of the e would be.
-        QPainterPath path = smoothPath({at(-10, -2), at(2, -7), at(13, -14), at(22, -22), at(27, -29), at(25.5, -31.5)});
-        smoothTo(path, {at(25.5, -31.5), at(22, -28), at(14, -21), at(6, -17), at(1.5, -11), at(4, -3), at(14, 0),
+        QPainterPath path = smoothPath({at(-10, -2), at(2, -7), at(13, -15), at(22, -24), at(27, -32), at(25, -35)});
+        smoothTo(path, {at(25, -35), at(21.5, -31), at(14, -23), at(6, -18), at(1.5, -11), at(4, -3), at(14, 0),
                         at(25, -1), at(35, -7)});
         hand.stroke(path);
         return;
