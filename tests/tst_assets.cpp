@@ -439,6 +439,124 @@ private slots:
         QCOMPARE(legs, 3);
     }
 
+    // Even humps are narrow, upright arches; rounded ones wide and low. The
+    // two m's differ plainly in the shape of their ink, at either size.
+    void evenAndRoundedHumpsDiffer_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void evenAndRoundedHumpsDiffer()
+    {
+        QFETCH(bool, doubleSize);
+        auto inkBox = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QRect box;
+            for (int y = 0; y < grey.height(); ++y)
+                for (int x = 0; x < grey.width(); ++x)
+                    if (grey.constScanLine(y)[x] < 128)
+                        box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const QRect even = inkBox(2);
+        const QRect rounded = inkBox(3);
+        QVERIFY(!even.isEmpty() && !rounded.isEmpty());
+        const qreal evenShape = qreal(even.height()) / even.width();
+        const qreal roundedShape = qreal(rounded.height()) / rounded.width();
+        QVERIFY2(evenShape > 1.8 * roundedShape,
+                 qPrintable(u"even %1x%2, rounded %3x%4"_s.arg(even.width()).arg(even.height()).arg(rounded.width()).arg(rounded.height())));
+        QVERIFY2(rounded.width() > 1.3 * even.width(), qPrintable(u"widths %1 and %2"_s.arg(rounded.width()).arg(even.width())));
+    }
+
+    // Among the looped capital I's the vertical one alone stands plumb: its
+    // stem keeps its place from row to row, while the inflated and deflated
+    // ones lean visibly forwards.
+    void capitalIVerticalStandsPlumb_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void capitalIVerticalStandsPlumb()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // How far right the stem moves from 100 up to 85 (in 1x units), taken
+        // as the middle of the ink left of "am" on each row.
+        auto lean = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            auto middle = [&](int y) {
+                qreal sum = 0;
+                int count = 0;
+                for (int x = 0; x < 64 * scale; ++x)
+                    if (grey.constScanLine(y * scale)[x] < 128) {
+                        sum += x;
+                        ++count;
+                    }
+                return count ? sum / count / scale : -100.0;
+            };
+            return middle(85) - middle(100);
+        };
+        const qreal vertical = lean(6);
+        QVERIFY2(std::abs(vertical) < 2, qPrintable(u"vertical I leans %1"_s.arg(vertical)));
+        for (int index : {7, 8}) {
+            const qreal other = lean(index);
+            QVERIFY2(other > 3, qPrintable(u"I %1 leans only %2"_s.arg(index).arg(other)));
+        }
+    }
+
+    // The spread-out t stem is one line above its bar and two strokes that
+    // stand clearly apart below it; the ordinary stem stays one line.
+    void spreadStemPartsBelowTheBar_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("doubleSize");
+        QTest::addColumn<int>("strokesBelow");
+        for (bool twice : {false, true}) {
+            QTest::newRow(twice ? "normal 2x" : "normal 1x") << 0 << twice << 1;
+            QTest::newRow(twice ? "spread 2x" : "spread 1x") << 3 << twice << 2;
+        }
+    }
+
+    void spreadStemPartsBelowTheBar()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        QFETCH(int, strokesBelow);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"StemHeight"_s, index, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        // Runs of ink across the first small t, and the widest paper between them.
+        auto runs = [&](int y, int *widestGap) {
+            int count = 0, gap = 0, last = -1;
+            bool inInk = false;
+            *widestGap = 0;
+            for (int x = 32 * scale; x < 58 * scale; ++x) {
+                const bool ink = grey.constScanLine(y * scale)[x] < 128;
+                if (ink && !inInk) {
+                    ++count;
+                    if (last >= 0)
+                        gap = std::max(gap, x - last);
+                }
+                if (ink)
+                    last = x;
+                inInk = ink;
+            }
+            *widestGap = gap / scale;
+            return count;
+        };
+        int gap = 0;
+        QCOMPARE(runs(64, &gap), 1);
+        QCOMPARE(runs(94, &gap), strokesBelow);
+        if (strokesBelow == 2)
+            QVERIFY2(gap >= 4, qPrintable(u"strokes only %1 apart"_s.arg(gap)));
+    }
+
     void wordSpacingKeepsWordsApart_data()
     {
         QTest::addColumn<bool>("doubleSize");
@@ -535,6 +653,8 @@ private slots:
         {
             QRect box;
             int pen = 0; // typical stroke width: the thinner way across at each inked pixel
+            int sideways = 0; // typical height of the strokes that run sideways
+            int upright = 0; // typical width of the strokes that run up and down
         };
         auto measure = [](int index) {
             const QImage grey = QImage(quillon::samplePicturePath(u"SizeOfTheWriting"_s, index, true))
@@ -571,6 +691,17 @@ private slots:
                     }
             std::sort(widths.begin(), widths.end());
             ink.pen = widths.isEmpty() ? 0 : widths[widths.size() / 2];
+            QList<int> sideways, upright;
+            for (int i = 0; i < w * h; ++i) {
+                if (across[i] > 2 * down[i] && down[i] > 0)
+                    sideways.append(down[i]);
+                else if (down[i] > 2 * across[i] && across[i] > 0)
+                    upright.append(across[i]);
+            }
+            std::sort(sideways.begin(), sideways.end());
+            std::sort(upright.begin(), upright.end());
+            ink.sideways = sideways.isEmpty() ? 0 : sideways[sideways.size() / 2];
+            ink.upright = upright.isEmpty() ? 0 : upright[upright.size() / 2];
             return ink;
         };
         const Ink narrow = measure(2);
@@ -582,6 +713,10 @@ private slots:
                  qPrintable(u"broad %1 wide, narrow %2"_s.arg(broad.box.width()).arg(narrow.box.width())));
         const qreal pen = qreal(broad.pen) / narrow.pen;
         QVERIFY2(pen > 0.6 && pen < 1.6, qPrintable(u"strokes %1 and %2 wide"_s.arg(broad.pen).arg(narrow.pen)));
+        // Widened writing keeps an even pen: its sideways strokes are not
+        // drawn out into hairlines.
+        QVERIFY2(broad.sideways * 10 >= broad.upright * 7,
+                 qPrintable(u"broad sideways strokes %1, upright %2"_s.arg(broad.sideways).arg(broad.upright)));
     }
 
     void iDotGaps_data()
@@ -591,8 +726,9 @@ private slots:
         QTest::newRow("2x") << true;
     }
 
-    // The dot just above the stem keeps a small clear gap, well under the
-    // gap of the dot plumb above it at the usual height.
+    // The three round dots over the same stem sit at clearly different
+    // heights: just above keeps a small clear gap, the usual height is
+    // several times that, and high above several times the usual again.
     void iDotGaps()
     {
         QFETCH(bool, doubleSize);
@@ -615,8 +751,10 @@ private slots:
         for (int stemX : {40, 84}) {
             const int close = gapOverStem(1, stemX);
             const int plumb = gapOverStem(0, stemX);
+            const int high = gapOverStem(2, stemX);
             QVERIFY2(close >= 2, qPrintable(u"just-above dot gap %1"_s.arg(close)));
-            QVERIFY2(plumb >= 2 * close, qPrintable(u"plumb gap %1, just-above gap %2"_s.arg(plumb).arg(close)));
+            QVERIFY2(plumb >= 3 * close, qPrintable(u"plumb gap %1, just-above gap %2"_s.arg(plumb).arg(close)));
+            QVERIFY2(high >= 5 * plumb / 2, qPrintable(u"high gap %1, plumb gap %2"_s.arg(high).arg(plumb)));
         }
     }
 

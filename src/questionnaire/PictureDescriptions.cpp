@@ -45,9 +45,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The joined words \"little bells\" written narrow, the letters of the usual height but closely formed, "
           "their loops and bowls slim and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
-          "with roomy bowls and long joins"_s,
-          u"The joined words \"little bells\" written in one run with letters of very different sizes, large ones "
-          "beside small ones in the same word"_s}},
+          "with roomy bowls and long joins, in an even pen whose sideways strokes are as heavy as its down-strokes"_s,
+          u"The joined words \"little bells\" written in one run with letters of very different sizes, some letters "
+          "twice the height of their neighbours in the same word"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
@@ -103,8 +103,8 @@ const QHash<QString, QStringList> &descriptions()
           u"A row of capital T and small t, the stem of the small t rising far above the capitals"_s,
           u"A row of capital T and small t, the small t hardly taller than its bar and much lower than the "
           "capitals"_s,
-          u"A row of capital T and small t, the lower stem of the small t written as two separate lines, the "
-          "up-stroke beside the down-stroke, open like a hairpin below the bar"_s}},
+          u"A row of capital T and small t, the stem of the small t made of two strokes that "
+          "share its top and spread apart below the bar towards the line, like an upturned V"_s}},
         {u"BarPressure"_s,
          {u"Two lower case t's whose bars are of the same ordinary weight as their stems"_s,
           u"Two lower case t's whose bars are thin, pale grey lines, much lighter than their stems"_s,
@@ -135,13 +135,13 @@ const QHash<QString, QStringList> &descriptions()
           u"Two lower case i's, each with its dot off to the left of the stem"_s,
           u"Two lower case i's, each with its dot off to the right of the stem"_s,
           u"Two lower case i's, each dotted with a small open circle instead of a dot"_s,
-          u"Two lower case i's, each with a dark, blotted dot whose wet ink is dragged out to the lower right in grey streaks"_s,
+          u"Two lower case i's, each with a dark, lumpy ink blot for a dot, its wet ink smeared a short way out to the lower right"_s,
           u"Two lower case i's with no dots at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two e's written without any loop, the rising stroke turned back on itself "
-          "inside a curve like a c"_s,
+          u"The word \"see\", its two e's written without any loop: the rising stroke climbs to the top and "
+          "comes straight back down on itself, closing the eye to an inked slit above a round bottom"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
@@ -181,7 +181,7 @@ const QHash<QString, QStringList> &descriptions()
           "\"am\""_s,
           u"A capital I with a loop at its top and a stroke across its foot, leaning forwards with its top to the right, followed by "
           "\"am\""_s,
-          u"A capital I with a stroke across its foot, standing straight up, with a round loop of the usual size at its top, followed by "
+          u"A capital I with a stroke across its foot, its long stem standing plumb upright, with a small plain loop at its top, followed by "
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, followed by \"am\""_s,
           u"A capital I with a stroke across its foot, whose loop has collapsed into a thin sliver lying against the stem, followed by "

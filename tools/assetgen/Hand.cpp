@@ -318,13 +318,13 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
     for (qsizetype i = 0; i < n; ++i) {
         const qreal s = at[i];
         const QPointF t = tangent(i);
-        const qreal start = landing > 0 ? 0.62 + 0.38 * smoothStep(s / landing) : 1.0;
+        const qreal start = landing > 0 ? 0.78 + 0.22 * smoothStep(s / landing) : 1.0;
         // A blunt end keeps its weight to the last: the pen stops and is
         // raised straight off the paper.
-        const qreal end = lift && lifting > 0 ? 0.45 + 0.55 * smoothStep((length - s) / lifting) : 1.0;
+        const qreal end = lift && lifting > 0 ? 0.66 + 0.34 * smoothStep((length - s) / lifting) : 1.0;
         const qreal press = pressure ? pressure(length > 0 ? s / length : 0) : 1.0;
         const qreal down = 1 + 0.14 * t.y(); // heavier going down the page
-        const qreal wobble = 1 + 0.05 * std::sin(s * 0.31 + phase) + 0.03 * std::sin(s * 0.93 + 2 * phase);
+        const qreal wobble = 1 + 0.04 * std::sin(s * 0.31 + phase) + 0.012 * std::sin(s * 0.93 + 2 * phase);
         const qreal r = width * start * end * down * wobble * press / 2;
         const QPointF normal(-t.y(), t.x());
         left.append(pts[i] + normal * r);

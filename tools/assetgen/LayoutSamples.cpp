@@ -161,6 +161,9 @@ struct WordLayout
     bool centre = true;
     qreal left = 6;
     qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
+    // Extra weight given to the sideways strokes only, so widened letters
+    // keep an even pen instead of thin drawn-out joins.
+    qreal heavyAcross = 0;
 };
 
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
@@ -179,6 +182,14 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
             if (layout.widen != 1) {
                 const qreal px = layout.font.pixelSize() * layout.scaleY;
                 word = reproportioned(word, layout.widen, 0.42 * px);
+                if (layout.heavyAcross > 0) {
+                    // Copies shifted up and down thicken what runs sideways
+                    // and leave the width of the down-strokes as it was.
+                    QPainterPath heavy;
+                    for (int k = -3; k <= 3; ++k)
+                        heavy.addPath(word.translated(0, k * layout.heavyAcross / 6));
+                    word = heavy;
+                }
                 const QRectF box = word.boundingRect();
                 line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
                 x += box.width();
@@ -319,9 +330,11 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
 {
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
-    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1) {
+    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1,
+                        qreal heavyAcross = 0) {
         return [=](Hand &h, Rng &rng) {
             WordLayout l;
+            l.heavyAcross = heavyAcross;
             l.widen = widen;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
@@ -340,17 +353,17 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // Narrow and broad: letters of ordinary height written close-formed or
     // wide open, the pen's strokes keeping their weight.
     addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.08, 57, 40, 0.15, 0.72));
-    addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0.35, 1.55));
+    addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0, 1.55, 1.5));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // Each word is written in one run, but one letter comes out tall, the
         // next small. The word is warped as a whole, with a size that changes
         // smoothly from letter to letter, so the joining strokes still meet
         // and letters never run into each other.
-        static const qreal swing[] = {1.15, 0.62, 1.45, 0.82, 1.3, 1.7, 0.85, 1.65, 1.35, 0.85, 1.6};
-        const QFont f = handFont(Face::Script, 29);
-        qreal baseline = 58;
+        static const qreal swing[] = {1.55, 0.65, 1.45, 0.7, 1.6, 0.85, 0.72, 1.8, 1.5, 0.78, 1.6};
+        const QFont f = handFont(Face::Script, 31);
+        qreal baseline = 60;
         int index = 0;
-        Writing writing(rng, 29, 0.7);
+        Writing writing(rng, 31, 0.7);
         for (const QString &word : text) {
             writing.nextLine();
             // Sized upright, so a leaning letter's loop keeps its letter's size.
@@ -389,7 +402,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             qreal acc = 0;
             for (qreal px = left; px <= right + dx; px += dx) {
                 mapped.append(acc);
-                acc += dx * (0.7 + 0.3 * sizeAt(px));
+                acc += dx * (0.45 + 0.55 * sizeAt(px));
             }
             auto mapX = [&](qreal px) {
                 const qreal i = std::clamp<qreal>((px - left) / dx, 0, mapped.size() - 1.001);
@@ -404,7 +417,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             warped = slanted(warped, 0, lean);
             const QRectF box = warped.boundingRect();
             const qreal shift = (118 - box.width()) / 2 - box.left();
-            writing.ink(h, writing.word(warped.translated(shift, baseline), QPointF(shift, baseline)));
+            writing.ink(h, writing.word(warped.translated(shift, baseline), QPointF(shift, baseline)), 0.3);
             baseline += 50;
         }
     });

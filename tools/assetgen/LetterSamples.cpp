@@ -49,17 +49,17 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
     const qreal r = 3.6;
     switch (dot) {
     case Dot::Direct:
-        // Plumb over the stem at the usual height: a clear gap of about half
-        // the letter's height, the dot centred on the line of the stem.
-        hand.dot({x, xTop - 25}, r);
+        // Plumb over the stem at the usual height of a written dot: a gap
+        // several times the just-above one, a few times under the high one.
+        hand.dot({x, xTop - r - 17}, r);
         break;
     case Dot::Close:
-        // Set down just over the top of the stem: a small but clear gap,
-        // a fifth of the plumb dot's, and never touching.
-        hand.dot({x, xTop - r - 4.0}, r);
+        // Set down just over the top of the stem: a tiny but clear gap,
+        // never touching.
+        hand.dot({x, xTop - r - 3.6}, r);
         break;
     case Dot::High:
-        hand.dot({x + 0.5, xTop - 62}, r);
+        hand.dot({x, xTop - 62}, r);
         break;
     case Dot::Light: {
         Hand faint(hand.painter());
@@ -81,39 +81,31 @@ void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot rubbed sideways with a finger: a dark, lumpy blot with
-        // crisp edges, and its ink dragged out to the lower right in streaks
-        // that thin and pale as they go.
-        QPainter &p = hand.painter();
+        // A wet dot rubbed sideways: a dark, lumpy blot of full ink, and a
+        // short smear of the same ink dragged from it to the lower right,
+        // ragged at its edges and thinning to a ragged tip.
         const QPointF c(x + 0.5, xTop - 17);
-        const qreal angle = qDegreesToRadians(22.0);
+        const qreal angle = qDegreesToRadians(24.0);
         const QPointF along(std::cos(angle), std::sin(angle));
         const QPointF across(-along.y(), along.x());
-        // A pale film under the streaks, widest at the blot.
-        QPainterPath film;
-        film.moveTo(c + across * 3.4 - along * 1.0);
-        film.cubicTo(c + along * 4 + across * 4.4, c + along * 8 + across * 2.4, c + along * 11.5 + across * 1.6);
-        film.cubicTo(c + along * 12.5 + across * 0.2, c + along * 10 - across * 1.4, c + along * 7 - across * 2.2);
-        film.cubicTo(c + along * 4 - across * 3.4, c + along * 1 - across * 3.6, c - across * 3.2);
-        film.closeSubpath();
-        QColor pale = hand.ink();
-        pale.setAlpha(95);
-        p.fillPath(film, pale);
-        for (int k = 0; k < 5; ++k) {
-            const qreal off = -2.2 + k * 1.1 + rng.uniform(-0.4, 0.4);
-            const qreal length = 5 + rng.uniform(0, 5) - std::abs(off) * 0.6;
-            const QPointF from = c + across * off;
-            const QPointF bend = across * rng.uniform(-0.6, 0.6);
-            Hand streak(p);
-            QColor ink = hand.ink();
-            ink.setAlpha(int(rng.uniform(70, 140)));
-            streak.setInk(ink);
-            streak.taperedStroke(smoothPath({from, from + along * length * 0.5 + bend, from + along * length}),
-                                 rng.uniform(1.4, 2.0), 0.7);
+        QPainterPath smear;
+        const int n = 6;
+        const qreal length = 11.0;
+        QList<QPointF> upper, lower;
+        for (int k = 0; k <= n; ++k) {
+            const qreal t = qreal(k) / n;
+            const qreal half = 3.6 * (1 - t * t) + 0.8 * t * t;
+            upper.append(c + along * (length * t) + across * (half + rng.uniform(-0.35, 0.35)));
+            lower.append(c + along * (length * t) - across * (half + rng.uniform(-0.35, 0.35)));
         }
-        // The blot itself: a few overlapping lumps of full ink.
-        for (int k = 0; k < 4; ++k)
-            hand.dot(c + QPointF(rng.uniform(-1.2, 1.4), rng.uniform(-0.9, 0.9)), rng.uniform(2.5, 3.2));
+        QList<QPointF> outline = upper;
+        for (int k = n; k >= 0; --k)
+            outline.append(lower.at(k));
+        smear = smoothPath(outline);
+        smear.closeSubpath();
+        hand.fill(smear);
+        for (int k = 0; k < 5; ++k)
+            hand.dot(c + QPointF(rng.uniform(-1.4, 1.6), rng.uniform(-1.1, 1.1)), rng.uniform(3.0, 3.8));
         break;
     }
     case Dot::None:
@@ -176,13 +168,13 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The lead-in runs up the back of the letter and over its top, and the
-        // pen comes straight back over the same line, so no eye opens; the
-        // turn at the top leaves a small spur where the eye would be.
-        QPainterPath path = smoothPath({at(-10, -2), at(-3, -5), at(1.5, -12), at(3, -25), at(10, -36), at(20, -38.5),
-                                        at(27, -33), at(23, -27), at(16, -22)});
-        smoothTo(path, {at(16, -22), at(22.5, -26.5), at(26.5, -32.5), at(20.5, -37.8), at(10.5, -35.4), at(3.7, -24.6), at(2, -12), at(5, -3),
-                        at(14, 0), at(25, -1), at(35, -7)});
+        // The rise climbs from the lower left to the top of the letter and
+        // the pen comes straight back down on it before rounding the bottom:
+        // the eye is closed to a slit, leaving a heavy slanting stroke
+        // inside the curve where the eye of the e would be.
+        QPainterPath path = smoothPath({at(-10, -2), at(2, -7), at(13, -15), at(22, -24), at(27, -32), at(25, -35)});
+        smoothTo(path, {at(25, -35), at(21.5, -31), at(14, -23), at(6, -18), at(1.5, -11), at(4, -3), at(14, 0),
+                        at(25, -1), at(35, -7)});
         hand.stroke(path);
         return;
     }
@@ -270,9 +262,9 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
         if (shape == Hump::Even) {
             // Upright, straight-sided arches turned over on short shoulders:
             // regular as a row of doorways, with nothing round about them.
-            path.lineTo(x, base - h * 0.7);
-            smoothTo(path, {{x, base - h * 0.7}, {x + w * 0.1, top + h * 0.1}, {x + w * 0.5, top},
-                            {x + w * 0.9, top + h * 0.1}, {x + w, base - h * 0.7}});
+            path.lineTo(x, base - h * 0.74);
+            smoothTo(path, {{x, base - h * 0.74}, {x + w * 0.12, top + h * 0.07}, {x + w * 0.5, top},
+                            {x + w * 0.88, top + h * 0.07}, {x + w, base - h * 0.74}});
             path.lineTo(x + w, base);
         } else if (shape == Hump::Arched) {
             path.lineTo(x, base - h * 0.55);
@@ -311,8 +303,8 @@ void addLowerCaseM(QList<SampleDef> &out)
     addSample(out, t, 1, u"Down Humps"_s, m(60, 30, Hump::Arched));
     // Even: two narrow, upright arches alike in height and width; rounded:
     // two wide, low, bulging round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(48, 48, Hump::Even, 26));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(36, 36, Hump::Rounded, 36));
+    addSample(out, t, 2, u"Even Humps"_s, m(50, 50, Hump::Even, 22));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(34, 34, Hump::Rounded, 40));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
 

@@ -57,21 +57,20 @@ void drawStem(Hand &hand, const TLetter &t)
         path.moveTo(x, t.top);
         break;
     case Stem::Spread: {
-        // Up- and down-stroke part company low down: the pen climbs on its
-        // own line a few pen widths left of the stem and only joins it near
-        // the middle, so the lower stem stands open like a hairpin while the
-        // top of the t stays a single line.
-        const qreal gap = 7;
-        const qreal join = t.top + (b - t.top) * 0.52;
-        path = smoothPath({{x - 11, b - 1}, {x - gap - 0.4, b - 4}, {x - gap, b - 12}, {x - gap * 0.95, join + 8},
-                           {x - gap * 0.45, join - 1}, {x - 0.6, join - 9}, {x - 0.4, t.top + 4}, {x - 0.1, t.top}});
+        // Two strokes share the top of the stem and part company below the
+        // bar, spreading apart towards the line like an upturned V: the left
+        // one ends on the line, the right one in the usual exit hook.
+        const qreal part = t.top + (b - t.top) * 0.5;
+        hand.stroke(smoothPath({{x - 0.3, t.top}, {x - 0.4, part - 6}, {x - 1.5, part + 4}, {x - 5.5, b - 12},
+                                {x - 8.5, b - 1}}));
+        path = smoothPath({{x, t.top + 1}, {x + 0.1, part - 6}, {x + 1.2, part + 4}, {x + 4, b - 12}, {x + 5, b - 5},
+                           {x + 7.5, b - 1}, {x + 10.5, b - 1.5}, {x + 13.5, b - 5}});
         hand.stroke(path);
-        path = QPainterPath(QPointF(x, t.top + 1));
-        break;
+        return;
     }
     }
     path.lineTo(x, b - 8);
-    smoothTo(path, {{x, b - 8}, {x + 3, b - 1}, {x + 9, b - 1}, {x + 15, b - 6}});
+    smoothTo(path, {{x, b - 8}, {x + 3, b - 1}, {x + 8.5, b - 1}, {x + 13.5, b - 5.5}});
     hand.stroke(path);
 }
 

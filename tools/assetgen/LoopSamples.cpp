@@ -244,17 +244,16 @@ void addCapitalI(QList<SampleDef> &out)
     addSample(out, t, 3, u"Equal Top & Bottom Stroke"_s, printed(36, 36));
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". About 30 degrees either way.
-    // The vertical one has a plain round loop of the usual size, between the
-    // sliver of the deflated loop and the balloon of the inflated one, and
-    // it alone stands plumb: the others lean forwards a little, as most
-    // hands do.
+    // The vertical one has a small plain loop on a long stem that stands
+    // plumb; the inflated and deflated ones lean clearly forwards, as most
+    // hands do, so the upright one stands out among the loops.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -30));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
-    addSample(out, t, 6, u"Vertical"_s, cursive(20, 30, 0));
-    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 8));
+    addSample(out, t, 6, u"Vertical"_s, cursive(15, 22, 0));
+    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 15));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // a long thin sliver with its sides almost touching.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(7, 42, 8));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(7, 42, 15));
 }
 
 } // namespace
