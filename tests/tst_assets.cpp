@@ -471,25 +471,29 @@ private slots:
         QVERIFY2(rounded.width() > 1.3 * even.width(), qPrintable(u"widths %1 and %2"_s.arg(rounded.width()).arg(even.width())));
     }
 
-    // Among the looped capital I's the vertical one alone stands plumb: its
-    // stem keeps its place from row to row, while the inflated and deflated
-    // ones lean visibly forwards.
-    void capitalIVerticalStandsPlumb_data()
+    // Among the looped capital I's the vertical one alone stands plumb, the
+    // one tilted to the right leans far over, and the inflated and deflated
+    // ones lean only a little, far less than the tilted one, so they are told
+    // by their loops. Every looped I stands on the line of "am".
+    void capitalILeansAndStandsOnTheLine_data()
     {
         QTest::addColumn<bool>("doubleSize");
         QTest::newRow("1x") << false;
         QTest::newRow("2x") << true;
     }
 
-    void capitalIVerticalStandsPlumb()
+    void capitalILeansAndStandsOnTheLine()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
+        auto load = [&](int index) {
+            return QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, index, doubleSize))
+                .convertToFormat(QImage::Format_Grayscale8);
+        };
         // How far right the stem moves from 100 up to 85 (in 1x units), taken
         // as the middle of the ink left of "am" on each row.
         auto lean = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = load(index);
             auto middle = [&](int y) {
                 qreal sum = 0;
                 int count = 0;
@@ -503,10 +507,59 @@ private slots:
             return middle(85) - middle(100);
         };
         const qreal vertical = lean(6);
-        QVERIFY2(std::abs(vertical) < 2, qPrintable(u"vertical I leans %1"_s.arg(vertical)));
+        const qreal tilted = lean(5);
+        QVERIFY2(std::abs(vertical) < 1.5, qPrintable(u"vertical I leans %1"_s.arg(vertical)));
+        QVERIFY2(tilted > 6, qPrintable(u"I tilted to the right leans only %1"_s.arg(tilted)));
         for (int index : {7, 8}) {
             const qreal other = lean(index);
-            QVERIFY2(other > 3, qPrintable(u"I %1 leans only %2"_s.arg(index).arg(other)));
+            QVERIFY2(other > 1 && other < tilted / 2,
+                     qPrintable(u"I %1 leans %2, the tilted one %3"_s.arg(index).arg(other).arg(tilted)));
+        }
+        // Lowest inked row left of "am" (the I) and under it.
+        for (int index = 4; index <= 8; ++index) {
+            const QImage grey = load(index);
+            auto lowest = [&](int from, int to) {
+                for (int y = grey.height() - 1; y >= 0; --y)
+                    for (int x = from * scale; x < to * scale; ++x)
+                        if (grey.constScanLine(y)[x] < 128)
+                            return qreal(y) / scale;
+                return -100.0;
+            };
+            const qreal foot = lowest(0, 64);
+            const qreal am = lowest(72, 118);
+            QVERIFY2(std::abs(foot - am) <= 2.5,
+                     qPrintable(u"I %1: foot at %2, am at %3"_s.arg(index).arg(foot).arg(am)));
+        }
+    }
+
+    // The e without a loop has its eye filled in solid: somewhere in it is a
+    // block of ink several pens across, where the looped and Greek e's have
+    // nothing thicker than the pen.
+    void loopLessEHasASolidEye()
+    {
+        auto solid = [](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseE"_s, index, true))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            const int w = grey.width(), h = grey.height();
+            // side[y][x]: largest all-ink square with its lower right corner here.
+            QList<int> side(w * h, 0);
+            int best = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    if (grey.constScanLine(y)[x] >= 128)
+                        continue;
+                    int s = 1;
+                    if (x > 0 && y > 0)
+                        s = 1 + std::min({side[(y - 1) * w + x], side[y * w + x - 1], side[(y - 1) * w + x - 1]});
+                    side[y * w + x] = s;
+                    best = std::max(best, s);
+                }
+            return best;
+        };
+        const int filled = solid(2);
+        for (int index : {0, 1, 3}) {
+            const int other = solid(index);
+            QVERIFY2(filled >= 2 * other, qPrintable(u"solid ink %1 px across, e %2 has %3"_s.arg(filled).arg(index).arg(other)));
         }
     }
 

@@ -46,8 +46,8 @@ const QHash<QString, QStringList> &descriptions()
           "their loops and bowls slim and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
           "with roomy bowls and long joins, in an even pen whose sideways strokes are as heavy as its down-strokes"_s,
-          u"The joined words \"little bells\" written in one run with letters of very different sizes, some letters "
-          "twice the height of their neighbours in the same word"_s}},
+          u"The joined words \"little bells\" written in one run with letters of very different sizes, the size "
+          "swelling and shrinking along each word, some letters twice the height of others, each with its own room"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
@@ -140,8 +140,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two e's written without any loop: the rising stroke climbs to the top and "
-          "comes straight back down on itself, closing the eye to an inked slit above a round bottom"_s,
+          u"The word \"see\", its two e's written without any loop: round e's of the usual size whose eye is "
+          "filled in solid with ink, a blot above the open curve of the bottom"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
@@ -179,13 +179,14 @@ const QHash<QString, QStringList> &descriptions()
           u"A capital I with strokes of the same length across its top and foot, followed by \"am\""_s,
           u"A capital I with a loop at its top and a stroke across its foot, leaning backwards with its top to the left, followed by "
           "\"am\""_s,
-          u"A capital I with a loop at its top and a stroke across its foot, leaning forwards with its top to the right, followed by "
-          "\"am\""_s,
+          u"A capital I with a loop at its top and a stroke across its foot, leaning well forwards with its top to the right, "
+          "standing on the line of \"am\""_s,
           u"A capital I with a stroke across its foot, its long stem standing plumb upright, with a small plain loop at its top, followed by "
           "\"am\""_s,
-          u"A capital I with a very large, full loop at its top and a stroke across its foot, followed by \"am\""_s,
-          u"A capital I with a stroke across its foot, whose loop has collapsed into a thin sliver lying against the stem, followed by "
-          "\"am\""_s}},
+          u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "
+          "followed by \"am\""_s,
+          u"A capital I with a stroke across its foot, whose loop has collapsed into a thin sliver lying against the stem, leaning only "
+          "slightly forwards, followed by \"am\""_s}},
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written plainly and easy to read"_s,
           u"A signature scrawled as a large initial and a run of uneven loops and peaks that cannot be read"_s,

@@ -359,7 +359,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         // next small. The word is warped as a whole, with a size that changes
         // smoothly from letter to letter, so the joining strokes still meet
         // and letters never run into each other.
-        static const qreal swing[] = {1.55, 0.65, 1.45, 0.7, 1.6, 0.85, 0.72, 1.8, 1.5, 0.78, 1.6};
+        static const qreal swing[] = {1.05, 1.55, 1.0, 0.7, 1.2, 1.6, 0.9, 1.5, 1.1, 0.7, 1.45};
         const QFont f = handFont(Face::Script, 31);
         qreal baseline = 60;
         int index = 0;
@@ -383,7 +383,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             auto sizeAt = [&](qreal px) {
                 for (qsizetype i = 1; i < centre.size(); ++i) {
                     const qreal edge = (centre[i - 1] + centre[i]) / 2;
-                    const qreal half = (centre[i] - centre[i - 1]) * 0.22;
+                    const qreal half = (centre[i] - centre[i - 1]) * 0.3;
                     if (px < edge - half)
                         return size[i - 1];
                     if (px <= edge + half) {
@@ -400,9 +400,20 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             QList<qreal> mapped;
             const qreal dx = 0.25;
             qreal acc = 0;
+            // Around each join a little extra room, so that a big letter
+            // never crowds into its neighbour.
+            auto roomAt = [&](qreal px) {
+                for (qsizetype i = 1; i < centre.size(); ++i) {
+                    const qreal edge = (centre[i - 1] + centre[i]) / 2;
+                    const qreal half = (centre[i] - centre[i - 1]) * 0.3;
+                    if (std::abs(px - edge) < half)
+                        return 4.0 / (2 * half);
+                }
+                return 0.0;
+            };
             for (qreal px = left; px <= right + dx; px += dx) {
                 mapped.append(acc);
-                acc += dx * (0.45 + 0.55 * sizeAt(px));
+                acc += dx * (0.3 + 0.7 * sizeAt(px) + roomAt(px));
             }
             auto mapX = [&](qreal px) {
                 const qreal i = std::clamp<qreal>((px - left) / dx, 0, mapped.size() - 1.001);

@@ -168,14 +168,16 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The rise climbs from the lower left to the top of the letter and
-        // the pen comes straight back down on it before rounding the bottom:
-        // the eye is closed to a slit, leaving a heavy slanting stroke
-        // inside the curve where the eye of the e would be.
-        QPainterPath path = smoothPath({at(-10, -2), at(2, -7), at(13, -15), at(22, -24), at(27, -32), at(25, -35)});
-        smoothTo(path, {at(25, -35), at(21.5, -31), at(14, -23), at(6, -18), at(1.5, -11), at(4, -3), at(14, 0),
-                        at(25, -1), at(35, -7)});
-        hand.stroke(path);
+        // A round e of ordinary size whose eye the pen has closed up: the
+        // eye is filled in solid with ink, leaving the round top of the letter
+        // a blot above the open curve of its bottom.
+        hand.stroke(smoothPath({at(-10, -2), at(2, -9), at(14, -17), at(26, -23), at(29, -31), at(23, -38),
+                                at(12, -37), at(4, -27), at(1, -14), at(5, -3), at(14, 0), at(25, -1),
+                                at(35, -7)}));
+        QPainterPath eye = smoothPath({at(3, -12), at(14, -17), at(26, -23), at(28.5, -31), at(23, -37.5),
+                                       at(12, -36.5), at(4, -27), at(2, -18), at(3, -12)});
+        eye.closeSubpath();
+        hand.fill(eye);
         return;
     }
     case ELoop::Greek:

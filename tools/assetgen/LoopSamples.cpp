@@ -214,10 +214,11 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
     path.moveTo(foot + QPointF(-12, 1));
     smoothTo(path, {foot + QPointF(-12, 1), foot + QPointF(0, 0.5), foot + QPointF(12, -1)});
     if (tilt != 0) {
-        // Centred in the room left of "am", and clear of it.
+        // Centred in the room left of "am", and clear of it, with its foot
+        // on the same line as "am", as the upright one's is.
         const QRectF box = path.boundingRect();
         const qreal dx = std::min(37.5 - box.center().x(), 61 - box.right());
-        path.translate(dx, (top + base) / 2 - box.center().y());
+        path.translate(dx, base + 1 - box.bottom());
     }
     hand.setWidth(3.2);
     hand.stroke(path);
@@ -245,15 +246,16 @@ void addCapitalI(QList<SampleDef> &out)
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". About 30 degrees either way.
     // The vertical one has a small plain loop on a long stem that stands
-    // plumb; the inflated and deflated ones lean clearly forwards, as most
-    // hands do, so the upright one stands out among the loops.
+    // plumb; the inflated and deflated ones lean only a little forwards, as
+    // most hands do, far less than the one tilted to the right, so each is
+    // told by its loop and not mistaken for the tilted one.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -30));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
     addSample(out, t, 6, u"Vertical"_s, cursive(15, 22, 0));
-    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 15));
+    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // a long thin sliver with its sides almost touching.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(7, 42, 15));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(7, 42, 9));
 }
 
 } // namespace
