@@ -439,7 +439,7 @@ private slots:
         QCOMPARE(legs, 3);
     }
 
-    // Even humps are narrow, upright arches; rounded ones wide and low. The
+    // Even humps are upright arches; rounded ones wide, low half-rounds. The
     // two m's differ plainly in the shape of their ink, at either size.
     void evenAndRoundedHumpsDiffer_data()
     {
