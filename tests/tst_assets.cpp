@@ -532,6 +532,66 @@ private slots:
         }
     }
 
+    // The deflated I's loop has collapsed but is still a loop: across it some
+    // row meets two strokes with paper between, a narrower opening than the
+    // vertical I's round loop, and never a single plain stroke.
+    void deflatedILoopIsThinButOpen_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void deflatedILoopIsThinButOpen()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // Widest paper between exactly two strokes on a row of the loop (in
+        // 1x units), and on how many rows the loop shows open.
+        auto opening = [&](int index, int *openRows) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            // Only the top 20 rows of the letter: below them the up-stroke
+            // coming in from the left crosses the stem.
+            int first = 0;
+            while (first < grey.height()) {
+                const uchar *row = grey.constScanLine(first);
+                if (std::any_of(row, row + 64 * scale, [](uchar v) { return v < 128; }))
+                    break;
+                ++first;
+            }
+            int widest = 0;
+            *openRows = 0;
+            for (int y = first; y < std::min(grey.height(), first + 20 * scale); ++y) {
+                int runs = 0, gap = 0, last = -1;
+                bool inInk = false;
+                for (int x = 0; x < 64 * scale; ++x) {
+                    const bool ink = grey.constScanLine(y)[x] < 128;
+                    if (ink && !inInk) {
+                        ++runs;
+                        if (last >= 0)
+                            gap = x - last - 1;
+                    }
+                    if (ink)
+                        last = x;
+                    inInk = ink;
+                }
+                if (runs == 2 && gap >= scale) {
+                    ++*openRows;
+                    widest = std::max(widest, gap);
+                }
+            }
+            *openRows /= scale;
+            return qreal(widest) / scale;
+        };
+        int deflatedRows = 0, verticalRows = 0;
+        const qreal deflated = opening(8, &deflatedRows);
+        const qreal vertical = opening(6, &verticalRows);
+        QVERIFY2(deflatedRows >= 10, qPrintable(u"deflated loop open on %1 rows"_s.arg(deflatedRows)));
+        QVERIFY2(deflated >= 4.5 && deflated < 0.7 * vertical,
+                 qPrintable(u"deflated opening %1, vertical %2"_s.arg(deflated).arg(vertical)));
+    }
+
     // The e without a loop has its eye filled in solid: somewhere in it is a
     // block of ink several pens across, where the looped and Greek e's have
     // nothing thicker than the pen.

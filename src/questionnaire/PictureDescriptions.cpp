@@ -185,7 +185,7 @@ const QHash<QString, QStringList> &descriptions()
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "
           "followed by \"am\""_s,
-          u"A capital I with a stroke across its foot, whose loop has collapsed into a thin sliver lying against the stem, leaning only "
+          u"A capital I with a stroke across its foot, whose loop has collapsed into a long, thin but still open loop against the stem, leaning only "
           "slightly forwards, followed by \"am\""_s}},
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written plainly and easy to read"_s,
