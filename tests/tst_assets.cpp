@@ -715,6 +715,41 @@ private slots:
         }
     }
 
+    // The retraced stem shows its two strokes: towards the foot the lighter,
+    // finer up-stroke parts from the down-stroke on its left, so rows there
+    // cross a pale line and then a dark one.
+    void retracedStemShowsBothStrokes_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void retracedStemShowsBothStrokes()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"Stems"_s, 0, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        int parted = 0;
+        for (int y = 70 * scale; y < 100 * scale; ++y) {
+            const uchar *line = grey.constScanLine(y);
+            QList<int> darkest; // per run of ink, its darkest value
+            bool inInk = false;
+            for (int x = 25 * scale; x < 55 * scale; ++x) {
+                const bool ink = line[x] < 160;
+                if (ink && !inInk)
+                    darkest.append(255);
+                if (ink)
+                    darkest.last() = std::min<int>(darkest.last(), line[x]);
+                inInk = ink;
+            }
+            parted += darkest.size() == 2 && darkest[0] > darkest[1] + 25;
+        }
+        QVERIFY2(parted >= 10 * scale, qPrintable(u"pale and dark strokes apart on %1 rows"_s.arg(parted)));
+    }
+
     void pairedLettersAreNotCopies_data()
     {
         QTest::addColumn<QString>("trait");

@@ -92,8 +92,8 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
-         {u"Two lower case t's whose stems are traced down and up along the same line, so each stem is one heavy "
-          "line"_s,
+         {u"Two lower case t's whose stems are traced up and back down along the same line, the lighter up-stroke "
+          "showing beside the down-stroke and parting from it near the foot"_s,
           u"Two lower case t's whose up-stroke and down-stroke open into a loop in the stem"_s,
           u"Two lower case t's, each with a stiff straight stroke that starts below the line and runs up to meet "
           "the stem"_s}},
