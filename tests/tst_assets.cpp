@@ -715,6 +715,35 @@ private slots:
         }
     }
 
+    // The tapering t-bar is heaviest where the pen lands and thins on its way
+    // across the stem to a fine end, not a blob on an even line.
+    void taperingBarThinsAcross_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void taperingBarThinsAcross()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"BarPressure"_s, 3, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        // Inked rows in a column through the bar of the first t (1x units).
+        auto thickness = [&](int x) {
+            int rows = 0;
+            for (int y = 34 * scale; y < 58 * scale; ++y)
+                rows += grey.constScanLine(y)[x * scale] < 128;
+            return qreal(rows) / scale;
+        };
+        const qreal start = thickness(21), before = thickness(28), after = thickness(45), end = thickness(53);
+        const QString got = u"%1 %2 %3 %4"_s.arg(start).arg(before).arg(after).arg(end);
+        QVERIFY2(start >= before && before > after && after > end, qPrintable(got));
+        QVERIFY2(start >= 1.8 * end && end > 0, qPrintable(got));
+    }
+
     // The retraced stem shows its two strokes: towards the foot the lighter,
     // finer up-stroke parts from the down-stroke on its left, so rows there
     // cross a pale line and then a dark one.

@@ -180,16 +180,19 @@ void addBarPressure(QList<SampleDef> &out)
                 }
                 case P::Tapering: {
                     // Pressed hard where the pen lands, then eased off as the
-                    // hand moves on: the bar thins steadily to a hairline, with
+                    // hand moves on: the bar thins steadily to a fine end, with
                     // the small waver and slight bow of a quick stroke.
                     const QPainterPath path = smoothPath({a + QPointF(0, 0.6), a + QPointF(10, -0.4), a + QPointF(21, -0.9),
                                                           a + QPointF(32, -0.6), b + QPointF(4, 0.4)});
                     const qreal phase = x * 0.13;
                     h.setWidth(kPen);
                     h.pressureStroke(path, [phase](qreal t) {
-                        const qreal fade = std::pow(1 - t, 1.3);
-                        const qreal waver = 1 + 0.07 * std::sin(t * 17 + phase) + 0.04 * std::sin(t * 41 + 2 * phase);
-                        return (0.18 + 2.6 * fade) * waver;
+                        // Full weight just after the pen lands, then an
+                        // even, gradual thinning all the way to the lift.
+                        const qreal landing = t < 0.08 ? 0.8 + 0.2 * t / 0.08 : 1.0;
+                        const qreal fade = t < 0.08 ? 1.0 : std::pow((1 - t) / 0.92, 0.75);
+                        const qreal waver = 1 + 0.05 * std::sin(t * 17 + phase) + 0.03 * std::sin(t * 41 + 2 * phase);
+                        return (0.35 + 1.5 * fade) * landing * waver;
                     });
                     break;
                 }
