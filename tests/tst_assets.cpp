@@ -715,6 +715,42 @@ private slots:
         }
     }
 
+    // The extreme slants lean opposite ways: against the upright writing, the
+    // ink at the top of the first line sits well left of its foot in one and
+    // well right in the other.
+    void extremeSlantsLeanApart_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void extremeSlantsLeanApart()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        auto lean = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"Slant"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            auto middle = [&](int from, int to) {
+                qreal sum = 0;
+                int count = 0;
+                for (int y = from * scale; y < to * scale; ++y)
+                    for (int x = 0; x < grey.width(); ++x)
+                        if (grey.constScanLine(y)[x] < 128) {
+                            sum += x;
+                            ++count;
+                        }
+                return count ? sum / count / scale : 0.0;
+            };
+            // Upper ascenders against the feet of the first line.
+            return middle(16, 24) - middle(32, 38);
+        };
+        const qreal upright = lean(0), left = lean(2), right = lean(4);
+        const QString got = u"upright %1, left %2, right %3"_s.arg(upright).arg(left).arg(right);
+        QVERIFY2(left < upright - 4 && right > upright + 4, qPrintable(got));
+    }
+
     // The tapering t-bar is heaviest where the pen lands and thins on its way
     // across the stem to a fine end, not a blob on an even line.
     void taperingBarThinsAcross_data()

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QTransform>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -283,10 +284,32 @@ void addSlant(QList<SampleDef> &out)
                     // that slants writes its bowls a little wider to match.
                     const qreal open = 1 + 0.22 * std::abs(s);
                     auto write = [&](qreal at, qreal *advance) {
-                        const PrintedText upright = printText(lines[li][wi], {0, 0}, unit, letterGap);
-                        *advance = upright.advance * open;
-                        const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
-                        return slanted(wide, 0, s).translated(at, 0);
+                        const QString &text = lines[li][wi];
+                        const PrintedText upright = printText(text, {0, 0}, unit, letterGap);
+                        if (s > -0.6) {
+                            *advance = upright.advance * open;
+                            const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
+                            return slanted(wide, 0, s).translated(at, 0);
+                        }
+                        // Leaning far back, each letter is turned over on its
+                        // foot for most of the lean and sheared only for the
+                        // rest, so its bowls stay round.
+                        const qreal turn = -20.0;
+                        const qreal rest = s - std::tan(qDegreesToRadians(turn));
+                        const qreal roomy = 1.1;
+                        QPainterPath word;
+                        for (qsizetype i = 0; i < text.size(); ++i) {
+                            const qreal from = printText(text.left(i), {0, 0}, unit, letterGap).advance * roomy;
+                            const QPainterPath letter = printText(text.mid(i, 1), {0, 0}, unit, letterGap).strokes;
+                            const qreal foot = letter.boundingRect().center().x();
+                            QTransform place;
+                            place.translate(from + foot, 0);
+                            place.rotate(turn);
+                            place.translate(-foot, 0);
+                            word.addPath(slanted(place.map(letter), 0, rest));
+                        }
+                        *advance = upright.advance * roomy;
+                        return word.translated(at, 0);
                     };
                     qreal advance = 0;
                     QPainterPath word = write(x, &advance);
