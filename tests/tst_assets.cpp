@@ -751,6 +751,53 @@ private slots:
         QVERIFY2(left < upright - 4 && right > upright + 4, qPrintable(got));
     }
 
+    // Irregular writing prints each letter apart, in sizes that change from
+    // letter to letter: every letter of "little" and "bells" stands alone,
+    // and the two l's of "bells" differ plainly in height.
+    void irregularSizeLettersStandApart_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void irregularSizeLettersStandApart()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"SizeOfTheWriting"_s, 4, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        // Letters of the line between the given rows (1x): runs of inked
+        // columns, each with its height in rows.
+        auto letters = [&](int from, int to) {
+            QList<int> heights;
+            bool inInk = false;
+            for (int x = 0; x < grey.width(); ++x) {
+                int top = -1, bottom = -1;
+                for (int y = from * scale; y < std::min(grey.height(), to * scale); ++y)
+                    if (grey.constScanLine(y)[x] < 128) {
+                        if (top < 0)
+                            top = y;
+                        bottom = y;
+                    }
+                const bool ink = top >= 0;
+                if (ink && !inInk)
+                    heights.append(0);
+                if (ink)
+                    heights.last() = std::max<int>(heights.last(), bottom - top + 1);
+                inInk = ink;
+            }
+            return heights;
+        };
+        const QList<int> little = letters(0, 58);
+        const QList<int> bells = letters(58, 130);
+        QCOMPARE(little.size(), 6);
+        QCOMPARE(bells.size(), 5);
+        const int big = std::max(bells[2], bells[3]), small = std::min(bells[2], bells[3]);
+        QVERIFY2(4 * big >= 5 * small, qPrintable(u"l's %1 and %2 rows high"_s.arg(bells[2]).arg(bells[3])));
+    }
+
     // The tapering t-bar is heaviest where the pen lands and thins on its way
     // across the stem to a fine end, not a blob on an even line.
     void taperingBarThinsAcross_data()

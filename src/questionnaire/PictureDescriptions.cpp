@@ -46,8 +46,8 @@ const QHash<QString, QStringList> &descriptions()
           "their loops and bowls slim and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
           "with roomy bowls and long joins, in an even pen whose sideways strokes are as heavy as its down-strokes"_s,
-          u"The joined words \"little bells\" written in one run with letters of very different sizes, the size "
-          "swelling and shrinking along each word, some letters twice the height of others, each with its own room"_s}},
+          u"The words \"little bells\" printed letter by letter in sizes that differ from one letter to the next, "
+          "some small, some large, all standing on the same line with room between them"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
