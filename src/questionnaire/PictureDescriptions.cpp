@@ -46,8 +46,8 @@ const QHash<QString, QStringList> &descriptions()
           "their loops and bowls slim and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
           "with roomy bowls and long joins, in an even pen whose sideways strokes are as heavy as its down-strokes"_s,
-          u"The joined words \"little bells\" written in one run with letters of very different sizes, the size "
-          "swelling and shrinking along each word, some letters twice the height of others, each with its own room"_s}},
+          u"The words \"little bells\" printed letter by letter in sizes that differ from one letter to the next, "
+          "some small, some large, all standing on the same line with room between them"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
@@ -92,8 +92,8 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
-         {u"Two lower case t's whose stems are traced down and up along the same line, so each stem is one heavy "
-          "line"_s,
+         {u"Two lower case t's whose stems are traced up and back down along the same line, the lighter up-stroke "
+          "showing beside the down-stroke and parting from it near the foot"_s,
           u"Two lower case t's whose up-stroke and down-stroke open into a loop in the stem"_s,
           u"Two lower case t's, each with a stiff straight stroke that starts below the line and runs up to meet "
           "the stem"_s}},
@@ -141,13 +141,13 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
           u"The word \"see\", its two e's written without any loop: round e's of the usual size whose eye is "
-          "filled in solid with ink, a blot above the open curve of the bottom"_s,
+          "closed up by the retraced stroke into a small dark knot of ink, above the open curve of the bottom"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
           u"A lower case m whose second hump is much lower than its first"_s,
-          u"A lower case m with two narrow, upright, straight-sided arches exactly alike in height and width"_s,
-          u"A lower case m with two wide, low humps, each rolling over in a full round curve"_s,
+          u"A lower case m with two upright, square-shouldered arches exactly alike in height and width"_s,
+          u"A lower case m with two wide, low humps, each a full half-round arch"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,
          {u"A lower case a and o, each oval closed neatly at the top, without any loop"_s,
@@ -185,7 +185,7 @@ const QHash<QString, QStringList> &descriptions()
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "
           "followed by \"am\""_s,
-          u"A capital I with a stroke across its foot, whose loop has collapsed into a thin sliver lying against the stem, leaning only "
+          u"A capital I with a stroke across its foot, whose loop has collapsed into a long, thin but still open loop against the stem, leaning only "
           "slightly forwards, followed by \"am\""_s}},
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written plainly and easy to read"_s,

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QTransform>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -283,10 +284,32 @@ void addSlant(QList<SampleDef> &out)
                     // that slants writes its bowls a little wider to match.
                     const qreal open = 1 + 0.22 * std::abs(s);
                     auto write = [&](qreal at, qreal *advance) {
-                        const PrintedText upright = printText(lines[li][wi], {0, 0}, unit, letterGap);
-                        *advance = upright.advance * open;
-                        const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
-                        return slanted(wide, 0, s).translated(at, 0);
+                        const QString &text = lines[li][wi];
+                        const PrintedText upright = printText(text, {0, 0}, unit, letterGap);
+                        if (s > -0.6) {
+                            *advance = upright.advance * open;
+                            const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
+                            return slanted(wide, 0, s).translated(at, 0);
+                        }
+                        // Leaning far back, each letter is turned over on its
+                        // foot for most of the lean and sheared only for the
+                        // rest, so its bowls stay round.
+                        const qreal turn = -20.0;
+                        const qreal rest = s - std::tan(qDegreesToRadians(turn));
+                        const qreal roomy = 1.1;
+                        QPainterPath word;
+                        for (qsizetype i = 0; i < text.size(); ++i) {
+                            const qreal from = printText(text.left(i), {0, 0}, unit, letterGap).advance * roomy;
+                            const QPainterPath letter = printText(text.mid(i, 1), {0, 0}, unit, letterGap).strokes;
+                            const qreal foot = letter.boundingRect().center().x();
+                            QTransform place;
+                            place.translate(from + foot, 0);
+                            place.rotate(turn);
+                            place.translate(-foot, 0);
+                            word.addPath(slanted(place.map(letter), 0, rest));
+                        }
+                        *advance = upright.advance * roomy;
+                        return word.translated(at, 0);
                     };
                     qreal advance = 0;
                     QPainterPath word = write(x, &advance);
@@ -355,81 +378,29 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.08, 57, 40, 0.15, 0.72));
     addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0, 1.55, 1.5));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
-        // Each word is written in one run, but one letter comes out tall, the
-        // next small. The word is warped as a whole, with a size that changes
-        // smoothly from letter to letter, so the joining strokes still meet
-        // and letters never run into each other.
-        static const qreal swing[] = {1.05, 1.55, 1.0, 0.7, 1.2, 1.6, 0.9, 1.5, 1.1, 0.7, 1.45};
-        const QFont f = handFont(Face::Script, 31);
-        qreal baseline = 60;
+        // Printed letter by letter in the pen-stroke hand, each letter coming
+        // out a different size from its neighbours: some tall, some small,
+        // all standing on the same line and none touching the next.
+        static const qreal swing[] = {1.2, 0.75, 1.35, 0.8, 1.1, 1.55, 0.8, 1.55, 1.2, 0.72, 1.5};
+        const qreal unit = 1.45;
+        h.setWidth(printPen(unit));
+        Writing writing(rng, 24, 0.6);
+        qreal baseline = 52;
         int index = 0;
-        Writing writing(rng, 31, 0.7);
         for (const QString &word : text) {
             writing.nextLine();
-            // Sized upright, so a leaning letter's loop keeps its letter's size.
-            const qreal lean = 0.22;
-            const QPainterPath path = slanted(textPath(QPointF(0, 0), word, f), 0, -lean);
-            // Size at each letter's middle, and between them a smooth blend.
-            QList<qreal> centre, size;
+            QPainterPath line;
             qreal x = 0;
             for (QChar c : word) {
-                const qreal adv = textAdvance(QString(c), f);
-                centre.append(x + adv / 2);
-                size.append(swing[index++ % 11] * rng.uniform(0.97, 1.03));
-                x += adv;
+                const qreal size = unit * swing[index++ % 11] * rng.uniform(0.97, 1.03);
+                const PrintedText letter = printText(QString(c), {0, 0}, size);
+                const QRectF ink = letter.strokes.boundingRect();
+                line.addPath(writing.word(letter.strokes.translated(x - ink.left(), 0), {x, 0}));
+                x += ink.width() + 5;
             }
-            // Each letter keeps one size; only around the joins, where one
-            // letter runs into the next, does the size pass smoothly across.
-            auto sizeAt = [&](qreal px) {
-                for (qsizetype i = 1; i < centre.size(); ++i) {
-                    const qreal edge = (centre[i - 1] + centre[i]) / 2;
-                    const qreal half = (centre[i] - centre[i - 1]) * 0.3;
-                    if (px < edge - half)
-                        return size[i - 1];
-                    if (px <= edge + half) {
-                        const qreal u = (px - edge + half) / (2 * half);
-                        return size[i - 1] + (size[i] - size[i - 1]) * u * u * (3 - 2 * u);
-                    }
-                }
-                return size.last();
-            };
-            // Widths follow the sizes too: x is mapped through the running
-            // sum of the local width, which never goes backwards.
-            const qreal left = path.boundingRect().left() - 2;
-            const qreal right = path.boundingRect().right() + 2;
-            QList<qreal> mapped;
-            const qreal dx = 0.25;
-            qreal acc = 0;
-            // Around each join a little extra room, so that a big letter
-            // never crowds into its neighbour.
-            auto roomAt = [&](qreal px) {
-                for (qsizetype i = 1; i < centre.size(); ++i) {
-                    const qreal edge = (centre[i - 1] + centre[i]) / 2;
-                    const qreal half = (centre[i] - centre[i - 1]) * 0.3;
-                    if (std::abs(px - edge) < half)
-                        return 4.0 / (2 * half);
-                }
-                return 0.0;
-            };
-            for (qreal px = left; px <= right + dx; px += dx) {
-                mapped.append(acc);
-                acc += dx * (0.3 + 0.7 * sizeAt(px) + roomAt(px));
-            }
-            auto mapX = [&](qreal px) {
-                const qreal i = std::clamp<qreal>((px - left) / dx, 0, mapped.size() - 1.001);
-                const int k = int(i);
-                return left + mapped[k] + (mapped[k + 1] - mapped[k]) * (i - k);
-            };
-            QPainterPath warped = path;
-            for (int e = 0; e < warped.elementCount(); ++e) {
-                const QPainterPath::Element el = warped.elementAt(e);
-                warped.setElementPositionAt(e, mapX(el.x), el.y * sizeAt(el.x));
-            }
-            warped = slanted(warped, 0, lean);
-            const QRectF box = warped.boundingRect();
-            const qreal shift = (118 - box.width()) / 2 - box.left();
-            writing.ink(h, writing.word(warped.translated(shift, baseline), QPointF(shift, baseline)), 0.3);
-            baseline += 50;
+            const QRectF box = line.boundingRect();
+            h.stroke(line.translated((118 - box.width()) / 2 - box.left(), baseline));
+            baseline += 52;
         }
     });
 }

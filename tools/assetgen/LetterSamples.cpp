@@ -169,15 +169,23 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         break;
     case ELoop::Retraced: {
         // A round e of ordinary size whose eye the pen has closed up: the
-        // eye is filled in solid with ink, leaving the round top of the letter
-        // a blot above the open curve of its bottom.
-        hand.stroke(smoothPath({at(-10, -2), at(2, -9), at(14, -17), at(26, -23), at(29, -31), at(23, -38),
-                                at(12, -37), at(4, -27), at(1, -14), at(5, -3), at(14, 0), at(25, -1),
+        // rise and the top were written over each other, so the eye is a
+        // dark knot of ink with only a hairline slit of paper left in it,
+        // above the open round bottom of the letter.
+        hand.stroke(smoothPath({at(-10, -2), at(2, -10), at(12, -20), at(22, -26), at(28, -32), at(23, -38.5),
+                                at(12, -37.5), at(4, -28), at(1, -14), at(5, -3), at(14, 0), at(25, -1),
                                 at(35, -7)}));
-        QPainterPath eye = smoothPath({at(3, -12), at(14, -17), at(26, -23), at(28.5, -31), at(23, -37.5),
-                                       at(12, -36.5), at(4, -27), at(2, -18), at(3, -12)});
+        QPainterPath eye = smoothPath({at(4, -19), at(12, -21), at(22, -27), at(27, -32), at(22.5, -37.5),
+                                       at(12, -36.5), at(5, -28), at(4, -19)});
         eye.closeSubpath();
         hand.fill(eye);
+        const QColor ink = hand.ink();
+        const qreal width = hand.width();
+        hand.setInk(Qt::white);
+        hand.setWidth(width * 0.32);
+        hand.stroke(smoothPath({at(12, -30.5), at(17, -32.5), at(21.5, -35)}));
+        hand.setInk(ink);
+        hand.setWidth(width);
         return;
     }
     case ELoop::Greek:
@@ -261,26 +269,29 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
         const qreal x = p[j];
         QPainterPath path;
         path.moveTo(x, base - std::min(j == 0 ? h0 : heights[j - 1], h) * 0.3);
+        // Every arch is a leg up, a rounded crown and a leg down; the shapes
+        // differ in how far down the crown's curve reaches (ry) and how much
+        // of the width it takes on each side (rx), so a taller hump is the
+        // same round arch on longer legs, never a pointed one.
+        qreal rx = w * 0.5;
+        qreal ry = w * 0.5;
         if (shape == Hump::Even) {
-            // Upright, straight-sided arches turned over on short shoulders:
-            // regular as a row of doorways, with nothing round about them.
-            path.lineTo(x, base - h * 0.74);
-            smoothTo(path, {{x, base - h * 0.74}, {x + w * 0.12, top + h * 0.07}, {x + w * 0.5, top},
-                            {x + w * 0.88, top + h * 0.07}, {x + w, base - h * 0.74}});
-            path.lineTo(x + w, base);
+            // Square shoulders on upright legs, a short flat crown between.
+            rx = w * 0.36;
+            ry = w * 0.4;
         } else if (shape == Hump::Arched) {
-            path.lineTo(x, base - h * 0.55);
-            smoothTo(path, {{x, base - h * 0.55}, {x + w * 0.3, top + 1}, {x + w * 0.62, top},
-                            {x + w * 0.92, top + h * 0.28}, {x + w, base - h * 0.4}, {x + w, base}});
+            ry = w * 0.55;
         } else {
-            // A broad, round arch: it leaves the leg low, rolls over a wide
-            // flat-ish crown and comes down round again, a little fuller on
-            // the way down as a pen makes it.
-            path.lineTo(x, base - h * 0.42);
-            smoothTo(path, {{x, base - h * 0.42}, {x + w * 0.07, top + h * 0.3}, {x + w * 0.24, top + h * 0.06},
-                            {x + w * 0.48, top}, {x + w * 0.72, top + h * 0.05}, {x + w * 0.91, top + h * 0.27},
-                            {x + w * 0.99, base - h * 0.45}, {x + w, base}});
+            // Wide half-rounds that roll over from low on their legs.
+            ry = std::min(h * 0.8, w * 0.55);
         }
+        ry = std::min(ry, h * 0.9);
+        const qreal k = 0.5523; // control distance of a quarter ellipse
+        path.lineTo(x, top + ry);
+        path.cubicTo(x, top + ry * (1 - k), x + rx * (1 - k), top, x + rx, top);
+        path.lineTo(x + w - rx, top);
+        path.cubicTo(x + w - rx * (1 - k), top, x + w, top + ry * (1 - k), x + w, top + ry);
+        path.lineTo(x + w, base);
         if (j == 1) {
             exitFrom(path);
             hand.stroke(path);
@@ -303,10 +314,10 @@ void addLowerCaseM(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Uphill Humps"_s, m(30, 60, Hump::Arched));
     addSample(out, t, 1, u"Down Humps"_s, m(60, 30, Hump::Arched));
-    // Even: two narrow, upright arches alike in height and width; rounded:
-    // two wide, low, bulging round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(50, 50, Hump::Even, 22));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(34, 34, Hump::Rounded, 40));
+    // Even: two upright, square-shouldered arches alike in height and width;
+    // rounded: two wide, low half-round arches.
+    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, Hump::Even, 24));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(34, 34, Hump::Rounded, 42));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
 

@@ -33,12 +33,21 @@ void drawStem(Hand &hand, const TLetter &t)
         break;
     case Stem::Retraced: {
         // The up-stroke runs into the stem and climbs it; the down-stroke
-        // comes back over it a hair to the right, so the stem is a doubled,
-        // heavier line with a small turn at the top.
-        QPainterPath up = smoothPath({{x - 22, b - 1}, {x - 10, b - 4}, {x - 3.2, b - 16}, {x - 1.6, b - 30}});
-        up.lineTo(x - 1.3, t.top + 5);
-        smoothTo(up, {{x - 1.3, t.top + 5}, {x - 0.6, t.top}, {x + 0.9, t.top + 1.2}, {x + 1.3, t.top + 5}});
+        // comes back over it, so the stem is a doubled line with a small turn
+        // at the top. The up-stroke, written lighter and finer, shows beside
+        // the down-stroke: a hairline along the stem and two lines parting
+        // near the foot, where it swings away to the left.
+        const qreal width = hand.width();
+        const QColor ink = hand.ink();
+        hand.setWidth(width * 0.7);
+        hand.setInk(QColor(70, 70, 78));
+        QPainterPath up = smoothPath({{x - 23, b - 1}, {x - 12, b - 5}, {x - 5.5, b - 17}, {x - 3.2, b - 32},
+                                      {x - 2.2, b - 48}});
+        up.lineTo(x - 1.6, t.top + 6);
+        smoothTo(up, {{x - 1.6, t.top + 6}, {x - 0.8, t.top + 0.5}, {x + 0.9, t.top + 1}, {x + 1.3, t.top + 5}});
         hand.stroke(up);
+        hand.setWidth(width);
+        hand.setInk(ink);
         path.moveTo(x + 1.3, t.top + 5);
         path.lineTo(x + 1.1, b - 8);
         smoothTo(path, {{x + 1.1, b - 8}, {x + 3.5, b - 1}, {x + 9, b - 1}, {x + 15, b - 6}});
@@ -171,16 +180,19 @@ void addBarPressure(QList<SampleDef> &out)
                 }
                 case P::Tapering: {
                     // Pressed hard where the pen lands, then eased off as the
-                    // hand moves on: the bar thins steadily to a hairline, with
+                    // hand moves on: the bar thins steadily to a fine end, with
                     // the small waver and slight bow of a quick stroke.
                     const QPainterPath path = smoothPath({a + QPointF(0, 0.6), a + QPointF(10, -0.4), a + QPointF(21, -0.9),
                                                           a + QPointF(32, -0.6), b + QPointF(4, 0.4)});
                     const qreal phase = x * 0.13;
                     h.setWidth(kPen);
                     h.pressureStroke(path, [phase](qreal t) {
-                        const qreal fade = std::pow(1 - t, 1.3);
-                        const qreal waver = 1 + 0.07 * std::sin(t * 17 + phase) + 0.04 * std::sin(t * 41 + 2 * phase);
-                        return (0.18 + 2.6 * fade) * waver;
+                        // Full weight just after the pen lands, then an
+                        // even, gradual thinning all the way to the lift.
+                        const qreal landing = t < 0.08 ? 0.8 + 0.2 * t / 0.08 : 1.0;
+                        const qreal fade = t < 0.08 ? 1.0 : std::pow((1 - t) / 0.92, 0.75);
+                        const qreal waver = 1 + 0.05 * std::sin(t * 17 + phase) + 0.03 * std::sin(t * 41 + 2 * phase);
+                        return (0.35 + 1.5 * fade) * landing * waver;
                     });
                     break;
                 }

@@ -254,8 +254,8 @@ void addCapitalI(QList<SampleDef> &out)
     addSample(out, t, 6, u"Vertical"_s, cursive(15, 22, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
-    // a long thin sliver with its sides almost touching.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(7, 42, 9));
+    // long and thin, yet still open down its length so it reads as a loop.
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(11, 50, 9));
 }
 
 } // namespace
