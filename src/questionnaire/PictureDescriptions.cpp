@@ -141,7 +141,7 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
           u"The word \"see\", its two e's written without any loop: round e's of the usual size whose eye is "
-          "closed up by the retraced stroke into a small dark knot of ink, above the open curve of the bottom"_s,
+          "filled in solid with ink, a blot above the open curve of the bottom"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,

@@ -169,23 +169,15 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         break;
     case ELoop::Retraced: {
         // A round e of ordinary size whose eye the pen has closed up: the
-        // rise and the top were written over each other, so the eye is a
-        // dark knot of ink with only a hairline slit of paper left in it,
-        // above the open round bottom of the letter.
-        hand.stroke(smoothPath({at(-10, -2), at(2, -10), at(12, -20), at(22, -26), at(28, -32), at(23, -38.5),
-                                at(12, -37.5), at(4, -28), at(1, -14), at(5, -3), at(14, 0), at(25, -1),
+        // eye is filled in solid with ink, leaving the round top of the letter
+        // a blot above the open curve of its bottom.
+        hand.stroke(smoothPath({at(-10, -2), at(2, -9), at(14, -17), at(26, -23), at(29, -31), at(23, -38),
+                                at(12, -37), at(4, -27), at(1, -14), at(5, -3), at(14, 0), at(25, -1),
                                 at(35, -7)}));
-        QPainterPath eye = smoothPath({at(4, -19), at(12, -21), at(22, -27), at(27, -32), at(22.5, -37.5),
-                                       at(12, -36.5), at(5, -28), at(4, -19)});
+        QPainterPath eye = smoothPath({at(3, -12), at(14, -17), at(26, -23), at(28.5, -31), at(23, -37.5),
+                                       at(12, -36.5), at(4, -27), at(2, -18), at(3, -12)});
         eye.closeSubpath();
         hand.fill(eye);
-        const QColor ink = hand.ink();
-        const qreal width = hand.width();
-        hand.setInk(Qt::white);
-        hand.setWidth(width * 0.32);
-        hand.stroke(smoothPath({at(12, -30.5), at(17, -32.5), at(21.5, -35)}));
-        hand.setInk(ink);
-        hand.setWidth(width);
         return;
     }
     case ELoop::Greek:
