@@ -359,25 +359,15 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
 
 void Hand::stroke(const QPainterPath &path, Qt::PenCapStyle cap) const
 {
-    if (cap != Qt::RoundCap) {
+    if (cap != Qt::RoundCap)
         plainStroke(path, cap);
-        return;
-    }
-    // Flattened at eight times the size so curves stay smooth in the 2x pictures.
-    const qreal fine = 8;
-    QPainterPath ink;
-    ink.setFillRule(Qt::WindingFill);
-    for (QPolygonF line : path.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
-        for (QPointF &p : line)
-            p /= fine;
-        ink.addPolygon(penOutline(line, m_width));
-        ink.closeSubpath();
-    }
-    m_painter.fillPath(ink, m_ink);
+    else
+        pressureStroke(path, {}); // the nib's own pressure only
 }
 
 void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, bool lift) const
 {
+    // Flattened at eight times the size so curves stay smooth in the 2x pictures.
     const qreal fine = 8;
     QPainterPath ink;
     ink.setFillRule(Qt::WindingFill);
