@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QImage>
 #include <QLinearGradient>
 #include <QTransform>
 
@@ -68,6 +69,86 @@ QList<FaceInfo> &faces()
         {Face::Sans, u"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"_s, {}},
     };
     return list;
+}
+
+// The nib's edge is held rising to the right, as a right hand holds a pen:
+// a stroke along the edge (the up-and-right joins) comes out fine, a stroke
+// across it (down and to the right) full.
+const qreal kNibAngle = 0.70; // radians above the horizontal
+// Finest line the nib leaves, in picture units: a hairline still shows at 1x.
+const qreal kFinest = 0.8;
+
+// Width of the nib's mark for a pen moving along unit tangent `t`, relative
+// to the pen's width: the edge's angle to the movement plus pressure, which
+// is heavier pulling down towards the writer and lighter pushing up.
+qreal nibWidth(QPointF t)
+{
+    const QPointF edge(std::cos(kNibAngle), -std::sin(kNibAngle));
+    const qreal across = std::abs(t.x() * edge.y() - t.y() * edge.x());
+    const qreal shape = 0.72 + 0.28 * across;
+    const qreal down = 1 + 0.26 * t.y();
+    return 1.06 * shape * down;
+}
+
+// Fills the union of `shapes`, each also outlined with a round pen of
+// `outline` width, with `brush`. Filled together as one path, edges lying on
+// one another would add up their antialiasing and come out bolder than one
+// edge; kept as masks of which each pixel takes the most covered, the
+// union's edges stay as soft as a single outline's.
+void fillUnion(QPainter &p, const QList<QPainterPath> &shapes, qreal outline, const QBrush &brush)
+{
+    QRectF bounds;
+    for (const QPainterPath &s : shapes)
+        bounds |= s.boundingRect();
+    if (bounds.isEmpty())
+        return;
+    bounds.adjust(-outline - 1, -outline - 1, outline + 1, outline + 1);
+    const QTransform device = p.deviceTransform();
+    const QRect area = device.mapRect(bounds).toAlignedRect().intersected(QRect(0, 0, p.device()->width(), p.device()->height()));
+    if (area.isEmpty())
+        return;
+    const QTransform toMask = device * QTransform::fromTranslate(-area.left(), -area.top());
+    QImage most(area.size(), QImage::Format_Grayscale8);
+    most.fill(0);
+    QImage one(area.size(), QImage::Format_Grayscale8);
+    for (const QPainterPath &s : shapes) {
+        one.fill(0);
+        {
+            QPainter m(&one);
+            m.setRenderHint(QPainter::Antialiasing);
+            m.setTransform(toMask);
+            QPainterPath solid = s;
+            solid.setFillRule(Qt::WindingFill);
+            m.fillPath(solid, Qt::white);
+            if (outline > 0)
+                m.strokePath(solid, QPen(Qt::white, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        }
+        for (int y = 0; y < area.height(); ++y) {
+            const uchar *from = one.constScanLine(y);
+            uchar *to = most.scanLine(y);
+            for (int x = 0; x < area.width(); ++x)
+                to[x] = std::max(to[x], from[x]);
+        }
+    }
+    QImage ink(area.size(), QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    {
+        QPainter m(&ink);
+        m.setTransform(toMask);
+        m.fillRect(bounds, brush);
+    }
+    for (int y = 0; y < area.height(); ++y) {
+        const uchar *cover = most.constScanLine(y);
+        QRgb *px = reinterpret_cast<QRgb *>(ink.scanLine(y));
+        for (int x = 0; x < area.width(); ++x) {
+            const int c = cover[x];
+            px[x] = qRgba(qRed(px[x]) * c / 255, qGreen(px[x]) * c / 255, qBlue(px[x]) * c / 255, qAlpha(px[x]) * c / 255);
+        }
+    }
+    p.save();
+    p.resetTransform();
+    p.drawImage(area.topLeft(), ink);
+    p.restore();
 }
 
 } // namespace
@@ -247,12 +328,19 @@ void Writing::ink(Hand &hand, const QPainterPath &written, qreal weight)
                          QColor(std::min(255, base.red() + lift), std::min(255, base.green() + lift),
                                 std::min(255, base.blue() + lift)));
     }
-    QPainterPath solid = written;
-    solid.setFillRule(Qt::WindingFill);
+    // The font's strokes are those of a pen without an angle. The nib held at
+    // its angle adds to them: dragged across its edge it leaves its full
+    // breadth, along its edge (the rising joins) nothing. Copies of the
+    // outline shifted along the edge, taken together, are that nib's mark.
+    const qreal nib = 0.006 * m_size + 0.6 * weight;
+    const QPointF edge(std::cos(kNibAngle), -std::sin(kNibAngle));
     QPainter &p = hand.painter();
-    p.fillPath(solid, QBrush(along));
-    if (weight > 0)
-        p.strokePath(solid, QPen(QBrush(along), weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const qreal scale = std::sqrt(std::abs(p.deviceTransform().determinant()));
+    const int copies = std::max(2, int(std::ceil(nib * scale / 0.25)) + 1);
+    QList<QPainterPath> shifted;
+    for (int k = 0; k < copies; ++k)
+        shifted.append(written.translated(edge * (nib * (qreal(k) / (copies - 1) - 0.5))));
+    fillUnion(p, shifted, 0.85 * weight, QBrush(along));
 }
 
 Hand::Hand(QPainter &painter, qreal width)
@@ -271,8 +359,8 @@ qreal smoothStep(qreal x)
 }
 
 // The ink a nib leaves along one pen movement, as a closed outline: its width
-// follows the pressure (the pen lands a little thin, swells on down-strokes,
-// thins on up-strokes and lifts off tapering) and both ends are rounded.
+// follows the pressure (the pen lands thin, swells on down-strokes, thins on
+// up-strokes and lifts off tapering) and both ends are rounded.
 QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qreal(qreal)> &pressure = {},
                      bool lift = true)
 {
@@ -311,21 +399,42 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
         return len < 1e-6 ? QPointF(1, 0) : d / len;
     };
     const qreal phase = std::fmod(std::abs(pts.first().x() * 0.37 + pts.first().y() * 0.61), 6.283);
-    const qreal landing = std::min<qreal>(3.5, length * 0.3);
-    const qreal lifting = std::min<qreal>(6.0, length * 0.35);
+    const qreal landing = std::min<qreal>(4.0, length * 0.3);
+    const qreal lifting = std::min<qreal>(7.0, length * 0.35);
+    // A dot or a tick is all landing and lifting; it keeps its size.
+    const qreal taper = smoothStep(length / (2.5 * width));
+    // The nib's width by direction, smoothed along the line so that a turn
+    // from a down-stroke into an up-stroke thins over a short stretch, as the
+    // pressure eases, rather than at a step.
+    QList<qreal> shape(n);
+    for (qsizetype i = 0; i < n; ++i)
+        shape[i] = nibWidth(tangent(i));
+    {
+        const qsizetype reach = 6;
+        QList<qreal> sums(n + 1, 0);
+        for (qsizetype i = 0; i < n; ++i)
+            sums[i + 1] = sums[i] + shape[i];
+        for (qsizetype i = 0; i < n; ++i) {
+            const qsizetype a = std::max<qsizetype>(0, i - reach), b = std::min(n, i + reach + 1);
+            shape[i] = (sums[b] - sums[a]) / (b - a);
+        }
+    }
     QList<QPointF> left, right;
     QList<qreal> radius;
     for (qsizetype i = 0; i < n; ++i) {
         const qreal s = at[i];
         const QPointF t = tangent(i);
-        const qreal start = landing > 0 ? 0.78 + 0.22 * smoothStep(s / landing) : 1.0;
+        const qreal start = landing > 0 ? 1 - 0.32 * taper * (1 - smoothStep(s / landing)) : 1.0;
         // A blunt end keeps its weight to the last: the pen stops and is
         // raised straight off the paper.
-        const qreal end = lift && lifting > 0 ? 0.66 + 0.34 * smoothStep((length - s) / lifting) : 1.0;
+        const qreal end = lift && lifting > 0 ? 1 - 0.42 * taper * (1 - smoothStep((length - s) / lifting)) : 1.0;
         const qreal press = pressure ? pressure(length > 0 ? s / length : 0) : 1.0;
-        const qreal down = 1 + 0.14 * t.y(); // heavier going down the page
-        const qreal wobble = 1 + 0.04 * std::sin(s * 0.31 + phase) + 0.012 * std::sin(s * 0.93 + 2 * phase);
-        const qreal r = width * start * end * down * wobble * press / 2;
+        // The hand's pressure builds through a stroke and eases towards its
+        // end, with a slow, slight waver on the way.
+        const qreal u = length > 0 ? s / length : 0;
+        const qreal swell = 1 + 0.05 * taper * std::sin(M_PI * std::pow(u, 0.8)) + 0.03 * std::sin(s * 0.17 + phase)
+            + 0.012 * std::sin(s * 0.53 + 2 * phase);
+        const qreal r = std::max(std::min(width, kFinest), width * start * end * shape[i] * swell * press) / 2;
         const QPointF normal(-t.y(), t.x());
         left.append(pts[i] + normal * r);
         right.append(pts[i] - normal * r);
@@ -355,6 +464,39 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
     return outline;
 }
 
+// A repeatable value in [0, 1] for a place on the paper.
+qreal hashAt(qreal x, qreal y, std::uint64_t salt)
+{
+    std::uint64_t h = (std::uint64_t(std::llround(x * 4)) * 0x9E3779B97F4A7C15ULL)
+        ^ (std::uint64_t(std::llround(y * 4)) * 0xC2B2AE3D27D4EB4FULL) ^ salt;
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
+    return (h % 10007) / 10006.0;
+}
+
+// The ink does not flow quite evenly: across a stroke's extent it goes a
+// shade lighter and back every letter or so. The shade is a small part of
+// the way to white, so pale ink stays pale and dark ink dark.
+QBrush inkFlow(const QRectF &box, const QColor &ink)
+{
+    const qreal span = std::max(box.width(), box.height());
+    if (span < 6)
+        return QBrush(ink);
+    const bool wide = box.width() >= box.height();
+    QLinearGradient flow(box.topLeft(), wide ? box.topRight() : box.bottomLeft());
+    const int stops = std::max(2, int(span / 15) + 2);
+    for (int i = 0; i < stops; ++i) {
+        const qreal f = qreal(i) / (stops - 1);
+        const QPointF at = wide ? QPointF(box.left() + f * box.width(), box.top())
+                                : QPointF(box.left(), box.top() + f * box.height());
+        const qreal lift = 0.09 * hashAt(at.x(), at.y(), ink.rgb());
+        auto towardsWhite = [lift](int c) { return qRound(c + (255 - c) * lift); };
+        flow.setColorAt(f, QColor(towardsWhite(ink.red()), towardsWhite(ink.green()), towardsWhite(ink.blue())));
+    }
+    return QBrush(flow);
+}
+
 } // namespace
 
 void Hand::stroke(const QPainterPath &path, Qt::PenCapStyle cap) const
@@ -377,7 +519,7 @@ void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qr
         ink.addPolygon(penOutline(line, m_width, pressure, lift));
         ink.closeSubpath();
     }
-    m_painter.fillPath(ink, m_ink);
+    m_painter.fillPath(ink, inkFlow(ink.boundingRect(), m_ink));
 }
 
 void Hand::plainStroke(const QPainterPath &path, Qt::PenCapStyle cap) const
