@@ -827,6 +827,94 @@ private slots:
         QVERIFY2(start >= 1.8 * end && end > 0, qPrintable(got));
     }
 
+    void downStrokesOutweighUpStrokes_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    // The pen is no tube of one width: pulled down the page it presses and
+    // spreads, pushed back up it runs light. In the sharp-humped m, whose
+    // legs go up and come down at much the same lean, the legs that come
+    // down are far broader than those that went up, and the fine up-strokes
+    // still show on every row at 1x.
+    void downStrokesOutweighUpStrokes()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, 4, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        int up = 0, down = 0;
+        for (int y = 66 * scale; y <= 82 * scale; ++y) {
+            const uchar *line = grey.constScanLine(y);
+            QList<int> runs;
+            for (int x = 0; x < grey.width();) {
+                int end = x;
+                while (end < grey.width() && line[end] < 128)
+                    ++end;
+                if (end > x)
+                    runs.append(end - x);
+                x = std::max(end, x + 1);
+            }
+            // The first leg, then up, down, up and down again.
+            QVERIFY2(runs.size() == 5, qPrintable(u"row %1 crosses %2 strokes"_s.arg(y).arg(runs.size())));
+            up += runs[1] + runs[3];
+            down += runs[2] + runs[4];
+        }
+        QVERIFY2(down * 10 >= up * 16, qPrintable(u"down-strokes %1 px, up-strokes %2 px"_s.arg(down).arg(up)));
+    }
+
+    void barPressureReadsAsWeight_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    // However the pen's width swells and eases along a stroke, the bars of
+    // the pressure page keep their meaning: the heavy bar is much broader
+    // than the normal one, and the light bar finer and paler, yet there
+    // across its whole length.
+    void barPressureReadsAsWeight()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        struct Bar
+        {
+            qreal thickness = 0; // inked rows, summed over the columns, in 1x pixels
+            int darkest = 255;
+            int palestColumn = 0; // the darkest pixel of the faintest column
+        };
+        auto measure = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"BarPressure"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            Bar bar;
+            // Columns through the bars of both t's, clear of their stems.
+            for (int x : {24, 48, 74, 98}) {
+                int rows = 0, darkest = 255;
+                for (int y = 34 * scale; y < 58 * scale; ++y) {
+                    const int v = grey.constScanLine(y)[x * scale];
+                    rows += v < 200;
+                    darkest = std::min(darkest, v);
+                }
+                bar.thickness += qreal(rows) / scale;
+                bar.darkest = std::min(bar.darkest, darkest);
+                bar.palestColumn = std::max(bar.palestColumn, darkest);
+            }
+            return bar;
+        };
+        const Bar normal = measure(0), light = measure(1), heavy = measure(2);
+        const QString got = u"thickness %1 / %2 / %3, darkest %4 / %5 / %6, faintest light column %7"_s
+                                .arg(light.thickness).arg(normal.thickness).arg(heavy.thickness)
+                                .arg(light.darkest).arg(normal.darkest).arg(heavy.darkest).arg(light.palestColumn);
+        QVERIFY2(heavy.thickness >= 1.5 * normal.thickness, qPrintable(got));
+        QVERIFY2(light.thickness < normal.thickness, qPrintable(got));
+        QVERIFY2(light.darkest > normal.darkest + 80 && normal.darkest < 60 && heavy.darkest < 60, qPrintable(got));
+        QVERIFY2(light.palestColumn < 215, qPrintable(got));
+    }
+
     // The retraced stem shows its two strokes: towards the foot the lighter,
     // finer up-stroke parts from the down-stroke on its left, so rows there
     // cross a pale line and then a dark one.

@@ -106,7 +106,7 @@ const QHash<QString, QStringList> &descriptions()
           u"A row of capital T and small t, the stem of the small t made of two strokes that "
           "share its top and spread apart below the bar towards the line, like an upturned V"_s}},
         {u"BarPressure"_s,
-         {u"Two lower case t's whose bars are of the same ordinary weight as their stems"_s,
+         {u"Two lower case t's whose bars are of ordinary weight, close to that of their stems"_s,
           u"Two lower case t's whose bars are thin, pale grey lines, much lighter than their stems"_s,
           u"Two lower case t's written with a hard-pressed pen, bars and stems thick, dark and heavy"_s,
           u"Two lower case t's whose bars start thick on the left and thin out gradually to a fine hairline on "

@@ -424,10 +424,10 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
     for (qsizetype i = 0; i < n; ++i) {
         const qreal s = at[i];
         const QPointF t = tangent(i);
-        const qreal start = landing > 0 ? 1 - 0.32 * taper * (1 - smoothStep(s / landing)) : 1.0;
+        const qreal start = landing > 0 ? 1 - 0.25 * taper * (1 - smoothStep(s / landing)) : 1.0;
         // A blunt end keeps its weight to the last: the pen stops and is
         // raised straight off the paper.
-        const qreal end = lift && lifting > 0 ? 1 - 0.42 * taper * (1 - smoothStep((length - s) / lifting)) : 1.0;
+        const qreal end = lift && lifting > 0 ? 1 - 0.36 * taper * (1 - smoothStep((length - s) / lifting)) : 1.0;
         const qreal press = pressure ? pressure(length > 0 ? s / length : 0) : 1.0;
         // The hand's pressure builds through a stroke and eases towards its
         // end, with a slow, slight waver on the way.
@@ -567,8 +567,19 @@ void Hand::taperedStroke(const QPainterPath &path, qreal startWidth, qreal endWi
 
 void Hand::dot(QPointF centre, qreal radius) const
 {
+    // A pen's dot is never a true circle: the nib leaves it a little longer
+    // along its edge and a little lopsided, each dot in its own way.
+    const qreal turn = 2 * M_PI * hashAt(centre.x(), centre.y(), 0x5EED);
+    QPolygonF blob;
+    const int steps = 48;
+    for (int k = 0; k < steps; ++k) {
+        const qreal a = 2 * M_PI * k / steps;
+        const qreal r = radius * (1 + 0.07 * std::cos(2 * (a - kNibAngle)) + 0.035 * std::cos(3 * a + turn));
+        blob << centre + QPointF(std::cos(a), -std::sin(a)) * r;
+    }
     QPainterPath path;
-    path.addEllipse(centre, radius, radius);
+    path.addPolygon(blob);
+    path.closeSubpath();
     m_painter.fillPath(path, m_ink);
 }
 
