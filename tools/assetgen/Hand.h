@@ -73,8 +73,9 @@ public:
     void nextLine();
     // A word's outline, whose baseline starts at `origin`, as written.
     QPainterPath word(const QPainterPath &outline, QPointF origin);
-    // Inks written outlines; the ink is heavier and lighter along the line
-    // as the pen's pressure changes. `weight` thickens thin hairlines.
+    // Inks written outlines with the hand's angled nib, which broadens the
+    // strokes that run across its edge; the ink is heavier and lighter along
+    // the line as the pen's pressure changes. `weight` thickens thin hairlines.
     void ink(Hand &hand, const QPainterPath &written, qreal weight = 0);
 
 private:
@@ -104,9 +105,11 @@ public:
     QColor ink() const { return m_ink; }
     void setInk(const QColor &ink) { m_ink = ink; }
 
-    // With round caps the stroke is drawn as ink from a nib: thinner where the
-    // pen lands and lifts, heavier on down-strokes. Other caps give a stroke
-    // of even width (outlines, cut-off ends).
+    // With round caps the stroke is drawn as ink from a nib held at an angle:
+    // thinner where the pen lands and lifts, heavier on down-strokes and
+    // across the nib's edge, finer on up-strokes and rising joins, in ink of
+    // a slightly uneven tone. Other caps give a stroke of even width and tone
+    // (outlines, cut-off ends).
     void stroke(const QPainterPath &path, Qt::PenCapStyle cap = Qt::RoundCap) const;
     // A nib stroke whose weight is also scaled by `pressure`, a function of
     // the distance along the path (0 at its start, 1 at its end). Without
@@ -117,6 +120,7 @@ public:
     void line(QPointF from, QPointF to, Qt::PenCapStyle cap = Qt::RoundCap) const;
     // A stroke whose width changes evenly from `startWidth` to `endWidth`.
     void taperedStroke(const QPainterPath &path, qreal startWidth, qreal endWidth) const;
+    // A pen's dot: about `radius` round, slightly oval and lopsided.
     void dot(QPointF centre, qreal radius) const;
     void fill(const QPainterPath &path) const;
     // Writes text on a baseline; returns the advance.
