@@ -49,8 +49,8 @@ void drawStem(Hand &hand, const TLetter &t)
         // stem is one line a little heavier than a single stroke; they part
         // only at the foot, where the up-stroke came in from the left.
         path = smoothPath({t.from, t.from + QPointF(4, 0.2), {x - 12, b - 4}, {x - 3.4, b - 12}, {x - 1, b - 26},
-                           {x - 0.6, t.top + h * 0.45}, {x - 0.4, t.top + 5}, {x + 0.1, t.top}, {x + 0.9, t.top + 4},
-                           {x + 0.8, t.top + h * 0.45}, {x + 0.6, b - 8}});
+                           {x - 0.6, t.top + h * 0.45}, {x - 0.9, t.top + 6}, {x - 0.6, t.top + 0.8}, {x + 0.2, t.top - 0.3},
+                           {x + 1.1, t.top + 1.2}, {x + 1.2, t.top + 6}, {x + 0.8, t.top + h * 0.45}, {x + 0.6, b - 8}});
         footHook(path, x + 0.6, b);
         hand.stroke(path);
         return;
