@@ -71,7 +71,7 @@ void drawStem(Hand &hand, const TLetter &t)
         // retracing it: a tent whose legs share the top, part below the bar
         // and both stand on the line, the right one going on into the hook.
         const qreal bar = t.top + h * 0.2;
-        path = smoothPath({{x - 9, b + 0.3}, {x - 7.5, b - 8}, {x - 3.2, bar + 12}, {x - 0.9, bar + 2},
+        path = smoothPath({{x - 14, b - 2.2}, {x - 10.5, b - 0.4}, {x - 8.2, b - 4}, {x - 7.2, b - 9}, {x - 3.2, bar + 12}, {x - 0.9, bar + 2},
                            {x - 0.4, t.top + 5}, {x + 0.1, t.top}, {x + 0.6, t.top + 5}, {x + 0.9, bar + 2},
                            {x + 3, bar + 12}, {x + 6, b - 7}, {x + 8, b - 1.2}, {x + 13, b - 1.5},
                            {x + 17, b - 6}});
