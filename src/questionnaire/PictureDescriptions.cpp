@@ -92,30 +92,29 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
-         {u"Two lower case t's whose stems are traced up and back down along the same line, the lighter up-stroke "
-          "showing beside the down-stroke and parting from it near the foot"_s,
-          u"Two lower case t's whose up-stroke and down-stroke open into a loop in the stem"_s,
-          u"Two lower case t's, each with a stiff straight stroke that starts below the line and runs up to meet "
-          "the stem"_s}},
+         {u"The word at, the a running on into the foot of the t and up inside its stem, which comes back down "
+          "over the same line: one slightly heavier stem, the two strokes parting only at its foot"_s,
+          u"The word at, the stroke from the a swinging up into the t in a loop that opens in its stem"_s,
+          u"The word to, the t starting with a stiff straight stroke from below the line that runs up to meet "
+          "its stem"_s}},
         {u"StemHeight"_s,
-         {u"A row of capital T and small t, the stem of the small t reaching most of the way up to the height of "
-          "the capitals"_s,
-          u"A row of capital T and small t, the stem of the small t rising far above the capitals"_s,
-          u"A row of capital T and small t, the small t hardly taller than its bar and much lower than the "
-          "capitals"_s,
-          u"A row of capital T and small t, the stem of the small t made of two strokes that "
-          "share its top and spread apart below the bar towards the line, like an upturned V"_s}},
+         {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
+          u"The word hat, the stem of the t rising far above the top of the h"_s,
+          u"The word hat, the t hardly taller than its bar and barely above the a"_s,
+          u"The word hat, the t's stem one line down to its bar and below it two legs that part like a tent, "
+          "both standing on the line, the right one ending in the t's hook"_s}},
         {u"BarPressure"_s,
-         {u"Two lower case t's whose bars are of ordinary weight, close to that of their stems"_s,
-          u"Two lower case t's whose bars are thin, pale grey lines, much lighter than their stems"_s,
-          u"Two lower case t's written with a hard-pressed pen, bars and stems thick, dark and heavy"_s,
-          u"Two lower case t's whose bars start thick on the left and thin out gradually to a fine hairline on "
-          "the right"_s}},
+         {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
+          u"The word tot, the bars of its t's fine and faint, fainter in places, as from a pen barely touching "
+          "the paper, while the stems are of ordinary weight"_s,
+          u"The word tot written with a hard-pressed pen, bars, stems and o thick, dark and heavy"_s,
+          u"The word tot, the bars of its t's starting thick on the left and thinning out gradually to a fine "
+          "hairline on the right"_s}},
         {u"BarHeight"_s,
-         {u"Two lower case t's whose bars float above the tops of their stems without touching them"_s,
-          u"Two lower case t's whose bars cross right at the tops of their stems"_s,
-          u"Two lower case t's whose bars cross their stems about halfway up"_s,
-          u"Two lower case t's whose bars cross low on their stems, close to the line"_s,
+         {u"The word tot, the bars of its t's floating above the tops of the stems without touching them"_s,
+          u"The word tot, the bars of its t's crossing the stems close under their tops"_s,
+          u"The word tot, the bars of its t's crossing the stems about halfway up, level with the top of the o"_s,
+          u"The word tot, the bars of its t's crossing low on the stems, close to the line"_s,
           QString()}},
         {u"LengthOfCrossing"_s,
          {u"A lower case t whose bar runs far out on both sides of the stem, almost the width of the picture"_s,

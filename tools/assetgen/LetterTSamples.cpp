@@ -19,94 +19,109 @@ struct TLetter
     qreal top = 16;  // top of the stem
     qreal base = 112; // baseline
     Stem stem = Stem::Plain;
+    QPointF from;    // where the lead-in starts (the letter before), if any
 };
+
+// The foot of the stem and its exit hook, continuing `path` from (x, b - 8).
+void footHook(QPainterPath &path, qreal x, qreal b)
+{
+    smoothTo(path, {{x, b - 8}, {x + 2.6, b - 1.2}, {x + 8.5, b - 1}, {x + 13.5, b - 5.5}});
+}
 
 // Stem and the small exit hook at its foot, with the lead-in the stem kind asks for.
 void drawStem(Hand &hand, const TLetter &t)
 {
     const qreal x = t.x;
     const qreal b = t.base;
+    const qreal h = b - t.top;
     QPainterPath path;
     switch (t.stem) {
     case Stem::Plain:
-        path.moveTo(x, t.top);
-        break;
+        // A hand never draws a ruler line: the stem bows a little.
+        path = smoothPath({{x + 0.4, t.top}, {x - 0.2, t.top + h * 0.4}, {x, b - 8}});
+        footHook(path, x, b);
+        hand.stroke(path);
+        return;
     case Stem::Retraced: {
-        // The up-stroke runs into the stem and climbs it; the down-stroke
-        // comes back over it, so the stem is a doubled line with a small turn
-        // at the top. The up-stroke, written lighter and finer, shows beside
-        // the down-stroke: a hairline along the stem and two lines parting
-        // near the foot, where it swings away to the left.
-        const qreal width = hand.width();
-        const QColor ink = hand.ink();
-        hand.setWidth(width * 0.7);
-        hand.setInk(QColor(70, 70, 78));
-        QPainterPath up = smoothPath({{x - 23, b - 1}, {x - 12, b - 5}, {x - 5.5, b - 17}, {x - 3.2, b - 32},
-                                      {x - 2.2, b - 48}});
-        up.lineTo(x - 1.6, t.top + 6);
-        smoothTo(up, {{x - 1.6, t.top + 6}, {x - 0.8, t.top + 0.5}, {x + 0.9, t.top + 1}, {x + 1.3, t.top + 5}});
-        hand.stroke(up);
-        hand.setWidth(width);
-        hand.setInk(ink);
-        path.moveTo(x + 1.3, t.top + 5);
-        path.lineTo(x + 1.1, b - 8);
-        smoothTo(path, {{x + 1.1, b - 8}, {x + 3.5, b - 1}, {x + 9, b - 1}, {x + 15, b - 6}});
+        // One pen movement: from the letter before along the line, into the
+        // foot of the stem and up inside it, a tight turn at the top and back
+        // down over the same line. The two passes lie a hair apart, so the
+        // stem is one line a little heavier than a single stroke; they part
+        // only at the foot, where the up-stroke came in from the left.
+        path = smoothPath({t.from, t.from + QPointF(4, 0.2), {x - 12, b - 4}, {x - 3.4, b - 12}, {x - 1, b - 26},
+                           {x - 0.6, t.top + h * 0.45}, {x - 0.9, t.top + 6}, {x - 0.6, t.top + 0.8}, {x + 0.2, t.top - 0.3},
+                           {x + 1.1, t.top + 1.2}, {x + 1.2, t.top + 6}, {x + 0.8, t.top + h * 0.45}, {x + 0.6, b - 8}});
+        footHook(path, x + 0.6, b);
         hand.stroke(path);
         return;
     }
     case Stem::Looped:
-        path = smoothPath({{x - 24, b - 1}, {x - 10, b - 8}, {x - 4, b - 20}, {x - 10, t.top + (b - t.top) * 0.45},
-                           {x - 10, t.top + 14}, {x - 5, t.top + 1}, {x, t.top + 4}});
-        path.lineTo(x, t.top + 12);
+        path = smoothPath({t.from, t.from + QPointF(6, -1.5), {x - 4, b - 20}, {x - 9, t.top + h * 0.45},
+                           {x - 9.5, t.top + 14}, {x - 5, t.top + 1}, {x, t.top + 4}, {x, t.top + 12}});
         break;
     case Stem::Inflexible:
         // A rigid straight up-stroke from below the baseline that meets the
         // stem well under its top, so the letter keeps the shape of a t.
-        hand.line({x - 26, b + 6}, {x, b - 44});
-        path.moveTo(x, t.top);
+        hand.line({x - 24, b + 7}, {x + 0.2, b - 46});
+        path.moveTo(x + 0.4, t.top);
         break;
     case Stem::Spread: {
-        // Two strokes share the top of the stem and part company below the
-        // bar, spreading apart towards the line like an upturned V: the left
-        // one ends on the line, the right one in the usual exit hook.
-        const qreal part = t.top + (b - t.top) * 0.5;
-        hand.stroke(smoothPath({{x - 0.3, t.top}, {x - 0.4, part - 6}, {x - 1.5, part + 4}, {x - 5.5, b - 12},
-                                {x - 8.5, b - 1}}));
-        path = smoothPath({{x, t.top + 1}, {x + 0.1, part - 6}, {x + 1.2, part + 4}, {x + 4, b - 12}, {x + 5, b - 5},
-                           {x + 7.5, b - 1}, {x + 10.5, b - 1.5}, {x + 13.5, b - 5}});
+        // The up-stroke climbs from the line on the left to the top of the
+        // stem and the down-stroke comes back down on the right without
+        // retracing it: a tent whose legs share the top, part below the bar
+        // and both stand on the line, the right one going on into the hook.
+        const qreal bar = t.top + h * 0.2;
+        path = smoothPath({{x - 14, b - 2.2}, {x - 10.5, b - 0.4}, {x - 8.2, b - 4}, {x - 7.2, b - 9}, {x - 3.2, bar + 12}, {x - 0.9, bar + 2},
+                           {x - 0.4, t.top + 5}, {x + 0.1, t.top}, {x + 0.6, t.top + 5}, {x + 0.9, bar + 2},
+                           {x + 3, bar + 12}, {x + 6, b - 7}, {x + 8, b - 1.2}, {x + 13, b - 1.5},
+                           {x + 17, b - 6}});
         hand.stroke(path);
         return;
     }
     }
     path.lineTo(x, b - 8);
-    smoothTo(path, {{x, b - 8}, {x + 3, b - 1}, {x + 8.5, b - 1}, {x + 13.5, b - 5.5}});
+    footHook(path, x, b);
     hand.stroke(path);
-}
-
-void drawCapitalT(Hand &hand, qreal x, qreal top, qreal base)
-{
-    hand.stroke(smoothPath({{x - 13, top + 3}, {x - 4, top}, {x + 6, top}, {x + 13, top - 2}}));
-    hand.stroke(smoothPath({{x, top}, {x + 0.5, (top + base) / 2}, {x, base - 3}, {x - 4, base}}));
 }
 
 void bar(Hand &hand, QPointF from, QPointF to)
 {
-    hand.line(from, to);
+    // A quick stroke across: it bows a touch instead of running dead straight.
+    const QPointF mid = (from + to) / 2 + QPointF(0, -0.7);
+    hand.stroke(smoothPath({from, mid, to}));
+}
+
+// The print hand in the t's own pen, for the letters round the t's.
+PrintedText print(Hand &hand, const QString &text, QPointF origin, qreal unit)
+{
+    const PrintedText printed = printText(text, origin, unit);
+    hand.stroke(printed.strokes);
+    return printed;
 }
 
 void addStems(QList<SampleDef> &out)
 {
     const QString name = u"Stems"_s;
+    // "at", the a's exit running into the t; the inflexible stroke starts
+    // the word itself, so that one is "to".
     auto stems = [](Stem kind) {
         return [kind](Hand &h, Rng &rng) {
             h.setWidth(kPen);
-            for (qreal x : {40.0, 90.0}) {
-                varyCopy(h.painter(), {x, 110}, rng);
-                TLetter t{x, 18, 110, kind};
-                drawStem(h, t);
-                bar(h, {x - 15, 47}, {x + 16, 46});
+            const qreal base = 110;
+            const qreal unit = 3.3;
+            if (kind == Stem::Inflexible) {
+                varyCopy(h.painter(), {40, base}, rng);
+                drawStem(h, TLetter{40, 18, base, kind, QPointF()});
+                bar(h, {26, 47}, {55, 46});
                 h.painter().restore();
+                print(h, u"o"_s, {68, base}, unit);
+                return;
             }
+            const PrintedText a = print(h, u"a"_s, {11, base}, unit);
+            varyCopy(h.painter(), {68, base}, rng);
+            drawStem(h, TLetter{68, 18, base, kind, a.exit});
+            bar(h, {53, 47}, {84, 46});
+            h.painter().restore();
         };
     };
     addSample(out, name, 0, u"Retraced"_s, stems(Stem::Retraced));
@@ -117,75 +132,104 @@ void addStems(QList<SampleDef> &out)
 void addStemHeight(QList<SampleDef> &out)
 {
     const QString name = u"StemHeight"_s;
-    // "T t T t": the capitals are the yardstick for the small t's stem.
-    auto row = [](qreal smallTop, qreal barY, Stem kind) {
-        return [smallTop, barY, kind](Hand &h, Rng &rng) {
-            h.setWidth(2.6);
-            const qreal base = 104;
-            const qreal capTop = 48;
-            for (qreal x : {17.0, 73.0}) {
-                varyCopy(h.painter(), {x, base}, rng);
-                drawCapitalT(h, x, capTop, base);
-                h.painter().restore();
-            }
-            for (qreal x : {44.0, 100.0}) {
-                varyCopy(h.painter(), {x, base}, rng);
-                drawStem(h, TLetter{x, smallTop, base, kind});
-                bar(h, {x - 9, barY}, {x + 10, barY - 1});
-                h.painter().restore();
-            }
+    // The word "hat": the h's ascender and the a's x-height are the
+    // yardsticks for the t's stem.
+    auto word = [](qreal top, qreal barY, Stem kind) {
+        return [top, barY, kind](Hand &h, Rng &rng) {
+            h.setWidth(2.8);
+            const qreal base = 108;
+            const qreal unit = 3.2;
+            print(h, u"ha"_s, {10, base}, unit);
+            const qreal x = kind == Stem::Spread ? 87 : 86;
+            varyCopy(h.painter(), {x, base}, rng);
+            drawStem(h, TLetter{x, top, base, kind, {}});
+            bar(h, {x - 10, barY + 0.5}, {x + 11, barY - 0.5});
+            h.painter().restore();
         };
     };
-    // Capitals stand from 48 to the baseline at 104.
-    // The short stem barely clears its bar, so that t is hardly taller than
-    // a small letter; the normal one reaches most of the way to the capitals.
-    addSample(out, name, 0, u"Normal Stem"_s, row(54, 76, Stem::Plain));
-    addSample(out, name, 1, u"Long Stem"_s, row(8, 76, Stem::Plain));
-    addSample(out, name, 2, u"Short Stem"_s, row(80, 84, Stem::Plain));
-    addSample(out, name, 3, u"Spread-out Stem"_s, row(50, 76, Stem::Spread));
+    // The a stands from 76 to the line at 108, the h from 54.
+    // A normal stem rises well clear of its bar but stays below the h; the
+    // short one barely clears the bar, hardly taller than the a.
+    addSample(out, name, 0, u"Normal Stem"_s, word(58, 77, Stem::Plain));
+    addSample(out, name, 1, u"Long Stem"_s, word(14, 77, Stem::Plain));
+    addSample(out, name, 2, u"Short Stem"_s, word(73, 78, Stem::Plain));
+    addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 68.5, Stem::Spread));
+}
+
+// A bar written with the pen barely touching the paper: the same ink, but a
+// fine line that the paper only half takes, paler in some places than in
+// others and all but gone for a moment where the nib skipped. Drawn before
+// anything it crosses, since the paling is laid over it as paper.
+void lightBar(Hand &hand, QPointF from, QPointF to, Rng &rng)
+{
+    const QPainterPath path = smoothPath({from, (from + to) / 2 + QPointF(0, -0.6), to});
+    const qreal width = hand.width();
+    const qreal phase = rng.uniform(0, 6.28);
+    hand.setWidth(kPen * 0.55);
+    hand.pressureStroke(path, [phase](qreal t) { return 0.8 + 0.25 * std::sin(t * 11 + phase); });
+    hand.setWidth(width);
+
+    QPainter &p = hand.painter();
+    p.save();
+    const QRectF band = QRectF(from, to).normalized().adjusted(-3, -4, 3, 4);
+    p.setClipRect(band);
+    QLinearGradient paper(from, to);
+    const qreal skip = rng.uniform(0.55, 0.75);
+    for (int i = 0; i <= 8; ++i) {
+        const qreal t = i / 8.0;
+        paper.setColorAt(t, QColor(255, 255, 255, int(rng.uniform(15, 95))));
+    }
+    paper.setColorAt(skip - 0.04, QColor(255, 255, 255, 70));
+    paper.setColorAt(skip, QColor(255, 255, 255, 215));
+    paper.setColorAt(skip + 0.04, QColor(255, 255, 255, 60));
+    p.fillRect(band, paper);
+    p.restore();
 }
 
 void addBarPressure(QList<SampleDef> &out)
 {
     const QString name = u"BarPressure"_s;
     enum class P { Normal, Light, Heavy, Tapering };
+    // The word "tot": each t written anew, the o between them in the same pen.
     auto pressed = [](P p) {
         return [p](Hand &h, Rng &rng) {
-            for (qreal x : {36.0, 86.0}) {
-                varyCopy(h.painter(), {x, 112}, rng);
-                // A hand that presses hard presses on the whole letter: the
-                // stem is as heavy as the bar.
-                h.setWidth(p == P::Heavy ? kPen * 1.9 : kPen);
-                h.setInk(p == P::Heavy ? QColor(4, 4, 6) : QColor(12, 12, 16));
-                drawStem(h, TLetter{x, 16, 112, Stem::Plain});
-                const QPointF a(x - 19, 46);
-                const QPointF b(x + 20, 45);
+            const qreal base = 110;
+            // A hand that presses hard presses on the whole word.
+            h.setWidth(p == P::Heavy ? kPen * 1.8 : kPen);
+            h.setInk(p == P::Heavy ? QColor(4, 4, 6) : QColor(12, 12, 16));
+            const qreal stems[2] = {25, 88};
+            const qreal tops[2] = {26, 28};
+            for (int i = 0; i < 2; ++i) {
+                const qreal x = stems[i];
+                varyCopy(h.painter(), {x, base}, rng);
+                const QPointF a(x - 12, 73 + i * 0.8);
+                const QPointF b(x + 12.5 + i, 72.5);
                 switch (p) {
                 case P::Normal:
+                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
                     bar(h, a, b);
                     break;
                 case P::Light:
-                    h.setWidth(0.9);
-                    h.setInk(QColor(120, 120, 120));
-                    bar(h, a, b);
+                    lightBar(h, a, b, rng);
+                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
                     break;
                 case P::Heavy: {
+                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
                     // The nib spreads under the pressure: a broad stroke that
                     // stays broad to its end, with the slight waver of a pen
                     // dragged hard across the paper.
-                    const QPainterPath path = smoothPath({a, a + QPointF(13, -0.6), a + QPointF(26, -0.5), b});
-                    h.setWidth(kPen * 1.9);
+                    const QPainterPath path = smoothPath({a, a + QPointF(8, -0.6), a + QPointF(16, -0.5), b});
                     h.pressureStroke(path, [](qreal t) { return 1.0 + 0.06 * std::sin(t * 9); }, false);
                     break;
                 }
                 case P::Tapering: {
+                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
                     // Pressed hard where the pen lands, then eased off as the
                     // hand moves on: the bar thins steadily to a fine end, with
                     // the small waver and slight bow of a quick stroke.
-                    const QPainterPath path = smoothPath({a + QPointF(0, 0.6), a + QPointF(10, -0.4), a + QPointF(21, -0.9),
-                                                          a + QPointF(32, -0.6), b + QPointF(4, 0.4)});
+                    const QPainterPath path = smoothPath({a + QPointF(-1, 0.6), a + QPointF(6, -0.4), a + QPointF(13, -0.9),
+                                                          a + QPointF(20, -0.6), b + QPointF(3, 0.4)});
                     const qreal phase = x * 0.13;
-                    h.setWidth(kPen);
                     h.pressureStroke(path, [phase](qreal t) {
                         // Full weight just after the pen lands, then an
                         // even, gradual thinning all the way to the lift.
@@ -199,6 +243,7 @@ void addBarPressure(QList<SampleDef> &out)
                 }
                 h.painter().restore();
             }
+            print(h, u"o"_s, {43, base}, 3.3);
         };
     };
     addSample(out, name, 0, u"Normal Pressure"_s, pressed(P::Normal));
@@ -210,21 +255,27 @@ void addBarPressure(QList<SampleDef> &out)
 void addBarHeight(QList<SampleDef> &out)
 {
     const QString name = u"BarHeight"_s;
-    auto at = [](qreal barY) {
-        return [barY](Hand &h, Rng &rng) {
+    // "tot" again: the o's top is the line a balanced bar sits near.
+    auto at = [](qreal barY, qreal shift) {
+        return [barY, shift](Hand &h, Rng &rng) {
             h.setWidth(kPen);
-            for (qreal x : {36.0, 86.0}) {
-                varyCopy(h.painter(), {x, 114}, rng);
-                drawStem(h, TLetter{x, 32, 114, Stem::Plain});
-                bar(h, {x - 17, barY}, {x + 17, barY - 1});
+            const qreal base = 112;
+            const qreal stems[2] = {25, 88};
+            for (int i = 0; i < 2; ++i) {
+                const qreal x = stems[i];
+                varyCopy(h.painter(), {x, base}, rng);
+                drawStem(h, TLetter{x, 36 + i * 1.5, base, Stem::Plain, {}});
+                bar(h, {x - 11 + shift, barY + 0.5 - i}, {x + 11.5 + shift + i, barY - 0.5 - i * 0.5});
                 h.painter().restore();
             }
+            print(h, u"o"_s, {43, base}, 3.3);
         };
     };
-    addSample(out, name, 0, u"Bar Above Stem"_s, at(16));
-    addSample(out, name, 1, u"High Bar"_s, at(37));
-    addSample(out, name, 2, u"Balanced Bar"_s, at(70));
-    addSample(out, name, 3, u"Low Bar"_s, at(98));
+    // Stems stand from 36 to the line at 112; the o from 79.
+    addSample(out, name, 0, u"Bar Above Stem"_s, at(22, 2.5));
+    addSample(out, name, 1, u"High Bar"_s, at(44, 0));
+    addSample(out, name, 2, u"Balanced Bar"_s, at(74, 0));
+    addSample(out, name, 3, u"Low Bar"_s, at(99, -1));
 }
 
 void addLengthOfCrossing(QList<SampleDef> &out)
@@ -234,7 +285,7 @@ void addLengthOfCrossing(QList<SampleDef> &out)
         return [from, to](Hand &h, Rng &) {
             h.setWidth(kPen);
             const qreal x = 59;
-            drawStem(h, TLetter{x, 14, 114, Stem::Plain});
+            drawStem(h, TLetter{x, 14, 114, Stem::Plain, {}});
             bar(h, from + QPointF(x, 0), to + QPointF(x, 0));
         };
     };
