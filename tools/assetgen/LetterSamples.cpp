@@ -50,7 +50,7 @@ QPointF drawIStem(Hand &hand, qreal x, Rng &rng)
 
 // The dot over an i whose stem starts at `top`. Every dot is set down by
 // hand, so no two are the same size or exactly the same distance off.
-void drawIDot(Hand &hand, QPointF top, Dot dot, Rng &rng)
+void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
 {
     auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
     const qreal r = 2.5 + j(0.2);
@@ -99,7 +99,9 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, Rng &rng)
         // A wet dot the hand rubbed: a dark core blurred out into a grey
         // smear dragged off to one side, each one its own length and way.
         const QPointF c(top.x() + j(0.8), top.y() - 12 + j(1));
-        const qreal angle = qDegreesToRadians(rng.uniform(-10, 60));
+        // The hand drags one smear out to the right along the line and rubs
+        // the other back and down to the left.
+        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(5, 30) : rng.uniform(140, 165));
         const QPointF along(std::cos(angle), std::sin(angle));
         const qreal length = rng.uniform(8, 13);
         // Many faint overlapping dabs build up a smear that is darkest at
@@ -131,10 +133,10 @@ void addIDots(QList<SampleDef> &out)
             const qreal gap = 2.6 * kIUnit;
             h.stroke(printText(u"m"_s, {kIWordLeft, kIBase}, kIUnit).strokes);
             h.stroke(printText(u"n"_s, {kIStems[0] + 0.5 * kIUnit + gap, kIBase}, kIUnit).strokes);
-            for (qreal x : kIStems) {
+            for (int k = 0; k < 2; ++k) {
                 h.setWidth(2.7 + rng.uniform(-0.12, 0.12));
-                const QPointF top = drawIStem(h, x, rng);
-                drawIDot(h, top, d, rng);
+                const QPointF top = drawIStem(h, kIStems[k], rng);
+                drawIDot(h, top, d, k, rng);
             }
         };
     };
@@ -446,7 +448,7 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
     hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
     const qreal sx = c.x() + rx + 1;
     const qreal xTop = base - 2 * ry;
-    const qreal stemTop = kind == DStem::High ? 4 : 42;
+    const qreal stemTop = kind == DStem::High ? 7 : 42;
     QPainterPath foot(QPointF(sx, base - 6));
     smoothTo(foot, {{sx, base - 6}, {sx + 3, base}, {sx + 9, base - 1}, {sx + 14, base - 6}});
     hand.stroke(foot);
