@@ -471,6 +471,53 @@ private slots:
         QVERIFY2(rounded.width() > 1.3 * even.width(), qPrintable(u"widths %1 and %2"_s.arg(rounded.width()).arg(even.width())));
     }
 
+    // Even humps are flat across the top, rounded ones fall away from their
+    // crown at once: a third of the way out from the middle of the first
+    // arch the top of the ink has hardly dropped on the even m, but clearly
+    // on the rounded one.
+    void evenHumpsAreFlatTopped()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // Drop of the first arch's outline at `out` units either side of its middle.
+        auto drop = [&](int index, qreal out) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QList<int> top(grey.width(), grey.height());
+            int left = grey.width(), right = 0;
+            for (int x = 0; x < grey.width(); ++x)
+                for (int y = 0; y < grey.height(); ++y)
+                    if (grey.constScanLine(y)[x] < 128) {
+                        top[x] = y;
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                        break;
+                    }
+            const int half = (left + right) / 2;
+            const int highest = *std::min_element(top.begin() + left, top.begin() + half);
+            int from = -1, to = -1;
+            for (int x = left; x < half; ++x)
+                if (top[x] <= highest + scale) {
+                    from = from < 0 ? x : from;
+                    to = x;
+                }
+            const int middle = (from + to) / 2;
+            const int d = int(out * scale);
+            return (std::max(top[middle - d], top[middle + d]) - highest) / qreal(scale);
+        };
+        const qreal even = drop(2, 0.3 * 24);
+        const qreal rounded = drop(3, 0.3 * 42);
+        QVERIFY2(even <= 1.5, qPrintable(u"even crown drops %1"_s.arg(even)));
+        QVERIFY2(rounded >= 2.5, qPrintable(u"rounded crown drops %1"_s.arg(rounded)));
+    }
+
+    void evenHumpsAreFlatTopped_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
     // Among the looped capital I's the vertical one alone stands plumb, the
     // one tilted to the right leans far over, and the inflated and deflated
     // ones lean only a little, far less than the tilted one, so they are told
