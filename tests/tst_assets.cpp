@@ -20,6 +20,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -250,6 +252,41 @@ PageBorders pageBorders(const QImage &grey, int scale)
     sides(y0, y0 + quarter, &b.topLeft, &b.topRight);
     sides(y1 - quarter, y1, &b.bottomLeft, &b.bottomRight);
     return b;
+}
+
+// Patches of paper closed in all round by ink (the eyes of letters) of
+// `minSize` to `maxSize` pixels.
+int enclosedPatches(const QImage &grey, int minSize, int maxSize = std::numeric_limits<int>::max())
+{
+    const int w = grey.width(), h = grey.height();
+    // 0 unvisited paper, 1 ink, 2 visited paper.
+    QList<uchar> state(w * h, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            state[y * w + x] = grey.constScanLine(y)[x] < 128 ? 1 : 0;
+    int patches = 0;
+    for (int start = 0; start < w * h; ++start) {
+        if (state[start] != 0)
+            continue;
+        QList<int> todo{start};
+        state[start] = 2;
+        int size = 0;
+        bool open = false;
+        while (!todo.isEmpty()) {
+            const int i = todo.takeLast();
+            const int x = i % w, y = i / w;
+            ++size;
+            open = open || x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            for (int n : {i - 1, i + 1, i - w, i + w}) {
+                if (n < 0 || n >= w * h || std::abs(n % w - x) > 1 || state[n] != 0)
+                    continue;
+                state[n] = 2;
+                todo.append(n);
+            }
+        }
+        patches += !open && size >= minSize && size <= maxSize;
+    }
+    return patches;
 }
 
 } // namespace
@@ -661,37 +698,12 @@ private slots:
         auto look = [&](int index) {
             const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseE"_s, index, doubleSize))
                                     .convertToFormat(QImage::Format_Grayscale8);
-            const int w = grey.width(), h = grey.height();
             Found found;
-            // 0 unvisited paper, 1 ink, 2 visited paper.
-            QList<uchar> state(w * h, 0);
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                    if (grey.constScanLine(y)[x] < 128) {
-                        state[y * w + x] = 1;
+            for (int y = 0; y < grey.height(); ++y)
+                for (int x = 0; x < grey.width(); ++x)
+                    if (grey.constScanLine(y)[x] < 128)
                         found.ink |= QRect(x, y, 1, 1);
-                    }
-            for (int start = 0; start < w * h; ++start) {
-                if (state[start] != 0)
-                    continue;
-                QList<int> todo{start};
-                state[start] = 2;
-                int size = 0;
-                bool open = false;
-                while (!todo.isEmpty()) {
-                    const int i = todo.takeLast();
-                    const int x = i % w, y = i / w;
-                    ++size;
-                    open = open || x == 0 || y == 0 || x == w - 1 || y == h - 1;
-                    for (int n : {i - 1, i + 1, i - w, i + w}) {
-                        if (n < 0 || n >= w * h || std::abs(n % w - x) > 1 || state[n] != 0)
-                            continue;
-                        state[n] = 2;
-                        todo.append(n);
-                    }
-                }
-                found.eyes += !open && size >= 12 * scale * scale;
-            }
+            found.eyes = enclosedPatches(grey, 12 * scale * scale);
             return found;
         };
         const Found loopless = look(2);
@@ -701,6 +713,48 @@ private slots:
             QVERIFY2(looped.eyes >= 2, qPrintable(u"e %1 encloses %2 eyes"_s.arg(index).arg(looped.eyes)));
             QVERIFY2(loopless.ink.height() * 10 >= looped.ink.height() * 9,
                      qPrintable(u"loopless e's %1 tall, e %2 %3"_s.arg(loopless.ink.height()).arg(index).arg(looped.ink.height())));
+        }
+    }
+
+    // The bowls of a and o closed at the top each close in their eye; left
+    // open at the top, the o's eye runs out into the paper; with the little
+    // loop at the top, each letter closes in a second, small eye up there.
+    void aAndOEyes_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("doubleSize");
+        QTest::addColumn<int>("eyes");    // in the whole picture
+        QTest::addColumn<int>("smallEyes"); // far smaller than a bowl's own eye
+        for (bool twice : {false, true}) {
+            const QString size = twice ? u" 2x"_s : u" 1x"_s;
+            QTest::newRow(qPrintable(u"closed"_s + size)) << 0 << twice << 2 << 0;
+            QTest::newRow(qPrintable(u"inner loop"_s + size)) << 2 << twice << 4 << 2;
+        }
+    }
+
+    void aAndOEyes()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        QFETCH(int, eyes);
+        QFETCH(int, smallEyes);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseo"_s, index, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        // A bowl's eye is some 900 pixels at 1x, a little loop's under 200.
+        QCOMPARE(enclosedPatches(grey, 6 * scale * scale), eyes);
+        QCOMPARE(enclosedPatches(grey, 6 * scale * scale, 250 * scale * scale), smallEyes);
+    }
+
+    void openOHasAnOpenEye()
+    {
+        // The a's gap closes against its stem, but the o's eye is open to
+        // the paper: at most the a's eye is closed in.
+        for (bool twice : {false, true}) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseo"_s, 1, twice))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QVERIFY(enclosedPatches(grey, twice ? 24 : 6) <= 1);
         }
     }
 
