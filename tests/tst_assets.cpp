@@ -1006,8 +1006,8 @@ private slots:
         QTest::addColumn<int>("half");  // how far either side of the stem the letter reaches
         // The i's of "mini" are narrow and close to their neighbours: only
         // the stem and its dot are compared.
-        QTest::newRow("ii") << u"IDotAnalysis"_s << 0 << 60 << 93 << 5;
-        QTest::newRow("ii smudged") << u"IDotAnalysis"_s << 7 << 60 << 93 << 6;
+        QTest::newRow("ii") << u"IDotAnalysis"_s << 0 << 59 << 96 << 5;
+        QTest::newRow("ii smudged") << u"IDotAnalysis"_s << 7 << 59 << 96 << 6;
         QTest::newRow("tt stems") << u"Stems"_s << 1 << 40 << 90 << 20;
         QTest::newRow("tt pressure") << u"BarPressure"_s << 0 << 36 << 86 << 20;
         QTest::newRow("tt bar") << u"BarHeight"_s << 2 << 36 << 86 << 20;
@@ -1148,7 +1148,7 @@ private slots:
             }
             return y > 0 ? gap / scale : -1;
         };
-        for (int stemX : {60, 93}) {
+        for (int stemX : {59, 96}) {
             const int close = gapOverStem(1, stemX);
             const int plumb = gapOverStem(0, stemX);
             const int high = gapOverStem(2, stemX);

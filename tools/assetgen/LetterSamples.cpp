@@ -33,8 +33,12 @@ enum class Dot { Direct, Close, High, Light, Left, Right, Circle, Smudge, None }
 // Where the i's stand in the word "mini", and how tall the word is.
 const qreal kIBase = 102;
 const qreal kIUnit = 2.5;
-const qreal kIStems[2] = {60.3, 93.3};
-const qreal kIWordLeft = 23;
+// A little more room than usual either side of the i's, so a dot set off to
+// one side still sits clear of the neighbouring letter.
+const qreal kIGap = 3.4 * kIUnit;
+const qreal kIWordLeft = 20;
+const qreal kIStems[2] = {kIWordLeft + 11.8 * kIUnit + kIGap + 0.5 * kIUnit,
+                          kIWordLeft + 19.8 * kIUnit + 3 * kIGap + 0.5 * kIUnit};
 
 // The i's stem, written like the rest of the word: a down-stroke that leans
 // and bows a shade differently each time. Returns the top of the stem.
@@ -81,10 +85,10 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Left:
-        dab(hand, {top.x() - 8 + j(0.8), top.y() - 12 + j(1)}, r);
+        dab(hand, {top.x() - 7 + j(0.6), top.y() - r - 13 + j(1)}, r);
         break;
     case Dot::Right:
-        dab(hand, {top.x() + 8 + j(0.8), top.y() - 12 + j(1)}, r);
+        dab(hand, {top.x() + 7 + j(0.6), top.y() - r - 13 + j(1)}, r);
         break;
     case Dot::Circle: {
         // A little ring written round from its top, closed with a small overlap.
@@ -130,9 +134,8 @@ void addIDots(QList<SampleDef> &out)
             // The i's are written in a short word, so where their dots sit
             // is read against ordinary letters of the same hand.
             h.setWidth(2.7);
-            const qreal gap = 2.6 * kIUnit;
             h.stroke(printText(u"m"_s, {kIWordLeft, kIBase}, kIUnit).strokes);
-            h.stroke(printText(u"n"_s, {kIStems[0] + 0.5 * kIUnit + gap, kIBase}, kIUnit).strokes);
+            h.stroke(printText(u"n"_s, {kIStems[0] + 0.5 * kIUnit + kIGap, kIBase}, kIUnit).strokes);
             for (int k = 0; k < 2; ++k) {
                 h.setWidth(2.7 + rng.uniform(-0.12, 0.12));
                 const QPointF top = drawIStem(h, kIStems[k], rng);
