@@ -1158,6 +1158,30 @@ private slots:
         }
     }
 
+    // A smudged dot is smeared out into grey: above the letters it leaves
+    // far more half-tone ink than a clean round dot does, whose only grey is
+    // its soft edge.
+    void smudgedDotsSmear()
+    {
+        for (bool twice : {false, true}) {
+            auto greyAboveTheWord = [&](int index) {
+                const QImage grey = QImage(quillon::samplePicturePath(u"IDotAnalysis"_s, index, twice))
+                                        .convertToFormat(QImage::Format_Grayscale8);
+                int count = 0;
+                const int scale = twice ? 2 : 1;
+                for (int y = 0; y < 74 * scale; ++y)
+                    for (int x = 0; x < grey.width(); ++x) {
+                        const int g = grey.constScanLine(y)[x];
+                        count += g > 70 && g < 200;
+                    }
+                return count;
+            };
+            const int smudged = greyAboveTheWord(7);
+            const int clean = greyAboveTheWord(0);
+            QVERIFY2(smudged > 3 * clean, qPrintable(u"grey pixels: smudged %1, clean %2"_s.arg(smudged).arg(clean)));
+        }
+    }
+
     void picturesAreAllDifferent()
     {
         QHash<QByteArray, QString> byBytes;
