@@ -30,82 +30,95 @@ QList<QPointF> ovalArc(QPointF c, qreal rx, qreal ry, qreal from, qreal to, qrea
 
 enum class Dot { Direct, Close, High, Light, Left, Right, Circle, Smudge, None };
 
-void drawI(Hand &hand, qreal x, qreal xTop, qreal base, Dot dot, Rng &rng)
-{
-    // No two i's come out quite alike: the lead-in, the top and the tail
-    // each wander a little.
-    auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
-    const qreal top = xTop + j(1.2);
-    hand.setWidth(3.0 + j(0.15));
-    hand.stroke(smoothPath({{x - 16 + j(1.2), base - 2 + j(0.8)}, {x - 9 + j(0.8), base - 5 + j(0.8)},
-                            {x - 3 + j(0.5), base - 14 + j(1)}, {x - 0.5, top + 6}, {x, top}}));
-    QPainterPath stem(QPointF(x, top));
-    const qreal foot = x + j(0.4);
-    stem.lineTo(foot, base - 7);
-    smoothTo(stem, {{foot, base - 7}, {foot + 3 + j(0.5), base - 0.5}, {foot + 9 + j(0.8), base - 1 + j(0.6)},
-                    {foot + 15 + j(1.2), base - 6 + j(1.2)}});
-    hand.stroke(stem);
+// Where the i's stand in the word "mini", and how tall the word is.
+const qreal kIBase = 102;
+const qreal kIUnit = 2.5;
+// A little more room than usual either side of the i's, so a dot set off to
+// one side still sits clear of the neighbouring letter.
+const qreal kIGap = 3.4 * kIUnit;
+const qreal kIWordLeft = 20;
+const qreal kIStems[2] = {kIWordLeft + 11.8 * kIUnit + kIGap + 0.5 * kIUnit,
+                          kIWordLeft + 19.8 * kIUnit + 3 * kIGap + 0.5 * kIUnit};
 
-    const qreal r = 3.6;
+// The i's stem, written like the rest of the word: a down-stroke that leans
+// and bows a shade differently each time. Returns the top of the stem.
+QPointF drawIStem(Hand &hand, qreal x, Rng &rng)
+{
+    auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
+    const QPointF top(x + j(0.5), kIBase - 10 * kIUnit + j(0.6));
+    const QPointF foot(x + j(0.6), kIBase - 0.2);
+    const QPointF mid = (top + foot) / 2 + QPointF(j(0.6), 0);
+    hand.stroke(smoothPath({top, mid, foot}));
+    return top;
+}
+
+// The dot over an i whose stem starts at `top`. Every dot is set down by
+// hand, so no two are the same size or exactly the same distance off.
+void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
+{
+    auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
+    const qreal r = 2.5 + j(0.2);
+    // A dot is a short dab of the pen, not a perfect disc.
+    auto dab = [&](Hand &pen, QPointF c, qreal radius) {
+        const qreal a = rng.uniform(0, 2 * M_PI);
+        const QPointF d(std::cos(a) * radius * 0.2, std::sin(a) * radius * 0.15);
+        pen.dot(c - d, radius);
+        pen.dot(c + d, radius * 0.92);
+    };
     switch (dot) {
     case Dot::Direct:
-        // Plumb over the stem at the usual height of a written dot: a gap
-        // several times the just-above one, a few times under the high one.
-        hand.dot({x, xTop - r - 17}, r);
+        // Plumb over the stem at the usual height of a written dot: a clear
+        // gap of about half the letter's height.
+        dab(hand, {top.x() + j(0.4), top.y() - r - 14 + j(0.6)}, r);
         break;
     case Dot::Close:
-        // Set down just over the top of the stem: a tiny but clear gap,
-        // never touching.
-        hand.dot({x, xTop - r - 3.6}, r);
+        // Set down right on the tip of the stem, all but touching it.
+        dab(hand, {top.x() + j(0.3), top.y() - r - 4.4}, r);
         break;
     case Dot::High:
-        hand.dot({x, xTop - 62}, r);
+        dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
         break;
     case Dot::Light: {
         Hand faint(hand.painter());
-        faint.setInk(QColor(175, 175, 175));
-        faint.dot({x + 0.5, xTop - 16}, 2.0);
+        faint.setInk(QColor(172, 172, 172));
+        faint.dot({top.x() + 0.5 + j(0.6), top.y() - 12 + j(0.8)}, 1.7 + j(0.2));
         break;
     }
     case Dot::Left:
-        hand.dot({x - 15, xTop - 15}, r);
+        dab(hand, {top.x() - 7 + j(0.6), top.y() - r - 13 + j(1)}, r);
         break;
     case Dot::Right:
-        hand.dot({x + 16, xTop - 15}, r);
+        dab(hand, {top.x() + 7 + j(0.6), top.y() - r - 13 + j(1)}, r);
         break;
     case Dot::Circle: {
-        Hand ring(hand.painter(), 1.7);
-        QPainterPath circle;
-        circle.addEllipse(QPointF(x + 0.5, xTop - 17), 5, 5);
-        ring.stroke(circle);
+        // A little ring written round from its top, closed with a small overlap.
+        Hand ring(hand.painter(), 1.6);
+        const QPointF c(top.x() + 0.5 + j(0.6), top.y() - 14 + j(0.8));
+        const qreal rx = 4.3 + j(0.5), ry = 3.9 + j(0.5);
+        const qreal start = 70 + j(25);
+        ring.stroke(smoothPath(ovalArc(c, rx, ry, start, start + 380 + j(15), 24)));
         break;
     }
     case Dot::Smudge: {
-        // A wet dot rubbed sideways: a dark, lumpy blot of full ink, and a
-        // short smear of the same ink dragged from it to the lower right,
-        // ragged at its edges and thinning to a ragged tip.
-        const QPointF c(x + 0.5, xTop - 17);
-        const qreal angle = qDegreesToRadians(24.0);
+        // A wet dot the hand rubbed: a dark core blurred out into a grey
+        // smear dragged off to one side, each one its own length and way.
+        const QPointF c(top.x() + j(0.8), top.y() - 12 + j(1));
+        // The hand drags one smear out to the right along the line and rubs
+        // the other back and down to the left.
+        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(5, 30) : rng.uniform(140, 165));
         const QPointF along(std::cos(angle), std::sin(angle));
-        const QPointF across(-along.y(), along.x());
-        QPainterPath smear;
-        const int n = 6;
-        const qreal length = 11.0;
-        QList<QPointF> upper, lower;
-        for (int k = 0; k <= n; ++k) {
-            const qreal t = qreal(k) / n;
-            const qreal half = 3.6 * (1 - t * t) + 0.8 * t * t;
-            upper.append(c + along * (length * t) + across * (half + rng.uniform(-0.35, 0.35)));
-            lower.append(c + along * (length * t) - across * (half + rng.uniform(-0.35, 0.35)));
+        const qreal length = rng.uniform(8, 13);
+        // Many faint overlapping dabs build up a smear that is darkest at
+        // the dot and fades out along the rub.
+        Hand wash(hand.painter());
+        wash.setInk(QColor(0, 0, 0, 30));
+        const QPointF side(-along.y(), along.x());
+        for (int k = 0; k < 40; ++k) {
+            const qreal t = qreal(k) / 39;
+            wash.dot(c + along * (length * t) + side * j(1.3 + 1.2 * t), (3.3 - 1.6 * t) + j(0.4));
         }
-        QList<QPointF> outline = upper;
-        for (int k = n; k >= 0; --k)
-            outline.append(lower.at(k));
-        smear = smoothPath(outline);
-        smear.closeSubpath();
-        hand.fill(smear);
-        for (int k = 0; k < 5; ++k)
-            hand.dot(c + QPointF(rng.uniform(-1.4, 1.6), rng.uniform(-1.1, 1.1)), rng.uniform(3.0, 3.8));
+        for (int k = 0; k < 3; ++k)
+            hand.dot(c + QPointF(j(0.9), j(0.7)), rng.uniform(1.9, 2.5));
         break;
     }
     case Dot::None:
@@ -118,8 +131,16 @@ void addIDots(QList<SampleDef> &out)
     const QString t = u"IDotAnalysis"_s;
     auto dotted = [](Dot d) {
         return [d](Hand &h, Rng &rng) {
-            for (qreal x : {40.0, 84.0})
-                drawI(h, x, 74, 108, d, rng);
+            // The i's are written in a short word, so where their dots sit
+            // is read against ordinary letters of the same hand.
+            h.setWidth(2.7);
+            h.stroke(printText(u"m"_s, {kIWordLeft, kIBase}, kIUnit).strokes);
+            h.stroke(printText(u"n"_s, {kIStems[0] + 0.5 * kIUnit + kIGap, kIBase}, kIUnit).strokes);
+            for (int k = 0; k < 2; ++k) {
+                h.setWidth(2.7 + rng.uniform(-0.12, 0.12));
+                const QPointF top = drawIStem(h, kIStems[k], rng);
+                drawIDot(h, top, d, k, rng);
+            }
         };
     };
     addSample(out, t, 0, u"Round and Directly Above the Stem"_s, dotted(Dot::Direct));
@@ -168,16 +189,14 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // A round e of ordinary size whose eye the pen has closed up: the
-        // eye is filled in solid with ink, leaving the round top of the letter
-        // a blot above the open curve of its bottom.
-        hand.stroke(smoothPath({at(-10, -2), at(2, -9), at(14, -17), at(26, -23), at(29, -31), at(23, -38),
-                                at(12, -37), at(4, -27), at(1, -14), at(5, -3), at(14, 0), at(25, -1),
-                                at(35, -7)}));
-        QPainterPath eye = smoothPath({at(3, -12), at(14, -17), at(26, -23), at(28.5, -31), at(23, -37.5),
-                                       at(12, -36.5), at(4, -27), at(2, -18), at(3, -12)});
-        eye.closeSubpath();
-        hand.fill(eye);
+        // The eye is never opened: the pen rises to the top of the letter,
+        // turns on the spot and comes straight back down the way it went up,
+        // then rounds the bottom like a c. What would be the loop is one
+        // retraced spike, a shade thicker where the two strokes lie together.
+        QPainterPath p = smoothPath({at(-10, -2), at(2, -8), at(13, -17), at(22, -27), at(25, -34)});
+        smoothTo(p, {at(25, -34), at(22.3, -27.4), at(13.3, -17.6), at(5, -11), at(2, -5), at(9, 0), at(21, 0),
+                     at(35, -7)});
+        hand.stroke(p);
         return;
     }
     case ELoop::Greek:
@@ -222,13 +241,21 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 enum class Hump { Arched, Even, Rounded, Sharp };
 
-void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
+void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, Rng &rng)
 {
     const qreal base = 96;
+    auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
+    // Written, not constructed: the letter leans forward a little and no
+    // leg, arch or shoulder comes out exactly like its neighbour.
+    QPainter &painter = hand.painter();
+    painter.save();
+    painter.translate(0, base);
+    painter.shear(-0.07, 0);
+    painter.translate(0, -base);
     // A first leg, two humps and their legs; entry tick (6) and exit (12)
     // included, the letter is centred.
     const qreal left = (118 - 2 * humpWidth - 18) / 2 + 6;
-    const qreal p[3] = {left, left + humpWidth, left + 2 * humpWidth};
+    const qreal p[3] = {left, left + humpWidth + j(1.2), left + 2 * humpWidth + j(1.2)};
     hand.setWidth(3.1);
     // The pen lands with a small tick at the top of the first leg and comes
     // straight down it, so the m starts with a down-stroke like any m.
@@ -248,19 +275,20 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
         }
         exitFrom(path);
         hand.stroke(path);
+        painter.restore();
         return;
     }
     hand.pressureStroke(first, [](qreal) { return 1.0; }, false);
     // Each hump is its own pen movement: the pen runs back up inside the leg
     // it came down, branches off into the hump and comes down the next leg
     // to the line, so every leg ends on the line the way a down-stroke does.
-    for (int j = 0; j < 2; ++j) {
-        const qreal h = heights[j];
+    for (int n = 0; n < 2; ++n) {
+        const qreal h = heights[n] + (shape == Hump::Even ? j(0.5) : j(1.5));
         const qreal top = base - h;
-        const qreal w = p[j + 1] - p[j];
-        const qreal x = p[j];
+        const qreal w = p[n + 1] - p[n];
+        const qreal x = p[n];
         QPainterPath path;
-        path.moveTo(x, base - std::min(j == 0 ? h0 : heights[j - 1], h) * 0.3);
+        path.moveTo(x, base - std::min(n == 0 ? h0 : heights[n - 1], h) * 0.3);
         // Every arch is a leg up, a rounded crown and a leg down; the shapes
         // differ in how far down the crown's curve reaches (ry) and how much
         // of the width it takes on each side (rx), so a taller hump is the
@@ -278,13 +306,19 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
             ry = std::min(h * 0.8, w * 0.55);
         }
         ry = std::min(ry, h * 0.9);
-        const qreal k = 0.5523; // control distance of a quarter ellipse
-        path.lineTo(x, top + ry);
-        path.cubicTo(x, top + ry * (1 - k), x + rx * (1 - k), top, x + rx, top);
-        path.lineTo(x + w - rx, top);
-        path.cubicTo(x + w - rx * (1 - k), top, x + w, top + ry * (1 - k), x + w, top + ry);
-        path.lineTo(x + w, base);
-        if (j == 1) {
+        // The hand rises into the arch a little higher than it falls out of
+        // it, and its two shoulders never quite match.
+        const qreal rxl = rx * (1 + j(0.08)), rxr = rx * (1 + j(0.08));
+        const qreal ryl = ry * (0.9 + j(0.05)), ryr = ry * (1.05 + j(0.05));
+        const qreal crown = shape == Hump::Even ? 0 : j(0.6);
+        const qreal c = 0.5523; // control distance of a quarter ellipse
+        path.quadTo(x - 0.5 + j(0.5), (path.currentPosition().y() + top + ryl) / 2, x, top + ryl);
+        path.cubicTo(x, top + ryl * (1 - c), x + rxl * (1 - c), top, x + rxl, top);
+        path.cubicTo(x + rxl + (w - rxl - rxr) / 3, top + crown, x + w - rxr - (w - rxl - rxr) / 3, top + crown,
+                     x + w - rxr, top);
+        path.cubicTo(x + w - rxr * (1 - c), top, x + w, top + ryr * (1 - c), x + w, top + ryr);
+        path.quadTo(x + w + 0.6 + j(0.5), (top + ryr + base) / 2, x + w, base);
+        if (n == 1) {
             exitFrom(path);
             hand.stroke(path);
         } else {
@@ -293,15 +327,16 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth)
             hand.pressureStroke(path, [](qreal) { return 1.0; }, false);
         }
     }
+    painter.restore();
 }
 
 void addLowerCaseM(QList<SampleDef> &out)
 {
     const QString t = u"TheLowerCaseM"_s;
     auto m = [](qreal h0, qreal h1, Hump shape, qreal humpWidth = 30) {
-        return [=](Hand &h, Rng &) {
+        return [=](Hand &h, Rng &rng) {
             const qreal heights[2] = {h0, h1};
-            drawM(h, heights, shape, humpWidth);
+            drawM(h, heights, shape, humpWidth, rng);
         };
     };
     addSample(out, t, 0, u"Uphill Humps"_s, m(30, 60, Hump::Arched));
@@ -317,11 +352,16 @@ void addLowerCaseM(QList<SampleDef> &out)
 
 enum class Oval { Closed, Open, InnerLoop };
 
-// A small loop just inside the top of an oval, entered and left at `top`.
-QList<QPointF> innerLoop(QPointF c, qreal rx, qreal ry)
+// The small loop a pen makes as it closes a bowl at the top: it runs on
+// past the start, dips inside, turns round and comes up again across its
+// own path. `size` and `lean` keep the loops of two letters from matching.
+QList<QPointF> innerLoop(QPointF c, qreal rx, qreal ry, qreal size, qreal lean)
 {
-    return {{c.x() + rx * 0.2, c.y() - ry}, {c.x() + rx * 0.55, c.y() - ry * 0.6}, {c.x() + rx * 0.2, c.y() - ry * 0.25},
-            {c.x() - rx * 0.1, c.y() - ry * 0.55}, {c.x() + rx * 0.25, c.y() - ry * 0.98}};
+    const QPointF l(c.x() + rx * (0.05 + lean), c.y() - ry * 0.6);
+    const qreal w = rx * 0.3 * size, h = ry * 0.2 * size;
+    return {onOval(c, rx, ry, 90), {l.x() - w * 0.6, l.y() - h * 0.7}, {l.x() - w, l.y() + h * 0.2},
+            {l.x() - w * 0.3, l.y() + h}, {l.x() + w * 0.5, l.y() + h * 0.6}, {l.x() + w * 0.8, l.y() - h * 0.5},
+            {l.x() + w * 0.9, c.y() - ry * 0.97}};
 }
 
 void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
@@ -339,7 +379,7 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         break;
     case Oval::InnerLoop: {
         QPainterPath p = smoothPath(ovalArc(c, rx, ry, 90, 450));
-        smoothTo(p, innerLoop(c, rx, ry));
+        smoothTo(p, innerLoop(c, rx, ry, 1.45, 0.1));
         hand.stroke(p);
         break;
     }
@@ -363,12 +403,13 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     case Oval::Open:
         // Round all the way but for a small gap at the top right, where the
         // pen left the bowl before closing it.
-        p = smoothPath(ovalArc(c, rx, ry, 96, 360 + 58));
+        p = smoothPath(ovalArc(c, rx, ry, 104, 360 + 72));
         break;
     case Oval::InnerLoop:
         p = smoothPath(ovalArc(c, rx, ry, 90, 450));
-        smoothTo(p, innerLoop(c, rx, ry));
-        smoothTo(p, {{c.x() + rx * 0.25, c.y() - ry * 0.98}, {c.x() + rx * 0.8, c.y() - ry - 1}, exitEnd});
+        const QList<QPointF> loop = innerLoop(c, rx, ry, 1.7, -0.05);
+        smoothTo(p, loop);
+        smoothTo(p, {loop.last(), {c.x() + rx * 0.8, c.y() - ry - 1}, exitEnd});
         break;
     }
     hand.stroke(p);
@@ -393,25 +434,31 @@ void addLowerCaseO(QList<SampleDef> &out)
 
 enum class DStem { High, Pointed, Looped, Split };
 
-void drawD(Hand &hand, DStem kind)
+void drawD(Hand &hand, DStem kind, Rng &rng)
 {
     const qreal base = 114;
     const qreal ry = 16;
     const qreal rx = 14;
     hand.setWidth(3.0);
+    // The a and the d lean and size a shade differently, as written letters do.
+    varyCopy(hand.painter(), {30, base}, rng);
     drawA(hand, {26, base - ry}, rx, ry, Oval::Closed);
+    hand.painter().restore();
+    varyCopy(hand.painter(), {80, base}, rng);
+    struct Restore { QPainter &p; ~Restore() { p.restore(); } } restore{hand.painter()};
 
     const QPointF c(74, base - ry);
     hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
     const qreal sx = c.x() + rx + 1;
     const qreal xTop = base - 2 * ry;
-    const qreal stemTop = kind == DStem::High ? 4 : 42;
+    const qreal stemTop = kind == DStem::High ? 7 : 42;
     QPainterPath foot(QPointF(sx, base - 6));
     smoothTo(foot, {{sx, base - 6}, {sx + 3, base}, {sx + 9, base - 1}, {sx + 14, base - 6}});
     hand.stroke(foot);
     switch (kind) {
     case DStem::High:
-        hand.line({sx, stemTop}, {sx, base - 6});
+        // A long down-stroke, bowed a shade as a hand draws it.
+        hand.stroke(smoothPath({{sx + 1.5, stemTop}, {sx + 1.2, (stemTop + base) / 2}, {sx, base - 6}}));
         break;
     case DStem::Pointed: {
         // A hairline up-stroke leaves the side of the bowl and rises in a
@@ -429,8 +476,11 @@ void drawD(Hand &hand, DStem kind)
                                 {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
         break;
     case DStem::Split:
-        hand.line({sx - 1, xTop + 6}, {sx - 10, stemTop + 2});
-        hand.line({sx + 2, stemTop}, {sx, base - 6});
+        // The up-stroke leaves the stem and flies off to the left; the pen
+        // lifts and starts the down-stroke apart from it, so the stem's top
+        // stands open in two prongs.
+        hand.stroke(smoothPath({{sx - 1, xTop + 8}, {sx - 5, xTop - 10}, {sx - 14, stemTop + 4}}));
+        hand.stroke(smoothPath({{sx + 2.5, stemTop}, {sx + 1.5, xTop - 10}, {sx, base - 6}}));
         break;
     }
 }
@@ -438,7 +488,7 @@ void drawD(Hand &hand, DStem kind)
 void addLowerCaseD(QList<SampleDef> &out)
 {
     const QString t = u"StemsofLowerCased"_s;
-    auto d = [](DStem kind) { return [kind](Hand &h, Rng &) { drawD(h, kind); }; };
+    auto d = [](DStem kind) { return [kind](Hand &h, Rng &rng) { drawD(h, kind, rng); }; };
     addSample(out, t, 0, u"Higher than Normal"_s, d(DStem::High));
     addSample(out, t, 1, u"Pointed"_s, d(DStem::Pointed));
     addSample(out, t, 2, u"Looped"_s, d(DStem::Looped));
