@@ -303,7 +303,7 @@ void addSlant(QList<SampleDef> &out)
                             qreal shift = 0;
                             for (qsizetype i = 0; i < text.size(); ++i) {
                                 const qreal from = printText(text.left(i), {0, 0}, unit, letterGap).advance + shift
-                                    + (i > 0 ? 2.6 * unit : 0);
+                                    + (i > 0 ? 2.1 * unit : 0);
                                 const qreal lean = s + letterLean(li, wi, int(i));
                                 QPainterPath letter = printText(text.mid(i, 1), {at + from, 0}, unit, 0, lean).strokes;
                                 while (!taken.isEmpty() && clearance.createStroke(letter).intersects(taken)) {
