@@ -715,6 +715,44 @@ private slots:
         }
     }
 
+    // Narrow line spacing is not a slightly smaller even spacing: the lines
+    // crowd until the tails of one reach down among the tall letters of the
+    // next, so no row of clear paper parts them, where the evenly spaced
+    // lines each have a band of paper of their own between them.
+    void narrowLinesLeaveNoPaperBetween_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void narrowLinesLeaveNoPaperBetween()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // Bands of at least two clear rows (1x) between the first and last
+        // inked rows of the writing.
+        auto bands = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"LineSpacing"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QList<bool> clear;
+            for (int y = 0; y < grey.height(); ++y) {
+                const uchar *row = grey.constScanLine(y);
+                clear.append(std::all_of(row, row + grey.width(), [](uchar v) { return v >= 200; }));
+            }
+            const qsizetype first = clear.indexOf(false), last = clear.lastIndexOf(false);
+            int count = 0, run = 0;
+            for (qsizetype y = first; y <= last; ++y) {
+                run = clear[y] ? run + 1 : 0;
+                count += run == 2 * scale;
+            }
+            return count;
+        };
+        const int even = bands(0), narrow = bands(3);
+        QVERIFY2(even >= 4, qPrintable(u"evenly spaced lines parted by %1 bands of paper"_s.arg(even)));
+        QVERIFY2(narrow == 0, qPrintable(u"narrowly spaced lines parted by %1 bands of paper"_s.arg(narrow)));
+    }
+
     // The extreme slants lean opposite ways: against the upright writing, the
     // ink at the top of the first line sits well left of its foot in one and
     // well right in the other.
