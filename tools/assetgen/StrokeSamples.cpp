@@ -107,7 +107,11 @@ void drawEnding(Hand &hand, Ending kind)
                                 {e.x() - 3.5, e.y() + 28}, {e.x() - 8, e.y() + 34}}));
         break;
     case Ending::RightToLeft:
-        hand.stroke(smoothPath({e, {e.x() + 9, e.y() - 4}, {e.x() + 17, top - 2}, {e.x() + 8, top - 20}, {e.x() - 22, top - 24},
+        // Leaves the foot of the n on a curve and turns over in one round
+        // sweep, with no corner where it starts back to the left.
+        hand.stroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 9, e.y() - 4},
+                                {e.x() + 15.5, top - 1}, {e.x() + 16, top - 10}, {e.x() + 12.5, top - 18}, {e.x() + 4, top - 22.8},
+                                {e.x() - 8, top - 24.5}, {e.x() - 22, top - 24},
                                 {w.entry.x() + 16, top - 18}, {w.entry.x() + 6, top - 8}}));
         break;
     case Ending::Extended:
