@@ -176,11 +176,18 @@ void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
 {
     const qreal x = kIX;
     hand.setWidth(3.4);
-    hand.line({x, kITop}, {x, kIBase});
+    // Drawn freehand, not ruled: the stem bows a little on its way down and
+    // the strokes across climb a shade to the right, each curving slightly.
+    const qreal mid = (kITop + kIBase) / 2;
+    hand.stroke(smoothPath({{x + 0.3, kITop}, {x + 0.9, mid - 12}, {x + 0.7, mid + 14}, {x - 0.2, kIBase}}));
+    auto across = [&](qreal y, qreal width) {
+        hand.stroke(smoothPath({{x - width / 2, y + 0.5 + width * 0.01}, {x - width / 6, y - 0.3},
+                                {x + width / 6, y - 0.6}, {x + width / 2, y - 0.6 - width * 0.012}}));
+    };
     if (topBar > 0)
-        hand.line({x - topBar / 2, kITop}, {x + topBar / 2, kITop});
+        across(kITop, topBar);
     if (bottomBar > 0)
-        hand.line({x - bottomBar / 2, kIBase}, {x + bottomBar / 2, kIBase});
+        across(kIBase, bottomBar);
 }
 
 // Cursive I: a short up-stroke from the left rises to the top, turns over
