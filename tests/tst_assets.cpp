@@ -858,6 +858,44 @@ private slots:
         }
     }
 
+    // Narrow line spacing is not a slightly smaller even spacing: the lines
+    // crowd until the tails of one reach down among the tall letters of the
+    // next, so no row of clear paper parts them, where the evenly spaced
+    // lines each have a band of paper of their own between them.
+    void narrowLinesLeaveNoPaperBetween_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void narrowLinesLeaveNoPaperBetween()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // Bands of at least two clear rows (1x) between the first and last
+        // inked rows of the writing.
+        auto bands = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"LineSpacing"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QList<bool> clear;
+            for (int y = 0; y < grey.height(); ++y) {
+                const uchar *row = grey.constScanLine(y);
+                clear.append(std::all_of(row, row + grey.width(), [](uchar v) { return v >= 200; }));
+            }
+            const qsizetype first = clear.indexOf(false), last = clear.lastIndexOf(false);
+            int count = 0, run = 0;
+            for (qsizetype y = first; y <= last; ++y) {
+                run = clear[y] ? run + 1 : 0;
+                count += run == 2 * scale;
+            }
+            return count;
+        };
+        const int even = bands(0), narrow = bands(3);
+        QVERIFY2(even >= 4, qPrintable(u"evenly spaced lines parted by %1 bands of paper"_s.arg(even)));
+        QVERIFY2(narrow == 0, qPrintable(u"narrowly spaced lines parted by %1 bands of paper"_s.arg(narrow)));
+    }
+
     // The extreme slants lean opposite ways: against the upright writing, the
     // ink at the top of the first line sits well left of its foot in one and
     // well right in the other.
@@ -894,9 +932,10 @@ private slots:
         QVERIFY2(left < upright - 4 && right > upright + 4, qPrintable(got));
     }
 
-    // Irregular writing prints each letter apart, in sizes that change from
-    // letter to letter: every letter of "little" and "bells" stands alone,
-    // and the two l's of "bells" differ plainly in height.
+    // Irregular writing stays the joined hand of its siblings, but its
+    // letters change size within the word: each line is one run of inked
+    // columns, and the tops of its tall letters (the b and l's of "bells",
+    // the l's and t's of "little") stand at plainly different heights.
     void irregularSizeLettersStandApart_data()
     {
         QTest::addColumn<bool>("doubleSize");
@@ -911,34 +950,181 @@ private slots:
         const QImage grey = QImage(quillon::samplePicturePath(u"SizeOfTheWriting"_s, 4, doubleSize))
                                 .convertToFormat(QImage::Format_Grayscale8);
         QVERIFY(!grey.isNull());
-        // Letters of the line between the given rows (1x): runs of inked
-        // columns, each with its height in rows.
-        auto letters = [&](int from, int to) {
-            QList<int> heights;
-            bool inInk = false;
+        // For the line between the given rows (1x): how many runs of inked
+        // columns it makes, and the heights (in 1x rows above the line's
+        // lowest ink) of the peaks of its top edge, the tops of tall letters.
+        auto line = [&](int from, int to, int *runs) {
+            QList<int> top; // per column, highest inked row or -1
+            QList<bool> touched; // any ink at all, hairlines included
+            int lowest = 0;
             for (int x = 0; x < grey.width(); ++x) {
-                int top = -1, bottom = -1;
-                for (int y = from * scale; y < std::min(grey.height(), to * scale); ++y)
+                int t = -1;
+                bool any = false;
+                for (int y = from * scale; y < std::min(grey.height(), to * scale); ++y) {
+                    any = any || grey.constScanLine(y)[x] < 200;
                     if (grey.constScanLine(y)[x] < 128) {
-                        if (top < 0)
-                            top = y;
-                        bottom = y;
+                        if (t < 0)
+                            t = y;
+                        lowest = std::max(lowest, y);
                     }
-                const bool ink = top >= 0;
-                if (ink && !inInk)
-                    heights.append(0);
-                if (ink)
-                    heights.last() = std::max<int>(heights.last(), bottom - top + 1);
-                inInk = ink;
+                }
+                top.append(t);
+                touched.append(any);
             }
-            return heights;
+            *runs = 0;
+            for (int x = 0; x < touched.size(); ++x)
+                *runs += touched[x] && (x == 0 || !touched[x - 1]);
+            // A peak is the highest point of the top edge over 4 units either side.
+            QList<qreal> peaks;
+            const int reach = 4 * scale;
+            for (int x = 0; x < top.size(); ++x) {
+                if (top[x] < 0)
+                    continue;
+                bool peak = true;
+                for (int k = std::max(0, x - reach); k <= std::min<int>(top.size() - 1, x + reach) && peak; ++k)
+                    peak = top[k] < 0 || top[k] > top[x] || (top[k] == top[x] && k >= x);
+                if (peak)
+                    peaks.append(qreal(lowest - top[x]) / scale);
+            }
+            return peaks;
         };
-        const QList<int> little = letters(0, 58);
-        const QList<int> bells = letters(58, 130);
-        QCOMPARE(little.size(), 6);
-        QCOMPARE(bells.size(), 5);
-        const int big = std::max(bells[2], bells[3]), small = std::min(bells[2], bells[3]);
-        QVERIFY2(4 * big >= 5 * small, qPrintable(u"l's %1 and %2 rows high"_s.arg(bells[2]).arg(bells[3])));
+        // The lines part on a row of clear paper between them.
+        int split = -1;
+        for (int y = 50 * scale; y < 80 * scale && split < 0; ++y) {
+            const uchar *row = grey.constScanLine(y);
+            if (std::all_of(row, row + grey.width(), [](uchar v) { return v >= 200; }))
+                split = y;
+        }
+        QVERIFY2(split >= 0, "the two lines run into each other");
+        int littleRuns = 0, bellsRuns = 0;
+        const QList<qreal> little = line(0, split / scale, &littleRuns);
+        const QList<qreal> bells = line(split / scale, 131, &bellsRuns);
+        QVERIFY2(littleRuns <= 2, qPrintable(u"\"little\" in %1 pieces"_s.arg(littleRuns))); // the i's dot may stand apart
+        QCOMPARE(bellsRuns, 1);
+        for (const QList<qreal> &peaks : {little, bells}) {
+            QVERIFY2(peaks.size() >= 3, qPrintable(u"%1 tall letters"_s.arg(peaks.size())));
+            // The tall letters only: peaks at least half the height of the tallest.
+            const qreal tallest = *std::max_element(peaks.begin(), peaks.end());
+            qreal shortest = tallest;
+            for (qreal p : peaks)
+                if (p >= tallest / 2)
+                    shortest = std::min(shortest, p);
+            QVERIFY2(tallest >= 1.3 * shortest, qPrintable(u"tall letters %1 and %2 high"_s.arg(tallest).arg(shortest)));
+        }
+    }
+
+    // Irregular slant is not a matter of whole words: inside one word the
+    // tall strokes lean different ways. Each ascender is followed from just
+    // above the small letters to near its top; some word of the irregular
+    // picture has one leaning right and one leaning left, where every word
+    // of the evenly slanted pictures keeps to one lean.
+    void irregularSlantVariesWithinWords_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void irregularSlantVariesWithinWords()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // The largest spread of ascender leans within one word, over the
+        // picture's lines (baselines 38, 76 and 114).
+        auto spread = [&](int index) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"Slant"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            // Middles of the runs of ink on a pixel row no wider than a
+            // stroke or two (in 1x units): not t-bars.
+            auto runs = [&](int row) {
+                QList<qreal> out;
+                int start = -1;
+                for (int x = 0; x <= grey.width(); ++x) {
+                    const bool ink = x < grey.width() && grey.constScanLine(row)[x] < 128;
+                    if (ink && start < 0)
+                        start = x;
+                    if (!ink && start >= 0) {
+                        if (x - start <= 5 * scale)
+                            out.append((start + x - 1) / 2.0 / scale);
+                        start = -1;
+                    }
+                }
+                return out;
+            };
+            // The lean of the stroke through `x` on the row `from` above the
+            // line, followed up the picture row by row: how far right it
+            // moves per unit of height, by least squares; nan when it is
+            // not tall enough to tell.
+            auto leanFrom = [&](qreal x, int from) {
+                QList<QPointF> points = {{x, 0}};
+                for (int row = from * scale - 1; row >= std::max(0, (from - 9) * scale); --row) {
+                    const QList<qreal> here = runs(row);
+                    const qreal *next = nullptr;
+                    for (const qreal &r : here)
+                        if (std::abs(r - x) <= 1.2 && (!next || std::abs(r - x) < std::abs(*next - x)))
+                            next = &r;
+                    if (!next)
+                        break;
+                    x = *next;
+                    points.append({x, qreal(from * scale - row) / scale});
+                }
+                if (points.last().y() < 4)
+                    return qQNaN();
+                qreal mx = 0, my = 0;
+                for (const QPointF &p : points) {
+                    mx += p.x();
+                    my += p.y();
+                }
+                mx /= points.size();
+                my /= points.size();
+                qreal sxy = 0, syy = 0;
+                for (const QPointF &p : points) {
+                    sxy += (p.x() - mx) * (p.y() - my);
+                    syy += (p.y() - my) * (p.y() - my);
+                }
+                return sxy / syy;
+            };
+            qreal best = 0;
+            for (int baseline : {38, 76, 114}) {
+                // Words: inked columns across the small letters, parted by
+                // wider paper than lies between two letters.
+                QList<QPair<int, int>> words;
+                int lastInk = -100;
+                for (int x = 0; x < grey.width(); ++x) {
+                    bool ink = false;
+                    for (int y = (baseline - 10) * scale; y < baseline * scale && !ink; ++y)
+                        ink = grey.constScanLine(y)[x] < 128;
+                    if (!ink)
+                        continue;
+                    if (x - lastInk > 8 * scale)
+                        words.append({x, x});
+                    words.last().second = x;
+                    lastInk = x;
+                }
+                const int from = baseline - 14;
+                for (const auto &word : words) {
+                    qreal most = -10, least = 10;
+                    for (qreal x : runs(from * scale)) {
+                        if (x < qreal(word.first) / scale - 3 || x > qreal(word.second) / scale + 3)
+                            continue;
+                        const qreal lean = leanFrom(x, from);
+                        if (qIsNaN(lean))
+                            continue;
+                        most = std::max(most, lean);
+                        least = std::min(least, lean);
+                    }
+                    if (most >= least)
+                        best = std::max(best, most - least);
+                }
+            }
+            return best;
+        };
+        const qreal irregular = spread(5);
+        for (int even : {0, 3, 4}) {
+            const qreal other = spread(even);
+            QVERIFY2(other < 0.3, qPrintable(u"slant %1: leans within a word differ by %2"_s.arg(even).arg(other)));
+        }
+        QVERIFY2(irregular >= 0.4, qPrintable(u"irregular slant: leans within a word differ by only %1"_s.arg(irregular)));
     }
 
     // The tapering t-bar is heaviest where the pen lands and thins on its way

@@ -35,8 +35,8 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left"_s,
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
           u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right"_s,
-          u"Three lines of unjoined handwriting in which some words lean forwards, some lean backwards and some "
-          "stand upright"_s}},
+          u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
+          "upright, the next leans forwards, another backwards"_s}},
         {u"SizeOfTheWriting"_s,
          {u"The joined words \"little bells\" on two lines, written tall: big letters of the usual shape, not "
           "squeezed, with long loops reaching high above them"_s,
@@ -46,14 +46,15 @@ const QHash<QString, QStringList> &descriptions()
           "their loops and bowls slim and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
           "with roomy bowls and long joins, in an even pen whose sideways strokes are as heavy as its down-strokes"_s,
-          u"The words \"little bells\" printed letter by letter in sizes that differ from one letter to the next, "
-          "some small, some large, all standing on the same line with room between them"_s}},
+          u"The joined words \"little bells\" in the same hand, but with letters that change size within each word, "
+          "some small and some big, taller and wider together"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
           u"Lines of joined handwriting with a gap of about two lines' height between each line and the next"_s,
           u"Only three lines of joined handwriting, set so far apart that most of the picture is empty paper"_s,
-          u"Lines of joined handwriting packed close together, the loops of one line reaching almost to the next"_s,
+          u"Lines of joined handwriting packed close together, the tails of one line nearly touching the tall "
+          "letters of the next"_s,
           u"Lines of joined handwriting so close together that the tails and loops of one line run into the "
           "letters of the next"_s}},
         {u"WordSpacing"_s,
@@ -77,8 +78,8 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" with a straight, stiff lead-in rising from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in that starts well below the line and sweeps up into "
           "the m"_s,
-          u"The handwritten word \"man\" with a lead-in that starts above the m, curls from right to left and "
-          "turns down into the m's first stroke"_s,
+          u"The handwritten word \"man\" whose m begins above and to the right of its first stroke: the pen arches "
+          "over to the left and comes straight down as that stroke"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right and stops with a blunt, "
@@ -161,7 +162,7 @@ const QHash<QString, QStringList> &descriptions()
           "up"_s,
           u"A lower case g and y whose lower parts end in a full, rounded loop"_s,
           u"A lower case g and y whose lower parts are long and end in a narrow, closed loop"_s,
-          u"A lower case g and y whose lower parts are short strokes that thicken, bend slightly left and stop "
+          u"A lower case g and y whose lower parts are short strokes that thicken, curve away to the left and stop "
           "bluntly"_s,
           u"A lower case g and y whose lower parts are long straight lines with no loop"_s,
           u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops short of the stem, "
@@ -179,7 +180,7 @@ const QHash<QString, QStringList> &descriptions()
           "\"am\""_s,
           u"A capital I with a loop at its top and a stroke across its foot, leaning well forwards with its top to the right, "
           "standing on the line of \"am\""_s,
-          u"A capital I with a stroke across its foot, its long stem standing plumb upright, with a small plain loop at its top, followed by "
+          u"A capital I with a stroke across its foot, its long stem standing plumb upright, with a small round loop at its top, followed by "
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "
           "followed by \"am\""_s,

@@ -3,6 +3,7 @@
 #include "Samples.h"
 
 #include <QFontMetricsF>
+#include <QPainterPathStroker>
 #include <QTransform>
 #include <QtMath>
 
@@ -258,8 +259,11 @@ void addSlant(QList<SampleDef> &out)
     const QString t = u"Slant"_s;
     // Upright print from the pen-stroke hand, so "vertical" really is vertical
     // and each variant only shears the letters.
-    auto slant = [](std::function<qreal(int, int)> slantOf) {
-        return [slantOf](Hand &h, Rng &rng) {
+    // `letterLean(line, word, letter)`, when given, adds a lean of its own to
+    // each letter on top of the word's slant.
+    using LetterLean = std::function<qreal(int, int, int)>;
+    auto slant = [](std::function<qreal(int, int)> slantOf, LetterLean letterLean = {}) {
+        return [slantOf, letterLean](Hand &h, Rng &rng) {
             const QList<QStringList> lines = splitLines({u"tall kite"_s, u"held the"_s, u"bell"_s});
             const qreal unit = 1.2;
             h.setWidth(printPen(unit));
@@ -273,6 +277,7 @@ void addSlant(QList<SampleDef> &out)
                 qreal x = 0;
                 qreal previousSlant = 0;
                 qreal previousRight = 0;
+                QPainterPath previousLetter;
                 for (int wi = 0; wi < lines[li].size(); ++wi) {
                     const qreal s = slantOf(li, wi);
                     // Shearing keeps the room between letters across the
@@ -286,6 +291,32 @@ void addSlant(QList<SampleDef> &out)
                     auto write = [&](qreal at, qreal *advance) {
                         const QString &text = lines[li][wi];
                         const PrintedText upright = printText(text, {0, 0}, unit, letterGap);
+                        if (letterLean) {
+                            // Letter by letter, each at its own lean. Two
+                            // letters leaning towards each other would touch at
+                            // the top; the later one moves on until they are clear.
+                            const QPainterPathStroker clearance(QPen(Qt::black, h.width() + 1.2));
+                            // The first letter keeps a word's space from the last word.
+                            const QPainterPathStroker wordSpace(QPen(Qt::black, 21 - h.width()));
+                            QPainterPath word;
+                            QPainterPath taken = wordSpace.createStroke(previousLetter);
+                            qreal shift = 0;
+                            for (qsizetype i = 0; i < text.size(); ++i) {
+                                const qreal from = printText(text.left(i), {0, 0}, unit, letterGap).advance + shift
+                                    + (i > 0 ? 2.1 * unit : 0);
+                                const qreal lean = s + letterLean(li, wi, int(i));
+                                QPainterPath letter = printText(text.mid(i, 1), {at + from, 0}, unit, 0, lean).strokes;
+                                while (!taken.isEmpty() && clearance.createStroke(letter).intersects(taken)) {
+                                    letter.translate(0.5, 0);
+                                    shift += 0.5;
+                                }
+                                taken = clearance.createStroke(letter);
+                                previousLetter = letter;
+                                word.addPath(letter);
+                            }
+                            *advance = upright.advance + shift;
+                            return word;
+                        }
                         if (s > -0.6) {
                             *advance = upright.advance * open;
                             const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
@@ -343,9 +374,13 @@ void addSlant(QList<SampleDef> &out)
     addSample(out, t, 2, u"Extreme Left Slant"_s, slant(fixed(-0.65)));
     addSample(out, t, 3, u"Moderate Right Slant"_s, slant(fixed(0.3)));
     addSample(out, t, 4, u"Extreme Right Slant"_s, slant(fixed(0.65)));
-    addSample(out, t, 5, u"Irregular Slant"_s, slant([](int line, int word) {
-                  static const qreal mix[3][2] = {{0.6, -0.45}, {-0.1, 0.7}, {-0.55, 0.0}};
-                  return mix[line][word];
+    // Irregular: one hand whose letters will not keep to one slant. Within
+    // every word some stand upright, some lean forwards and some back.
+    addSample(out, t, 5, u"Irregular Slant"_s, slant(fixed(0.0), [](int line, int word, int letter) {
+                  static const qreal leans[3][2][5] = {{{0.0, 0.25, -0.22, 0.3, 0}, {-0.25, 0.1, 0.32, -0.1, 0}},
+                                                       {{0.3, -0.12, -0.25, 0.22, 0}, {-0.22, 0.3, 0.05, 0, 0}},
+                                                       {{0.32, 0.0, -0.25, 0.18, 0}, {0, 0, 0, 0, 0}}};
+                  return leans[line][word][std::min(letter, 4)];
               }));
 }
 
@@ -378,29 +413,54 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.08, 57, 40, 0.15, 0.72));
     addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0, 1.55, 1.5));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
-        // Printed letter by letter in the pen-stroke hand, each letter coming
-        // out a different size from its neighbours: some tall, some small,
-        // all standing on the same line and none touching the next.
-        static const qreal swing[] = {1.2, 0.75, 1.35, 0.8, 1.1, 1.55, 0.8, 1.55, 1.2, 0.72, 1.5};
-        const qreal unit = 1.45;
-        h.setWidth(printPen(unit));
-        Writing writing(rng, 24, 0.6);
-        qreal baseline = 52;
-        int index = 0;
-        for (const QString &word : text) {
+        // The same joined hand, but its letters will not keep to one size:
+        // within each word some come out small and some big, taller and
+        // wider together, while the joins run on between them.
+        static const qreal sizes[2][6] = {{0.86, 0.7, 1.3, 0.8, 1.3, 0.74}, {1.22, 0.72, 0.84, 1.38, 0.72, 1}};
+        const QFont font = handFont(Face::Script, 36);
+        // A calmer touch of unsteadiness, so the sizes stay as set.
+        Writing writing(rng, font.pixelSize(), 0.7);
+        qreal baseline = 58;
+        for (int li = 0; li < text.size(); ++li) {
             writing.nextLine();
-            QPainterPath line;
-            qreal x = 0;
-            for (QChar c : word) {
-                const qreal size = unit * swing[index++ % 11] * rng.uniform(0.97, 1.03);
-                const PrintedText letter = printText(QString(c), {0, 0}, size);
-                const QRectF ink = letter.strokes.boundingRect();
-                line.addPath(writing.word(letter.strokes.translated(x - ink.left(), 0), {x, 0}));
-                x += ink.width() + 5;
+            const QString &word = text[li];
+            // Where each letter starts along the word, as set by the font.
+            QList<qreal> starts;
+            for (qsizetype i = 0; i <= word.size(); ++i)
+                starts.append(textAdvance(word.left(i), font));
+            const qreal xHeight = QFontMetricsF(font).xHeight();
+            // Each letter is drawn at its own size from its own foot, and
+            // the next one starts where it ends. Where two letters join, low
+            // down at their edges, both take the size halfway between theirs,
+            // so the joining stroke runs on unbroken from one to the next.
+            const qreal edge = 0.12 * font.pixelSize();
+            QPainterPath sized;
+            qreal at = 0;
+            for (qsizetype i = 0; i < word.size(); ++i) {
+                const qreal own = sizes[li][i];
+                const qreal before = i > 0 ? (sizes[li][i - 1] + own) / 2 : own;
+                const qreal after = i + 1 < word.size() ? (sizes[li][i + 1] + own) / 2 : own;
+                const qreal width = starts[i + 1] - starts[i];
+                QPainterPath letter = textPath(QPointF(0, 0), word.mid(i, 1), font);
+                for (int e = 0; e < letter.elementCount(); ++e) {
+                    const QPainterPath::Element el = letter.elementAt(e);
+                    const qreal height = -el.y;
+                    // How much a point belongs to the join: low and near an edge.
+                    const qreal low = 1 - std::clamp<qreal>((height - 0.3 * xHeight) / (0.4 * xHeight), 0, 1);
+                    const qreal nearLeft = 1 - std::clamp<qreal>(el.x / edge, 0, 1);
+                    const qreal nearRight = 1 - std::clamp<qreal>((width - el.x) / edge, 0, 1);
+                    qreal f = own;
+                    f += (before - own) * nearLeft * nearLeft * low;
+                    f += (after - own) * nearRight * nearRight * low;
+                    letter.setElementPositionAt(e, at + el.x * own, el.y * f);
+                }
+                sized.addPath(letter);
+                at += width * own;
             }
-            const QRectF box = line.boundingRect();
-            h.stroke(line.translated((118 - box.width()) / 2 - box.left(), baseline));
-            baseline += 52;
+            const QPainterPath written = writing.word(sized, {0, 0});
+            const QRectF box = written.boundingRect();
+            writing.ink(h, written.translated((118 - box.width()) / 2 - box.left(), baseline), 0.3);
+            baseline += 50;
         }
     });
 }
@@ -435,10 +495,10 @@ void addLineSpacing(QList<SampleDef> &out)
     };
     // Narrow lines leave the loops of one line just clear of the next; even
     // ones leave about a line's height of paper between them.
-    addSample(out, t, 0, u"Even Line Spacing"_s, spaced(21));
+    addSample(out, t, 0, u"Even Line Spacing"_s, spaced(23));
     addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(32));
     addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(50));
-    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(15));
+    addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(13.5));
     addSample(out, t, 4, u"Overlapping"_s, spaced(10.5));
 }
 
@@ -483,15 +543,28 @@ void addLetterSpacing(QList<SampleDef> &out)
     const QStringList text = {u"best"_s, u"notes"_s};
     // `extra` is the change of the room between letters, in units of the print hand.
     auto spaced = [text](qreal extra) {
-        return [text, extra](Hand &h, Rng &) {
+        return [text, extra](Hand &h, Rng &rng) {
             const qreal unit = 1.7;
             h.setWidth(printPen(unit));
+            // The hand's unsteadiness: a drifting line, letters not quite
+            // alike, and gaps that are kept only roughly, as a hand keeps them.
+            Writing writing(rng, 10 * unit / 0.42, 0.8);
             qreal baseline = 54;
             for (const QString &word : text) {
-                // Leaning slightly forwards, as most hands do.
-                const PrintedText printed = printText(word, {0, 0}, unit, extra, 0.08);
-                const QRectF box = printed.strokes.boundingRect();
-                h.stroke(printed.strokes.translated((118 - box.width()) / 2 - box.left(), baseline));
+                writing.nextLine();
+                QPainterPath strokes;
+                qreal x = 0;
+                for (qsizetype i = 0; i < word.size(); ++i) {
+                    // Leaning slightly forwards, as most hands do, some letters more than others.
+                    const qreal lean = 0.08 + rng.uniform(-0.05, 0.05);
+                    const PrintedText letter = printText(word.mid(i, 1), {x, 0}, unit * rng.uniform(0.95, 1.06), 0, lean);
+                    strokes.addPath(letter.strokes);
+                    const qreal gap = 2.6 + extra + rng.uniform(-0.35, 0.35) * (0.5 + std::abs(extra) * 0.3);
+                    x += letter.advance + std::max<qreal>(1.6, gap) * unit;
+                }
+                const QPainterPath written = writing.word(strokes, {0, 0});
+                const QRectF box = written.boundingRect();
+                h.stroke(written.translated((118 - box.width()) / 2 - box.left(), baseline));
                 baseline += 42;
             }
         };

@@ -73,8 +73,11 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
 // No two descenders come out quite alike: below the line the stroke
 // wanders a little, more the further it goes, while the stem above the line
 // stays where the body of the letter joins it.
-QPainterPath varied(const QPainterPath &path, qreal base, Rng &rng)
+QPainterPath varied(const QPainterPath &path, qreal base, qreal stem, Rng &rng)
 {
+    // The loop as a whole comes out a little wider or narrower and deeper
+    // or shallower each time, not only wobbling.
+    const qreal wider = rng.uniform(-0.12, 0.05), deeper = rng.uniform(-0.07, 0.07);
     const qreal a = rng.uniform(0.8, 1.6), b = rng.uniform(0.6, 1.2);
     const qreal p1 = rng.uniform(0, 2 * M_PI), p2 = rng.uniform(0, 2 * M_PI);
     const qreal k1 = 2 * M_PI / rng.uniform(60, 90), k2 = 2 * M_PI / rng.uniform(30, 45);
@@ -83,8 +86,11 @@ QPainterPath varied(const QPainterPath &path, qreal base, Rng &rng)
     for (int e = 0; e < out.elementCount(); ++e) {
         const QPainterPath::Element el = out.elementAt(e);
         const qreal depth = std::clamp<qreal>((el.y - base) / 40, 0, 1.2);
-        out.setElementPositionAt(e, el.x + depth * a * std::sin(k1 * el.y + p1),
-                                 el.y + depth * (b * std::sin(k2 * el.x + p2) + stretch * (el.y - base)));
+        const qreal below = std::clamp<qreal>((el.y - base) / 15, 0, 1);
+        const qreal x = stem + (el.x - stem) * (1 + wider * below);
+        const qreal y = base + (el.y - base) * (1 + deeper * below);
+        out.setElementPositionAt(e, x + depth * a * std::sin(k1 * el.y + p1),
+                                 y + depth * (b * std::sin(k2 * el.x + p2) + stretch * (el.y - base)));
     }
     return out;
 }
@@ -99,15 +105,19 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail, Rng &rng)
         // instead of tapering or turning back into a loop. It bends a little
         // to the left, where a loop would have begun.
         QPainterPath down(QPointF(sx, top));
-        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.6, base + 16}, {sx - 3.5, base + 28}, {sx - 7.5, base + 35}});
-        hand.pressureStroke(varied(down, base, rng), [](qreal t) { return 1.0 + 0.75 * t * t; }, false);
+        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.8, base + 12}, {sx - 4, base + 22}, {sx - 10, base + 28}});
+        hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.75 * t * t; }, false);
         return;
     }
-    if (tail == Tail::LongStraight)
-        stem.lineTo(sx - 1, base + 80);
+    if (tail == Tail::LongStraight) {
+        // Straight for all its length; only the very end flicks left as
+        // the pen leaves, so the g does not turn into a q.
+        stem.lineTo(sx - 1, base + 74);
+        stem.quadTo(sx - 1.3, base + 79, sx - 4.5, base + 81);
+    }
     else
         appendTail(stem, sx, base, tail);
-    hand.stroke(varied(stem, base, rng));
+    hand.stroke(varied(stem, base, sx, rng));
 }
 
 void drawGY(Hand &hand, Tail tail, Rng &rng)
@@ -166,11 +176,18 @@ void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
 {
     const qreal x = kIX;
     hand.setWidth(3.4);
-    hand.line({x, kITop}, {x, kIBase});
+    // Drawn freehand, not ruled: the stem bows a little on its way down and
+    // the strokes across climb a shade to the right, each curving slightly.
+    const qreal mid = (kITop + kIBase) / 2;
+    hand.stroke(smoothPath({{x + 0.3, kITop}, {x + 0.9, mid - 12}, {x + 0.7, mid + 14}, {x - 0.2, kIBase}}));
+    auto across = [&](qreal y, qreal width) {
+        hand.stroke(smoothPath({{x - width / 2, y + 0.5 + width * 0.01}, {x - width / 6, y - 0.3},
+                                {x + width / 6, y - 0.6}, {x + width / 2, y - 0.6 - width * 0.012}}));
+    };
     if (topBar > 0)
-        hand.line({x - topBar / 2, kITop}, {x + topBar / 2, kITop});
+        across(kITop, topBar);
     if (bottomBar > 0)
-        hand.line({x - bottomBar / 2, kIBase}, {x + bottomBar / 2, kIBase});
+        across(kIBase, bottomBar);
 }
 
 // Cursive I: a short up-stroke from the left rises to the top, turns over
@@ -251,11 +268,11 @@ void addCapitalI(QList<SampleDef> &out)
     // told by its loop and not mistaken for the tilted one.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -30));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
-    addSample(out, t, 6, u"Vertical"_s, cursive(15, 22, 0));
+    addSample(out, t, 6, u"Vertical"_s, cursive(21, 24, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(11, 50, 9));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(10, 50, 9));
 }
 
 } // namespace

@@ -64,9 +64,9 @@ void drawBeginning(Hand &hand, LeadIn kind)
         // Begun above the m and to the right of its first stroke, the pen
         // swings to the left in a curve, turns down and runs straight on into
         // the first stroke, so the curl and the stroke are one movement.
-        hand.stroke(smoothPath({{p.x() + 7, p.y() - 8}, {p.x() + 1, p.y() - 12}, {p.x() - 7, p.y() - 11.5},
-                                {p.x() - 11, p.y() - 6}, {p.x() - 7, p.y() - 1}, {p.x() - 0.6, p.y() + 4},
-                                {p.x(), p.y() + 10}, {p.x(), w.baseline - 1}}));
+        hand.stroke(smoothPath({{p.x() + 12, p.y() - 6}, {p.x() + 8, p.y() - 10}, {p.x() + 2, p.y() - 11.5},
+                                {p.x() - 3.5, p.y() - 9}, {p.x() - 4.5, p.y() - 4}, {p.x() - 2.5, p.y() + 1.5},
+                                {p.x() - 0.6, p.y() + 7}, {p.x(), p.y() + 13}, {p.x(), w.baseline - 1}}));
         break;
     case LeadIn::Absent:
         break;
@@ -97,7 +97,8 @@ void drawEnding(Hand &hand, Ending kind)
         hand.taperedStroke(smoothPath({e, {e.x() + 14, e.y() - 5}, {e.x() + 30, e.y() - 24}}), s, 0.1);
         break;
     case Ending::HighReaching:
-        hand.stroke(smoothPath({e, {e.x() + 7, e.y() - 4}, {e.x() + 15, top - 6}, {e.x() + 24, top - 40}}));
+        hand.stroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 7, e.y() - 4}, {e.x() + 14, top - 5}, {e.x() + 19, top - 24},
+                                {e.x() + 21.5, top - 40}}));
         break;
     case Ending::BelowBaseline:
         // The last down-stroke does not stop on the line: it carries on below
@@ -106,11 +107,20 @@ void drawEnding(Hand &hand, Ending kind)
                                 {e.x() - 3.5, e.y() + 28}, {e.x() - 8, e.y() + 34}}));
         break;
     case Ending::RightToLeft:
-        hand.stroke(smoothPath({e, {e.x() + 9, e.y() - 4}, {e.x() + 17, top - 2}, {e.x() + 8, top - 20}, {e.x() - 22, top - 24},
+        // Leaves the foot of the n on a curve and turns over in one round
+        // sweep, with no corner where it starts back to the left.
+        hand.stroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 9, e.y() - 4},
+                                {e.x() + 15.5, top - 1}, {e.x() + 16, top - 10}, {e.x() + 12.5, top - 18}, {e.x() + 4, top - 22.8},
+                                {e.x() - 8, top - 24.5}, {e.x() - 22, top - 24},
                                 {w.entry.x() + 16, top - 18}, {w.entry.x() + 6, top - 8}}));
         break;
     case Ending::Extended:
-        hand.stroke(smoothPath({e, {e.x() + 8, e.y() + 0.5}, {std::min<qreal>(e.x() + 40, 114), e.y()}}));
+        // Along the line, but as a hand draws it: a shallow sag and a
+        // slight rise at the end, not a ruled line.
+        // It leaves the foot of the n on a curve, as one movement with it.
+        hand.stroke(smoothPath({{e.x(), e.y() - 5}, {e.x() + 0.6, e.y() - 0.8}, {e.x() + 3.5, e.y() + 1.2},
+                                {e.x() + 10, e.y() + 1.6}, {e.x() + 21, e.y() + 1.5}, {e.x() + 31, e.y() + 0.6},
+                                {std::min<qreal>(e.x() + 40, 114), e.y() - 1.2}}));
         break;
     case Ending::Missing:
         break;
