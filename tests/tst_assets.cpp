@@ -1150,7 +1150,10 @@ private slots:
                 rows += grey.constScanLine(y)[x * scale] < 128;
             return qreal(rows) / scale;
         };
-        const qreal start = thickness(14), before = thickness(20), after = thickness(31), end = thickness(38);
+        // Three columns each, so a half-pixel step of the anti-aliased edge
+        // does not decide.
+        auto across = [&](int x) { return (thickness(x - 1) + thickness(x) + thickness(x + 1)) / 3; };
+        const qreal start = across(13), before = across(20), after = across(30), end = across(37);
         const QString got = u"%1 %2 %3 %4"_s.arg(start).arg(before).arg(after).arg(end);
         QVERIFY2(start >= before && before > after && after > end, qPrintable(got));
         QVERIFY2(start >= 1.8 * end && end > 0, qPrintable(got));
@@ -1221,9 +1224,9 @@ private slots:
                                     .convertToFormat(QImage::Format_Grayscale8);
             Bar bar;
             // Columns through the bars of both t's, clear of their stems.
-            for (int x : {24, 48, 74, 98}) {
+            for (int x : {16, 35, 80, 100}) {
                 int rows = 0, darkest = 255;
-                for (int y = 34 * scale; y < 58 * scale; ++y) {
+                for (int y = 62 * scale; y < 77 * scale; ++y) {
                     const int v = grey.constScanLine(y)[x * scale];
                     rows += v < 200;
                     darkest = std::min(darkest, v);
@@ -1240,7 +1243,7 @@ private slots:
                                 .arg(light.darkest).arg(normal.darkest).arg(heavy.darkest).arg(light.palestColumn);
         QVERIFY2(heavy.thickness >= 1.5 * normal.thickness, qPrintable(got));
         QVERIFY2(light.thickness < normal.thickness, qPrintable(got));
-        QVERIFY2(light.darkest > normal.darkest + 80 && normal.darkest < 60 && heavy.darkest < 60, qPrintable(got));
+        QVERIFY2(light.darkest > normal.darkest + 50 && normal.darkest < 60 && heavy.darkest < 60, qPrintable(got));
         QVERIFY2(light.palestColumn < 215, qPrintable(got));
     }
 

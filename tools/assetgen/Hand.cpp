@@ -362,7 +362,7 @@ qreal smoothStep(qreal x)
 // follows the pressure (the pen lands thin, swells on down-strokes, thins on
 // up-strokes and lifts off tapering) and both ends are rounded.
 QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qreal(qreal)> &pressure = {},
-                     bool lift = true)
+                     bool lift = true, bool land = true)
 {
     // Even steps along the line, so the width changes smoothly.
     QList<QPointF> pts;
@@ -424,7 +424,8 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
     for (qsizetype i = 0; i < n; ++i) {
         const qreal s = at[i];
         const QPointF t = tangent(i);
-        const qreal start = landing > 0 ? 1 - 0.25 * taper * (1 - smoothStep(s / landing)) : 1.0;
+        // A stroke begun with the pen already pressed down starts at full weight.
+        const qreal start = land && landing > 0 ? 1 - 0.25 * taper * (1 - smoothStep(s / landing)) : 1.0;
         // A blunt end keeps its weight to the last: the pen stops and is
         // raised straight off the paper.
         const qreal end = lift && lifting > 0 ? 1 - 0.36 * taper * (1 - smoothStep((length - s) / lifting)) : 1.0;
@@ -507,7 +508,8 @@ void Hand::stroke(const QPainterPath &path, Qt::PenCapStyle cap) const
         pressureStroke(path, {}); // the nib's own pressure only
 }
 
-void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, bool lift) const
+void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, bool lift,
+                          bool land) const
 {
     // Flattened at eight times the size so curves stay smooth in the 2x pictures.
     const qreal fine = 8;
@@ -516,7 +518,7 @@ void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qr
     for (QPolygonF line : path.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
         for (QPointF &p : line)
             p /= fine;
-        ink.addPolygon(penOutline(line, m_width, pressure, lift));
+        ink.addPolygon(penOutline(line, m_width, pressure, lift, land));
         ink.closeSubpath();
     }
     m_painter.fillPath(ink, inkFlow(ink.boundingRect(), m_ink));

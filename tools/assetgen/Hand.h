@@ -114,8 +114,10 @@ public:
     // A nib stroke whose weight is also scaled by `pressure`, a function of
     // the distance along the path (0 at its start, 1 at its end). Without
     // `lift` the stroke keeps its weight to the end instead of thinning as
-    // the pen leaves the paper, so it stops bluntly.
-    void pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, bool lift = true) const;
+    // the pen leaves the paper, so it stops bluntly; without `land` it starts
+    // at full weight, as from a pen pressed down before it moves.
+    void pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, bool lift = true,
+                        bool land = true) const;
     void plainStroke(const QPainterPath &path, Qt::PenCapStyle cap = Qt::RoundCap) const;
     void line(QPointF from, QPointF to, Qt::PenCapStyle cap = Qt::RoundCap) const;
     // A stroke whose width changes evenly from `startWidth` to `endWidth`.

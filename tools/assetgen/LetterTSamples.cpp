@@ -68,13 +68,12 @@ void drawStem(Hand &hand, const TLetter &t)
     case Stem::Spread: {
         // The up-stroke climbs from the line on the left to the top of the
         // stem and the down-stroke comes back down on the right without
-        // retracing it: a tent whose legs share the top, part below the bar
+        // retracing it: a tent whose legs share the top, part right under it
         // and both stand on the line, the right one going on into the hook.
         const qreal bar = t.top + h * 0.2;
-        path = smoothPath({{x - 14, b - 2.2}, {x - 10.5, b - 0.4}, {x - 8.2, b - 4}, {x - 7.2, b - 9}, {x - 3.2, bar + 12}, {x - 0.9, bar + 2},
-                           {x - 0.4, t.top + 5}, {x + 0.1, t.top}, {x + 0.6, t.top + 5}, {x + 0.9, bar + 2},
-                           {x + 3, bar + 12}, {x + 6, b - 7}, {x + 8, b - 1.2}, {x + 13, b - 1.5},
-                           {x + 17, b - 6}});
+        path = smoothPath({{x - 15, b - 2.5}, {x - 12.5, b - 0.5}, {x - 10.2, b - 3.5}, {x - 8.4, b - 14}, {x - 4.6, bar + 6},
+                           {x - 1.3, t.top + 4}, {x, t.top}, {x + 1.3, t.top + 4}, {x + 4.2, bar + 6}, {x + 7.4, b - 14},
+                           {x + 8.8, b - 3.5}, {x + 11.5, b - 0.8}, {x + 15.5, b - 1.6}, {x + 18.5, b - 6}});
         hand.stroke(path);
         return;
     }
@@ -230,14 +229,16 @@ void addBarPressure(QList<SampleDef> &out)
                     const QPainterPath path = smoothPath({a + QPointF(-1, 0.6), a + QPointF(6, -0.4), a + QPointF(13, -0.9),
                                                           a + QPointF(20, -0.6), b + QPointF(3, 0.4)});
                     const qreal phase = x * 0.13;
-                    h.pressureStroke(path, [phase](qreal t) {
-                        // Full weight just after the pen lands, then an
-                        // even, gradual thinning all the way to the lift.
-                        const qreal landing = t < 0.08 ? 0.8 + 0.2 * t / 0.08 : 1.0;
-                        const qreal fade = t < 0.08 ? 1.0 : std::pow((1 - t) / 0.92, 0.75);
-                        const qreal waver = 1 + 0.05 * std::sin(t * 17 + phase) + 0.03 * std::sin(t * 41 + 2 * phase);
-                        return (0.35 + 1.5 * fade) * landing * waver;
-                    });
+                    // Full weight from the moment the pen touches, then an
+                    // even, gradual thinning all the way to the lift.
+                    h.pressureStroke(
+                        path,
+                        [phase](qreal t) {
+                            const qreal fade = std::pow(1 - t, 0.75);
+                            const qreal waver = 1 + 0.05 * std::sin(t * 17 + phase) + 0.03 * std::sin(t * 41 + 2 * phase);
+                            return (0.35 + 1.5 * fade) * waver;
+                        },
+                        true, false);
                     break;
                 }
                 }
