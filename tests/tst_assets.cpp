@@ -808,8 +808,9 @@ private slots:
             const QString got = u"legs %1 and %2 either side of the top"_s.arg(left).arg(right);
             QVERIFY2(left >= 3 && right >= 3, qPrintable(got));
             QVERIFY2(std::abs(left - right) <= 3, qPrintable(got));
-            // Both legs still stand apart just above the line.
-            QCOMPARE(runs(104).size(), 2);
+            // Both legs still stand apart just above the line (the left
+            // one's lead-in tick sits lower, on the line itself).
+            QCOMPARE(runs(101).size(), 2);
         }
     }
 
