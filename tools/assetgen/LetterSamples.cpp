@@ -289,35 +289,28 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         const qreal x = p[n];
         QPainterPath path;
         path.moveTo(x, base - std::min(n == 0 ? h0 : heights[n - 1], h) * 0.3);
-        // Every arch is a leg up, a rounded crown and a leg down; the shapes
-        // differ in how far down the crown's curve reaches (ry) and how much
-        // of the width it takes on each side (rx), so a taller hump is the
-        // same round arch on longer legs, never a pointed one.
-        qreal rx = w * 0.5;
-        qreal ry = w * 0.5;
+        // Every arch is a leg up, a crown and a leg down, written through a
+        // few points rather than built from circles: the hand leaves the leg
+        // a little to the right, its crown falls right of the middle, and
+        // the shapes differ in how square the shoulders are and how far
+        // down the legs the curve rolls.
+        const QPointF from = path.currentPosition();
+        QList<QPointF> via;
         if (shape == Hump::Even) {
-            // Square shoulders on upright legs, a short flat crown between.
-            rx = w * 0.36;
-            ry = w * 0.4;
+            // Square shoulders on upright legs, a flat crown between.
+            via = {{x + 0.5, top + h * 0.3}, {x + w * 0.12, top + 1.6 + j(0.3)}, {x + w * 0.5, top + j(0.4)},
+                   {x + w * 0.88, top + 1.4 + j(0.3)}, {x + w, top + h * 0.3}};
         } else if (shape == Hump::Arched) {
-            ry = w * 0.55;
+            via = {{x + w * 0.05, top + h * 0.32}, {x + w * 0.3, top + h * 0.04 + j(0.4)},
+                   {x + w * 0.58, top + j(0.4)}, {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.4}};
         } else {
-            // Wide half-rounds that roll over from low on their legs.
-            ry = std::min(h * 0.8, w * 0.55);
+            // Wide, low half-rounds that roll over from low on their legs.
+            via = {{x + w * 0.06, top + h * 0.42}, {x + w * 0.24, top + h * 0.08 + j(0.4)}, {x + w * 0.52, top + j(0.4)},
+                   {x + w * 0.8, top + h * 0.1}, {x + w, top + h * 0.48}};
         }
-        ry = std::min(ry, h * 0.9);
-        // The hand rises into the arch a little higher than it falls out of
-        // it, and its two shoulders never quite match.
-        const qreal rxl = rx * (1 + j(0.08)), rxr = rx * (1 + j(0.08));
-        const qreal ryl = ry * (0.9 + j(0.05)), ryr = ry * (1.05 + j(0.05));
-        const qreal crown = shape == Hump::Even ? 0 : j(0.6);
-        const qreal c = 0.5523; // control distance of a quarter ellipse
-        path.quadTo(x - 0.5 + j(0.5), (path.currentPosition().y() + top + ryl) / 2, x, top + ryl);
-        path.cubicTo(x, top + ryl * (1 - c), x + rxl * (1 - c), top, x + rxl, top);
-        path.cubicTo(x + rxl + (w - rxl - rxr) / 3, top + crown, x + w - rxr - (w - rxl - rxr) / 3, top + crown,
-                     x + w - rxr, top);
-        path.cubicTo(x + w - rxr * (1 - c), top, x + w, top + ryr * (1 - c), x + w, top + ryr);
-        path.quadTo(x + w + 0.6 + j(0.5), (top + ryr + base) / 2, x + w, base);
+        // The leg comes down straight under the shoulder, as a down-stroke does.
+        path = smoothPath(QList<QPointF>{from} + via
+                          + QList<QPointF>{{x + w + j(0.3), (via.last().y() + 2 * base) / 3}, {x + w, base}});
         if (n == 1) {
             exitFrom(path);
             hand.stroke(path);
@@ -339,8 +332,8 @@ void addLowerCaseM(QList<SampleDef> &out)
             drawM(h, heights, shape, humpWidth, rng);
         };
     };
-    addSample(out, t, 0, u"Uphill Humps"_s, m(30, 60, Hump::Arched));
-    addSample(out, t, 1, u"Down Humps"_s, m(60, 30, Hump::Arched));
+    addSample(out, t, 0, u"Uphill Humps"_s, m(32, 54, Hump::Arched));
+    addSample(out, t, 1, u"Down Humps"_s, m(54, 32, Hump::Arched));
     // Even: two upright, square-shouldered arches alike in height and width;
     // rounded: two wide, low half-round arches.
     addSample(out, t, 2, u"Even Humps"_s, m(46, 46, Hump::Even, 24));
