@@ -86,8 +86,8 @@ const QHash<QString, QStringList> &descriptions()
           "rounded end instead of thinning out"_s,
           u"The handwritten word \"man\" whose last stroke rises to the right and thins away to a fine point"_s,
           u"The handwritten word \"man\" whose last stroke shoots steeply up, high above the letters"_s,
-          u"The handwritten word \"man\" whose last down-stroke carries on below the line and curves away to the "
-          "left"_s,
+          u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
+          "line, down and to the right"_s,
           u"The handwritten word \"man\" whose last stroke climbs up and turns back over the whole word from "
           "right to left"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
@@ -102,8 +102,8 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising far above the top of the h"_s,
           u"The word hat, the t hardly taller than its bar and barely above the a"_s,
-          u"The word hat, the t's stem one line down to its bar and below it two legs that part like a tent, "
-          "both standing on the line, the right one ending in the t's hook"_s}},
+          u"The word hat, the t's stem two legs that part from its very top like a tent, the bar across them "
+          "near the top, both legs standing on the line, the right one ending in the t's hook"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine and faint, fainter in places, as from a pen barely touching "

@@ -101,10 +101,12 @@ void drawEnding(Hand &hand, Ending kind)
                                 {e.x() + 21.5, top - 40}}));
         break;
     case Ending::BelowBaseline:
-        // The last down-stroke does not stop on the line: it carries on below
-        // it and fades out curving gently to the left.
-        hand.stroke(smoothPath({{e.x(), e.y() - 8}, {e.x() + 0.3, e.y() + 6}, {e.x() - 0.5, e.y() + 18},
-                                {e.x() - 3.5, e.y() + 28}, {e.x() - 8, e.y() + 34}}));
+        // The final stroke leaves the foot of the n on a curve like the
+        // other endings, but instead of rising it drops away under the line,
+        // down and to the right, thinning as the pen lifts. (Carrying the
+        // n's own leg on down would read as a j or an eng.)
+        hand.stroke(smoothPath({{e.x(), e.y() - 7}, {e.x() + 0.4, e.y() - 1.5}, {e.x() + 2.8, e.y() + 2.6},
+                                {e.x() + 8.5, e.y() + 7.5}, {e.x() + 15.5, e.y() + 15.5}, {e.x() + 21.5, e.y() + 26}}));
         break;
     case Ending::RightToLeft:
         // Leaves the foot of the n on a curve and turns over in one round
