@@ -399,6 +399,24 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
         return len < 1e-6 ? QPointF(1, 0) : d / len;
     };
     const qreal phase = std::fmod(std::abs(pts.first().x() * 0.37 + pts.first().y() * 0.61), 6.283);
+    // No hand rules a line: a long stroke bows a little one way or the
+    // other, and every stroke wanders by a fraction of a pixel. The ends stay
+    // where they were put, so strokes still meet where they should.
+    {
+        const qreal bow = std::min<qreal>(0.7, length * 0.008) * (phase < M_PI ? 1 : -1);
+        QList<QPointF> moved(pts.size());
+        for (qsizetype i = 0; i < pts.size(); ++i) {
+            const qsizetype a = std::max<qsizetype>(0, i - 4), b = std::min(pts.size() - 1, i + 4);
+            QPointF d = pts[b] - pts[a];
+            const qreal len = std::hypot(d.x(), d.y());
+            const QPointF normal = len < 1e-6 ? QPointF() : QPointF(-d.y(), d.x()) / len;
+            const qreal u = length > 0 ? at[i] / length : 0;
+            const qreal ends = std::sin(M_PI * u);
+            const qreal wander = 0.11 * std::sin(at[i] * 0.23 + phase) + 0.06 * std::sin(at[i] * 0.61 + 2 * phase);
+            moved[i] = pts[i] + normal * (bow * ends + wander * std::min<qreal>(1, 4 * ends));
+        }
+        pts = moved;
+    }
     const qreal landing = std::min<qreal>(4.0, length * 0.3);
     const qreal lifting = std::min<qreal>(7.0, length * 0.35);
     // A dot or a tick is all landing and lifting; it keeps its size.

@@ -109,7 +109,7 @@ void addSignatureVariants(QList<SampleDef> &out)
     addSample(out, t, 5, u"Encircled Signature"_s, [](Hand &h, Rng &) {
         const QRectF box = standardName(h);
         const QPointF c = box.center();
-        const qreal rx = box.width() / 2 + 6;
+        const qreal rx = box.width() / 2 + 4.5;
         const qreal ry = box.height() / 2 + 14;
         QList<QPointF> pts;
         for (int a = 30; a <= 390; a += 20) {
