@@ -76,9 +76,9 @@ void drawStem(Hand &hand, const TLetter &t)
         // part gently below it, so the feet stand a little apart on the line,
         // the right one going on into the hook.
         const qreal bar = t.top + h * 0.2;
-        path = smoothPath({{x - 10, b - 2.2}, {x - 8.3, b - 0.4}, {x - 6.4, b - 3.2}, {x - 5.2, b - 13}, {x - 2.6, bar + 12},
-                           {x - 1.0, bar}, {x - 0.5, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 3}, {x + 1.2, bar},
-                           {x + 2.8, bar + 12}, {x + 5.0, b - 13}, {x + 5.6, b - 4}, {x + 7.6, b - 0.9},
+        path = smoothPath({{x - 10, b - 2.2}, {x - 8.3, b - 0.4}, {x - 6.5, b - 3.2}, {x - 5.3, b - 11}, {x - 1.9, bar + 11},
+                           {x - 0.9, bar}, {x - 0.5, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 3}, {x + 1.1, bar},
+                           {x + 2.1, bar + 11}, {x + 5.0, b - 11}, {x + 5.6, b - 4}, {x + 7.6, b - 0.9},
                            {x + 11.5, b - 1.2}, {x + 15, b - 5.5}});
         hand.stroke(path);
         return;
