@@ -66,7 +66,7 @@ void drawStem(Hand &hand, const TLetter &t)
         // pushed firmly, so it comes out near the stem's weight, and it is
         // straight only as a hand draws straight: a hair off true midway.
         hand.pressureStroke(smoothPath({{x - 24, b + 7}, {x - 12.2, b - 19.2}, {x + 0.2, b - 46}}),
-                            [](qreal t) { return 1.75 + 0.08 * std::sin(t * 7); });
+                            [](qreal t) { return 1.5 + 0.08 * std::sin(t * 7); });
         path.moveTo(x + 0.4, t.top);
         break;
     case Stem::Spread: {
