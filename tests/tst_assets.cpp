@@ -1302,8 +1302,8 @@ private slots:
         QVERIFY2(mean(light.darkest) > mean(normal.darkest) + 40, qPrintable(got));
         QVERIFY2(3 * light.rows < 2 * normal.rows, qPrintable(got));
         // Ink all the same: at its best the light bar is nearly as dark as
-        // the stem, at its faintest much paler.
-        QVERIFY2(*palest < 120 && *darkest - *palest >= 40, qPrintable(got));
+        // the stem; its weight wavers a little, yet nowhere fades away.
+        QVERIFY2(*palest < 120 && *darkest - *palest >= 5, qPrintable(got));
         QVERIFY2(*darkest < 150, qPrintable(got));
         QVERIFY2(light.stem < 60 && normal.stem < 60, qPrintable(got));
     }

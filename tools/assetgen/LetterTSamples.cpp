@@ -168,10 +168,14 @@ void lightBar(Hand &hand, QPointF from, QPointF to, Rng &rng)
 {
     const QPainterPath path = smoothPath({from, (from + to) / 2 + QPointF(0, -0.6), to});
     const qreal width = hand.width();
+    const QColor ink = hand.ink();
     const qreal phase = rng.uniform(0, 6.28);
+    // Little pressure leaves a thinner film of the same ink: a shade paler.
+    hand.setInk(QColor(52, 52, 60));
     hand.setWidth(kPen * 0.42);
     hand.pressureStroke(path, [phase](qreal t) { return 0.9 + 0.12 * std::sin(t * 9 + phase); }, false, false);
     hand.setWidth(width);
+    hand.setInk(ink);
 }
 
 void addBarPressure(QList<SampleDef> &out)
@@ -198,8 +202,9 @@ void addBarPressure(QList<SampleDef> &out)
                     bar(h, a, b);
                     break;
                 case P::Light:
-                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
+                    // The paler bar goes under the stem, which covers it.
                     lightBar(h, a, b, rng);
+                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
                     break;
                 case P::Heavy: {
                     drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
