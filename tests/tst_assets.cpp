@@ -762,8 +762,9 @@ private slots:
 
     // The spread-out t stem is one line above its bar and below it two legs
     // that stand clearly apart, both down to the line and about evenly either
-    // side of the top, a tent rather than a stroke branching off a stem; the
-    // ordinary stem stays one line.
+    // side of the top, a tent rather than a stroke branching off a stem, yet
+    // a narrow one, still a t and no wide lambda; the ordinary stem stays one
+    // line.
     void spreadStemPartsBelowTheBar_data()
     {
         QTest::addColumn<int>("index");
@@ -808,6 +809,7 @@ private slots:
             const QString got = u"legs %1 and %2 either side of the top"_s.arg(left).arg(right);
             QVERIFY2(left >= 3 && right >= 3, qPrintable(got));
             QVERIFY2(std::abs(left - right) <= 3, qPrintable(got));
+            QVERIFY2(left + right <= 13, qPrintable(got));
             // Both legs still stand apart just above the line (the left
             // one's lead-in tick sits lower, on the line itself).
             QCOMPARE(runs(101).size(), 2);
@@ -1249,8 +1251,10 @@ private slots:
     }
 
     // A bar written with light pressure is the same ink as the rest of the
-    // letter, only finer and fainter, and unevenly so along its length, not a
-    // line of another, even grey; the stem beside it keeps its full weight.
+    // letter, only finer and fainter, a little unevenly so along its length,
+    // not a line of another, even grey, and no ghost with gaps in it: a
+    // hairline that runs on unbroken up to the stem on either side. The stem
+    // beside it keeps its full weight.
     void lightBarIsFaintAndUneven_data()
     {
         QTest::addColumn<bool>("doubleSize");
@@ -1298,22 +1302,25 @@ private slots:
         QVERIFY2(mean(light.darkest) > mean(normal.darkest) + 40, qPrintable(got));
         QVERIFY2(3 * light.rows < 2 * normal.rows, qPrintable(got));
         // Ink all the same: at its best the light bar is nearly as dark as
-        // the stem, at its faintest much paler.
-        QVERIFY2(*palest < 120 && *darkest - *palest >= 40, qPrintable(got));
+        // the stem; its weight wavers a little, yet nowhere fades away.
+        QVERIFY2(*palest < 120 && *darkest - *palest >= 5, qPrintable(got));
+        QVERIFY2(*darkest < 150, qPrintable(got));
         QVERIFY2(light.stem < 60 && normal.stem < 60, qPrintable(got));
     }
 
-    // The retraced stem is one line, in one ink, a little heavier than a
-    // stem written once; its up-stroke shows only at the foot, where it comes
-    // in from the a and parts from the down-stroke.
-    void retracedStemIsOneHeavierLine_data()
+    // The retraced stem is written up and back down in one ink: low on the
+    // stem the fine up-stroke from the a runs beside the down-stroke with a
+    // narrow sliver of paper between them, never opening wide like a loop;
+    // higher up the two passes are one line, a little heavier than a stem
+    // written once.
+    void retracedStemPartsNearItsFoot_data()
     {
         QTest::addColumn<bool>("doubleSize");
         QTest::newRow("1x") << false;
         QTest::newRow("2x") << true;
     }
 
-    void retracedStemIsOneHeavierLine()
+    void retracedStemPartsNearItsFoot()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
@@ -1323,46 +1330,63 @@ private slots:
         };
         const QImage retraced = load(0), single = load(2);
         QVERIFY(!retraced.isNull() && !single.isNull());
-        // Runs of ink on one row between two columns (1x units): the darkest
-        // value of each, and the total ink over the row.
+        struct Run
+        {
+            int start = 0, end = 0; // pixels, end exclusive
+            int darkest = 255;
+        };
+        // Runs of ink on one row between two columns (1x units), and the
+        // total ink over the row.
         auto runs = [&](const QImage &grey, int y, int from, int to, qreal *ink) {
-            QList<int> darkest;
+            QList<Run> found;
             bool inInk = false;
             *ink = 0;
             for (int x = from * scale; x < to * scale; ++x) {
                 const int v = grey.constScanLine(y)[x];
                 const bool isInk = v < 160;
                 if (isInk && !inInk)
-                    darkest.append(255);
-                if (isInk)
-                    darkest.last() = std::min(darkest.last(), v);
+                    found.append(Run{x, x, 255});
+                if (isInk) {
+                    found.last().end = x + 1;
+                    found.last().darkest = std::min(found.last().darkest, v);
+                }
                 *ink += (255 - v) / 255.0 / scale;
                 inInk = isInk;
             }
-            return darkest;
+            return found;
         };
         // Above the bar, both stems are a single black line; the retraced one
         // carries more ink across.
         qreal heavy = 0, plain = 0;
         for (int y = 24 * scale; y < 40 * scale; ++y) {
             qreal ink = 0;
-            const QList<int> twice = runs(retraced, y, 56, 82, &ink);
+            const QList<Run> twice = runs(retraced, y, 56, 82, &ink);
             QCOMPARE(twice.size(), 1);
-            QVERIFY2(twice[0] < 60, qPrintable(u"retraced stem only %1 dark"_s.arg(twice[0])));
+            QVERIFY2(twice[0].darkest < 60, qPrintable(u"retraced stem only %1 dark"_s.arg(twice[0].darkest)));
             heavy += ink;
-            const QList<int> once = runs(single, y, 28, 54, &ink);
+            const QList<Run> once = runs(single, y, 28, 54, &ink);
             QCOMPARE(once.size(), 1);
             plain += ink;
         }
         QVERIFY2(heavy >= 1.15 * plain, qPrintable(u"ink across: retraced %1, single %2"_s.arg(heavy).arg(plain)));
-        // Near the foot the two strokes part, both in the same dark ink.
-        int parted = 0;
-        for (int y = 96 * scale; y < 106 * scale; ++y) {
+        // Still one line a good way below the bar: the passes join there.
+        for (int y = 52 * scale; y < 62 * scale; ++y) {
             qreal ink = 0;
-            const QList<int> darkest = runs(retraced, y, 50, 75, &ink);
-            parted += darkest.size() == 2 && darkest[0] < 100 && darkest[1] < 100;
+            QCOMPARE(runs(retraced, y, 56, 82, &ink).size(), 1);
         }
-        QVERIFY2(parted >= 3 * scale, qPrintable(u"strokes apart on %1 rows"_s.arg(parted)));
+        // In the lower part of the stem the two strokes stand apart, both in
+        // the same dark ink, with only a sliver of paper between them.
+        int parted = 0;
+        for (int y = 80 * scale; y < 100 * scale; ++y) {
+            qreal ink = 0;
+            const QList<Run> found = runs(retraced, y, 58, 82, &ink);
+            if (found.size() != 2)
+                continue;
+            const int gap = found[1].start - found[0].end;
+            QVERIFY2(gap <= 4 * scale, qPrintable(u"row %1: strokes %2 px apart, a loop"_s.arg(y).arg(gap)));
+            parted += found[0].darkest < 110 && found[1].darkest < 110;
+        }
+        QVERIFY2(parted >= 8 * scale, qPrintable(u"strokes apart on %1 rows"_s.arg(parted)));
     }
 
     void pairedLettersAreNotCopies_data()

@@ -93,21 +93,22 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
-         {u"The word at, the a running on into the foot of the t and up inside its stem, which comes back down "
-          "over the same line: one slightly heavier stem, the two strokes parting only at its foot"_s,
+         {u"The word at, the a running on into the foot of the t and up close beside its stem, a thin sliver of "
+          "paper between the two strokes low down, then back down over the same line, so the stem above is one "
+          "slightly heavier line"_s,
           u"The word at, the stroke from the a swinging up into the t in a loop that opens in its stem"_s,
-          u"The word to, the t starting with a stiff straight stroke from below the line that runs up to meet "
-          "its stem"_s}},
+          u"The word to, the t starting with a stiff straight stroke of full weight from below the line that runs "
+          "up to meet its stem"_s}},
         {u"StemHeight"_s,
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
-          u"The word hat, the stem of the t rising far above the top of the h"_s,
+          u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t hardly taller than its bar and barely above the a"_s,
-          u"The word hat, the t's stem two legs that part from its very top like a tent, the bar across them "
-          "near the top, both legs standing on the line, the right one ending in the t's hook"_s}},
+          u"The word hat, the t's stem two strokes that share its top, run close together down to the bar and part "
+          "below it, so the two feet stand a little apart on the line, the right one ending in the t's hook"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
-          u"The word tot, the bars of its t's fine and faint, fainter in places, as from a pen barely touching "
-          "the paper, while the stems are of ordinary weight"_s,
+          u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "
+          "while the stems are of ordinary weight"_s,
           u"The word tot written with a hard-pressed pen, bars, stems and o thick, dark and heavy"_s,
           u"The word tot, the bars of its t's starting thick on the left and thinning out gradually to a fine "
           "hairline on the right"_s}},

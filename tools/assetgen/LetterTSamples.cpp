@@ -44,14 +44,15 @@ void drawStem(Hand &hand, const TLetter &t)
         return;
     case Stem::Retraced: {
         // One pen movement: from the letter before along the line, into the
-        // foot of the stem and up inside it, a tight turn at the top and back
-        // down over the same line. The two passes lie a hair apart, so the
-        // stem is one line a little heavier than a single stroke; they part
-        // only at the foot, where the up-stroke came in from the left.
-        path = smoothPath({t.from, t.from + QPointF(4, 0.2), {x - 12, b - 4}, {x - 3.4, b - 12}, {x - 1, b - 26},
-                           {x - 0.6, t.top + h * 0.45}, {x - 0.9, t.top + 6}, {x - 0.6, t.top + 0.8}, {x + 0.2, t.top - 0.3},
-                           {x + 1.1, t.top + 1.2}, {x + 1.2, t.top + 6}, {x + 0.8, t.top + h * 0.45}, {x + 0.6, b - 8}});
-        footHook(path, x + 0.6, b);
+        // foot of the stem and up beside it, a tight turn at the top and back
+        // down. Low on the stem the fine up-stroke runs a sliver of paper
+        // apart from the down-stroke; higher up the two passes lie on one
+        // line. Narrow all the way, so it never opens into a loop.
+        path = smoothPath({t.from, t.from + QPointF(4, 0.2), {x - 11, b - 3.5}, {x - 5.6, b - 9}, {x - 4.2, b - 18},
+                           {x - 3.3, b - 28}, {x - 2.0, b - 38}, {x - 0.8, b - 50}, {x - 0.6, t.top + h * 0.3},
+                           {x - 1.0, t.top + 5}, {x - 0.7, t.top + 0.9}, {x + 0.3, t.top - 0.4}, {x + 1.4, t.top + 1.2},
+                           {x + 1.3, t.top + 6}, {x + 0.7, t.top + h * 0.45}, {x + 1.0, b - 20}, {x + 0.9, b - 8}});
+        footHook(path, x + 0.9, b);
         hand.stroke(path);
         return;
     }
@@ -61,19 +62,24 @@ void drawStem(Hand &hand, const TLetter &t)
         break;
     case Stem::Inflexible:
         // A rigid straight up-stroke from below the baseline that meets the
-        // stem well under its top, so the letter keeps the shape of a t.
-        hand.line({x - 24, b + 7}, {x + 0.2, b - 46});
+        // stem well under its top, so the letter keeps the shape of a t. It is
+        // pushed firmly, so it comes out near the stem's weight, and it is
+        // straight only as a hand draws straight: a hair off true midway.
+        hand.pressureStroke(smoothPath({{x - 24, b + 7}, {x - 12.2, b - 19.2}, {x + 0.2, b - 46}}),
+                            [](qreal t) { return 1.5 + 0.08 * std::sin(t * 7); });
         path.moveTo(x + 0.4, t.top);
         break;
     case Stem::Spread: {
         // The up-stroke climbs from the line on the left to the top of the
         // stem and the down-stroke comes back down on the right without
-        // retracing it: a tent whose legs share the top, part right under it
-        // and both stand on the line, the right one going on into the hook.
+        // retracing it: the two share the top, run close down to the bar and
+        // part gently below it, so the feet stand a little apart on the line,
+        // the right one going on into the hook.
         const qreal bar = t.top + h * 0.2;
-        path = smoothPath({{x - 15, b - 2.5}, {x - 12.5, b - 0.5}, {x - 10.2, b - 3.5}, {x - 8.4, b - 14}, {x - 4.6, bar + 6},
-                           {x - 1.3, t.top + 4}, {x, t.top}, {x + 1.3, t.top + 4}, {x + 4.2, bar + 6}, {x + 7.4, b - 14},
-                           {x + 8.8, b - 3.5}, {x + 11.5, b - 0.8}, {x + 15.5, b - 1.6}, {x + 18.5, b - 6}});
+        path = smoothPath({{x - 10, b - 2.2}, {x - 8.3, b - 0.4}, {x - 6.5, b - 3.2}, {x - 5.3, b - 11}, {x - 1.9, bar + 11},
+                           {x - 0.9, bar}, {x - 0.5, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 3}, {x + 1.1, bar},
+                           {x + 2.1, bar + 11}, {x + 5.0, b - 11}, {x + 5.6, b - 4}, {x + 7.6, b - 0.9},
+                           {x + 11.5, b - 1.2}, {x + 15, b - 5.5}});
         hand.stroke(path);
         return;
     }
@@ -150,39 +156,26 @@ void addStemHeight(QList<SampleDef> &out)
     // A normal stem rises well clear of its bar but stays below the h; the
     // short one barely clears the bar, hardly taller than the a.
     addSample(out, name, 0, u"Normal Stem"_s, word(58, 77, Stem::Plain));
-    addSample(out, name, 1, u"Long Stem"_s, word(14, 77, Stem::Plain));
+    addSample(out, name, 1, u"Long Stem"_s, word(30, 77, Stem::Plain));
     addSample(out, name, 2, u"Short Stem"_s, word(73, 78, Stem::Plain));
     addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 68.5, Stem::Spread));
 }
 
-// A bar written with the pen barely touching the paper: the same ink, but a
-// fine line that the paper only half takes, paler in some places than in
-// others and all but gone for a moment where the nib skipped. Drawn before
-// anything it crosses, since the paling is laid over it as paper.
+// A bar written with the pen barely touching the paper: the same ink as the
+// stem, but a fine hairline, unbroken across the stem, whose weight wavers
+// only a little as the light touch varies.
 void lightBar(Hand &hand, QPointF from, QPointF to, Rng &rng)
 {
     const QPainterPath path = smoothPath({from, (from + to) / 2 + QPointF(0, -0.6), to});
     const qreal width = hand.width();
+    const QColor ink = hand.ink();
     const qreal phase = rng.uniform(0, 6.28);
-    hand.setWidth(kPen * 0.55);
-    hand.pressureStroke(path, [phase](qreal t) { return 0.8 + 0.25 * std::sin(t * 11 + phase); });
+    // Little pressure leaves a thinner film of the same ink: a shade paler.
+    hand.setInk(QColor(52, 52, 60));
+    hand.setWidth(kPen * 0.42);
+    hand.pressureStroke(path, [phase](qreal t) { return 0.9 + 0.12 * std::sin(t * 9 + phase); }, false, false);
     hand.setWidth(width);
-
-    QPainter &p = hand.painter();
-    p.save();
-    const QRectF band = QRectF(from, to).normalized().adjusted(-3, -4, 3, 4);
-    p.setClipRect(band);
-    QLinearGradient paper(from, to);
-    const qreal skip = rng.uniform(0.55, 0.75);
-    for (int i = 0; i <= 8; ++i) {
-        const qreal t = i / 8.0;
-        paper.setColorAt(t, QColor(255, 255, 255, int(rng.uniform(15, 95))));
-    }
-    paper.setColorAt(skip - 0.04, QColor(255, 255, 255, 70));
-    paper.setColorAt(skip, QColor(255, 255, 255, 215));
-    paper.setColorAt(skip + 0.04, QColor(255, 255, 255, 60));
-    p.fillRect(band, paper);
-    p.restore();
+    hand.setInk(ink);
 }
 
 void addBarPressure(QList<SampleDef> &out)
@@ -209,6 +202,7 @@ void addBarPressure(QList<SampleDef> &out)
                     bar(h, a, b);
                     break;
                 case P::Light:
+                    // The paler bar goes under the stem, which covers it.
                     lightBar(h, a, b, rng);
                     drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
                     break;
