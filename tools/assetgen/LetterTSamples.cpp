@@ -50,8 +50,8 @@ void drawStem(Hand &hand, const TLetter &t)
         // line. Narrow all the way, so it never opens into a loop.
         path = smoothPath({t.from, t.from + QPointF(4, 0.2), {x - 11, b - 3.5}, {x - 5.6, b - 9}, {x - 4.2, b - 18},
                            {x - 3.3, b - 28}, {x - 2.0, b - 38}, {x - 0.8, b - 50}, {x - 0.6, t.top + h * 0.3},
-                           {x - 1.0, t.top + 5}, {x - 0.7, t.top + 0.9}, {x + 0.3, t.top - 0.4}, {x + 1.4, t.top + 1.2},
-                           {x + 1.3, t.top + 6}, {x + 0.7, t.top + h * 0.45}, {x + 1.0, b - 20}, {x + 0.9, b - 8}});
+                           {x - 0.7, t.top + 5}, {x - 0.6, t.top + 0.9}, {x + 0.3, t.top - 0.4}, {x + 1.2, t.top + 1.2},
+                           {x + 0.9, t.top + 6}, {x + 0.5, t.top + h * 0.45}, {x + 1.0, b - 20}, {x + 0.9, b - 8}});
         footHook(path, x + 0.9, b);
         hand.stroke(path);
         return;
@@ -171,7 +171,7 @@ void lightBar(Hand &hand, QPointF from, QPointF to, Rng &rng)
     const QColor ink = hand.ink();
     const qreal phase = rng.uniform(0, 6.28);
     // Little pressure leaves a thinner film of the same ink: a shade paler.
-    hand.setInk(QColor(52, 52, 60));
+    hand.setInk(QColor(74, 74, 82));
     hand.setWidth(kPen * 0.42);
     hand.pressureStroke(path, [phase](qreal t) { return 0.9 + 0.12 * std::sin(t * 9 + phase); }, false, false);
     hand.setWidth(width);
