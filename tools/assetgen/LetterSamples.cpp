@@ -117,13 +117,13 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         // The smear itself: thinned ink as wide as the dot at its root,
         // narrowing as it goes, darkest where it leaves the dot. The rub
         // curves a little, as a finger's does.
-        const qreal curl = which == 0 ? rng.uniform(0.03, 0.06) : -rng.uniform(0.03, 0.06);
+        const qreal curl = which == 0 ? -rng.uniform(0.01, 0.03) : -rng.uniform(0.03, 0.05);
         auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
         Hand smear(hand.painter());
         const qreal reach = length * rng.uniform(0.55, 0.65);
         for (int layer = 0; layer < 2; ++layer) {
             const qreal w = layer == 0 ? 2.6 : 1.7, far = layer == 0 ? reach : reach * 0.6;
-            const int g = layer == 0 ? 150 : 95;
+            const int g = layer == 0 ? 128 : 80;
             smear.setInk(QColor(g, g, g));
             QPainterPath wedge;
             wedge.moveTo(at(0, w));
@@ -223,12 +223,12 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         break;
     case ELoop::Retraced: {
         // The eye is never opened: the lead-in runs up the back of the letter
-        // to its top, rolls a short way over the crown, turns and comes
-        // straight back down over itself into the round of a c. What would
+        // to its top, rolls over the crown to the shoulder, turns and comes
+        // straight back over itself into the round of a c. What would
         // be the loop lies inside one heavier stroke, and the letter is a c
         // with a doubled back.
-        QPainterPath p = smoothPath({at(-10, -2), at(-3, -7), at(2, -18), at(7, -31), at(14, -38), at(21, -37.5)});
-        smoothTo(p, {at(21, -37.5), at(13.5, -37.2), at(6.5, -30), at(2.2, -18), at(2, -8), at(8, -1), at(19, 0.3),
+        QPainterPath p = smoothPath({at(-10, -2), at(-3, -7), at(2, -18), at(7, -31), at(14, -38), at(22, -37), at(25.5, -32.5)});
+        smoothTo(p, {at(25.5, -32.5), at(21.5, -36.6), at(13.5, -37.4), at(6.5, -30), at(2.2, -18), at(2, -8), at(8, -1), at(19, 0.3),
                      at(35, -7)});
         hand.stroke(p);
         return;
