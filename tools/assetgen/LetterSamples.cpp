@@ -120,10 +120,10 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         const qreal curl = which == 0 ? -rng.uniform(0.01, 0.03) : -rng.uniform(0.03, 0.05);
         auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
         Hand smear(hand.painter());
-        const qreal reach = length * rng.uniform(0.55, 0.65);
+        const qreal reach = length * rng.uniform(0.62, 0.72);
         for (int layer = 0; layer < 2; ++layer) {
-            const qreal w = layer == 0 ? 2.6 : 1.7, far = layer == 0 ? reach : reach * 0.6;
-            const int g = layer == 0 ? 128 : 80;
+            const qreal w = layer == 0 ? 3.0 : 1.9, far = layer == 0 ? reach : reach * 0.6;
+            const int g = layer == 0 ? 140 : 100;
             smear.setInk(QColor(g, g, g));
             QPainterPath wedge;
             wedge.moveTo(at(0, w));
