@@ -1398,8 +1398,8 @@ private slots:
         QTest::addColumn<int>("half");  // how far either side of the stem the letter reaches
         // The i's of "mini" are narrow and close to their neighbours: only
         // the stem and its dot are compared.
-        QTest::newRow("ii") << u"IDotAnalysis"_s << 0 << 59 << 96 << 5;
-        QTest::newRow("ii smudged") << u"IDotAnalysis"_s << 7 << 59 << 96 << 6;
+        QTest::newRow("ii") << u"IDotAnalysis"_s << 0 << 54 << 96 << 5;
+        QTest::newRow("ii smudged") << u"IDotAnalysis"_s << 7 << 54 << 96 << 6;
         QTest::newRow("tt pressure") << u"BarPressure"_s << 0 << 25 << 88 << 14;
         QTest::newRow("tt light") << u"BarPressure"_s << 1 << 25 << 88 << 14;
         QTest::newRow("tt bar") << u"BarHeight"_s << 2 << 25 << 88 << 14;
@@ -1540,13 +1540,56 @@ private slots:
             }
             return y > 0 ? gap / scale : -1;
         };
-        for (int stemX : {59, 96}) {
+        for (int stemX : {54, 96}) {
             const int close = gapOverStem(1, stemX);
             const int plumb = gapOverStem(0, stemX);
             const int high = gapOverStem(2, stemX);
             QVERIFY2(close >= 2 && close <= 4, qPrintable(u"just-above dot gap %1"_s.arg(close)));
             QVERIFY2(plumb >= 3 * close, qPrintable(u"plumb gap %1, just-above gap %2"_s.arg(plumb).arg(close)));
             QVERIFY2(high >= 5 * plumb / 2, qPrintable(u"high gap %1, plumb gap %2"_s.arg(high).arg(plumb)));
+        }
+    }
+
+    void sideDotsMissTheStem_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    // A dot set to the left or right of its i stands plainly off to that
+    // side: nothing of it over the stem itself, its middle well aside, yet
+    // still nearer its own stem than the next letter's. The plumb dot sits
+    // over the stem.
+    void sideDotsMissTheStem()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        for (int stemX : {54, 96}) {
+            // Middle of the ink above the word near the stem, in 1x pixels
+            // from the stem; whether any of it lies over the stem's column.
+            auto dot = [&](int index, bool *overStem) {
+                const QImage grey = QImage(quillon::samplePicturePath(u"IDotAnalysis"_s, index, doubleSize))
+                                        .convertToFormat(QImage::Format_Grayscale8);
+                qreal sum = 0;
+                int count = 0;
+                *overStem = false;
+                for (int y = 0; y < 72 * scale; ++y)
+                    for (int x = (stemX - 13) * scale; x < (stemX + 14) * scale; ++x)
+                        if (grey.constScanLine(y)[x] < 128) {
+                            sum += x;
+                            ++count;
+                            *overStem |= std::abs(x - stemX * scale) <= scale;
+                        }
+                return count ? (sum / count - stemX * scale) / scale : qQNaN();
+            };
+            bool over = false;
+            const qreal plumb = dot(0, &over);
+            QVERIFY2(std::abs(plumb) <= 2 && over, qPrintable(u"plumb dot %1 off the stem"_s.arg(plumb)));
+            const qreal left = dot(4, &over);
+            QVERIFY2(!over && left <= -7 && left >= -11, qPrintable(u"left dot %1 off the stem at %2"_s.arg(left).arg(stemX)));
+            const qreal right = dot(5, &over);
+            QVERIFY2(!over && right >= 7 && right <= 11, qPrintable(u"right dot %1 off the stem at %2"_s.arg(right).arg(stemX)));
         }
     }
 

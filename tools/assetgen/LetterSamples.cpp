@@ -35,8 +35,10 @@ const qreal kIBase = 102;
 const qreal kIUnit = 2.5;
 // A little more room than usual either side of the i's, so a dot set off to
 // one side still sits clear of the neighbouring letter.
-const qreal kIGap = 3.4 * kIUnit;
-const qreal kIWordLeft = 20;
+const qreal kIGap = 4.4 * kIUnit;
+const qreal kIWordLeft = 12;
+// How far a dot set to one side of its i stands off the stem.
+const qreal kIDotAside = 8;
 const qreal kIStems[2] = {kIWordLeft + 11.8 * kIUnit + kIGap + 0.5 * kIUnit,
                           kIWordLeft + 19.8 * kIUnit + 3 * kIGap + 0.5 * kIUnit};
 
@@ -85,10 +87,12 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Left:
-        dab(hand, {top.x() - 7 + j(0.6), top.y() - r - 13 + j(1)}, r);
+        // Well off to the side, so it plainly misses the stem, yet nearer its
+        // own i than the letter before.
+        dab(hand, {top.x() - kIDotAside + j(0.6), top.y() - r - 13 + j(1)}, r);
         break;
     case Dot::Right:
-        dab(hand, {top.x() + 7 + j(0.6), top.y() - r - 13 + j(1)}, r);
+        dab(hand, {top.x() + kIDotAside + j(0.6), top.y() - r - 13 + j(1)}, r);
         break;
     case Dot::Circle: {
         // A little ring written round from its top, closed with a small overlap.
@@ -100,25 +104,54 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot the hand rubbed: a dark core blurred out into a grey
-        // smear dragged off to one side, each one its own length and way.
+        // A wet dot the hand rubbed: the dark dot stays, and its ink is
+        // dragged off in a short smear that thins out and breaks into the
+        // streaks of the skin that wiped it. Each one goes its own way.
         const QPointF c(top.x() + j(0.8), top.y() - 12 + j(1));
-        // The hand drags one smear out to the right along the line and rubs
-        // the other back and down to the left.
-        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(5, 30) : rng.uniform(140, 165));
+        // One is dragged out to the right along the line, the other rubbed
+        // back and down to the left.
+        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(-14, -2) : rng.uniform(150, 168));
         const QPointF along(std::cos(angle), std::sin(angle));
-        const qreal length = rng.uniform(8, 13);
-        // Many faint overlapping dabs build up a smear that is darkest at
-        // the dot and fades out along the rub.
-        Hand wash(hand.painter());
-        wash.setInk(QColor(0, 0, 0, 30));
         const QPointF side(-along.y(), along.x());
-        for (int k = 0; k < 40; ++k) {
-            const qreal t = qreal(k) / 39;
-            wash.dot(c + along * (length * t) + side * j(1.3 + 1.2 * t), (3.3 - 1.6 * t) + j(0.4));
+        const qreal length = which == 0 ? rng.uniform(12, 14) : rng.uniform(9.5, 11);
+        // The smear itself: thinned ink as wide as the dot at its root,
+        // narrowing as it goes, darkest where it leaves the dot. The rub
+        // curves a little, as a finger's does.
+        const qreal curl = which == 0 ? -rng.uniform(0.01, 0.03) : -rng.uniform(0.03, 0.05);
+        auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
+        Hand smear(hand.painter());
+        const qreal reach = length * rng.uniform(0.62, 0.72);
+        for (int layer = 0; layer < 2; ++layer) {
+            const qreal w = layer == 0 ? 3.0 : 1.9, far = layer == 0 ? reach : reach * 0.6;
+            const int g = layer == 0 ? 140 : 100;
+            smear.setInk(QColor(g, g, g));
+            QPainterPath wedge;
+            wedge.moveTo(at(0, w));
+            wedge.quadTo(at(far * 0.5, w * 0.95 + j(0.3)), at(far, w * 0.35));
+            wedge.lineTo(at(far, -w * 0.3));
+            wedge.quadTo(at(far * 0.5, -w * 0.9 + j(0.3)), at(0, -w));
+            wedge.closeSubpath();
+            smear.fill(wedge);
         }
-        for (int k = 0; k < 3; ++k)
-            hand.dot(c + QPointF(j(0.9), j(0.7)), rng.uniform(1.9, 2.5));
+        // The streaks: lines of ink pulled out of the smear by the ridges of
+        // the skin, uneven, fainter and broken further out.
+        const int streaks = which == 0 ? 3 : 4;
+        for (int k = 0; k < streaks; ++k) {
+            const qreal off = (-1.7 + 3.4 * k / (streaks - 1) + j(0.35)) * (which == 0 ? 1 : 0.85);
+            const qreal end = length * rng.uniform(0.7, 1.0);
+            const int g = 100 + int(rng.uniform(0, 40));
+            smear.setInk(QColor(g, g, g));
+            const qreal spread = 1 + rng.uniform(0.1, 0.35);
+            qreal t0 = reach * 0.25;
+            while (t0 < end) {
+                const qreal t1 = std::min(end, t0 + rng.uniform(3.5, 7));
+                const qreal s0 = off * (1 + (spread - 1) * t0 / length), s1 = off * (1 + (spread - 1) * t1 / length);
+                smear.taperedStroke(smoothPath({at(t0, s0), at((t0 + t1) / 2, (s0 + s1) / 2 + j(0.2)), at(t1, s1)}),
+                                    1.4 - 0.7 * t0 / length + j(0.15), 1.2 - 0.8 * t1 / length);
+                t0 = t1 + rng.uniform(0.7, 1.6);
+            }
+        }
+        dab(hand, c, r * 0.95);
         break;
     }
     case Dot::None:
@@ -189,12 +222,13 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The eye is never opened: the pen rises to the top of the letter,
-        // turns on the spot and comes straight back down the way it went up,
-        // then rounds the bottom like a c. What would be the loop is one
-        // retraced spike, a shade thicker where the two strokes lie together.
-        QPainterPath p = smoothPath({at(-10, -2), at(2, -8), at(13, -17), at(22, -27), at(25, -34)});
-        smoothTo(p, {at(25, -34), at(22.3, -27.4), at(13.3, -17.6), at(5, -11), at(2, -5), at(9, 0), at(21, 0),
+        // The eye is never opened: the lead-in runs up the back of the letter
+        // to its top, rolls over the crown to the shoulder, turns and comes
+        // straight back over itself into the round of a c. What would
+        // be the loop lies inside one heavier stroke, and the letter is a c
+        // with a doubled back.
+        QPainterPath p = smoothPath({at(-10, -2), at(-3, -7), at(2, -18), at(7, -31), at(14, -38), at(22, -37), at(25.5, -32.5)});
+        smoothTo(p, {at(25.5, -32.5), at(21.5, -36.6), at(13.5, -37.4), at(6.5, -30), at(2.2, -18), at(2, -8), at(8, -1), at(19, 0.3),
                      at(35, -7)});
         hand.stroke(p);
         return;
@@ -297,9 +331,11 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         const QPointF from = path.currentPosition();
         QList<QPointF> via;
         if (shape == Hump::Even) {
-            // Square shoulders on upright legs, a flat crown between.
-            via = {{x + 0.5, top + h * 0.3}, {x + w * 0.12, top + 1.6 + j(0.3)}, {x + w * 0.5, top + j(0.4)},
-                   {x + w * 0.88, top + 1.4 + j(0.3)}, {x + w, top + h * 0.3}};
+            // Upright legs, a flat crown between, and shoulders rounded off
+            // the way a pen turns, not bent square.
+            via = {{x + 0.3, top + h * 0.26}, {x + w * 0.06, top + h * 0.1}, {x + w * 0.2, top + 1.3 + j(0.3)},
+                   {x + w * 0.5, top + j(0.4)}, {x + w * 0.8, top + 1.1 + j(0.3)}, {x + w * 0.95, top + h * 0.1},
+                   {x + w, top + h * 0.28}};
         } else if (shape == Hump::Arched) {
             via = {{x + w * 0.05, top + h * 0.32}, {x + w * 0.3, top + h * 0.04 + j(0.4)},
                    {x + w * 0.58, top + j(0.4)}, {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.4}};
@@ -332,8 +368,8 @@ void addLowerCaseM(QList<SampleDef> &out)
             drawM(h, heights, shape, humpWidth, rng);
         };
     };
-    addSample(out, t, 0, u"Uphill Humps"_s, m(32, 54, Hump::Arched));
-    addSample(out, t, 1, u"Down Humps"_s, m(54, 32, Hump::Arched));
+    addSample(out, t, 0, u"Uphill Humps"_s, m(34, 52, Hump::Arched));
+    addSample(out, t, 1, u"Down Humps"_s, m(52, 34, Hump::Arched));
     // Even: two upright, square-shouldered arches alike in height and width;
     // rounded: two wide, low half-round arches.
     addSample(out, t, 2, u"Even Humps"_s, m(46, 46, Hump::Even, 24));
@@ -346,15 +382,18 @@ void addLowerCaseM(QList<SampleDef> &out)
 enum class Oval { Closed, Open, InnerLoop };
 
 // The small loop a pen makes as it closes a bowl at the top: it runs on
-// past the start, dips inside, turns round and comes up again across its
-// own path. `size` and `lean` keep the loops of two letters from matching.
+// past the start, curls round once inside the bowl, a little open eye, and
+// comes up again across its own path to leave. `size` and `lean` keep the
+// loops of two letters from matching.
 QList<QPointF> innerLoop(QPointF c, qreal rx, qreal ry, qreal size, qreal lean)
 {
-    const QPointF l(c.x() + rx * (0.05 + lean), c.y() - ry * 0.6);
-    const qreal w = rx * 0.3 * size, h = ry * 0.2 * size;
-    return {onOval(c, rx, ry, 90), {l.x() - w * 0.6, l.y() - h * 0.7}, {l.x() - w, l.y() + h * 0.2},
-            {l.x() - w * 0.3, l.y() + h}, {l.x() + w * 0.5, l.y() + h * 0.6}, {l.x() + w * 0.8, l.y() - h * 0.5},
-            {l.x() + w * 0.9, c.y() - ry * 0.97}};
+    const qreal rr = 4.6 * size;
+    const QPointF l(c.x() + rx * lean, c.y() - ry + rr * 1.15 + 1.2);
+    QList<QPointF> pts{onOval(c, rx, ry, 90)};
+    for (qreal a : {150.0, 200.0, 250.0, 300.0, 345.0, 25.0})
+        pts.append(onOval(l, rr * (a > 180 && a < 330 ? 1.0 : 0.9), rr * 1.1, a));
+    pts.append({l.x() + rr * 1.1, c.y() - ry - 1.2});
+    return pts;
 }
 
 void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
@@ -371,9 +410,10 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         hand.stroke(smoothPath(ovalArc(c, rx, ry, 50, 360 + 14)));
         break;
     case Oval::InnerLoop: {
-        QPainterPath p = smoothPath(ovalArc(c, rx, ry, 90, 450));
-        smoothTo(p, innerLoop(c, rx, ry, 1.45, 0.1));
-        hand.stroke(p);
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 90, 450)));
+        // The curl is written light and quick, finer than the bowl.
+        Hand fine(hand.painter(), hand.width() * 0.6);
+        fine.stroke(smoothPath(innerLoop(c, rx, ry, 1.0, -0.12)));
         break;
     }
     }
@@ -398,12 +438,15 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         // pen left the bowl before closing it.
         p = smoothPath(ovalArc(c, rx, ry, 104, 360 + 72));
         break;
-    case Oval::InnerLoop:
-        p = smoothPath(ovalArc(c, rx, ry, 90, 450));
-        const QList<QPointF> loop = innerLoop(c, rx, ry, 1.7, -0.05);
-        smoothTo(p, loop);
-        smoothTo(p, {loop.last(), {c.x() + rx * 0.8, c.y() - ry - 1}, exitEnd});
-        break;
+    case Oval::InnerLoop: {
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 90, 450)));
+        const QList<QPointF> loop = innerLoop(c, rx, ry, 1.2, 0.08);
+        QPainterPath curl = smoothPath(loop);
+        smoothTo(curl, {loop.last(), {c.x() + rx * 0.8, c.y() - ry - 1.5}, exitEnd});
+        Hand fine(hand.painter(), hand.width() * 0.6);
+        fine.stroke(curl);
+        return;
+    }
     }
     hand.stroke(p);
 }
@@ -454,14 +497,14 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
         hand.stroke(smoothPath({{sx + 1.5, stemTop}, {sx + 1.2, (stemTop + base) / 2}, {sx, base - 6}}));
         break;
     case DStem::Pointed: {
-        // A hairline up-stroke leaves the side of the bowl and rises in a
-        // slight curve to a sharp point, where the pen turns and comes back
-        // down, pressing harder, to the foot.
-        const QPointF apex(sx + 0.5, stemTop - 4);
+        // A fine up-stroke leaves the side of the bowl and rises to a sharp
+        // point, where the pen turns and comes back down, pressing harder,
+        // to the foot: a narrow upturned V, the strokes meeting only at the tip.
+        const QPointF apex(sx + 0.3, stemTop - 4);
         const QPointF from = onOval(c, rx, ry, 12);
-        hand.taperedStroke(smoothPath({from, {sx - 1.8, xTop - 4}, {sx - 0.7, stemTop + 22}, apex}), 2.3, 1.2);
-        hand.pressureStroke(smoothPath({apex, {sx + 1.8, stemTop + 18}, {sx + 1.6, xTop + 6}, {sx + 1, base - 6}}),
-                            [](qreal t) { return 0.55 + 0.5 * std::min<qreal>(1, t * 2.5); }, false);
+        hand.taperedStroke(smoothPath({from, {sx - 3.6, xTop - 2}, {sx - 2.4, stemTop + 20}, apex}), 2.0, 1.0);
+        hand.pressureStroke(smoothPath({apex, {sx + 2.6, stemTop + 16}, {sx + 3.0, xTop + 4}, {sx + 1.2, base - 6}}),
+                            [](qreal t) { return 0.5 + 0.5 * std::min<qreal>(1, t * 2.5); }, false);
         break;
     }
     case DStem::Looped:
@@ -469,11 +512,13 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
                                 {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
         break;
     case DStem::Split:
-        // The up-stroke leaves the stem and flies off to the left; the pen
-        // lifts and starts the down-stroke apart from it, so the stem's top
-        // stands open in two prongs.
-        hand.stroke(smoothPath({{sx - 1, xTop + 8}, {sx - 5, xTop - 10}, {sx - 14, stemTop + 4}}));
-        hand.stroke(smoothPath({{sx + 2.5, stemTop}, {sx + 1.5, xTop - 10}, {sx, base - 6}}));
+        // The stem goes up fine from the foot and leans off to the left as it
+        // rises; the pen lifts at the top and comes down apart from it, so
+        // the two strokes meet only low on the stem and stand open above.
+        hand.taperedStroke(smoothPath({{sx + 0.3, base - 6}, {sx - 1.2, xTop - 2}, {sx - 4.6, stemTop + 14},
+                                       {sx - 7.5, stemTop + 3}}),
+                           2.4, 1.3);
+        hand.stroke(smoothPath({{sx + 2.4, stemTop}, {sx + 2, xTop - 10}, {sx + 0.6, xTop + 6}, {sx, base - 6}}));
         break;
     }
 }
