@@ -54,14 +54,20 @@ void drawBeginning(Hand &hand, LeadIn kind)
         hand.stroke(smoothPath({{p.x() - 40, base - 6}, {p.x() - 30, base + 1}, {p.x() - 17, base - 2},
                                 {p.x() - 6, p.y() + 6}, p}));
         break;
-    case LeadIn::Unbending:
+    case LeadIn::Unbending: {
         // Stiff and straight, but drawn by hand: it wavers by a fraction of
         // its width and is pressed harder than a hairline, so the nib's fine
         // up-stroke comes out in about the weight of the letters.
-        hand.pressureStroke(smoothPath({{p.x() - 30, base + 1}, {p.x() - 22.4, base - 4.1}, {p.x() - 15.2, base - 9.6},
-                                        {p.x() - 7.4, base - 14.7}, p}),
-                            [](qreal t) { return 1.7 + 0.12 * std::sin(t * 5.3 + 0.4); });
+        const QPointF from(p.x() - 30, base + 1);
+        const QPointF along = p - from;
+        const QPointF across = QPointF(along.y(), -along.x()) / std::hypot(along.x(), along.y());
+        QList<QPointF> pts;
+        const qreal waver[] = {0, 0.2, -0.12, 0.15, 0};
+        for (int i = 0; i < 5; ++i)
+            pts.append(from + along * (i / 4.0) + across * waver[i]);
+        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.7 + 0.12 * std::sin(t * 5.3 + 0.4); });
         break;
+    }
     case LeadIn::BelowBaseline:
         hand.stroke(smoothPath({{p.x() - 34, base + 30}, {p.x() - 22, base + 16}, {p.x() - 9, p.y() + 10}, p}));
         break;
@@ -97,7 +103,13 @@ void drawEnding(Hand &hand, Ending kind)
         // off: a heavy, rounded end instead of a fading point.
         hand.pressureStroke(smoothPath({{e.x(), e.y() - 2}, {e.x() + 2, e.y()}, {e.x() + 14, e.y() - 6},
                                         {e.x() + 26, e.y() - 17}, {e.x() + 34, e.y() - 26}}),
-                            [](qreal t) { return 1.75 + 0.3 * t; }, false);
+                            [](qreal t) {
+                                // Light through the turn at the foot of the n, where the nib already
+                                // gives a down-stroke's weight, pressed once it rises.
+                                const qreal rise = std::min<qreal>(1, t / 0.3);
+                                return 1.0 + 0.75 * rise * rise * (3 - 2 * rise) + 0.3 * t;
+                            },
+                            false);
         break;
     case Ending::TaperedUp:
         // Leaves the n in the letters' weight and thins steadily to a needle
