@@ -678,6 +678,160 @@ private slots:
                  qPrintable(u"deflated opening %1, vertical %2"_s.arg(deflated).arg(vertical)));
     }
 
+    // The upright looped I stands even about its stem: its loop reaches as
+    // far to the left of the stem as to the right, so it reads as plumb on
+    // its own and not only beside the leaning ones.
+    void verticalILoopIsEven_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void verticalILoopIsEven()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, 6, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        auto inked = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+        // The stem: the middle of the ink left of "am" on a row well below the loop.
+        qreal sum = 0;
+        int count = 0;
+        for (int x = 0; x < 64 * scale; ++x)
+            if (inked(x, 90 * scale)) {
+                sum += x;
+                ++count;
+            }
+        QVERIFY2(count > 0, "no stem on row 90");
+        const qreal stem = sum / count / scale;
+        int top = 0;
+        while (top < grey.height() && !std::any_of(grey.constScanLine(top), grey.constScanLine(top) + 64 * scale,
+                                                   [](uchar v) { return v < 128; }))
+            ++top;
+        // Widest reach of the loop either side of the stem over its top 20 rows.
+        qreal left = 0, right = 0;
+        for (int y = top; y < std::min(grey.height(), top + 20 * scale); ++y)
+            for (int x = 0; x < 64 * scale; ++x)
+                if (inked(x, y)) {
+                    left = std::max(left, stem - qreal(x) / scale);
+                    right = std::max(right, qreal(x) / scale - stem);
+                }
+        const QString got = u"loop reaches %1 left and %2 right of the stem at %3"_s.arg(left).arg(right).arg(stem);
+        QVERIFY2(left >= 6 && right >= 6, qPrintable(got));
+        QVERIFY2(std::abs(left - right) <= 2, qPrintable(got));
+    }
+
+    // The blunt ending keeps the pen's weight to its very end, the tapered
+    // one thins out to a point: a little way back from each tip the blunt
+    // stroke is at least as broad as the stems of the letters, the tapered
+    // one a fraction of that.
+    void endingStrokeTipsBluntOrFine_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void endingStrokeTipsBluntOrFine()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        qreal stem[2] = {}, tip[2] = {};
+        for (int index : {0, 1}) {
+            const QImage grey = QImage(quillon::samplePicturePath(u"EndingStroke"_s, index, doubleSize))
+                                    .convertToFormat(QImage::Format_Grayscale8);
+            QVERIFY(!grey.isNull());
+            auto inked = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+            // The first stem of the m, across the middle of the letters.
+            const int row = 70 * scale;
+            int x = 0;
+            while (x < grey.width() && !inked(x, row))
+                ++x;
+            int run = 0;
+            while (x + run < grey.width() && inked(x + run, row))
+                ++run;
+            stem[index] = qreal(run) / scale;
+            // The rightmost inked column is the tip of the final stroke.
+            int last = grey.width() - 1;
+            auto columnInk = [&](int cx) {
+                int n = 0;
+                for (int y = 0; y < grey.height(); ++y)
+                    n += inked(cx, y);
+                return n;
+            };
+            while (last > 0 && columnInk(last) == 0)
+                --last;
+            // Its thickness 3 to 4 units back from the tip, taken down the
+            // columns: a stroke rising at about 45 degrees shows there a
+            // little more than its width.
+            int most = 0;
+            for (int cx = last - 4 * scale; cx <= last - 3 * scale; ++cx)
+                most = std::max(most, columnInk(cx));
+            tip[index] = qreal(most) / scale;
+        }
+        const QString got = u"stems %1 and %2, blunt end %3, tapered end %4"_s.arg(stem[0]).arg(stem[1]).arg(tip[0]).arg(tip[1]);
+        QVERIFY2(stem[0] > 2 && stem[1] > 2, qPrintable(got));
+        QVERIFY2(tip[0] >= stem[0], qPrintable(got));
+        QVERIFY2(tip[1] > 0 && tip[1] <= 0.5 * stem[1], qPrintable(got));
+    }
+
+    // The long down strokes of g and y run far below the line and only at
+    // their very ends turn off to the left in a small hook, which keeps the
+    // g from reading as a q.
+    void longDownStrokesHookLeft_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::newRow("1x") << false;
+        QTest::newRow("2x") << true;
+    }
+
+    void longDownStrokesHookLeft()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCasegandy"_s, 4, doubleSize))
+                                .convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!grey.isNull());
+        auto inked = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+        // The g stands left of x = 64, the y right of it; the baseline is at 46.
+        for (auto [from, to] : {std::pair{0, 64}, std::pair{64, 118}}) {
+            const QString letter = from == 0 ? u"g"_s : u"y"_s;
+            // The descender's middle, 30 units under the line, is a single straight stem.
+            qreal sum = 0;
+            int count = 0;
+            for (int x = from * scale; x < to * scale; ++x)
+                if (inked(x, 76 * scale)) {
+                    sum += x;
+                    ++count;
+                }
+            QVERIFY2(count > 0 && count <= 6 * scale, qPrintable(letter + u": no single stem under the line"_s));
+            const qreal stem = sum / count / scale;
+            int lowest = grey.height() - 1;
+            auto rowInked = [&](int y) {
+                for (int x = from * scale; x < to * scale; ++x)
+                    if (inked(x, y))
+                        return true;
+                return false;
+            };
+            while (lowest > 0 && !rowInked(lowest))
+                --lowest;
+            int leftmost = to * scale;
+            for (int y = lowest - 6 * scale; y <= lowest; ++y)
+                for (int x = from * scale; x < to * scale; ++x)
+                    if (inked(x, y))
+                        leftmost = std::min(leftmost, x);
+            const QString got = u"%1: stem at %2 reaches down to %3, its end turns to %4"_s.arg(letter)
+                                    .arg(stem)
+                                    .arg(qreal(lowest) / scale)
+                                    .arg(qreal(leftmost) / scale);
+            QVERIFY2(lowest >= (46 + 60) * scale, qPrintable(got));
+            QVERIFY2(stem - qreal(leftmost) / scale >= 8, qPrintable(got));
+            QVERIFY2(stem - qreal(leftmost) / scale <= 20, qPrintable(got));
+        }
+    }
+
     // The e without a loop is written up and straight back down: its letters
     // enclose no eye at all, where each looped e encloses a clear one. It
     // still reaches the full height of a looped e, so it is not a mere c.

@@ -75,16 +75,17 @@ const QHash<QString, QStringList> &descriptions()
         {u"BeginningStroke"_s,
          {u"The handwritten word \"man\" with a long lead-in that dips in a curve along the line before rising "
           "into the m"_s,
-          u"The handwritten word \"man\" with a straight, stiff lead-in rising from the line into the m"_s,
+          u"The handwritten word \"man\" with a straight, stiff lead-in, as heavy as the letters, rising from the "
+          "line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in that starts well below the line and sweeps up into "
           "the m"_s,
           u"The handwritten word \"man\" whose m begins above and to the right of its first stroke: the pen arches "
-          "over to the left and comes straight down as that stroke"_s,
+          "over to the left in an open hook and comes down as that stroke"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
-         {u"The handwritten word \"man\" whose last stroke rises a long way to the right and stops with a blunt, "
-          "rounded end instead of thinning out"_s,
-          u"The handwritten word \"man\" whose last stroke rises to the right and thins away to a fine point"_s,
+         {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
+          "all the way, and stops with a blunt, rounded end instead of thinning out"_s,
+          u"The handwritten word \"man\" whose last stroke rises to the right and thins away to a needle point"_s,
           u"The handwritten word \"man\" whose last stroke shoots steeply up, high above the letters"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
@@ -166,7 +167,8 @@ const QHash<QString, QStringList> &descriptions()
           u"A lower case g and y whose lower parts are long and end in a narrow, closed loop"_s,
           u"A lower case g and y whose lower parts are short strokes that thicken, curve away to the left and stop "
           "bluntly"_s,
-          u"A lower case g and y whose lower parts are long straight lines with no loop"_s,
+          u"A lower case g and y whose lower parts are long straight lines with no loop, each ending in a little "
+          "hook to the left"_s,
           u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops short of the stem, "
           "leaving a gap"_s,
           u"A lower case g and y whose lower parts bend away to the left in a long, low arc without any stroke "
@@ -182,7 +184,7 @@ const QHash<QString, QStringList> &descriptions()
           "\"am\""_s,
           u"A capital I with a loop at its top and a stroke across its foot, leaning well forwards with its top to the right, "
           "standing on the line of \"am\""_s,
-          u"A capital I with a stroke across its foot, its long stem standing plumb upright, with a small round loop at its top, followed by "
+          u"A capital I with a stroke across its foot, its long stem standing plumb upright under an upright oval loop, even on both sides, followed by "
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "
           "followed by \"am\""_s,
@@ -196,7 +198,7 @@ const QHash<QString, QStringList> &descriptions()
           u"Two lines of a note in small handwriting, with a much larger signature \"J. Marlowe\" under them"_s,
           u"The signature \"J. Marlowe\" with a line drawn under it"_s,
           u"The signature \"J. Marlowe\" with an oval drawn round it"_s,
-          u"The signature \"J. Marlowe\" with a line struck through it"_s}},
+          u"The signature \"J. Marlowe\" struck through with a quick pen stroke that runs across it and back"_s}},
     };
     return table;
 }

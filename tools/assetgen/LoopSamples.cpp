@@ -110,10 +110,12 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail, Rng &rng)
         return;
     }
     if (tail == Tail::LongStraight) {
-        // Straight for all its length; only the very end flicks left as
-        // the pen leaves, so the g does not turn into a q.
-        stem.lineTo(sx - 1, base + 74);
-        stem.quadTo(sx - 1.3, base + 79, sx - 4.5, base + 81);
+        // Straight for all its length; only at the bottom does the pen
+        // turn off to the left in a little hook, as in a j, so the g does
+        // not turn into a q. It never comes back up, so it is no loop.
+        stem.lineTo(sx - 1, base + 66);
+        stem.cubicTo(sx - 1.1, base + 73, sx - 3.5, base + 76, sx - 7, base + 75.5);
+        stem.quadTo(sx - 10, base + 75, sx - 11.5, base + 71.5);
     }
     else
         appendTail(stem, sx, base, tail);
@@ -208,9 +210,19 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
                              {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
                              {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
                              {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14}};
+    if (tilt == 0) {
+        // The upright I is written plumb and even: a short lead-in from the
+        // left crosses the stem's line, the loop rises as a tall oval
+        // standing on that line, as wide left as right, and the stem drops
+        // straight down from the crossing.
+        stroke = {{x - 5, top + h + 5}, {x, top + h}, {x + w * 0.42, top + h * 0.62}, {x + w * 0.38, top + h * 0.2},
+                  {x, top}, {x - w * 0.38, top + h * 0.2}, {x - w * 0.42, top + h * 0.62}, {x, top + h},
+                  {x, top + h + 14}, {x, base - 14}};
+    }
     // The stem ends in a little curl to the left; leaning backwards, that
-    // curl would fork off the foot stroke, so the stem simply runs into it.
-    if (tilt < 0)
+    // curl would fork off the foot stroke, and upright it would pull the
+    // letter off its plumb line, so then the stem simply runs into it.
+    if (tilt <= 0)
         stroke.append({x - 0.3, base});
     else
         stroke.append({{x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
@@ -268,7 +280,7 @@ void addCapitalI(QList<SampleDef> &out)
     // told by its loop and not mistaken for the tilted one.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -30));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
-    addSample(out, t, 6, u"Vertical"_s, cursive(21, 24, 0));
+    addSample(out, t, 6, u"Vertical"_s, cursive(22, 30, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.

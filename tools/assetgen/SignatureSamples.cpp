@@ -122,9 +122,18 @@ void addSignatureVariants(QList<SampleDef> &out)
     });
     addSample(out, t, 6, u"Crossed-Out Signature"_s, [](Hand &h, Rng &) {
         const QRectF box = standardName(h);
-        h.setWidth(2.6);
-        h.stroke(smoothPath({{box.left() - 4, box.center().y() + 6}, {box.center().x(), box.center().y() + 1},
-                             {box.right() + 4, box.center().y() - 5}}));
+        // Struck through in a hurry: one quick rising stroke that bows a
+        // little, pressed hard where it lands and easing off, then the pen
+        // swings back over it, lighter and a shade lower, without a stop.
+        const qreal cy = box.center().y();
+        const qreal l = box.left(), r = box.right();
+        h.setWidth(2.4);
+        h.pressureStroke(smoothPath({{l - 5, cy + 6}, {l + 0.25 * (r - l), cy + 1.5}, {l + 0.55 * (r - l), cy - 1.5},
+                                     {l + 0.8 * (r - l), cy - 3}, {r + 4, cy - 6.5}}),
+                         [](qreal t) { return 1.3 - 0.45 * t + 0.08 * std::sin(t * 9); });
+        h.pressureStroke(smoothPath({{r + 4, cy - 6.5}, {r - 2, cy - 3.5}, {l + 0.6 * (r - l), cy + 1},
+                                     {l + 0.25 * (r - l), cy + 4}, {l + 4, cy + 7.5}}),
+                         [](qreal t) { return 0.8 - 0.2 * t; }, true, false);
     });
 }
 

@@ -54,19 +54,31 @@ void drawBeginning(Hand &hand, LeadIn kind)
         hand.stroke(smoothPath({{p.x() - 40, base - 6}, {p.x() - 30, base + 1}, {p.x() - 17, base - 2},
                                 {p.x() - 6, p.y() + 6}, p}));
         break;
-    case LeadIn::Unbending:
-        hand.line({p.x() - 30, base + 1}, p);
+    case LeadIn::Unbending: {
+        // Stiff and straight, but drawn by hand: it wavers by a fraction of
+        // its width and is pressed harder than a hairline, so the nib's fine
+        // up-stroke comes out in about the weight of the letters.
+        const QPointF from(p.x() - 30, base + 1);
+        const QPointF along = p - from;
+        const QPointF across = QPointF(along.y(), -along.x()) / std::hypot(along.x(), along.y());
+        QList<QPointF> pts;
+        const qreal waver[] = {0, 0.2, -0.12, 0.15, 0};
+        for (int i = 0; i < 5; ++i)
+            pts.append(from + along * (i / 4.0) + across * waver[i]);
+        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.7 + 0.12 * std::sin(t * 5.3 + 0.4); });
         break;
+    }
     case LeadIn::BelowBaseline:
         hand.stroke(smoothPath({{p.x() - 34, base + 30}, {p.x() - 22, base + 16}, {p.x() - 9, p.y() + 10}, p}));
         break;
     case LeadIn::RightToLeft:
-        // Begun above the m and to the right of its first stroke, the pen
-        // swings to the left in a curve, turns down and runs straight on into
-        // the first stroke, so the curl and the stroke are one movement.
-        hand.stroke(smoothPath({{p.x() + 12, p.y() - 6}, {p.x() + 8, p.y() - 10}, {p.x() + 2, p.y() - 11.5},
-                                {p.x() - 3.5, p.y() - 9}, {p.x() - 4.5, p.y() - 4}, {p.x() - 2.5, p.y() + 1.5},
-                                {p.x() - 0.6, p.y() + 7}, {p.x(), p.y() + 13}, {p.x(), w.baseline - 1}}));
+        // Begun above the m and well to the right of its first stroke, the
+        // pen rises in an open arch, sweeps back to the left over the stem,
+        // turns down and runs on into the first stroke, so the hook and the
+        // stroke are one movement.
+        hand.stroke(smoothPath({{p.x() + 16, p.y() - 8}, {p.x() + 11, p.y() - 14}, {p.x() + 3, p.y() - 17.5},
+                                {p.x() - 6, p.y() - 16}, {p.x() - 10, p.y() - 10}, {p.x() - 6.5, p.y() - 3},
+                                {p.x() - 1.5, p.y() + 2.5}, {p.x(), p.y() + 9}, {p.x(), w.baseline - 1}}));
         break;
     case LeadIn::Absent:
         break;
@@ -86,15 +98,24 @@ void drawEnding(Hand &hand, Ending kind)
     const qreal top = w.top;
     switch (kind) {
     case Ending::BluntUp:
-        // A long rise in the weight of the letters that keeps its pressure to
-        // the end, where the pen stops and is lifted straight off: a blunt,
-        // rounded end instead of a fading point.
+        // A long rise pressed as hard as the down-strokes of the letters and
+        // kept so to the end, where the pen stops and is lifted straight
+        // off: a heavy, rounded end instead of a fading point.
         hand.pressureStroke(smoothPath({{e.x(), e.y() - 2}, {e.x() + 2, e.y()}, {e.x() + 14, e.y() - 6},
                                         {e.x() + 26, e.y() - 17}, {e.x() + 34, e.y() - 26}}),
-                            [](qreal t) { return 1.12 + 0.1 * t; }, false);
+                            [](qreal t) {
+                                // Light through the turn at the foot of the n, where the nib already
+                                // gives a down-stroke's weight, pressed once it rises.
+                                const qreal rise = std::min<qreal>(1, t / 0.3);
+                                return 1.0 + 0.75 * rise * rise * (3 - 2 * rise) + 0.3 * t;
+                            },
+                            false);
         break;
     case Ending::TaperedUp:
-        hand.taperedStroke(smoothPath({e, {e.x() + 14, e.y() - 5}, {e.x() + 30, e.y() - 24}}), s, 0.1);
+        // Leaves the n in the letters' weight and thins steadily to a needle
+        // point as the pen flicks off the paper.
+        hand.taperedStroke(smoothPath({e, {e.x() + 14, e.y() - 5}, {e.x() + 26, e.y() - 16}, {e.x() + 35, e.y() - 28}}),
+                           1.15 * s, 0.05);
         break;
     case Ending::HighReaching:
         hand.stroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 7, e.y() - 4}, {e.x() + 14, top - 5}, {e.x() + 19, top - 24},
