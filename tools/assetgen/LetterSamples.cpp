@@ -105,8 +105,8 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
     }
     case Dot::Smudge: {
         // A wet dot the hand rubbed: the dark dot stays, and its ink is
-        // dragged off in a short smear that thins out and breaks into the
-        // streaks of the skin that wiped it. Each one goes its own way.
+        // dragged off in a short grey smear that narrows as it goes. Each
+        // one goes its own way.
         const QPointF c(top.x() + j(0.8), top.y() - 12 + j(1));
         // One is dragged out to the right along the line, the other rubbed
         // back and down to the left.
@@ -120,38 +120,28 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         const qreal curl = which == 0 ? -rng.uniform(0.01, 0.03) : -rng.uniform(0.03, 0.05);
         auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
         Hand smear(hand.painter());
-        const qreal reach = length * rng.uniform(0.62, 0.72);
+        // Two films of rubbed ink round the dot, spread further on the side
+        // the hand went: the paler one wider. Their edges are ragged where
+        // the skin lifted the ink unevenly, and crisp, as dried ink is.
         for (int layer = 0; layer < 2; ++layer) {
-            const qreal w = layer == 0 ? 3.0 : 1.9, far = layer == 0 ? reach : reach * 0.6;
-            const int g = layer == 0 ? 140 : 100;
+            const qreal rx = (layer == 0 ? 0.42 : 0.3) * length, ry = layer == 0 ? 3.6 : 2.7;
+            const int g = layer == 0 ? 150 : 105;
             smear.setInk(QColor(g, g, g));
-            QPainterPath wedge;
-            wedge.moveTo(at(0, w));
-            wedge.quadTo(at(far * 0.5, w * 0.95 + j(0.3)), at(far, w * 0.35));
-            wedge.lineTo(at(far, -w * 0.3));
-            wedge.quadTo(at(far * 0.5, -w * 0.9 + j(0.3)), at(0, -w));
-            wedge.closeSubpath();
-            smear.fill(wedge);
-        }
-        // The streaks: lines of ink pulled out of the smear by the ridges of
-        // the skin, uneven, fainter and broken further out.
-        const int streaks = which == 0 ? 3 : 4;
-        for (int k = 0; k < streaks; ++k) {
-            const qreal off = (-1.7 + 3.4 * k / (streaks - 1) + j(0.35)) * (which == 0 ? 1 : 0.85);
-            const qreal end = length * rng.uniform(0.7, 1.0);
-            const int g = 100 + int(rng.uniform(0, 40));
-            smear.setInk(QColor(g, g, g));
-            const qreal spread = 1 + rng.uniform(0.1, 0.35);
-            qreal t0 = reach * 0.25;
-            while (t0 < end) {
-                const qreal t1 = std::min(end, t0 + rng.uniform(3.5, 7));
-                const qreal s0 = off * (1 + (spread - 1) * t0 / length), s1 = off * (1 + (spread - 1) * t1 / length);
-                smear.taperedStroke(smoothPath({at(t0, s0), at((t0 + t1) / 2, (s0 + s1) / 2 + j(0.2)), at(t1, s1)}),
-                                    1.4 - 0.7 * t0 / length + j(0.15), 1.2 - 0.8 * t1 / length);
-                t0 = t1 + rng.uniform(0.7, 1.6);
+            QPolygonF outline;
+            const int steps = 28;
+            for (int k = 0; k < steps; ++k) {
+                const qreal a = 2 * M_PI * k / steps;
+                const qreal wobble = 1 + j(0.12);
+                outline << at(rx * 0.8 + rx * std::cos(a) * wobble, ry * std::sin(a) * wobble);
             }
+            QPainterPath film;
+            film.addPolygon(outline);
+            film.closeSubpath();
+            smear.fill(film);
         }
-        dab(hand, c, r * 0.95);
+        // The dot under the rub is a blot, spread wider than a clean dot.
+        dab(hand, c, r * 1.15);
+        dab(hand, c + along * 1.3 + side * j(0.5), r * 0.85);
         break;
     }
     case Dot::None:
