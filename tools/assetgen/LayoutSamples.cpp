@@ -600,7 +600,7 @@ void addWordSpacing(QList<SampleDef> &out)
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
     // Very large spaces in a smaller hand, so a line still holds a few words
     // and reads as running text rather than a list.
-    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) { return r.uniform(1.8, 2.6); }, 12, 18));
+    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) { return r.uniform(1.6, 2.5); }, 13, 19));
 }
 
 void addLetterSpacing(QList<SampleDef> &out)
