@@ -163,9 +163,6 @@ struct WordLayout
     bool centre = true;
     qreal left = 6;
     qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
-    // Extra weight given to the sideways strokes only, so widened letters
-    // keep an even pen instead of thin drawn-out joins.
-    qreal heavyAcross = 0;
 };
 
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
@@ -184,14 +181,6 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
             if (layout.widen != 1) {
                 const qreal px = layout.font.pixelSize() * layout.scaleY;
                 word = reproportioned(word, layout.widen, 0.42 * px);
-                if (layout.heavyAcross > 0) {
-                    // Copies shifted up and down thicken what runs sideways
-                    // and leave the width of the down-strokes as it was.
-                    QPainterPath heavy;
-                    for (int k = -3; k <= 3; ++k)
-                        heavy.addPath(word.translated(0, k * layout.heavyAcross / 6));
-                    word = heavy;
-                }
                 const QRectF box = word.boundingRect();
                 line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
                 x += box.width();
@@ -452,11 +441,9 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
 {
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
-    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1,
-                        qreal heavyAcross = 0) {
+    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1) {
         return [=](Hand &h, Rng &rng) {
             WordLayout l;
-            l.heavyAcross = heavyAcross;
             l.widen = widen;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
@@ -473,8 +460,8 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 0, u"Tall"_s, sized(44, 1.02, 1.3, 62, 56));
     addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.55));
     // Narrow and broad: letters of ordinary height written close-formed or
-    // wide open, the pen's strokes keeping their weight.
-    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.08, 57, 40, 0.15, 0.72));
+    // wide open, the pen keeping its heavy down-strokes and fine joins.
+    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.1, 57, 40, 0, 0.76));
     addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0.15, 1.5));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // The same joined hand, but its letters will not keep to one size:
