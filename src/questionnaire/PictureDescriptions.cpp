@@ -36,7 +36,7 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
           u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
-          "upright, the next leans forwards, another backwards"_s}},
+          "upright, the next leans forwards, another backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
          {u"The joined words \"little bells\" on two lines, written tall: big letters of the usual shape, not "
           "squeezed, with long loops reaching high above them"_s,
@@ -45,9 +45,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The joined words \"little bells\" written narrow, the letters of the usual height but closely formed, "
           "their loops and bowls slim and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
-          "with roomy bowls and long joins, in an even pen whose sideways strokes are as heavy as its down-strokes"_s,
+          "with roomy bowls and long joins, in the same pen as the others: heavy down-strokes and fine joins"_s,
           u"The joined words \"little bells\" in the same hand, but with letters that change size within each word, "
-          "some small and some big, taller and wider together"_s}},
+          "some small and some nearly twice as big, taller and wider together"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
@@ -63,8 +63,8 @@ const QHash<QString, QStringList> &descriptions()
           u"Lines of joined handwriting whose words almost run into one another, with hardly any space between "
           "them"_s,
           u"Lines of joined handwriting with wide gaps between the words, about the width of a short word"_s,
-          u"Lines of joined handwriting with very wide gaps between the words, so that only two or three words "
-          "fit on a line"_s}},
+          u"Lines of smaller joined handwriting with very wide gaps between the words, most gaps wider than the "
+          "words themselves, so that only three words fit on a line"_s}},
         {u"LetterSpacing"_s,
          {u"The handwritten words \"best\" and \"notes\", one above the other, their letters crowded so close "
           "that they almost touch"_s,

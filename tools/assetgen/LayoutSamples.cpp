@@ -163,9 +163,6 @@ struct WordLayout
     bool centre = true;
     qreal left = 6;
     qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
-    // Extra weight given to the sideways strokes only, so widened letters
-    // keep an even pen instead of thin drawn-out joins.
-    qreal heavyAcross = 0;
 };
 
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
@@ -184,14 +181,6 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
             if (layout.widen != 1) {
                 const qreal px = layout.font.pixelSize() * layout.scaleY;
                 word = reproportioned(word, layout.widen, 0.42 * px);
-                if (layout.heavyAcross > 0) {
-                    // Copies shifted up and down thicken what runs sideways
-                    // and leave the width of the down-strokes as it was.
-                    QPainterPath heavy;
-                    for (int k = -3; k <= 3; ++k)
-                        heavy.addPath(word.translated(0, k * layout.heavyAcross / 6));
-                    word = heavy;
-                }
                 const QRectF box = word.boundingRect();
                 line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
                 x += box.width();
@@ -254,6 +243,53 @@ void addMargins(QList<SampleDef> &out)
     addSample(out, t, 7, u"No Margins"_s, page(m));
 }
 
+// Horizontal room between two letters' centre lines across the small
+// letters (rows from just above the baseline to just under the x-height):
+// its mean and its least over the rows both letters cross.
+struct Gaps
+{
+    qreal mean = 0;
+    qreal least = 0;
+};
+
+Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHeight)
+{
+    // The outermost crossing of a path with the row at `y`, to one side.
+    auto edge = [](const QPainterPath &path, qreal y, bool rightmost, bool *found) {
+        qreal out = rightmost ? -1e9 : 1e9;
+        *found = false;
+        for (const QPolygonF &poly : path.toSubpathPolygons()) {
+            for (qsizetype k = 1; k < poly.size(); ++k) {
+                const QPointF a = poly[k - 1], b = poly[k];
+                if ((a.y() - y) * (b.y() - y) > 0 || a.y() == b.y())
+                    continue;
+                const qreal x = a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y());
+                out = rightmost ? std::max(out, x) : std::min(out, x);
+                *found = true;
+            }
+        }
+        return out;
+    };
+    Gaps g;
+    g.least = 1e9;
+    int rows = 0;
+    for (int r = 0; r <= 8; ++r) {
+        const qreal y = -xHeight * (0.12 + 0.76 * r / 8);
+        bool a = false, b = false;
+        const qreal gap = edge(right, y, false, &b) - edge(left, y, true, &a);
+        if (!a || !b)
+            continue;
+        g.mean += gap;
+        g.least = std::min(g.least, gap);
+        ++rows;
+    }
+    if (rows > 0)
+        g.mean /= rows;
+    else
+        g = {};
+    return g;
+}
+
 void addSlant(QList<SampleDef> &out)
 {
     const QString t = u"Slant"_s;
@@ -292,29 +328,44 @@ void addSlant(QList<SampleDef> &out)
                         const QString &text = lines[li][wi];
                         const PrintedText upright = printText(text, {0, 0}, unit, letterGap);
                         if (letterLean) {
-                            // Letter by letter, each at its own lean. Two
-                            // letters leaning towards each other would touch at
-                            // the top; the later one moves on until they are clear.
-                            const QPainterPathStroker clearance(QPen(Qt::black, h.width() + 1.2));
-                            // The first letter keeps a word's space from the last word.
-                            const QPainterPathStroker wordSpace(QPen(Qt::black, 21 - h.width()));
+                            // Letter by letter, each at its own lean, turned
+                            // about its own middle so that its foot and top
+                            // move apart evenly. Each letter keeps the room a
+                            // steady hand leaves after the last one: across
+                            // the small letters it stands, on average, as far
+                            // from it as it would upright, and nowhere nearer
+                            // than a pen's width.
+                            const qreal xHeight = 10 * unit;
+                            const QPainterPathStroker clearance(QPen(Qt::black, h.width() + 0.8 * unit));
                             QPainterPath word;
-                            QPainterPath taken = wordSpace.createStroke(previousLetter);
-                            qreal shift = 0;
+                            QPainterPath previous, previousUpright;
+                            qreal end = 0;
                             for (qsizetype i = 0; i < text.size(); ++i) {
-                                const qreal from = printText(text.left(i), {0, 0}, unit, letterGap).advance + shift
-                                    + (i > 0 ? 2.1 * unit : 0);
                                 const qreal lean = s + letterLean(li, wi, int(i));
-                                QPainterPath letter = printText(text.mid(i, 1), {at + from, 0}, unit, 0, lean).strokes;
-                                while (!taken.isEmpty() && clearance.createStroke(letter).intersects(taken)) {
-                                    letter.translate(0.5, 0);
-                                    shift += 0.5;
+                                QPainterPath upright = printText(text.mid(i, 1), {0, 0}, unit).strokes;
+                                QPainterPath letter = slanted(upright, upright.boundingRect().center().y(), lean);
+                                if (previous.isEmpty()) {
+                                    letter.translate(at - letter.boundingRect().left(), 0);
+                                } else {
+                                    upright.translate(previousUpright.boundingRect().right() + 2.6 * unit
+                                                          - upright.boundingRect().left(), 0);
+                                    const Gaps even = gapsBetween(previousUpright, upright, xHeight);
+                                    letter.translate(previous.boundingRect().right() - letter.boundingRect().left(), 0);
+                                    const Gaps here = gapsBetween(previous, letter, xHeight);
+                                    // A t's bar and foot fill the room after its stem when upright;
+                                    // leaning, they no longer do, so it counts as an ordinary gap.
+                                    const qreal target = std::min(even.mean, 3.2 * unit);
+                                    letter.translate(std::max(target - here.mean, h.width() + unit - here.least), 0);
+                                    const QPainterPath taken = clearance.createStroke(previous);
+                                    while (clearance.createStroke(letter).intersects(taken))
+                                        letter.translate(0.25, 0);
                                 }
-                                taken = clearance.createStroke(letter);
-                                previousLetter = letter;
+                                previous = letter;
+                                previousUpright = upright;
+                                end = std::max(end, letter.boundingRect().right() - at);
                                 word.addPath(letter);
                             }
-                            *advance = upright.advance + shift;
+                            *advance = end;
                             return word;
                         }
                         if (s > -0.6) {
@@ -377,9 +428,11 @@ void addSlant(QList<SampleDef> &out)
     // Irregular: one hand whose letters will not keep to one slant. Within
     // every word some stand upright, some lean forwards and some back.
     addSample(out, t, 5, u"Irregular Slant"_s, slant(fixed(0.0), [](int line, int word, int letter) {
-                  static const qreal leans[3][2][5] = {{{0.0, 0.25, -0.22, 0.3, 0}, {-0.25, 0.1, 0.32, -0.1, 0}},
-                                                       {{0.3, -0.12, -0.25, 0.22, 0}, {-0.22, 0.3, 0.05, 0, 0}},
-                                                       {{0.32, 0.0, -0.25, 0.18, 0}, {0, 0, 0, 0, 0}}};
+                  // A lone l leaning hard reads as a stroke mark, so the
+                  // l's keep near upright and the other letters lean most.
+                  static const qreal leans[3][2][5] = {{{0.0, 0.25, -0.15, 0.1, 0}, {-0.25, 0.12, 0.3, -0.1, 0}},
+                                                       {{0.28, -0.15, -0.12, 0.14, 0}, {-0.22, 0.28, 0.05, 0, 0}},
+                                                       {{0.3, 0.0, -0.15, 0.08, 0}, {0, 0, 0, 0, 0}}};
                   return leans[line][word][std::min(letter, 4)];
               }));
 }
@@ -388,11 +441,9 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
 {
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
-    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1,
-                        qreal heavyAcross = 0) {
+    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1) {
         return [=](Hand &h, Rng &rng) {
             WordLayout l;
-            l.heavyAcross = heavyAcross;
             l.widen = widen;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
@@ -409,15 +460,15 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 0, u"Tall"_s, sized(44, 1.02, 1.3, 62, 56));
     addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.55));
     // Narrow and broad: letters of ordinary height written close-formed or
-    // wide open, the pen's strokes keeping their weight.
-    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.08, 57, 40, 0.15, 0.72));
-    addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0, 1.55, 1.5));
+    // wide open, the pen keeping its heavy down-strokes and fine joins.
+    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.1, 57, 40, 0, 0.76));
+    addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0.15, 1.5));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // The same joined hand, but its letters will not keep to one size:
         // within each word some come out small and some big, taller and
         // wider together, while the joins run on between them.
-        static const qreal sizes[2][6] = {{0.86, 0.7, 1.3, 0.8, 1.3, 0.74}, {1.22, 0.72, 0.84, 1.38, 0.72, 1}};
-        const QFont font = handFont(Face::Script, 36);
+        static const qreal sizes[2][6] = {{1.4, 0.7, 0.66, 1.05, 0.68, 1.15}, {1.35, 0.7, 0.64, 1.0, 1.2, 1}};
+        const QFont font = handFont(Face::Script, 34);
         // A calmer touch of unsteadiness, so the sizes stay as set.
         Writing writing(rng, font.pixelSize(), 0.7);
         qreal baseline = 58;
@@ -506,9 +557,10 @@ void addWordSpacing(QList<SampleDef> &out)
 {
     const QString t = u"WordSpacing"_s;
     const QStringList words = u"we all went to the fair and had a go on the big wheel it was fun and so we went again"_s.split(u' ');
-    auto spaced = [words](std::function<qreal(Rng &)> gap) {
-        return [words, gap](Hand &h, Rng &rng) {
-            const QFont font = handFont(Face::Script, 15);
+    // `px` is the writing's size and `step` the distance between its lines.
+    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21) {
+        return [words, gap, px, step](Hand &h, Rng &rng) {
+            const QFont font = handFont(Face::Script, px);
             qreal x = 6;
             qreal baseline = 22;
             Writing writing(rng, font.pixelSize());
@@ -516,7 +568,7 @@ void addWordSpacing(QList<SampleDef> &out)
                 const qreal adv = textAdvance(w, font);
                 if (x + adv > 114 && x > 6) {
                     x = 6;
-                    baseline += 21;
+                    baseline += step;
                     if (baseline > 126)
                         break;
                     writing.nextLine();
@@ -533,7 +585,9 @@ void addWordSpacing(QList<SampleDef> &out)
               }));
     addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.22; }));
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
-    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &) { return 2.1; }));
+    // Very large spaces in a smaller hand, so a line still holds a few words
+    // and reads as running text rather than a list.
+    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) { return r.uniform(1.6, 2.5); }, 13, 19));
 }
 
 void addLetterSpacing(QList<SampleDef> &out)
@@ -559,8 +613,8 @@ void addLetterSpacing(QList<SampleDef> &out)
                     const qreal lean = 0.08 + rng.uniform(-0.05, 0.05);
                     const PrintedText letter = printText(word.mid(i, 1), {x, 0}, unit * rng.uniform(0.95, 1.06), 0, lean);
                     strokes.addPath(letter.strokes);
-                    const qreal gap = 2.6 + extra + rng.uniform(-0.35, 0.35) * (0.5 + std::abs(extra) * 0.3);
-                    x += letter.advance + std::max<qreal>(1.6, gap) * unit;
+                    const qreal gap = 2.6 + extra + rng.uniform(-0.3, 0.3) * (0.4 + std::abs(extra) * 0.25);
+                    x += letter.advance + std::max<qreal>(0.75, gap) * unit;
                 }
                 const QPainterPath written = writing.word(strokes, {0, 0});
                 const QRectF box = written.boundingRect();
@@ -569,10 +623,11 @@ void addLetterSpacing(QList<SampleDef> &out)
             }
         };
     };
-    // Crowded letters come as near as they can without touching.
-    addSample(out, t, 0, u"Close Spaced"_s, spaced(-0.75));
-    addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.6));
-    addSample(out, t, 2, u"Normal"_s, spaced(1.0));
+    // Crowded letters come as near as they can without touching; normal ones
+    // leave about half a letter's room, wide ones a whole letter's.
+    addSample(out, t, 0, u"Close Spaced"_s, spaced(-1.55));
+    addSample(out, t, 1, u"Wide Spaced"_s, spaced(4.6));
+    addSample(out, t, 2, u"Normal"_s, spaced(1.6));
 }
 
 } // namespace
