@@ -89,8 +89,8 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke shoots steeply up, high above the letters"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
-          u"The handwritten word \"man\" whose last stroke climbs up and turns back over the whole word from "
-          "right to left"_s,
+          u"The handwritten word \"man\" whose last stroke climbs up and curls back from right to left over the "
+          "end of the word"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
@@ -104,8 +104,9 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t hardly taller than its bar and barely above the a"_s,
-          u"The word hat, the t's stem two strokes that share its top, run close together down to the bar and part "
-          "below it, so the two feet stand a little apart on the line, the right one ending in the t's hook"_s}},
+          u"The word hat, the stroke from the a running up into the t and the t's down-stroke sharing its top, "
+          "running close together down to the bar and parting below it like a tent, so the two feet stand apart "
+          "on the line, the right one ending in the t's hook"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "
@@ -148,7 +149,7 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
           u"A lower case m whose second hump is much lower than its first"_s,
-          u"A lower case m with two upright arches alike in height and width, each flat across its top between softly rounded shoulders"_s,
+          u"A lower case m with two ordinary arches alike in height and width, their tops level"_s,
           u"A lower case m with two wide, low humps, each a round arch"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,

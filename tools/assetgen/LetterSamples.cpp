@@ -125,7 +125,7 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         // the skin lifted the ink unevenly, and crisp, as dried ink is.
         for (int layer = 0; layer < 2; ++layer) {
             const qreal rx = (layer == 0 ? 0.42 : 0.3) * length, ry = layer == 0 ? 3.6 : 2.7;
-            const int g = layer == 0 ? 150 : 105;
+            const int g = layer == 0 ? 120 : 80;
             smear.setInk(QColor(g, g, g));
             QPolygonF outline;
             const int steps = 28;
@@ -263,7 +263,7 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 // ---- m ----------------------------------------------------------------
 
-enum class Hump { Arched, Even, Rounded, Sharp };
+enum class Hump { Arched, Rounded, Sharp };
 
 void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, Rng &rng)
 {
@@ -307,7 +307,7 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
     // it came down, branches off into the hump and comes down the next leg
     // to the line, so every leg ends on the line the way a down-stroke does.
     for (int n = 0; n < 2; ++n) {
-        const qreal h = heights[n] + (shape == Hump::Even ? j(0.5) : j(1.5));
+        const qreal h = heights[n] + (heights[0] == heights[1] ? j(0.5) : j(1.5));
         const qreal top = base - h;
         const qreal w = p[n + 1] - p[n];
         const qreal x = p[n];
@@ -320,13 +320,7 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         // down the legs the curve rolls.
         const QPointF from = path.currentPosition();
         QList<QPointF> via;
-        if (shape == Hump::Even) {
-            // Upright legs, a flat crown between, and shoulders rounded off
-            // the way a pen turns, not bent square.
-            via = {{x + 0.3, top + h * 0.26}, {x + w * 0.06, top + h * 0.1}, {x + w * 0.2, top + 1.3 + j(0.3)},
-                   {x + w * 0.5, top + j(0.4)}, {x + w * 0.8, top + 1.1 + j(0.3)}, {x + w * 0.95, top + h * 0.1},
-                   {x + w, top + h * 0.28}};
-        } else if (shape == Hump::Arched) {
+        if (shape == Hump::Arched) {
             via = {{x + w * 0.05, top + h * 0.32}, {x + w * 0.3, top + h * 0.04 + j(0.4)},
                    {x + w * 0.58, top + j(0.4)}, {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.4}};
         } else {
@@ -360,9 +354,9 @@ void addLowerCaseM(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Uphill Humps"_s, m(34, 52, Hump::Arched));
     addSample(out, t, 1, u"Down Humps"_s, m(52, 34, Hump::Arched));
-    // Even: two upright, square-shouldered arches alike in height and width;
-    // rounded: two wide, low half-round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, Hump::Even, 24));
+    // Even: two ordinary arches alike in height and width; rounded: two
+    // wide, low half-round arches.
+    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, Hump::Arched, 26));
     addSample(out, t, 3, u"Rounded Humps"_s, m(34, 34, Hump::Rounded, 42));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
@@ -420,8 +414,10 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     QPainterPath p;
     switch (kind) {
     case Oval::Closed:
-        p = smoothPath(ovalArc(c, rx, ry, 95, 95 + 360));
-        smoothTo(p, {onOval(c, rx, ry, 95 + 360), {c.x() + rx * 0.6, c.y() - ry - 1}, exitEnd});
+        // Closed where it began, at the top, and left with a short tick to
+        // the right rather than a tail that curls over the letter.
+        p = smoothPath(ovalArc(c, rx, ry, 95, 95 + 370));
+        smoothTo(p, {onOval(c, rx, ry, 95 + 370), {c.x() + rx * 0.45, c.y() - ry + 0.5}, {c.x() + rx * 0.8, c.y() - ry + 3}});
         break;
     case Oval::Open:
         // Round all the way but for a small gap at the top right, where the

@@ -76,7 +76,11 @@ void drawStem(Hand &hand, const TLetter &t)
         // part gently below it, so the feet stand a little apart on the line,
         // the right one going on into the hook.
         const qreal bar = t.top + h * 0.2;
-        path = smoothPath({{x - 10, b - 2.2}, {x - 8.3, b - 0.4}, {x - 6.5, b - 3.2}, {x - 5.3, b - 11}, {x - 1.9, bar + 11},
+        // Joined to the letter before, the up-stroke runs on from its foot
+        // along the line, so the left leg reads as the stroke into the t.
+        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 10, b - 2.2}, {x - 8.3, b - 0.4}}
+                                                    : QList<QPointF>{t.from, {t.from.x() + 3, b + 0.3}, {x - 9, b - 0.3}};
+        path = smoothPath(lead + QList<QPointF>{{x - 6.5, b - 3.2}, {x - 5.3, b - 11}, {x - 1.9, bar + 11},
                            {x - 0.9, bar}, {x - 0.5, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 3}, {x + 1.1, bar},
                            {x + 2.1, bar + 11}, {x + 5.0, b - 11}, {x + 5.6, b - 4}, {x + 7.6, b - 0.9},
                            {x + 11.5, b - 1.2}, {x + 15, b - 5.5}});
@@ -144,10 +148,10 @@ void addStemHeight(QList<SampleDef> &out)
             h.setWidth(2.8);
             const qreal base = 108;
             const qreal unit = 3.2;
-            print(h, u"ha"_s, {10, base}, unit);
+            const PrintedText ha = print(h, u"ha"_s, {10, base}, unit);
             const qreal x = kind == Stem::Spread ? 87 : 86;
             varyCopy(h.painter(), {x, base}, rng);
-            drawStem(h, TLetter{x, top, base, kind, {}});
+            drawStem(h, TLetter{x, top, base, kind, kind == Stem::Spread ? ha.exit : QPointF()});
             bar(h, {x - 10, barY + 0.5}, {x + 11, barY - 0.5});
             h.painter().restore();
         };
@@ -230,7 +234,7 @@ void addBarPressure(QList<SampleDef> &out)
                         [phase](qreal t) {
                             const qreal fade = std::pow(1 - t, 0.75);
                             const qreal waver = 1 + 0.05 * std::sin(t * 17 + phase) + 0.03 * std::sin(t * 41 + 2 * phase);
-                            return (0.35 + 1.5 * fade) * waver;
+                            return (0.3 + 2.0 * fade) * waver;
                         },
                         true, false);
                     break;

@@ -131,11 +131,11 @@ void drawEnding(Hand &hand, Ending kind)
         break;
     case Ending::RightToLeft:
         // Leaves the foot of the n on a curve and turns over in one round
-        // sweep, with no corner where it starts back to the left.
+        // sweep, with no corner where it starts back to the left, and comes
+        // to rest over the letters before it.
         hand.stroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 9, e.y() - 4},
-                                {e.x() + 15.5, top - 1}, {e.x() + 16, top - 10}, {e.x() + 12.5, top - 18}, {e.x() + 4, top - 22.8},
-                                {e.x() - 8, top - 24.5}, {e.x() - 22, top - 24},
-                                {w.entry.x() + 16, top - 18}, {w.entry.x() + 6, top - 8}}));
+                                {e.x() + 14, top - 1}, {e.x() + 14, top - 8}, {e.x() + 10, top - 14.5}, {e.x() + 2, top - 17.5},
+                                {e.x() - 8, top - 17}, {e.x() - 16, top - 13}, {e.x() - 19.5, top - 7}}));
         break;
     case Ending::Extended:
         // Along the line, but as a hand draws it: a shallow sag and a
