@@ -498,12 +498,12 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
                                 {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
         break;
     case DStem::Split:
-        // The stem goes up fine from the foot and leans off to the left as it
+        // The stem goes up from the foot and leans off to the left as it
         // rises; the pen lifts at the top and comes down apart from it, so
         // the two strokes meet only low on the stem and stand open above.
         hand.taperedStroke(smoothPath({{sx + 0.3, base - 6}, {sx - 1.2, xTop - 2}, {sx - 4.6, stemTop + 14},
                                        {sx - 7.5, stemTop + 3}}),
-                           2.4, 1.3);
+                           3.1, 2.2);
         hand.stroke(smoothPath({{sx + 2.4, stemTop}, {sx + 2, xTop - 10}, {sx + 0.6, xTop + 6}, {sx, base - 6}}));
         break;
     }
