@@ -68,6 +68,31 @@ struct Expected
     QSize size;
 };
 
+// A sample picture as 8-bit grey.
+QImage greyPicture(const QString &trait, int index, bool doubleSize)
+{
+    return QImage(quillon::samplePicturePath(trait, index, doubleSize)).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// The smallest rectangle holding every pixel darker than mid-grey.
+QRect inkBox(const QImage &grey)
+{
+    QRect box;
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x)
+            if (grey.constScanLine(y)[x] < 128)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The rows of a test that runs once on the 1x and once on the 2x pictures.
+void addSizeRows()
+{
+    QTest::addColumn<bool>("doubleSize");
+    QTest::newRow("1x") << false;
+    QTest::newRow("2x") << true;
+}
+
 QList<Expected> expectedPictures()
 {
     QList<Expected> list;
@@ -418,8 +443,7 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(bool, doubleSize);
-        const QImage grey = QImage(quillon::samplePicturePath(u"Margins"_s, index, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"Margins"_s, index, doubleSize);
         QVERIFY(!grey.isNull());
         const PageBorders b = pageBorders(grey, doubleSize ? 2 : 1);
         QVERIFY2(b.left >= 0, "no writing on the page");
@@ -463,8 +487,7 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(bool, doubleSize);
-        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, index, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"TheLowerCaseM"_s, index, doubleSize);
         QVERIFY(!grey.isNull());
         const int scale = doubleSize ? 2 : 1;
         const uchar *line = grey.constScanLine(84 * scale); // 12 above the baseline
@@ -480,28 +503,13 @@ private slots:
 
     // Even humps are upright arches; rounded ones wide, low half-rounds. The
     // two m's differ plainly in the shape of their ink, at either size.
-    void evenAndRoundedHumpsDiffer_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void evenAndRoundedHumpsDiffer_data() { addSizeRows(); }
 
     void evenAndRoundedHumpsDiffer()
     {
         QFETCH(bool, doubleSize);
-        auto inkBox = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
-            QRect box;
-            for (int y = 0; y < grey.height(); ++y)
-                for (int x = 0; x < grey.width(); ++x)
-                    if (grey.constScanLine(y)[x] < 128)
-                        box |= QRect(x, y, 1, 1);
-            return box;
-        };
-        const QRect even = inkBox(2);
-        const QRect rounded = inkBox(3);
+        const QRect even = inkBox(greyPicture(u"TheLowerCaseM"_s, 2, doubleSize));
+        const QRect rounded = inkBox(greyPicture(u"TheLowerCaseM"_s, 3, doubleSize));
         QVERIFY(!even.isEmpty() && !rounded.isEmpty());
         const qreal evenShape = qreal(even.height()) / even.width();
         const qreal roundedShape = qreal(rounded.height()) / rounded.width();
@@ -519,13 +527,8 @@ private slots:
         const int scale = doubleSize ? 2 : 1;
         // Crown heights (1x units above the picture's top) of the left and right humps.
         auto crowns = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
-            QRect box;
-            for (int y = 0; y < grey.height(); ++y)
-                for (int x = 0; x < grey.width(); ++x)
-                    if (grey.constScanLine(y)[x] < 128)
-                        box |= QRect(x, y, 1, 1);
+            const QImage grey = greyPicture(u"TheLowerCaseM"_s, index, doubleSize);
+            const QRect box = inkBox(grey);
             const int middle = box.center().x();
             int left = grey.height(), right = grey.height();
             for (int y = 0; y < grey.height(); ++y)
@@ -544,31 +547,20 @@ private slots:
         QVERIFY2(std::abs(evenFirst - evenSecond) <= 2, qPrintable(got));
     }
 
-    void humpsClimbFallOrStayLevel_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void humpsClimbFallOrStayLevel_data() { addSizeRows(); }
 
     // Among the looped capital I's the vertical one alone stands plumb, the
     // one tilted to the right leans far over, and the inflated and deflated
     // ones lean only a little, far less than the tilted one, so they are told
     // by their loops. Every looped I stands on the line of "am".
-    void capitalILeansAndStandsOnTheLine_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void capitalILeansAndStandsOnTheLine_data() { addSizeRows(); }
 
     void capitalILeansAndStandsOnTheLine()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
         auto load = [&](int index) {
-            return QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, index, doubleSize))
-                .convertToFormat(QImage::Format_Grayscale8);
+            return greyPicture(u"TheCapitalLetterI"_s, index, doubleSize);
         };
         // How far right the stem moves from 100 up to 85 (in 1x units), taken
         // as the middle of the ink left of "am" on each row.
@@ -615,12 +607,7 @@ private slots:
     // The deflated I's loop has collapsed but is still a loop: across it some
     // row meets two strokes with paper between, a narrower opening than the
     // vertical I's round loop, and never a single plain stroke.
-    void deflatedILoopIsThinButOpen_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void deflatedILoopIsThinButOpen_data() { addSizeRows(); }
 
     void deflatedILoopIsThinButOpen()
     {
@@ -629,8 +616,7 @@ private slots:
         // Widest paper between exactly two strokes on a row of the loop (in
         // 1x units), and on how many rows the loop shows open.
         auto opening = [&](int index, int *openRows) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"TheCapitalLetterI"_s, index, doubleSize);
             // Only the top 20 rows of the letter: below them the up-stroke
             // coming in from the left crosses the stem.
             int first = 0;
@@ -675,19 +661,13 @@ private slots:
     // The upright looped I stands even about its stem: its loop reaches as
     // far to the left of the stem as to the right, so it reads as plumb on
     // its own and not only beside the leaning ones.
-    void verticalILoopIsEven_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void verticalILoopIsEven_data() { addSizeRows(); }
 
     void verticalILoopIsEven()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
-        const QImage grey = QImage(quillon::samplePicturePath(u"TheCapitalLetterI"_s, 6, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"TheCapitalLetterI"_s, 6, doubleSize);
         QVERIFY(!grey.isNull());
         auto inked = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
         // The stem: the middle of the ink left of "am" on a row well below the loop.
@@ -721,12 +701,7 @@ private slots:
     // one thins out to a point: a little way back from each tip the blunt
     // stroke is at least as broad as the stems of the letters, the tapered
     // one a fraction of that.
-    void endingStrokeTipsBluntOrFine_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void endingStrokeTipsBluntOrFine_data() { addSizeRows(); }
 
     void endingStrokeTipsBluntOrFine()
     {
@@ -734,8 +709,7 @@ private slots:
         const int scale = doubleSize ? 2 : 1;
         qreal stem[2] = {}, tip[2] = {};
         for (int index : {0, 1}) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"EndingStroke"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"EndingStroke"_s, index, doubleSize);
             QVERIFY(!grey.isNull());
             auto inked = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
             // The first stem of the m, across the middle of the letters.
@@ -774,19 +748,13 @@ private slots:
     // The long down strokes of g and y run far below the line and only at
     // their very ends turn off to the left in a small hook, which keeps the
     // g from reading as a q.
-    void longDownStrokesHookLeft_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void longDownStrokesHookLeft_data() { addSizeRows(); }
 
     void longDownStrokesHookLeft()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
-        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCasegandy"_s, 4, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"TheLowerCasegandy"_s, 4, doubleSize);
         QVERIFY(!grey.isNull());
         auto inked = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
         // The g stands left of x = 64, the y right of it; the baseline is at 46.
@@ -829,12 +797,7 @@ private slots:
     // The e without a loop is written up and straight back down: its letters
     // enclose no eye at all, where each looped e encloses a clear one. It
     // still reaches the full height of a looped e, so it is not a mere c.
-    void loopLessEHasNoEye_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void loopLessEHasNoEye_data() { addSizeRows(); }
 
     void loopLessEHasNoEye()
     {
@@ -846,8 +809,7 @@ private slots:
             QRect ink;
         };
         auto look = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseE"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"TheLowerCaseE"_s, index, doubleSize);
             Found found;
             for (int y = 0; y < grey.height(); ++y)
                 for (int x = 0; x < grey.width(); ++x)
@@ -889,8 +851,7 @@ private slots:
         QFETCH(int, eyes);
         QFETCH(int, smallEyes);
         const int scale = doubleSize ? 2 : 1;
-        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseo"_s, index, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"TheLowerCaseo"_s, index, doubleSize);
         QVERIFY(!grey.isNull());
         // A bowl's eye is some 900 pixels at 1x, a little loop's under 200.
         QCOMPARE(enclosedPatches(grey, 6 * scale * scale), eyes);
@@ -902,8 +863,7 @@ private slots:
         // The a's gap closes against its stem, but the o's eye is open to
         // the paper: at most the a's eye is closed in.
         for (bool twice : {false, true}) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseo"_s, 1, twice))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"TheLowerCaseo"_s, 1, twice);
             QVERIFY(enclosedPatches(grey, twice ? 24 : 6) <= 1);
         }
     }
@@ -930,8 +890,7 @@ private slots:
         QFETCH(bool, doubleSize);
         QFETCH(int, strokesBelow);
         const int scale = doubleSize ? 2 : 1;
-        const QImage grey = QImage(quillon::samplePicturePath(u"StemHeight"_s, index, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"StemHeight"_s, index, doubleSize);
         QVERIFY(!grey.isNull());
         // Middles of the runs of ink across the t of "hat" (1x units).
         auto runs = [&](int y) {
@@ -964,12 +923,7 @@ private slots:
         }
     }
 
-    void wordSpacingKeepsWordsApart_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void wordSpacingKeepsWordsApart_data() { addSizeRows(); }
 
     // Even the closest-spaced words stand apart: on every full line of the
     // small-spacing picture, columns of clear paper part the words, and the
@@ -981,8 +935,7 @@ private slots:
         // The widths of the clear gaps between inked columns across the
         // small letters of the line on `baseline`, in picture units.
         auto gaps = [&](int index, int baseline) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"WordSpacing"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"WordSpacing"_s, index, doubleSize);
             QList<qreal> out;
             int lastInk = -1;
             for (int x = 0; x < grey.width(); ++x) {
@@ -1013,12 +966,7 @@ private slots:
     // crowd until the tails of one reach down among the tall letters of the
     // next, so no row of clear paper parts them, where the evenly spaced
     // lines each have a band of paper of their own between them.
-    void narrowLinesLeaveNoPaperBetween_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void narrowLinesLeaveNoPaperBetween_data() { addSizeRows(); }
 
     void narrowLinesLeaveNoPaperBetween()
     {
@@ -1027,8 +975,7 @@ private slots:
         // Bands of at least two clear rows (1x) between the first and last
         // inked rows of the writing.
         auto bands = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"LineSpacing"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"LineSpacing"_s, index, doubleSize);
             QList<bool> clear;
             for (int y = 0; y < grey.height(); ++y) {
                 const uchar *row = grey.constScanLine(y);
@@ -1050,20 +997,14 @@ private slots:
     // The extreme slants lean opposite ways: against the upright writing, the
     // ink at the top of the first line sits well left of its foot in one and
     // well right in the other.
-    void extremeSlantsLeanApart_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void extremeSlantsLeanApart_data() { addSizeRows(); }
 
     void extremeSlantsLeanApart()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
         auto lean = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"Slant"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
             auto middle = [&](int from, int to) {
                 qreal sum = 0;
                 int count = 0;
@@ -1087,19 +1028,13 @@ private slots:
     // letters change size within the word: each line is one run of inked
     // columns, and the tops of its tall letters (the b and l's of "bells",
     // the l's and t's of "little") stand at plainly different heights.
-    void irregularSizeLettersStandApart_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void irregularSizeLettersStandApart_data() { addSizeRows(); }
 
     void irregularSizeLettersStandApart()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
-        const QImage grey = QImage(quillon::samplePicturePath(u"SizeOfTheWriting"_s, 4, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"SizeOfTheWriting"_s, 4, doubleSize);
         QVERIFY(!grey.isNull());
         // For the line between the given rows (1x): how many runs of inked
         // columns it makes, and the heights (in 1x rows above the line's
@@ -1174,12 +1109,7 @@ private slots:
     // above the small letters to near its top; some word of the irregular
     // picture has one leaning right and one leaning left, where every word
     // of the evenly slanted pictures keeps to one lean.
-    void irregularSlantVariesWithinWords_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void irregularSlantVariesWithinWords_data() { addSizeRows(); }
 
     void irregularSlantVariesWithinWords()
     {
@@ -1188,8 +1118,7 @@ private slots:
         // The largest spread of ascender leans within one word, over the
         // picture's lines (baselines 38, 76 and 114).
         auto spread = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"Slant"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
             // Middles of the runs of ink on a pixel row no wider than a
             // stroke or two (in 1x units): not t-bars.
             auto runs = [&](int row) {
@@ -1286,12 +1215,7 @@ private slots:
     // Letters leaning different ways still keep an ordinary letter's room
     // between them: halfway up the small letters, the gaps inside the words
     // of the irregular picture are on average no wider than the upright ones.
-    void irregularSlantKeepsLetterGaps_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void irregularSlantKeepsLetterGaps_data() { addSizeRows(); }
 
     void irregularSlantKeepsLetterGaps()
     {
@@ -1300,8 +1224,7 @@ private slots:
         // The mean clear gap, in picture units, between runs of ink on the
         // row halfway up the small letters, inside the words.
         auto gaps = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"Slant"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
             qreal sum = 0;
             int count = 0;
             for (int baseline : {38, 76, 114}) {
@@ -1330,19 +1253,13 @@ private slots:
 
     // The tapering t-bar is heaviest where the pen lands and thins on its way
     // across the stem to a fine end, not a blob on an even line.
-    void taperingBarThinsAcross_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void taperingBarThinsAcross_data() { addSizeRows(); }
 
     void taperingBarThinsAcross()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
-        const QImage grey = QImage(quillon::samplePicturePath(u"BarPressure"_s, 3, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"BarPressure"_s, 3, doubleSize);
         QVERIFY(!grey.isNull());
         // Inked rows in a column through the bar of the first t (1x units).
         auto thickness = [&](int x) {
@@ -1360,12 +1277,7 @@ private slots:
         QVERIFY2(start >= 1.8 * end && end > 0, qPrintable(got));
     }
 
-    void downStrokesOutweighUpStrokes_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void downStrokesOutweighUpStrokes_data() { addSizeRows(); }
 
     // The pen is no tube of one width: pulled down the page it presses and
     // spreads, pushed back up it runs light. In the sharp-humped m, whose
@@ -1376,8 +1288,7 @@ private slots:
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
-        const QImage grey = QImage(quillon::samplePicturePath(u"TheLowerCaseM"_s, 4, doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(u"TheLowerCaseM"_s, 4, doubleSize);
         QVERIFY(!grey.isNull());
         int up = 0, down = 0;
         for (int y = 66 * scale; y <= 82 * scale; ++y) {
@@ -1399,12 +1310,7 @@ private slots:
         QVERIFY2(down * 10 >= up * 16, qPrintable(u"down-strokes %1 px, up-strokes %2 px"_s.arg(down).arg(up)));
     }
 
-    void barPressureReadsAsWeight_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void barPressureReadsAsWeight_data() { addSizeRows(); }
 
     // However the pen's width swells and eases along a stroke, the bars of
     // the pressure page keep their meaning: the heavy bar is much broader
@@ -1421,8 +1327,7 @@ private slots:
             int palestColumn = 0; // the darkest pixel of the faintest column
         };
         auto measure = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"BarPressure"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"BarPressure"_s, index, doubleSize);
             Bar bar;
             // Columns through the bars of both t's, clear of their stems.
             for (int x : {16, 35, 80, 100}) {
@@ -1453,12 +1358,7 @@ private slots:
     // not a line of another, even grey, and no ghost with gaps in it: a
     // hairline that runs on unbroken up to the stem on either side. The stem
     // beside it keeps its full weight.
-    void lightBarIsFaintAndUneven_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void lightBarIsFaintAndUneven_data() { addSizeRows(); }
 
     void lightBarIsFaintAndUneven()
     {
@@ -1471,8 +1371,7 @@ private slots:
             int stem = 255;     // darkest ink on the stem below the bar
         };
         auto measure = [&](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"BarPressure"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"BarPressure"_s, index, doubleSize);
             Bar bar;
             for (int x = 14 * scale; x < 37 * scale; ++x) {
                 if (x >= 21 * scale && x < 29 * scale)
@@ -1511,20 +1410,14 @@ private slots:
     // narrow sliver of paper between them, never opening wide like a loop;
     // higher up the two passes are one line, a little heavier than a stem
     // written once.
-    void retracedStemPartsNearItsFoot_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void retracedStemPartsNearItsFoot_data() { addSizeRows(); }
 
     void retracedStemPartsNearItsFoot()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
         auto load = [&](int index) {
-            return QImage(quillon::samplePicturePath(u"Stems"_s, index, doubleSize))
-                .convertToFormat(QImage::Format_Grayscale8);
+            return greyPicture(u"Stems"_s, index, doubleSize);
         };
         const QImage retraced = load(0), single = load(2);
         QVERIFY(!retraced.isNull() && !single.isNull());
@@ -1613,8 +1506,7 @@ private slots:
         QFETCH(int, right);
         QFETCH(int, half);
         for (int scale : {1, 2}) {
-            const QImage grey = QImage(quillon::samplePicturePath(trait, index, scale == 2))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(trait, index, scale == 2);
             QVERIFY(!grey.isNull());
             const int shift = (right - left) * scale;
             int differ = 0, inked = 0;
@@ -1646,8 +1538,7 @@ private slots:
             int upright = 0; // typical width of the strokes that run up and down
         };
         auto measure = [](int index) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"SizeOfTheWriting"_s, index, true))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"SizeOfTheWriting"_s, index, true);
             const int w = grey.width(), h = grey.height();
             auto dark = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
             // Length of the run of ink through each pixel, across and down.
@@ -1712,12 +1603,7 @@ private slots:
         QVERIFY2(broad.sideways * 10 <= narrow.sideways * 13 + 10, qPrintable(strokes));
     }
 
-    void iDotGaps_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void iDotGaps_data() { addSizeRows(); }
 
     // The three round dots over the same stem sit at clearly different
     // heights: just above keeps a small clear gap, no more than a pen across,
@@ -1730,8 +1616,7 @@ private slots:
         // White rows between the top of the stem and the dot over it, up the
         // stem's own column; -1 if there is no dot over the stem.
         auto gapOverStem = [&](int index, int stemX) {
-            const QImage grey = QImage(quillon::samplePicturePath(u"IDotAnalysis"_s, index, doubleSize))
-                                    .convertToFormat(QImage::Format_Grayscale8);
+            const QImage grey = greyPicture(u"IDotAnalysis"_s, index, doubleSize);
             int y = 90 * scale; // on the stem, below its top
             while (y > 0 && qGray(grey.pixel(stemX * scale, y)) < 128)
                 --y;
@@ -1752,12 +1637,7 @@ private slots:
         }
     }
 
-    void sideDotsMissTheStem_data()
-    {
-        QTest::addColumn<bool>("doubleSize");
-        QTest::newRow("1x") << false;
-        QTest::newRow("2x") << true;
-    }
+    void sideDotsMissTheStem_data() { addSizeRows(); }
 
     // A dot set to the left or right of its i stands plainly off to that
     // side: nothing of it over the stem itself, its middle well aside, yet
@@ -1771,8 +1651,7 @@ private slots:
             // Middle of the ink above the word near the stem, in 1x pixels
             // from the stem; whether any of it lies over the stem's column.
             auto dot = [&](int index, bool *overStem) {
-                const QImage grey = QImage(quillon::samplePicturePath(u"IDotAnalysis"_s, index, doubleSize))
-                                        .convertToFormat(QImage::Format_Grayscale8);
+                const QImage grey = greyPicture(u"IDotAnalysis"_s, index, doubleSize);
                 qreal sum = 0;
                 int count = 0;
                 *overStem = false;
@@ -1802,8 +1681,7 @@ private slots:
     {
         for (bool twice : {false, true}) {
             auto greyAboveTheWord = [&](int index) {
-                const QImage grey = QImage(quillon::samplePicturePath(u"IDotAnalysis"_s, index, twice))
-                                        .convertToFormat(QImage::Format_Grayscale8);
+                const QImage grey = greyPicture(u"IDotAnalysis"_s, index, twice);
                 int count = 0;
                 const int scale = twice ? 2 : 1;
                 for (int y = 0; y < 74 * scale; ++y)
@@ -1875,8 +1753,7 @@ private slots:
         QVERIFY2(margin >= 250, qPrintable(u"paper near the edge is not white (grey %1)"_s.arg(margin)));
         // A picture larger than its box keeps all its writing in the part
         // the box shows: no line runs on out of sight.
-        const QImage whole = QImage(quillon::samplePicturePath(picture.trait, picture.index, picture.doubleSize))
-                                 .convertToFormat(QImage::Format_Grayscale8);
+        const QImage whole = greyPicture(picture.trait, picture.index, picture.doubleSize);
         const int hidden = darkestHidden(whole, shown.size());
         QVERIFY2(hidden >= 250, qPrintable(u"writing hidden beyond the box (grey %1)"_s.arg(hidden)));
     }
@@ -1887,8 +1764,7 @@ private slots:
     void paperIsClean()
     {
         QFETCH(Expected, picture);
-        const QImage grey = QImage(quillon::samplePicturePath(picture.trait, picture.index, picture.doubleSize))
-                                .convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = greyPicture(picture.trait, picture.index, picture.doubleSize);
         QVERIFY(!grey.isNull());
         const int loose = darkestLoosePaper(grey, picture.doubleSize ? 6 : 3);
         QVERIFY2(loose >= 248, qPrintable(u"grey %1 on the paper away from the writing"_s.arg(loose)));
@@ -1907,8 +1783,7 @@ private slots:
     void bothSizesShowOneDrawing()
     {
         QFETCH(Expected, picture);
-        const QImage single = QImage(quillon::samplePicturePath(picture.trait, picture.index, false))
-                                  .convertToFormat(QImage::Format_Grayscale8);
+        const QImage single = greyPicture(picture.trait, picture.index, false);
         const QImage halved = QImage(quillon::samplePicturePath(picture.trait, picture.index, true))
                                   .scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                   .convertToFormat(QImage::Format_Grayscale8);
