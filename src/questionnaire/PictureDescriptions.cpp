@@ -131,7 +131,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot plumb over its stem at the usual height, a clear gap of "
           "about half the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot resting low on the tip of its stem, nearly touching it"_s,
+          u"The word \"mini\", each i with a round dot set down low, just over the tip of its stem and nearly "
+          "touching it"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
           u"The word \"mini\", each i with a tiny, faint grey dot"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,

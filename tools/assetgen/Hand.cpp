@@ -403,6 +403,12 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
     // other, and every stroke wanders by a fraction of a pixel. The ends stay
     // where they were put, so strokes still meet where they should.
     {
+        // The bow is across the line from the stroke's start to its end, the
+        // same way all along, so a stroke that doubles back on itself (a
+        // retrace, a loop) keeps its passes together and does not bow.
+        const QPointF chord = pts.last() - pts.first();
+        const qreal span = std::hypot(chord.x(), chord.y());
+        const QPointF across = span > 0.5 * length && span > 1e-6 ? QPointF(-chord.y(), chord.x()) / span : QPointF();
         const qreal bow = std::min<qreal>(0.7, length * 0.008) * (phase < M_PI ? 1 : -1);
         QList<QPointF> moved(pts.size());
         for (qsizetype i = 0; i < pts.size(); ++i) {
@@ -413,7 +419,7 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
             const qreal u = length > 0 ? at[i] / length : 0;
             const qreal ends = std::sin(M_PI * u);
             const qreal wander = 0.11 * std::sin(at[i] * 0.23 + phase) + 0.06 * std::sin(at[i] * 0.61 + 2 * phase);
-            moved[i] = pts[i] + normal * (bow * ends + wander * std::min<qreal>(1, 4 * ends));
+            moved[i] = pts[i] + across * (bow * ends) + normal * (wander * std::min<qreal>(1, 4 * ends));
         }
         pts = moved;
     }

@@ -22,6 +22,7 @@ struct PageMargins
 {
     qreal left = 7, right = 7, top = 8, bottom = 7;
     qreal growLeft = 0, growRight = 0;
+    qreal ragged = 4; // how much shorter than the margin allows a line may stop
 };
 
 void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
@@ -54,7 +55,9 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         // Each line starts where the hand comes back to, never quite the
         // same place twice, but never further out than the margin.
         const qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
-        const qreal right = kPage.right() - m.right - m.growRight * f;
+        // Nor does a line end on a ruled edge: where the hand gives up on
+        // a line varies by a letter or so.
+        const qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged);
         QStringList line;
         qreal width = 0;
         while (true) {
@@ -239,7 +242,7 @@ void addMargins(QList<SampleDef> &out)
     m = {};
     m.bottom = 46;
     addSample(out, t, 6, u"Wide Lower Margin"_s, page(m));
-    m = {1.5, 1.5, 0, 1};
+    m = {1.5, 1.5, 0, 1, 0, 0, 0};
     addSample(out, t, 7, u"No Margins"_s, page(m));
 }
 

@@ -71,11 +71,12 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
     case Dot::Direct:
         // Plumb over the stem at the usual height of a written dot: a clear
         // gap of about half the letter's height.
-        dab(hand, {top.x() + j(0.4), top.y() - r - 14 + j(0.6)}, r);
+        dab(hand, {top.x() + j(0.15), top.y() - r - 14 + j(0.6)}, r);
         break;
     case Dot::Close:
-        // Set down right on the tip of the stem, all but touching it.
-        dab(hand, {top.x() + j(0.3), top.y() - r - 4.4}, r);
+        // Set down hastily just over the tip of the stem, all but touching
+        // it and a shade to the right: low, not placed with care.
+        dab(hand, {top.x() + 1.6 + j(0.3), top.y() - r - 4.4}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
@@ -391,7 +392,7 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     case Oval::Open:
         // The bowl runs up against the stem as usual, but its start at the
         // top stops short of the stem: a small gap at the top only.
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 50, 360 + 14)));
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 360 + 16)));
         break;
     case Oval::InnerLoop: {
         hand.stroke(smoothPath(ovalArc(c, rx, ry, 90, 450)));

@@ -48,7 +48,7 @@ void drawStem(Hand &hand, const TLetter &t)
         // down. Low on the stem the fine up-stroke runs a sliver of paper
         // apart from the down-stroke; higher up the two passes lie on one
         // line. Narrow all the way, so it never opens into a loop.
-        path = smoothPath({t.from, t.from + QPointF(4, 0.2), {x - 11, b - 3.5}, {x - 5.6, b - 9}, {x - 4.2, b - 18},
+        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 11, b - 3.5}, {x - 5.6, b - 9}, {x - 4.2, b - 18},
                            {x - 3.3, b - 28}, {x - 2.0, b - 38}, {x - 0.8, b - 50}, {x - 0.6, t.top + h * 0.3},
                            {x - 0.7, t.top + 5}, {x - 0.6, t.top + 0.9}, {x + 0.3, t.top - 0.4}, {x + 1.2, t.top + 1.2},
                            {x + 0.9, t.top + 6}, {x + 0.5, t.top + h * 0.45}, {x + 1.0, b - 20}, {x + 0.9, b - 8}});
@@ -57,7 +57,7 @@ void drawStem(Hand &hand, const TLetter &t)
         return;
     }
     case Stem::Looped:
-        path = smoothPath({t.from, t.from + QPointF(6, -1.5), {x - 4, b - 20}, {x - 9, t.top + h * 0.45},
+        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(6, -1.2), {x - 4, b - 20}, {x - 9, t.top + h * 0.45},
                            {x - 9.5, t.top + 14}, {x - 5, t.top + 1}, {x, t.top + 4}, {x, t.top + 12}});
         break;
     case Stem::Inflexible:
@@ -76,10 +76,12 @@ void drawStem(Hand &hand, const TLetter &t)
         // part gently below it, so the feet stand a little apart on the line,
         // the right one going on into the hook.
         const qreal bar = t.top + h * 0.2;
-        // Joined to the letter before, the up-stroke runs on from its foot
-        // along the line, so the left leg reads as the stroke into the t.
+        // Joined to the letter before, the up-stroke rounds out of its last
+        // down-stroke and runs on along the line, so the left leg reads as
+        // the stroke into the t.
         const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 10, b - 2.2}, {x - 8.3, b - 0.4}}
-                                                    : QList<QPointF>{t.from, {t.from.x() + 3, b + 0.3}, {x - 9, b - 0.3}};
+                                                    : QList<QPointF>{t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6),
+                                                                     {t.from.x() + 4, b + 0.2}, {x - 9, b - 0.5}};
         path = smoothPath(lead + QList<QPointF>{{x - 6.5, b - 3.2}, {x - 5.3, b - 11}, {x - 1.9, bar + 11},
                            {x - 0.9, bar}, {x - 0.5, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 3}, {x + 1.1, bar},
                            {x + 2.1, bar + 11}, {x + 5.0, b - 11}, {x + 5.6, b - 4}, {x + 7.6, b - 0.9},

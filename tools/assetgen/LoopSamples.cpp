@@ -269,8 +269,8 @@ void addCapitalI(QList<SampleDef> &out)
         };
     };
     addSample(out, t, 0, u"Single Stroke"_s, printed(0, 0));
-    addSample(out, t, 1, u"Longer Bottom Stroke"_s, printed(16, 50));
-    addSample(out, t, 2, u"Longer Top Stroke"_s, printed(50, 16));
+    addSample(out, t, 1, u"Longer Bottom Stroke"_s, printed(24, 50));
+    addSample(out, t, 2, u"Longer Top Stroke"_s, printed(50, 24));
     addSample(out, t, 3, u"Equal Top & Bottom Stroke"_s, printed(36, 36));
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". About 30 degrees either way.
