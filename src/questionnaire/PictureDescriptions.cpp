@@ -150,7 +150,7 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
           u"A lower case m whose second hump is much lower than its first"_s,
-          u"A lower case m with two ordinary arches alike in height and width, their tops level"_s,
+          u"A lower case m with two upright, regular arches alike in height and width, their tops level"_s,
           u"A lower case m with two wide, low humps, each a round arch"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,
@@ -175,7 +175,7 @@ const QHash<QString, QStringList> &descriptions()
           "leaving a gap"_s,
           u"A lower case g and y whose lower parts bend away to the left in a long, low arc without any stroke "
           "back up"_s,
-          u"A lower case g and y whose lower parts end in a tiny, squeezed loop"_s,
+          u"A lower case g and y whose lower parts end in a small, pinched loop closing just under the line"_s,
           u"A lower case g and y whose lower parts swing out into a very wide, full loop"_s}},
         {u"TheCapitalLetterI"_s,
          {u"A capital I written as one straight upright line, followed by \"am\""_s,

@@ -470,7 +470,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         // The same joined hand, but its letters will not keep to one size:
         // within each word some come out small and some big, taller and
         // wider together, while the joins run on between them.
-        static const qreal sizes[2][6] = {{1.45, 0.62, 0.7, 1.15, 0.6, 1.2}, {1.35, 0.7, 0.64, 1.0, 1.2, 1}};
+        static const qreal sizes[2][6] = {{1.4, 0.7, 0.66, 1.05, 0.68, 1.15}, {1.35, 0.7, 0.64, 1.0, 1.2, 1}};
         const QFont font = handFont(Face::Script, 34);
         // A calmer touch of unsteadiness, so the sizes stay as set.
         Writing writing(rng, font.pixelSize(), 0.7);

@@ -264,7 +264,7 @@ void addLowerCaseE(QList<SampleDef> &out)
 
 // ---- m ----------------------------------------------------------------
 
-enum class Hump { Arched, Rounded, Sharp };
+enum class Hump { Arched, Even, Rounded, Sharp };
 
 void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, Rng &rng)
 {
@@ -321,7 +321,13 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         // down the legs the curve rolls.
         const QPointF from = path.currentPosition();
         QList<QPointF> via;
-        if (shape == Hump::Arched) {
+        if (shape == Hump::Even) {
+            // Upright legs and a crown that stays high across most of the
+            // arch before its shoulder turns down: steady, regular arches,
+            // neither boxed square nor rolled round.
+            via = {{x + 0.3, top + h * 0.28}, {x + w * 0.1, top + h * 0.08}, {x + w * 0.3, top + 0.8 + j(0.3)},
+                   {x + w * 0.62, top + 0.3 + j(0.3)}, {x + w * 0.9, top + h * 0.09}, {x + w, top + h * 0.3}};
+        } else if (shape == Hump::Arched) {
             via = {{x + w * 0.05, top + h * 0.32}, {x + w * 0.3, top + h * 0.04 + j(0.4)},
                    {x + w * 0.58, top + j(0.4)}, {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.4}};
         } else {
@@ -355,9 +361,9 @@ void addLowerCaseM(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Uphill Humps"_s, m(34, 52, Hump::Arched));
     addSample(out, t, 1, u"Down Humps"_s, m(52, 34, Hump::Arched));
-    // Even: two ordinary arches alike in height and width; rounded: two
-    // wide, low half-round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, Hump::Arched, 26));
+    // Even: two upright, regular arches alike in height and width; rounded:
+    // two wide, low half-round arches.
+    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, Hump::Even, 24));
     addSample(out, t, 3, u"Rounded Humps"_s, m(34, 34, Hump::Rounded, 42));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }

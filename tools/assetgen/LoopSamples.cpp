@@ -50,7 +50,7 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
         // A full loop begun like the rounded one, but the up-stroke stops
         // well short of the stem: a plain gap where the loop would close.
         smoothTo(path, {foot, {sx, base + 26}, {sx - 3, base + 44}, {sx - 12, base + 51}, {sx - 20, base + 43},
-                        {sx - 19, base + 26}, {sx - 11, base + 12}});
+                        {sx - 20.5, base + 30}, {sx - 17.5, base + 21}});
         break;
     case Tail::LeftArc:
         // No loop at all: the descender bends steadily to the left and ends
@@ -59,8 +59,9 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
                         {sx - 36, base + 42}});
         break;
     case Tail::Cramped:
-        smoothTo(path, {foot, {sx, base + 14}, {sx - 2.5, base + 21}, {sx - 5, base + 18}, {sx - 3, base + 8},
-                        {sx + 6, base - 2}});
+        // A loop, but a small, pinched one that closes just under the line.
+        smoothTo(path, {foot, {sx, base + 16}, {sx - 2.2, base + 24}, {sx - 6, base + 22.5}, {sx - 6.2, base + 13},
+                        {sx - 1.5, base + 3}, {sx + 6, base - 2}});
         break;
     case Tail::Broad:
         // About twice as wide as the rounded loop and as full.
