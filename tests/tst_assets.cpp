@@ -1674,26 +1674,31 @@ private slots:
         }
     }
 
-    // A smudged dot is smeared out into grey: above the letters it leaves
-    // far more half-tone ink than a clean round dot does, whose only grey is
-    // its soft edge.
+    // A smudged dot is a blot pushed out to one side: above the letters it
+    // leaves far more ink than a clean round dot, and runs out further one
+    // way than it stands the other.
     void smudgedDotsSmear()
     {
         for (bool twice : {false, true}) {
-            auto greyAboveTheWord = [&](int index) {
+            const int scale = twice ? 2 : 1;
+            auto inkAboveTheWord = [&](int index, QRect *box) {
                 const QImage grey = greyPicture(u"IDotAnalysis"_s, index, twice);
                 int count = 0;
-                const int scale = twice ? 2 : 1;
                 for (int y = 0; y < 74 * scale; ++y)
-                    for (int x = 0; x < grey.width(); ++x) {
-                        const int g = grey.constScanLine(y)[x];
-                        count += g > 70 && g < 200;
-                    }
+                    for (int x = 0; x < 75 * scale; ++x) // the first i's dot only
+                        if (grey.constScanLine(y)[x] < 200) {
+                            ++count;
+                            *box |= QRect(x, y, 1, 1);
+                        }
                 return count;
             };
-            const int smudged = greyAboveTheWord(7);
-            const int clean = greyAboveTheWord(0);
-            QVERIFY2(smudged > 3 * clean, qPrintable(u"grey pixels: smudged %1, clean %2"_s.arg(smudged).arg(clean)));
+            QRect smudgedBox, cleanBox;
+            const int smudged = inkAboveTheWord(7, &smudgedBox);
+            const int clean = inkAboveTheWord(0, &cleanBox);
+            const QString got = u"ink: smudged %1 in %2x%3, clean %4 in %5x%6"_s.arg(smudged).arg(smudgedBox.width())
+                                    .arg(smudgedBox.height()).arg(clean).arg(cleanBox.width()).arg(cleanBox.height());
+            QVERIFY2(smudged > 2 * clean, qPrintable(got));
+            QVERIFY2(2 * smudgedBox.width() >= 3 * smudgedBox.height(), qPrintable(got));
         }
     }
 

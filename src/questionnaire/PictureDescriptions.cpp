@@ -138,8 +138,8 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
-          u"The word \"mini\", each i's dot a dark blot with its ink rubbed into a grey smear beside it, one "
-          "smeared to the right, the other back to the left"_s,
+          u"The word \"mini\", each i's dot a dark, lumpy blot smeared out to one side, one to the right, the "
+          "other back to the left"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,

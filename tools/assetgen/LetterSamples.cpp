@@ -105,9 +105,7 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot the hand rubbed: the dark dot stays, and its ink is
-        // dragged off in a short grey smear that narrows as it goes. Each
-        // one goes its own way.
+        // A wet dot the hand rubbed. Each one goes its own way.
         const QPointF c(top.x() + j(0.8), top.y() - 12 + j(1));
         // One is dragged out to the right along the line, the other rubbed
         // back and down to the left.
@@ -115,34 +113,23 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         const QPointF along(std::cos(angle), std::sin(angle));
         const QPointF side(-along.y(), along.x());
         const qreal length = which == 0 ? rng.uniform(12, 14) : rng.uniform(9.5, 11);
-        // The smear itself: thinned ink as wide as the dot at its root,
-        // narrowing as it goes, darkest where it leaves the dot. The rub
-        // curves a little, as a finger's does.
+        // The rub curves a little, as a finger's does.
         const qreal curl = which == 0 ? -rng.uniform(0.01, 0.03) : -rng.uniform(0.03, 0.05);
         auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
-        Hand smear(hand.painter());
-        // Two films of rubbed ink round the dot, spread further on the side
-        // the hand went: the paler one wider. Their edges are ragged where
-        // the skin lifted the ink unevenly, and crisp, as dried ink is.
-        for (int layer = 0; layer < 2; ++layer) {
-            const qreal rx = (layer == 0 ? 0.42 : 0.3) * length, ry = layer == 0 ? 3.6 : 2.7;
-            const int g = layer == 0 ? 120 : 80;
-            smear.setInk(QColor(g, g, g));
-            QPolygonF outline;
-            const int steps = 28;
-            for (int k = 0; k < steps; ++k) {
-                const qreal a = 2 * M_PI * k / steps;
-                const qreal wobble = 1 + j(0.12);
-                outline << at(rx * 0.8 + rx * std::cos(a) * wobble, ry * std::sin(a) * wobble);
-            }
-            QPainterPath film;
-            film.addPolygon(outline);
-            film.closeSubpath();
-            smear.fill(film);
+        // Pressed into the paper and smeared while wet: a dark, lumpy blot
+        // wider than a dot, its ink pushed out a little way to one side,
+        // where it thins to grey.
+        Hand lump(hand.painter());
+        lump.setInk(QColor(95, 95, 95));
+        dab(lump, at(length * 0.5, j(0.4)), r * 0.85);
+        lump.setInk(QColor(55, 55, 55));
+        dab(lump, at(length * 0.28, j(0.4)), r * 1.05);
+        lump.setInk(hand.ink());
+        dab(lump, c, r * 1.4);
+        for (int k = 0; k < 3; ++k) {
+            const qreal a = rng.uniform(0, 2 * M_PI);
+            dab(lump, c + QPointF(std::cos(a), std::sin(a)) * r * rng.uniform(0.5, 0.8), r * rng.uniform(0.5, 0.7));
         }
-        // The dot under the rub is a blot, spread wider than a clean dot.
-        dab(hand, c, r * 1.15);
-        dab(hand, c + along * 1.3 + side * j(0.5), r * 0.85);
         break;
     }
     case Dot::None:
