@@ -229,6 +229,7 @@ void addMargins(QList<SampleDef> &out)
     m = {};
     m.right = 3;
     m.growRight = 42;
+    m.ragged = 1.5; // the widening margin itself makes the right edge
     addSample(out, t, 2, u"Narrow to Wider Right Margin"_s, page(m));
     m = {};
     m.left = 3;
