@@ -532,8 +532,8 @@ void Hand::stroke(const QPainterPath &path, Qt::PenCapStyle cap) const
         pressureStroke(path, {}); // the nib's own pressure only
 }
 
-void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, bool lift,
-                          bool land) const
+void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, PenEnd start,
+                          PenEnd end) const
 {
     // Flattened at eight times the size so curves stay smooth in the 2x pictures.
     const qreal fine = 8;
@@ -542,7 +542,7 @@ void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qr
     for (QPolygonF line : path.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
         for (QPointF &p : line)
             p /= fine;
-        ink.addPolygon(penOutline(line, m_width, pressure, lift, land));
+        ink.addPolygon(penOutline(line, m_width, pressure, end == PenEnd::Tapered, start == PenEnd::Tapered));
         ink.closeSubpath();
     }
     m_painter.fillPath(ink, inkFlow(ink.boundingRect(), m_ink));

@@ -93,6 +93,11 @@ private:
 // the painter's state; the caller restores it after drawing the letter.
 void varyCopy(QPainter &painter, QPointF foot, Rng &rng);
 
+// How a stroke starts or stops: tapered as the pen lands or lifts while
+// moving, or blunt, at full weight, as from a pen pressed down before it
+// moves or stopped and raised straight off the paper.
+enum class PenEnd { Tapered, Blunt };
+
 // A pen in a hand: draws strokes and text in ink on the sample pictures.
 class Hand
 {
@@ -112,12 +117,9 @@ public:
     // (outlines, cut-off ends).
     void stroke(const QPainterPath &path, Qt::PenCapStyle cap = Qt::RoundCap) const;
     // A nib stroke whose weight is also scaled by `pressure`, a function of
-    // the distance along the path (0 at its start, 1 at its end). Without
-    // `lift` the stroke keeps its weight to the end instead of thinning as
-    // the pen leaves the paper, so it stops bluntly; without `land` it starts
-    // at full weight, as from a pen pressed down before it moves.
-    void pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure, bool lift = true,
-                        bool land = true) const;
+    // the distance along the path (0 at its start, 1 at its end).
+    void pressureStroke(const QPainterPath &path, const std::function<qreal(qreal)> &pressure,
+                        PenEnd start = PenEnd::Tapered, PenEnd end = PenEnd::Tapered) const;
     void plainStroke(const QPainterPath &path, Qt::PenCapStyle cap = Qt::RoundCap) const;
     void line(QPointF from, QPointF to, Qt::PenCapStyle cap = Qt::RoundCap) const;
     // A stroke whose width changes evenly from `startWidth` to `endWidth`.

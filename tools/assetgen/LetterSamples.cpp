@@ -290,7 +290,7 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         painter.restore();
         return;
     }
-    hand.pressureStroke(first, [](qreal) { return 1.0; }, false);
+    hand.pressureStroke(first, [](qreal) { return 1.0; }, PenEnd::Tapered, PenEnd::Blunt);
     // Each hump is its own pen movement: the pen runs back up inside the leg
     // it came down, branches off into the hump and comes down the next leg
     // to the line, so every leg ends on the line the way a down-stroke does.
@@ -331,7 +331,7 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         } else {
             // The pen stops on the line and goes back up: the leg keeps its
             // weight to a rounded foot rather than thinning to a point.
-            hand.pressureStroke(path, [](qreal) { return 1.0; }, false);
+            hand.pressureStroke(path, [](qreal) { return 1.0; }, PenEnd::Tapered, PenEnd::Blunt);
         }
     }
     painter.restore();
@@ -484,7 +484,7 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
         const QPointF from = onOval(c, rx, ry, 12);
         hand.taperedStroke(smoothPath({from, {sx - 3.6, xTop - 2}, {sx - 2.4, stemTop + 20}, apex}), 2.0, 1.0);
         hand.pressureStroke(smoothPath({apex, {sx + 2.6, stemTop + 16}, {sx + 3.0, xTop + 4}, {sx + 1.2, base - 6}}),
-                            [](qreal t) { return 0.5 + 0.5 * std::min<qreal>(1, t * 2.5); }, false);
+                            [](qreal t) { return 0.5 + 0.5 * std::min<qreal>(1, t * 2.5); }, PenEnd::Tapered, PenEnd::Blunt);
         break;
     }
     case DStem::Looped:

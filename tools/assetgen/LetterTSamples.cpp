@@ -179,7 +179,7 @@ void lightBar(Hand &hand, QPointF from, QPointF to, Rng &rng)
     // Little pressure leaves a thinner film of the same ink: a shade paler.
     hand.setInk(QColor(74, 74, 82));
     hand.setWidth(kPen * 0.42);
-    hand.pressureStroke(path, [phase](qreal t) { return 0.9 + 0.12 * std::sin(t * 9 + phase); }, false, false);
+    hand.pressureStroke(path, [phase](qreal t) { return 0.9 + 0.12 * std::sin(t * 9 + phase); }, PenEnd::Blunt, PenEnd::Blunt);
     hand.setWidth(width);
     hand.setInk(ink);
 }
@@ -218,7 +218,7 @@ void addBarPressure(QList<SampleDef> &out)
                     // stays broad to its end, with the slight waver of a pen
                     // dragged hard across the paper.
                     const QPainterPath path = smoothPath({a, a + QPointF(8, -0.6), a + QPointF(16, -0.5), b});
-                    h.pressureStroke(path, [](qreal t) { return 1.0 + 0.06 * std::sin(t * 9); }, false);
+                    h.pressureStroke(path, [](qreal t) { return 1.0 + 0.06 * std::sin(t * 9); }, PenEnd::Tapered, PenEnd::Blunt);
                     break;
                 }
                 case P::Tapering: {
@@ -238,7 +238,7 @@ void addBarPressure(QList<SampleDef> &out)
                             const qreal waver = 1 + 0.05 * std::sin(t * 17 + phase) + 0.03 * std::sin(t * 41 + 2 * phase);
                             return (0.3 + 2.0 * fade) * waver;
                         },
-                        true, false);
+                        PenEnd::Blunt, PenEnd::Tapered);
                     break;
                 }
                 }

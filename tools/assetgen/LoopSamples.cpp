@@ -107,7 +107,7 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail, Rng &rng)
         // to the left, where a loop would have begun.
         QPainterPath down(QPointF(sx, top));
         smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.8, base + 12}, {sx - 4, base + 22}, {sx - 10, base + 28}});
-        hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.75 * t * t; }, false);
+        hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.75 * t * t; }, PenEnd::Tapered, PenEnd::Blunt);
         return;
     }
     if (tail == Tail::LongStraight) {

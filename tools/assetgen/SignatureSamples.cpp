@@ -133,7 +133,7 @@ void addSignatureVariants(QList<SampleDef> &out)
                          [](qreal t) { return 1.3 - 0.45 * t + 0.08 * std::sin(t * 9); });
         h.pressureStroke(smoothPath({{r + 4, cy - 6.5}, {r - 2, cy - 3.5}, {l + 0.6 * (r - l), cy + 1},
                                      {l + 0.25 * (r - l), cy + 4}, {l + 4, cy + 7.5}}),
-                         [](qreal t) { return 0.8 - 0.2 * t; }, true, false);
+                         [](qreal t) { return 0.8 - 0.2 * t; }, PenEnd::Blunt, PenEnd::Tapered);
     });
 }
 

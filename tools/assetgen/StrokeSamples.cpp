@@ -109,7 +109,7 @@ void drawEnding(Hand &hand, Ending kind)
                                 const qreal rise = std::min<qreal>(1, t / 0.3);
                                 return 1.0 + 0.75 * rise * rise * (3 - 2 * rise) + 0.3 * t;
                             },
-                            false);
+                            PenEnd::Tapered, PenEnd::Blunt);
         break;
     case Ending::TaperedUp:
         // Leaves the n in the letters' weight and thins steadily to a needle
