@@ -93,6 +93,16 @@ void addSizeRows()
     QTest::newRow("2x") << true;
 }
 
+// Rows for the first `count` variants of a trait, each at 1x and 2x.
+void addVariantRows(const QString &trait, int count)
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("doubleSize");
+    for (int i = 0; i < count; ++i)
+        for (bool twice : {false, true})
+            QTest::newRow(qPrintable(u"%1_%2%3"_s.arg(trait).arg(i).arg(twice ? u"@2x"_s : QString()))) << i << twice;
+}
+
 QList<Expected> expectedPictures()
 {
     QList<Expected> list;
@@ -427,15 +437,7 @@ private slots:
         QCOMPARE(QSet<QString>(embedded.cbegin(), embedded.cend()), expected);
     }
 
-    void pageMargins_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("doubleSize");
-        for (int i = 0; i < 8; ++i)
-            for (bool twice : {false, true})
-                QTest::newRow(qPrintable(u"Margins_%1%2"_s.arg(i).arg(twice ? u"@2x"_s : QString())))
-                    << i << twice;
-    }
+    void pageMargins_data() { addVariantRows(u"Margins"_s, 8); }
 
     // Each page picture leaves its empty paper where its variant says, and
     // apart from the page without margins no line runs into the frame.
@@ -470,16 +472,8 @@ private slots:
         QVERIFY2(shows, qPrintable(got));
     }
 
-    void lowerCaseMHasTwoHumps_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("doubleSize");
-        // The arched and rounded m's; the pointed one is a zigzag.
-        for (int i = 0; i < 4; ++i)
-            for (bool twice : {false, true})
-                QTest::newRow(qPrintable(u"TheLowerCaseM_%1%2"_s.arg(i).arg(twice ? u"@2x"_s : QString())))
-                    << i << twice;
-    }
+    // The arched, even and rounded m's; the pointed one is a zigzag.
+    void lowerCaseMHasTwoHumps_data() { addVariantRows(u"TheLowerCaseM"_s, 4); }
 
     // An m stands on three legs: just above the line, a row across the letter
     // meets exactly three down-strokes, not the four of "mn" or two of "n".
