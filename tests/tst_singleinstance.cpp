@@ -4,6 +4,7 @@
 #include "shell/StartUp.h"
 #include "shell/frmMain.h"
 #include "support/FakePlatform.h"
+#include "support/FileEntries.h"
 #include "support/WindowDriver.h"
 
 #include <QDir>
@@ -24,6 +25,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillon;
+using test::entryKind;
 using test::FakePlatform;
 
 namespace {
@@ -105,20 +107,6 @@ bool othersCanRun(const QString &program)
             return false;
     }
     return true;
-}
-
-QString entryKind(const QString &path)
-{
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        return u"missing"_s;
-    if (S_ISLNK(info.st_mode))
-        return u"link to "_s + QFile::symLinkTarget(path);
-    if (S_ISDIR(info.st_mode))
-        return u"folder"_s;
-    if (S_ISFIFO(info.st_mode))
-        return u"pipe"_s;
-    return u"file owned by %1, mode %2"_s.arg(info.st_uid).arg(info.st_mode & 07777, 0, 8);
 }
 
 } // namespace
@@ -207,14 +195,8 @@ private slots:
             Launch killed(folders, u"killed"_s, user);
             QTRY_VERIFY_WITH_TIMEOUT(killed.startedUp(), 20000);
             killed.kill();
-        } else if (kind == u"folder") {
-            QVERIFY(QDir().mkpath(lock + u"/with something in it"_s));
-        } else if (kind == u"dangling link") {
-            QVERIFY(QFile::link(folders.root.filePath(u"gone/quillon.lock"_s), lock));
-        } else if (kind == u"link loop") {
-            QVERIFY(QFile::link(lock, lock));
-        } else if (kind == u"pipe") {
-            QCOMPARE(::mkfifo(lockName.constData(), 0600), 0);
+        } else if (test::badEntryKinds.contains(kind)) {
+            QVERIFY(test::plantBadEntry(lock, kind, folders.root.filePath(u"gone/quillon.lock"_s)));
         } else if (kind == u"mode 000") {
             QVERIFY(write("4242\nquillon\nthis-host\n"));
             QCOMPARE(::chown(lockName.constData(), user, user), 0);
