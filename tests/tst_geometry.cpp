@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 using namespace quillon;
 
@@ -134,6 +136,43 @@ private slots:
         QCOMPARE(rule->height(), 2);
         QVERIFY(rule->x() <= 0 && rule->geometry().right() >= 468); // across the whole width
         QCOMPARE(window.findChild<QLabel *>(u"picIcon"_s)->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    }
+
+    void windows_areFixedWithTheirOwnTitleBarButtons_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("minimise");
+        QTest::newRow("main") << u"main"_s << false;
+        QTest::newRow("questionnaire") << u"questionnaire"_s << true;
+        QTest::newRow("about") << u"about"_s << false;
+    }
+
+    // A window that cannot grow offers no maximise button, and neither resizing nor maximising
+    // changes its size.
+    void windows_areFixedWithTheirOwnTitleBarButtons()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, minimise);
+        std::unique_ptr<QWidget> shown;
+        if (window == u"main")
+            shown = std::make_unique<frmMain>();
+        else if (window == u"questionnaire")
+            shown = std::make_unique<frmGraphology>();
+        else
+            shown = std::make_unique<frmAbout>();
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        const Qt::WindowFlags flags = shown->windowFlags();
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint)); // only the buttons asked for
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), minimise);
+        QCOMPARE(shown->minimumSize(), shown->maximumSize());
+        const QSize before = shown->size();
+        shown->resize(before + QSize(200, 150));
+        QCOMPARE(shown->size(), before);
+        shown->setWindowState(Qt::WindowMaximized);
+        QCOMPARE(shown->size(), before);
     }
 
     void questionnaireFixedParts()
