@@ -77,7 +77,7 @@ void drawStem(Hand &hand, const TLetter &t)
         const QPointF from(x - 19, b + 2.5);
         hand.pressureStroke(smoothPath({from, (from + join) / 2 + QPointF(0.25, 0.15), join, {x - 0.2, b - 43},
                                         {x + 0.2, b - 50}, {x + 0.3, b - 58}}),
-                            [](qreal t) { return (1.55 + 0.08 * std::sin(t * 7)) * (t < 0.75 ? 1 : 1 - 0.4 * (t - 0.75) / 0.25); });
+                            [](qreal t) { return (1.75 + 0.08 * std::sin(t * 7)) * (t < 0.75 ? 1 : 1 - 0.4 * (t - 0.75) / 0.25); });
         path.moveTo(x + 0.4, t.top);
         break;
     }
