@@ -147,7 +147,7 @@ void drawEnding(Hand &hand, Ending kind)
         // last movement goes from right to left.
         hand.pressureStroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 7.5, e.y() - 3.6},
                                         {e.x() + 14, top + 7}, {e.x() + 17.6, top - 2}, {e.x() + 16.6, top - 8.6},
-                                        {e.x() + 12.4, top - 11.2}, {e.x() + 7.4, top - 10}, {e.x() + 4.4, top - 7.2}}),
+                                        {e.x() + 12.6, top - 11.4}, {e.x() + 7.6, top - 10.8}, {e.x() + 3.2, top - 9.2}}),
                             [](qreal t) { return 1.2 - 0.4 * std::max<qreal>(0, t - 0.6) / 0.4; });
         break;
     case Ending::Extended:
