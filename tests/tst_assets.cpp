@@ -85,6 +85,38 @@ QRect inkBox(const QImage &grey)
     return box;
 }
 
+// Runs of ink (darker than mid-grey) along row `y` between columns `from`
+// and `to` (pixels, `to` excluded), each as [start, end) in pixels.
+QList<std::pair<int, int>> inkRuns(const QImage &grey, int y, int from, int to)
+{
+    QList<std::pair<int, int>> runs;
+    const uchar *line = grey.constScanLine(y);
+    for (int x = std::max(0, from); x < std::min<int>(to, grey.width()); ++x) {
+        if (line[x] >= 128)
+            continue;
+        if (!runs.isEmpty() && runs.last().second == x)
+            runs.last().second = x + 1;
+        else
+            runs.append({x, x + 1});
+    }
+    return runs;
+}
+
+// The same down column `x` between rows `from` and `to`.
+QList<std::pair<int, int>> inkRunsDown(const QImage &grey, int x, int from, int to)
+{
+    QList<std::pair<int, int>> runs;
+    for (int y = std::max(0, from); y < std::min<int>(to, grey.height()); ++y) {
+        if (grey.constScanLine(y)[x] >= 128)
+            continue;
+        if (!runs.isEmpty() && runs.last().second == y)
+            runs.last().second = y + 1;
+        else
+            runs.append({y, y + 1});
+    }
+    return runs;
+}
+
 // The rows of a test that runs once on the 1x and once on the 2x pictures.
 void addSizeRows()
 {
@@ -739,6 +771,133 @@ private slots:
         QVERIFY2(tip[1] > 0 && tip[1] <= 0.5 * stem[1], qPrintable(got));
     }
 
+    // The lead-in curved from right to left is a small curl before the m:
+    // it starts free inside the curl, swings out to the left and over into
+    // the first stem. It stays beside the letters, neither rising over them
+    // like a cap nor coming up from the line like the other lead-ins, and a
+    // column through it crosses both its lower and its upper branch.
+    void beginningCurlsInFromTheRight_data() { addSizeRows(); }
+
+    void beginningCurlsInFromTheRight()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage plain = greyPicture(u"BeginningStroke"_s, 4, doubleSize);
+        const QImage curl = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
+        QVERIFY(!plain.isNull() && !curl.isNull());
+        // The bare word: its first stem's left edge, its top and its foot.
+        const QRect word = inkBox(plain);
+        const QList<std::pair<int, int>> middle = inkRuns(plain, 70 * s, 0, plain.width());
+        QVERIFY(!middle.isEmpty());
+        const qreal stem = qreal(middle.first().first) / s;
+        const QRect box = inkBox(curl);
+        const QString got = u"word %1..%2 high, first stem at %3; curl picture inked %4..%5 high from %6"_s
+                                .arg(word.top() / s).arg(word.bottom() / s).arg(stem)
+                                .arg(box.top() / s).arg(box.bottom() / s).arg(box.left() / s);
+        QVERIFY2(box.top() >= word.top() - 4 * s, qPrintable(got));
+        QVERIFY2(stem - qreal(box.left()) / s >= 8 && stem - qreal(box.left()) / s <= 20, qPrintable(got));
+        // Left of the stem nothing comes down near the line.
+        for (int y = word.bottom() - 5 * s; y <= word.bottom(); ++y)
+            QVERIFY2(inkRuns(curl, y, 0, middle.first().first - 2 * s).isEmpty(), qPrintable(got + u", ink at row %1"_s.arg(y / s)));
+        const QList<std::pair<int, int>> column = inkRunsDown(curl, int((stem - 8) * s), 0, curl.height());
+        QVERIFY2(column.size() == 2, qPrintable(got + u", column crosses %1 strokes"_s.arg(column.size())));
+        QVERIFY2(column[1].first - column[0].second >= 4 * s, qPrintable(got + u", branches too close"_s));
+    }
+
+    // The long lead-in from under the line is pushed up as one movement with
+    // the m and keeps visible weight: across its course it is nearly as
+    // broad as the first stem.
+    void belowBaselineLeadInKeepsWeight_data() { addSizeRows(); }
+
+    void belowBaselineLeadInKeepsWeight()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"BeginningStroke"_s, 2, doubleSize);
+        QVERIFY(!grey.isNull());
+        const QRect box = inkBox(grey);
+        // The word's line is at 80; the lead-in starts some 30 under it.
+        QVERIFY2(box.bottom() >= 104 * s, qPrintable(u"lead-in reaches down to %1"_s.arg(box.bottom() / s)));
+        const QList<std::pair<int, int>> middle = inkRuns(grey, 70 * s, 0, grey.width());
+        QVERIFY(middle.size() >= 2);
+        // The first run at row 70 is the lead-in, the next the first stem.
+        const qreal stem = qreal(middle[1].second - middle[1].first) / s;
+        auto centre = [&](int y) {
+            const QList<std::pair<int, int>> runs = inkRuns(grey, y * s, 0, grey.width());
+            return runs.isEmpty() ? qreal(-1) : (runs.first().first + runs.first().second) / 2.0 / s;
+        };
+        for (int y : {86, 92}) {
+            const QList<std::pair<int, int>> runs = inkRuns(grey, y * s, 0, grey.width());
+            QCOMPARE(runs.size(), 1);
+            // Width across the stroke from its run along the row and its lean.
+            const qreal lean = std::atan2(centre(y - 3) - centre(y + 3), 6.0);
+            const qreal width = qreal(runs[0].second - runs[0].first) / s * std::cos(lean);
+            QVERIFY2(width >= 0.75 * stem, qPrintable(u"row %1: lead-in %2 broad, stem %3"_s.arg(y).arg(width).arg(stem)));
+        }
+    }
+
+    // The ending curving from right to left is a small, quick curl: it rises
+    // off the n to the right, turns over and comes back left above the
+    // letters, but not so far as to hang over the word like a hood.
+    void endingCurlsBackSmall_data() { addSizeRows(); }
+
+    void endingCurlsBackSmall()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage plain = greyPicture(u"EndingStroke"_s, 6, doubleSize);
+        const QImage curl = greyPicture(u"EndingStroke"_s, 4, doubleSize);
+        QVERIFY(!plain.isNull() && !curl.isNull());
+        const QRect word = inkBox(plain);
+        const QRect box = inkBox(curl);
+        // Ink above the tops of the letters.
+        int left = curl.width(), right = -1;
+        for (int y = 0; y < word.top() - 3 * s; ++y)
+            for (const auto &[from, to] : inkRuns(curl, y, 0, curl.width())) {
+                left = std::min(left, from);
+                right = std::max(right, to - 1);
+            }
+        const QString got = u"word right edge %1, top %2; curl reaches %3 right and %4 high, above the word from %5 to %6"_s
+                                .arg(word.right() / s).arg(word.top() / s).arg(box.right() / s).arg(box.top() / s)
+                                .arg(left / s).arg(right / s);
+        QVERIFY2(right >= 0, qPrintable(got));
+        QVERIFY2(box.top() <= word.top() - 6 * s, qPrintable(got));
+        QVERIFY2(box.right() - word.right() >= 8 * s && box.right() - word.right() <= 24 * s, qPrintable(got));
+        // It comes back a good way to the left of its turn...
+        QVERIFY2(box.right() - left >= 10 * s, qPrintable(got));
+        // ...but stops short of the letters before the n's last leg.
+        QVERIFY2(left >= word.right() - 3 * s, qPrintable(got));
+    }
+
+    // Dropping below the line, the final stroke leaves straight from under
+    // the n's last leg and bends off to the right on an even curve, with no
+    // corner at the foot: the further down, the more it leans away.
+    void belowBaselineEndingBendsAway_data() { addSizeRows(); }
+
+    void belowBaselineEndingBendsAway()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage plain = greyPicture(u"EndingStroke"_s, 6, doubleSize);
+        const QImage grey = greyPicture(u"EndingStroke"_s, 3, doubleSize);
+        QVERIFY(!plain.isNull() && !grey.isNull());
+        const QRect word = inkBox(plain);
+        const QList<std::pair<int, int>> legRow = inkRuns(plain, word.bottom() - 6 * s, 0, plain.width());
+        QVERIFY(!legRow.isEmpty());
+        const qreal leg = (legRow.last().first + legRow.last().second) / 2.0 / s;
+        const qreal line = qreal(word.bottom()) / s;
+        auto centre = [&](int below) {
+            const QList<std::pair<int, int>> runs = inkRuns(grey, int((line + below) * s), 0, grey.width());
+            return runs.size() == 1 ? (runs[0].first + runs[0].second) / 2.0 / s : qreal(-100);
+        };
+        const qreal c3 = centre(3), c10 = centre(10), c20 = centre(20);
+        const QString got = u"leg at %1; under the line at 3, 10, 20: %2, %3, %4"_s.arg(leg).arg(c3).arg(c10).arg(c20);
+        QVERIFY2(c3 >= leg - 1 && c3 - leg <= 4, qPrintable(got));
+        QVERIFY2((c10 - c3) / 7 >= 0.2, qPrintable(got));
+        QVERIFY2((c20 - c10) / 10 > (c10 - c3) / 7, qPrintable(got));
+        QVERIFY2(inkBox(grey).bottom() >= word.bottom() + 20 * s, qPrintable(got));
+    }
+
     // The long down strokes of g and y run far below the line and only at
     // their very ends turn off to the left in a small hook, which keeps the
     // g from reading as a q.
@@ -862,19 +1021,21 @@ private slots:
         }
     }
 
-    // The spread-out t stem is one line above its bar and below it two legs
-    // that stand clearly apart, both down to the line and about evenly either
-    // side of the top, a tent rather than a stroke branching off a stem, yet
-    // a narrow one, still a t and no wide lambda; the ordinary stem stays one
-    // line.
+    // The spread-out t stem is written up and down without retracing: one
+    // line at its top, and below the bar the upright down-stroke stands on
+    // its own with the up-stroke from the a clearly apart on its left, the
+    // two parting wider towards the line, yet close enough to read as one t
+    // and no wide lambda. The ordinary stem stays one line. Either way the
+    // bar runs across the whole stem.
     void spreadStemPartsBelowTheBar_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("doubleSize");
         QTest::addColumn<int>("strokesBelow");
+        QTest::addColumn<int>("barRow");
         for (bool twice : {false, true}) {
-            QTest::newRow(twice ? "normal 2x" : "normal 1x") << 0 << twice << 1;
-            QTest::newRow(twice ? "spread 2x" : "spread 1x") << 3 << twice << 2;
+            QTest::newRow(twice ? "normal 2x" : "normal 1x") << 0 << twice << 1 << 76;
+            QTest::newRow(twice ? "spread 2x" : "spread 1x") << 3 << twice << 2 << 74;
         }
     }
 
@@ -883,36 +1044,52 @@ private slots:
         QFETCH(int, index);
         QFETCH(bool, doubleSize);
         QFETCH(int, strokesBelow);
+        QFETCH(int, barRow);
         const int scale = doubleSize ? 2 : 1;
         const QImage grey = greyPicture(u"StemHeight"_s, index, doubleSize);
         QVERIFY(!grey.isNull());
-        // Middles of the runs of ink across the t of "hat" (1x units).
-        auto runs = [&](int y) {
-            QList<qreal> middles;
+        // Runs of ink across the t of "hat" (1x units), as [start, end).
+        auto spans = [&](int y) {
+            QList<std::pair<qreal, qreal>> found;
             int start = -1;
-            for (int x = 70 * scale; x <= 100 * scale; ++x) {
-                const bool ink = x < 100 * scale && grey.constScanLine(y * scale)[x] < 128;
+            for (int x = 70 * scale; x <= 104 * scale; ++x) {
+                const bool ink = x < 104 * scale && grey.constScanLine(y * scale)[x] < 128;
                 if (ink && start < 0)
                     start = x;
                 if (!ink && start >= 0) {
-                    middles.append((start + x - 1) / 2.0 / scale);
+                    found.append({qreal(start) / scale, qreal(x) / scale});
                     start = -1;
                 }
             }
+            return found;
+        };
+        auto runs = [&](int y) {
+            QList<qreal> middles;
+            for (const auto &[from, to] : spans(y))
+                middles.append((from + to) / 2);
             return middles;
         };
         const QList<qreal> top = runs(63);
         QCOMPARE(top.size(), 1);
+        // The bar: one stroke across, reaching well out on both sides of the stem.
+        const auto bar = spans(barRow);
+        QCOMPARE(bar.size(), 1);
+        const QString across = u"bar from %1 to %2, stem top at %3"_s.arg(bar[0].first).arg(bar[0].second).arg(top[0]);
+        QVERIFY2(top[0] - bar[0].first >= 7 && bar[0].second - top[0] >= 7, qPrintable(across));
         const QList<qreal> below = runs(95);
         QCOMPARE(below.size(), strokesBelow);
         if (strokesBelow == 2) {
             const qreal left = top[0] - below[0], right = below[1] - top[0];
-            const QString got = u"legs %1 and %2 either side of the top"_s.arg(left).arg(right);
-            QVERIFY2(left >= 3 && right >= 3, qPrintable(got));
-            QVERIFY2(std::abs(left - right) <= 3, qPrintable(got));
-            QVERIFY2(left + right <= 13, qPrintable(got));
-            // Both legs still stand apart just above the line (the left
-            // one's lead-in tick sits lower, on the line itself).
+            const QString got = u"strokes %1 left and %2 right of the top"_s.arg(left).arg(right);
+            // The down-stroke comes straight down under the top.
+            QVERIFY2(std::abs(right) <= 2, qPrintable(got));
+            // The up-stroke stands clearly off it, but not so far as a lambda's leg.
+            QVERIFY2(left >= 5 && left <= 13, qPrintable(got));
+            // Already apart just under the bar, and parting wider towards the line.
+            const QList<qreal> under = runs(barRow + 7);
+            QCOMPARE(under.size(), 2);
+            QVERIFY2(under[1] - under[0] + 2 <= below[1] - below[0],
+                     qPrintable(got + u", %1 apart under the bar"_s.arg(under[1] - under[0])));
             QCOMPARE(runs(101).size(), 2);
         }
     }
@@ -1472,6 +1649,64 @@ private slots:
             parted += found[0].darkest < 110 && found[1].darkest < 110;
         }
         QVERIFY2(parted >= 8 * scale, qPrintable(u"strokes apart on %1 rows"_s.arg(parted)));
+    }
+
+    // The looped stem opens an eye between the stroke from the a and the
+    // stem; the retraced stem's passes lie too close for that.
+    void loopedStemOpensAnEye_data() { addSizeRows(); }
+
+    void loopedStemOpensAnEye()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        // The t alone, right of the a's bowl.
+        auto tEyes = [&](int index) {
+            const QImage grey = greyPicture(u"Stems"_s, index, doubleSize).copy(52 * s, 0, 66 * s, 131 * s);
+            return enclosedPatches(grey, 8 * s * s);
+        };
+        QCOMPARE(tEyes(0), 0);
+        const int eyes = tEyes(1);
+        QVERIFY2(eyes >= 1, qPrintable(u"looped t closes %1 eyes"_s.arg(eyes)));
+    }
+
+    // The inflexible lead-in is one straight stroke that starts at the line
+    // or a little under it, has the weight of the letter, and meets the stem
+    // under the bar, above which the stem stands alone.
+    void inflexibleLeadInIsStraightFromTheLine_data() { addSizeRows(); }
+
+    void inflexibleLeadInIsStraightFromTheLine()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Stems"_s, 2, doubleSize);
+        QVERIFY(!grey.isNull());
+        // The t stands at 40 on the line at 110, the o right of 60.
+        const QList<std::pair<int, int>> stemRow = inkRuns(grey, 30 * s, 0, 60 * s);
+        QCOMPARE(stemRow.size(), 1);
+        const qreal stemWidth = qreal(stemRow[0].second - stemRow[0].first) / s;
+        // Lowest ink left of the stem: where the lead-in starts.
+        int lowest = -1;
+        for (int y = 0; y < grey.height(); ++y)
+            if (!inkRuns(grey, y, 0, 34 * s).isEmpty())
+                lowest = y;
+        QVERIFY2(lowest >= 109 * s && lowest <= 116 * s, qPrintable(u"lead-in starts at %1"_s.arg(qreal(lowest) / s)));
+        // Its middle line, row by row, left of the stem.
+        auto centre = [&](int y) {
+            const QList<std::pair<int, int>> runs = inkRuns(grey, y * s, 0, 60 * s);
+            return runs.size() == 2 ? (runs[0].first + runs[0].second) / 2.0 / s : qreal(-100);
+        };
+        const qreal a = centre(100), m = centre(92), b = centre(84);
+        const QString got = u"lead-in at rows 100, 92, 84: %1, %2, %3"_s.arg(a).arg(m).arg(b);
+        QVERIFY2(a > 0 && m > 0 && b > 0, qPrintable(got));
+        QVERIFY2(b - a >= 3, qPrintable(got)); // a slant, not upright
+        QVERIFY2(std::abs(m - (a + b) / 2) <= 0.6, qPrintable(got));
+        const qreal lean = std::atan2(b - a, 16.0);
+        const QList<std::pair<int, int>> runs = inkRuns(grey, 92 * s, 0, 60 * s);
+        const qreal width = qreal(runs[0].second - runs[0].first) / s * std::cos(lean);
+        QVERIFY2(width >= 0.7 * stemWidth, qPrintable(got + u", %1 broad, stem %2"_s.arg(width).arg(stemWidth)));
+        // Joined to the stem between the bar and the middle of the stem.
+        for (int y = 52; y <= 66; y += 2)
+            QVERIFY2(inkRuns(grey, y * s, 0, 60 * s).size() == 1, qPrintable(u"row %1 crosses more than the stem"_s.arg(y)));
     }
 
     void pairedLettersAreNotCopies_data()

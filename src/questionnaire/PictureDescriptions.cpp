@@ -77,10 +77,10 @@ const QHash<QString, QStringList> &descriptions()
           "into the m"_s,
           u"The handwritten word \"man\" with a straight, stiff lead-in, as heavy as the letters, rising from the "
           "line into the m"_s,
-          u"The handwritten word \"man\" with a long lead-in that starts well below the line and sweeps up into "
-          "the m"_s,
-          u"The handwritten word \"man\" whose m begins above and to the right of its first stroke: the pen arches "
-          "over to the left in an open hook and comes down as that stroke"_s,
+          u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
+          "the line and sweeps up into the m without a break"_s,
+          u"The handwritten word \"man\" whose m begins with a small curl on its left: starting inside the curl, the "
+          "pen swings out to the left and round over into the first stroke of the m"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
@@ -89,24 +89,24 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke shoots steeply up, high above the letters"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
-          u"The handwritten word \"man\" whose last stroke climbs up and curls back from right to left over the "
-          "end of the word"_s,
+          u"The handwritten word \"man\" whose last stroke rises off the n to the right and turns back to the left "
+          "in a small curl above the end of the word"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
          {u"The word at, the a running on into the foot of the t and up close beside its stem, a thin sliver of "
-          "paper between the two strokes low down, then back down over the same line, so the stem above is one "
-          "slightly heavier line"_s,
-          u"The word at, the stroke from the a swinging up into the t in a loop that opens in its stem"_s,
-          u"The word to, the t starting with a stiff straight stroke of full weight from below the line that runs "
-          "up to meet its stem"_s}},
+          "paper between the two strokes over the lower half, then back down over the same line, so the stem above "
+          "is one slightly heavier line"_s,
+          u"The word at, the stroke from the a rising on a slant to the t's stem and going on up beside it in a "
+          "narrow loop that opens in the stem"_s,
+          u"The word to, the t starting with a stiff straight stroke of full weight from the line that runs up on a "
+          "slant to meet its stem below the bar"_s}},
         {u"StemHeight"_s,
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t hardly taller than its bar and barely above the a"_s,
-          u"The word hat, the stroke from the a running up into the t and the t's down-stroke sharing its top, "
-          "running close together down to the bar and parting below it like a tent, so the two feet stand apart "
-          "on the line, the right one ending in the t's hook"_s}},
+          u"The word hat, the stroke from the a climbing on a slant to the top of the t and the t's upright "
+          "down-stroke coming back down apart from it, the two parting wider below the bar, which crosses both"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "

@@ -44,48 +44,56 @@ void drawStem(Hand &hand, const TLetter &t)
         return;
     case Stem::Retraced: {
         // One pen movement: from the letter before along the line, into the
-        // foot of the stem and up beside it, a tight turn at the top and back
-        // down. Low on the stem the fine up-stroke runs a sliver of paper
-        // apart from the down-stroke; higher up the two passes lie on one
-        // line. Narrow all the way, so it never opens into a loop.
-        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 11, b - 3.5}, {x - 5.6, b - 9}, {x - 4.2, b - 18},
-                           {x - 3.3, b - 28}, {x - 2.0, b - 38}, {x - 0.8, b - 50}, {x - 0.6, t.top + h * 0.3},
-                           {x - 0.7, t.top + 5}, {x - 0.6, t.top + 0.9}, {x + 0.3, t.top - 0.4}, {x + 1.2, t.top + 1.2},
-                           {x + 0.9, t.top + 6}, {x + 0.5, t.top + h * 0.45}, {x + 1.0, b - 20}, {x + 0.9, b - 8}});
+        // foot of the stem and up close beside it, a tight turn at the top and
+        // back down. Over the lower half of the stem the fine up-stroke runs a
+        // sliver of paper apart from the down-stroke, closing in as it climbs;
+        // higher up the two passes lie on one line. Narrow all the way, so it
+        // never opens into a loop.
+        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 11, b - 3.5}, {x - 5.8, b - 8.5},
+                           {x - 4.5, b - 16}, {x - 4.0, b - 28}, {x - 3.5, b - 40}, {x - 2.5, b - 48}, {x - 1.2, b - 56},
+                           {x - 0.6, t.top + h * 0.3}, {x - 0.7, t.top + 5}, {x - 0.6, t.top + 0.9}, {x + 0.3, t.top - 0.4},
+                           {x + 1.2, t.top + 1.2}, {x + 0.9, t.top + 6}, {x + 0.5, t.top + h * 0.45}, {x + 1.0, b - 20}, {x + 0.9, b - 8}});
         footHook(path, x + 0.9, b);
         hand.stroke(path);
         return;
     }
     case Stem::Looped:
-        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(6, -1.2), {x - 4, b - 20}, {x - 9, t.top + h * 0.45},
-                           {x - 9.5, t.top + 14}, {x - 5, t.top + 1}, {x, t.top + 4}, {x, t.top + 12}});
+        // The stroke from the letter before rises on a slant straight to the
+        // stem, meets it low down and goes on up on its left in a narrow bow,
+        // turning over at the top into the down-stroke: a loop that opens in
+        // the stem.
+        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(6, -2.2), {x - 8, b - 14},
+                           {x - 1.5, b - 24}, {x - 4.8, b - 40}, {x - 7.4, t.top + h * 0.4}, {x - 7.6, t.top + 16},
+                           {x - 4.6, t.top + 3.5}, {x - 0.9, t.top + 0.5}, {x + 0.4, t.top + 4}, {x + 0.3, t.top + 12}});
         break;
-    case Stem::Inflexible:
-        // A rigid straight up-stroke from below the baseline that meets the
-        // stem well under its top, so the letter keeps the shape of a t. It is
-        // pushed firmly, so it comes out near the stem's weight, and it is
-        // straight only as a hand draws straight: a hair off true midway.
-        hand.pressureStroke(smoothPath({{x - 24, b + 7}, {x - 12.2, b - 19.2}, {x + 0.2, b - 46}}),
-                            [](qreal t) { return 1.5 + 0.08 * std::sin(t * 7); });
+    case Stem::Inflexible: {
+        // A rigid straight up-stroke from just under the line, pushed firmly
+        // so it comes out near the stem's weight. Where it reaches the stem,
+        // under the bar, the pen turns up along the stem without lifting (the
+        // down-stroke covers that part), so the lead-in is the start of the
+        // letter. Straight only as a hand draws straight: a hair off true
+        // midway.
+        const QPointF join(x - 1.2, b - 38);
+        const QPointF from(x - 19, b + 2.5);
+        hand.pressureStroke(smoothPath({from, (from + join) / 2 + QPointF(0.25, 0.15), join, {x - 0.2, b - 43},
+                                        {x + 0.2, b - 50}, {x + 0.3, b - 58}}),
+                            [](qreal t) { return (1.75 + 0.08 * std::sin(t * 7)) * (t < 0.75 ? 1 : 1 - 0.4 * (t - 0.75) / 0.25); });
         path.moveTo(x + 0.4, t.top);
         break;
+    }
     case Stem::Spread: {
-        // The up-stroke climbs from the line on the left to the top of the
-        // stem and the down-stroke comes back down on the right without
-        // retracing it: the two share the top, run close down to the bar and
-        // part gently below it, so the feet stand a little apart on the line,
-        // the right one going on into the hook.
-        const qreal bar = t.top + h * 0.2;
-        // Joined to the letter before, the up-stroke rounds out of its last
-        // down-stroke and runs on along the line, so the left leg reads as
-        // the stroke into the t.
-        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 10, b - 2.2}, {x - 8.3, b - 0.4}}
+        // Written up and down without retracing: the up-stroke from the
+        // letter before curves up out of the line and climbs on a slant to the
+        // top of the stem, and the down-stroke comes straight back down apart
+        // from it, upright, into the hook. The two share the top and part
+        // below it, so the foot of the up-stroke stands well off the stem.
+        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 16, b - 1.5}, {x - 13, b - 3.5}}
                                                     : QList<QPointF>{t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6),
-                                                                     {t.from.x() + 4, b + 0.2}, {x - 9, b - 0.5}};
-        path = smoothPath(lead + QList<QPointF>{{x - 6.5, b - 3.2}, {x - 5.3, b - 11}, {x - 1.9, bar + 11},
-                           {x - 0.9, bar}, {x - 0.5, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 3}, {x + 1.1, bar},
-                           {x + 2.1, bar + 11}, {x + 5.0, b - 11}, {x + 5.6, b - 4}, {x + 7.6, b - 0.9},
-                           {x + 11.5, b - 1.2}, {x + 15, b - 5.5}});
+                                                                     t.from + QPointF(5.5, -1.6), {x - 13, b - 4.5}};
+        path = smoothPath(lead + QList<QPointF>{{x - 9.2, b - 11}, {x - 6.6, b - 21}, {x - 4.2, b - 33}, {x - 2.2, t.top + 11},
+                           {x - 0.7, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 2.5}, {x + 1.1, t.top + 11},
+                           {x + 0.9, b - 22}, {x + 0.8, b - 8}});
+        footHook(path, x + 0.8, b);
         hand.stroke(path);
         return;
     }
@@ -151,7 +159,7 @@ void addStemHeight(QList<SampleDef> &out)
             const qreal base = 108;
             const qreal unit = 3.2;
             const PrintedText ha = print(h, u"ha"_s, {10, base}, unit);
-            const qreal x = kind == Stem::Spread ? 87 : 86;
+            const qreal x = kind == Stem::Spread ? 89 : 86;
             varyCopy(h.painter(), {x, base}, rng);
             drawStem(h, TLetter{x, top, base, kind, kind == Stem::Spread ? ha.exit : QPointF()});
             bar(h, {x - 10, barY + 0.5}, {x + 11, barY - 0.5});
@@ -164,7 +172,7 @@ void addStemHeight(QList<SampleDef> &out)
     addSample(out, name, 0, u"Normal Stem"_s, word(58, 77, Stem::Plain));
     addSample(out, name, 1, u"Long Stem"_s, word(30, 77, Stem::Plain));
     addSample(out, name, 2, u"Short Stem"_s, word(73, 78, Stem::Plain));
-    addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 68.5, Stem::Spread));
+    addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 74, Stem::Spread));
 }
 
 // A bar written with the pen barely touching the paper: the same ink as the

@@ -68,18 +68,28 @@ void drawBeginning(Hand &hand, LeadIn kind)
         hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.7 + 0.12 * std::sin(t * 5.3 + 0.4); });
         break;
     }
-    case LeadIn::BelowBaseline:
-        hand.stroke(smoothPath({{p.x() - 34, base + 30}, {p.x() - 22, base + 16}, {p.x() - 9, p.y() + 10}, p}));
+    case LeadIn::BelowBaseline: {
+        // One sweep from well under the line up into the m: the pen lands
+        // lightly, is pushed up with some force, so the fine up-stroke keeps
+        // about the letters' weight, and turns over at the top without a
+        // lift, straight on down the first stem.
+        const QPainterPath sweep = smoothPath({{p.x() - 35, base + 29}, {p.x() - 27, base + 20}, {p.x() - 19, base + 8},
+                                               {p.x() - 11, p.y() + 12}, {p.x() - 4.5, p.y() + 3}, {p.x() - 1, p.y() + 0.2},
+                                               {p.x() + 0.1, p.y() + 3.5}, {p.x() + 0.1, p.y() + 9}});
+        hand.pressureStroke(sweep, [](qreal t) { return 1.25 + 0.55 * std::min<qreal>(1, t / 0.25) - 0.35 * std::max<qreal>(0, t - 0.85) / 0.15; });
         break;
-    case LeadIn::RightToLeft:
-        // Begun above the m and well to the right of its first stroke, the
-        // pen rises in an open arch, sweeps back to the left over the stem,
-        // turns down and runs on into the first stroke, so the hook and the
-        // stroke are one movement.
-        hand.stroke(smoothPath({{p.x() + 16, p.y() - 8}, {p.x() + 11, p.y() - 14}, {p.x() + 3, p.y() - 17.5},
-                                {p.x() - 6, p.y() - 16}, {p.x() - 10, p.y() - 10}, {p.x() - 6.5, p.y() - 3},
-                                {p.x() - 1.5, p.y() + 2.5}, {p.x(), p.y() + 9}, {p.x(), w.baseline - 1}}));
+    }
+    case LeadIn::RightToLeft: {
+        // The pen lands just right of the first stem, a little over the top
+        // of the m, and moves off to the left in a small, quick curve that
+        // bends down into the stem: the curl is the top of the first
+        // down-stroke, one movement with it, hugging the letter.
+        const QPainterPath curl = smoothPath({{p.x() - 5.5, p.y() + 7.5}, {p.x() - 7.5, p.y() + 10.6}, {p.x() - 11.5, p.y() + 10.4},
+                                              {p.x() - 14.3, p.y() + 6.2}, {p.x() - 13.4, p.y() + 1}, {p.x() - 9.5, p.y() - 2.2},
+                                              {p.x() - 4.5, p.y() - 2.4}, {p.x() - 1.2, p.y() - 0.6}, {p.x(), p.y() + 4}, {p.x(), p.y() + 12}});
+        hand.pressureStroke(curl, [](qreal t) { return 0.55 + 0.6 * std::min<qreal>(1, t / 0.35); });
         break;
+    }
     case LeadIn::Absent:
         break;
     }
@@ -122,20 +132,23 @@ void drawEnding(Hand &hand, Ending kind)
                                 {e.x() + 21.5, top - 40}}));
         break;
     case Ending::BelowBaseline:
-        // The final stroke leaves the foot of the n on a curve like the
-        // other endings, but instead of rising it drops away under the line,
-        // down and to the right, thinning as the pen lifts. (Carrying the
-        // n's own leg on down would read as a j or an eng.)
-        hand.stroke(smoothPath({{e.x(), e.y() - 7}, {e.x() + 0.4, e.y() - 1.5}, {e.x() + 2.8, e.y() + 2.6},
-                                {e.x() + 8.5, e.y() + 7.5}, {e.x() + 15.5, e.y() + 15.5}, {e.x() + 21.5, e.y() + 26}}));
+        // The final stroke goes on from the n's last leg and drops away under
+        // the line, bending off down and to the right on a long, even curve
+        // as it passes the line, so there is no corner at the foot, and it
+        // thins as the pen lifts. (The leg carried straight down would read
+        // as a j or an eng.)
+        hand.stroke(smoothPath({{e.x(), e.y() - 12}, {e.x() + 0.1, e.y() - 5}, {e.x() + 1.1, e.y() + 1.2}, {e.x() + 3.6, e.y() + 7},
+                                {e.x() + 8.2, e.y() + 13.6}, {e.x() + 14, e.y() + 20.4}, {e.x() + 19.5, e.y() + 26.5}}));
         break;
     case Ending::RightToLeft:
-        // Leaves the foot of the n on a curve and turns over in one round
-        // sweep, with no corner where it starts back to the left, and comes
-        // to rest over the letters before it.
-        hand.stroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 9, e.y() - 4},
-                                {e.x() + 14, top - 1}, {e.x() + 14, top - 8}, {e.x() + 10, top - 14.5}, {e.x() + 2, top - 17.5},
-                                {e.x() - 8, top - 17}, {e.x() - 16, top - 13}, {e.x() - 19.5, top - 7}}));
+        // Leaves the foot of the n on a curve and rises to the right, then at
+        // its end turns over in a quick, small curl and runs back to the left,
+        // lifting off in the air to the right of the n's last leg: the pen's
+        // last movement goes from right to left.
+        hand.pressureStroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 7.5, e.y() - 3.6},
+                                        {e.x() + 14, top + 7}, {e.x() + 17.6, top - 2}, {e.x() + 16.6, top - 8.6},
+                                        {e.x() + 12.6, top - 11.4}, {e.x() + 7.6, top - 10.8}, {e.x() + 3.2, top - 9.2}}),
+                            [](qreal t) { return 1.2 - 0.4 * std::max<qreal>(0, t - 0.6) / 0.4; });
         break;
     case Ending::Extended:
         // Along the line, but as a hand draws it: a shallow sag and a
