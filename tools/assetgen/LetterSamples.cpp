@@ -144,7 +144,7 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
             // Widest two thirds of the way along, rounding off at the far end.
             auto half = [&](int k) {
                 const qreal u = qreal(k) / n;
-                return r * (0.95 + 0.45 * u) * std::sqrt(std::max<qreal>(0, 1 - std::pow(u, 4)));
+                return r * (1.1 + 0.6 * u) * std::sqrt(std::max<qreal>(0, 1 - std::pow(u, 4)));
             };
             for (int k = 0; k < n; ++k)
                 edge.append(at(-r * 0.6 + (length + r * 0.6) * k / n, -half(k) + j(0.45)));
@@ -165,11 +165,30 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
             p.setPen(QPen(fading(0, reach, rng.range(60, 100)), rng.uniform(0.5, 0.8), Qt::SolidLine, Qt::RoundCap));
             p.drawPath(streak);
         }
+        // What is left of the dot: its edge against the rub is still the
+        // pen's, but its ink is pulled out the way it was rubbed and goes
+        // over into the smear without a rim.
+        {
+            const qreal pull = r * 1.8;
+            QPainterPath head;
+            head.setFillRule(Qt::WindingFill);
+            head.addEllipse(at(0, 0), r * 1.02, r * 0.98);
+            head.addEllipse(at(pull, j(0.2)), r * 0.85, r * 0.8);
+            QPolygonF body;
+            body << at(0, -r * 0.98) << at(pull, -r * 0.8) << at(pull, r * 0.8) << at(0, r * 0.98);
+            head.addPolygon(body);
+            QLinearGradient g(at(-r, 0), at(pull + r * 0.9, 0));
+            QColor ink = hand.ink();
+            g.setColorAt(0, ink);
+            g.setColorAt(0.4, ink);
+            ink.setAlpha(150);
+            g.setColorAt(0.75, ink);
+            ink.setAlpha(0);
+            g.setColorAt(1, ink);
+            p.fillPath(head, QBrush(g));
+        }
         p.restore();
-        // What is left of the dot: still the darkest ink, pulled a little
-        // out of round the way it was rubbed.
-        dab(hand, at(0.2, j(0.2)), r * 1.0);
-        dab(hand, at(r * 0.7, j(0.2)), r * 0.8);
+        dab(hand, at(-r * 0.05, j(0.15)), r * 0.95);
         break;
     }
     case Dot::None:
@@ -358,9 +377,11 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
             via = {{x + w * 0.05, top + h * 0.32}, {x + w * 0.3, top + h * 0.04 + j(0.4)},
                    {x + w * 0.58, top + j(0.4)}, {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.4}};
         } else {
-            // Wide, low half-rounds that roll over from low on their legs.
-            via = {{x + w * 0.06, top + h * 0.42}, {x + w * 0.24, top + h * 0.08 + j(0.4)}, {x + w * 0.52, top + j(0.4)},
-                   {x + w * 0.8, top + h * 0.1}, {x + w, top + h * 0.48}};
+            // Wide half-rounds that roll over from low on their legs, round
+            // all the way over rather than flat across the top.
+            via = {{x + w * 0.03, top + h * 0.5}, {x + w * 0.13, top + h * 0.2}, {x + w * 0.3, top + h * 0.04 + j(0.3)},
+                   {x + w * 0.52, top + j(0.3)}, {x + w * 0.73, top + h * 0.05}, {x + w * 0.9, top + h * 0.22},
+                   {x + w, top + h * 0.52}};
         }
         // The leg comes down straight under the shoulder, as a down-stroke does.
         path = smoothPath(QList<QPointF>{from} + via

@@ -283,9 +283,9 @@ void addCapitalI(QList<SampleDef> &out)
     // plumb; the inflated and deflated ones lean only a little forwards, as
     // most hands do, far less than the one tilted to the right, so each is
     // told by its loop and not mistaken for the tilted one.
-    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(20, 28, -26));
+    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -24));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
-    addSample(out, t, 6, u"Vertical"_s, cursive(22, 30, 0));
+    addSample(out, t, 6, u"Vertical"_s, cursive(19, 34, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 12));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
