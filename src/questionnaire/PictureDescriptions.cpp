@@ -144,8 +144,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two e's written without any loop: the stroke coming in runs a short way into "
-          "each e as a bar and straight back over itself, and the round is written over it, so no eye opens"_s,
+          u"The word \"see\", its two e's written without any loop: the stroke coming in meets the back of "
+          "each e and runs a short way into it as a bar and straight back over itself, so no eye opens"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,

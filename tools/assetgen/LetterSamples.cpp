@@ -259,13 +259,15 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The eye is never opened: the lead-in runs into the letter as a
-        // short hairline bar, turns and comes straight back over itself,
-        // so all that is left of the loop is a line inside the curve. The
-        // round is then written from the shoulder over the crown, down the
-        // back through the bar's root and out along the line.
-        QPainterPath bar = smoothPath({at(-10, -3), at(-5, -8), at(0, -15), at(5, -18.5), at(12, -19.8), at(18.5, -20.2)});
-        smoothTo(bar, {at(18.5, -20.2), at(12, -19.2), at(6, -18.4)});
+        // The eye is never opened: the lead-in meets the back low down,
+        // rises inside it and runs into the letter as a short bar, turns
+        // and comes straight back over itself, so all that is left of the
+        // loop is a line inside the curve. The round is then written from
+        // the shoulder over the crown, down the back over the lead-in and
+        // out along the line.
+        QPainterPath bar = smoothPath({at(-10, -2), at(-3, -3.5), at(2.6, -7.5), at(2.6, -13.5), at(5.5, -18.5), at(12, -20),
+                                       at(18.5, -20.3)});
+        smoothTo(bar, {at(18.5, -20.3), at(12, -19.3), at(6, -18.6)});
         hand.stroke(bar);
         hand.stroke(smoothPath({at(26.5, -27), at(25.5, -34), at(16, -38.5), at(6, -33), at(2, -20), at(3.5, -7), at(10, -0.8),
                                 at(20, 0), at(35, -7)}));
