@@ -576,7 +576,7 @@ private slots:
     void humpsClimbFallOrStayLevel_data() { addSizeRows(); }
 
     // Among the looped capital I's the vertical one alone stands plumb, the
-    // one tilted to the right leans far over, and the inflated and deflated
+    // ones tilted to the right and left lean far over, and the inflated and deflated
     // ones lean only a little, far less than the tilted one, so they are told
     // by their loops. Every looped I stands on the line of "am".
     void capitalILeansAndStandsOnTheLine_data() { addSizeRows(); }
@@ -606,8 +606,10 @@ private slots:
         };
         const qreal vertical = lean(6);
         const qreal tilted = lean(5);
+        const qreal back = lean(4);
         QVERIFY2(std::abs(vertical) < 1.5, qPrintable(u"vertical I leans %1"_s.arg(vertical)));
         QVERIFY2(tilted > 6, qPrintable(u"I tilted to the right leans only %1"_s.arg(tilted)));
+        QVERIFY2(back < -6, qPrintable(u"I tilted to the left leans %1"_s.arg(back)));
         for (int index : {7, 8}) {
             const qreal other = lean(index);
             QVERIFY2(other > 1 && other < tilted / 2,
@@ -947,6 +949,53 @@ private slots:
         }
     }
 
+    // The blunt down strokes of g and y run straight down below the line,
+    // as far as an ordinary loop goes and no further, without turning off
+    // either way, and are at least as heavy at their ends as under the line.
+    void bluntDownStrokesEndHeavy_data() { addSizeRows(); }
+
+    void bluntDownStrokesEndHeavy()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"TheLowerCasegandy"_s, 3, doubleSize);
+        QVERIFY(!grey.isNull());
+        // The g stands left of x = 64, the y right of it; the baseline is at 46.
+        for (auto [from, to] : {std::pair{0, 64}, std::pair{64, 118}}) {
+            const QString letter = from == 0 ? u"g"_s : u"y"_s;
+            // The middle and width of the ink on a row of the letter's half.
+            auto across = [&](int y, qreal *width) {
+                int first = -1, last = -1, count = 0;
+                for (int x = from * scale; x < to * scale; ++x)
+                    if (grey.constScanLine(y)[x] < 128) {
+                        first = first < 0 ? x : first;
+                        last = x;
+                        ++count;
+                    }
+                *width = qreal(count) / scale;
+                return first < 0 ? qQNaN() : (first + last) / 2.0 / scale;
+            };
+            int lowest = grey.height() - 1;
+            qreal w = 0;
+            while (lowest > 0 && qIsNaN(across(lowest, &w)))
+                --lowest;
+            const qreal depth = qreal(lowest) / scale - 46;
+            qreal left = 1000, right = -1000, under = 0, end = 0;
+            across(54 * scale, &under);
+            for (int y = 54 * scale; y <= lowest - 3 * scale; ++y) {
+                const qreal mid = across(y, &w);
+                left = std::min(left, mid);
+                right = std::max(right, mid);
+            }
+            across(lowest - 3 * scale, &end);
+            const QString got = u"%1: %2 below the line, wanders %3, %4 wide under the line and %5 near its end"_s.arg(letter)
+                                    .arg(depth).arg(right - left).arg(under).arg(end);
+            QVERIFY2(depth >= 28 && depth <= 44, qPrintable(got));
+            QVERIFY2(right - left <= 3, qPrintable(got));
+            QVERIFY2(end >= under, qPrintable(got));
+        }
+    }
+
     // The e without a loop is written up and straight back down: its letters
     // enclose no eye at all, where each looped e encloses a clear one. It
     // still reaches the full height of a looped e, so it is not a mere c.
@@ -973,6 +1022,21 @@ private slots:
         };
         const Found loopless = look(2);
         QVERIFY2(loopless.eyes == 0, qPrintable(u"the loopless e's enclose %1 eyes"_s.arg(loopless.eyes)));
+        // What is left of the loop is a bar run into the letter from its
+        // back, which no c has: about halfway up each e a row holds a long
+        // stretch of ink, where the back of a c is crossed in a pen's width.
+        const QImage grey = greyPicture(u"TheLowerCaseE"_s, 2, doubleSize);
+        for (auto [from, to] : {std::pair{38, 77}, std::pair{79, 117}}) {
+            int longest = 0;
+            for (int y = 72 * scale; y <= 80 * scale; ++y) {
+                int run = 0;
+                for (int x = from * scale; x < to * scale; ++x) {
+                    run = grey.constScanLine(y)[x] < 128 ? run + 1 : 0;
+                    longest = std::max(longest, run);
+                }
+            }
+            QVERIFY2(longest >= 9 * scale, qPrintable(u"e at %1: longest ink across its middle %2"_s.arg(from).arg(longest)));
+        }
         for (int index : {0, 1}) {
             const Found looped = look(index);
             QVERIFY2(looped.eyes >= 2, qPrintable(u"e %1 encloses %2 eyes"_s.arg(index).arg(looped.eyes)));
@@ -983,7 +1047,7 @@ private slots:
 
     // The bowls of a and o closed at the top each close in their eye; left
     // open at the top, the o's eye runs out into the paper; with the little
-    // loop at the top, each letter closes in a second, small eye up there.
+    // loop at the top, the o alone closes in a second, small eye up there.
     void aAndOEyes_data()
     {
         QTest::addColumn<int>("index");
@@ -993,7 +1057,7 @@ private slots:
         for (bool twice : {false, true}) {
             const QString size = twice ? u" 2x"_s : u" 1x"_s;
             QTest::newRow(qPrintable(u"closed"_s + size)) << 0 << twice << 2 << 0;
-            QTest::newRow(qPrintable(u"inner loop"_s + size)) << 2 << twice << 4 << 2;
+            QTest::newRow(qPrintable(u"inner loop"_s + size)) << 2 << twice << 3 << 1;
         }
     }
 
@@ -1019,6 +1083,87 @@ private slots:
             const QImage grey = greyPicture(u"TheLowerCaseo"_s, 1, twice);
             QVERIFY(enclosedPatches(grey, twice ? 24 : 6) <= 1);
         }
+    }
+
+    // The o's inner loop is where the pen closes the bowl: inside the top of
+    // the o, not in the a and not down in the bowl, and nothing trails out
+    // of the letter beyond its shoulder.
+    void innerLoopSitsAtTheTopOfTheO_data() { addSizeRows(); }
+
+    void innerLoopSitsAtTheTopOfTheO()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"TheLowerCaseo"_s, 2, doubleSize);
+        QVERIFY(!grey.isNull());
+        // The o stands right of x = 60; its bowl runs from about 50 to 94.
+        QImage o = grey.copy(60 * scale, 0, grey.width() - 60 * scale, grey.height());
+        const QRect bowl = inkBox(o);
+        QVERIFY(!bowl.isEmpty());
+        // Wiping out all but the top third of the o opens its own eye to
+        // the paper; what is still closed in up there is the small loop.
+        const int third = bowl.top() + bowl.height() / 3;
+        QImage top = o.copy();
+        for (int y = third; y < top.height(); ++y)
+            std::fill_n(top.scanLine(y), top.width(), uchar(255));
+        QCOMPARE(enclosedPatches(top, 6 * scale * scale, 250 * scale * scale), 1);
+        QCOMPARE(enclosedPatches(grey.copy(0, 0, 60 * scale, grey.height()), 6 * scale * scale, 250 * scale * scale), 0);
+        // Ink reaching above or right of the bowl: the exit stays on the top.
+        const QRect plain = inkBox(greyPicture(u"TheLowerCaseo"_s, 0, doubleSize).copy(60 * scale, 0, grey.width() - 60 * scale,
+                                                                                      grey.height()));
+        QVERIFY2(bowl.right() <= plain.right() + 2 * scale && bowl.top() >= plain.top() - 2 * scale,
+                 qPrintable(u"looped o spans %1..%2 from %3, plain o %4..%5 from %6"_s.arg(bowl.left()).arg(bowl.right())
+                                .arg(bowl.top()).arg(plain.left()).arg(plain.right()).arg(plain.top())));
+    }
+
+    // The d's split stem parts for a good length: above the bowl a row
+    // across the stem meets two strokes with paper between them, widening
+    // towards the top, where an ordinary tall stem is a single stroke. The
+    // pointed stem's strokes stand far closer together.
+    void splitDStemStandsOpen_data() { addSizeRows(); }
+
+    void splitDStemStandsOpen()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // Over the rows from 44 to 80 (the stem above the bowl), right of
+        // the a: on how many rows two strokes stand apart, and their widest
+        // gap, in 1x units.
+        auto parting = [&](int index, qreal *widest) {
+            const QImage grey = greyPicture(u"StemsofLowerCased"_s, index, doubleSize);
+            int rows = 0, most = 0;
+            for (int y = 44 * scale; y < 80 * scale; ++y) {
+                const uchar *line = grey.constScanLine(y);
+                int runs = 0, gap = 0, last = -1;
+                bool inInk = false;
+                for (int x = 70 * scale; x < 110 * scale; ++x) {
+                    const bool ink = line[x] < 128;
+                    if (ink && !inInk) {
+                        ++runs;
+                        if (last >= 0)
+                            gap = x - last - 1;
+                    }
+                    if (ink)
+                        last = x;
+                    inInk = ink;
+                }
+                if (runs == 2 && gap >= 2 * scale) {
+                    ++rows;
+                    most = std::max(most, gap);
+                }
+            }
+            *widest = qreal(most) / scale;
+            return rows / scale;
+        };
+        qreal splitGap = 0, pointedGap = 0, highGap = 0;
+        const int split = parting(3, &splitGap);
+        const int pointed = parting(1, &pointedGap);
+        const int high = parting(0, &highGap);
+        const QString got = u"split open on %1 rows, widest %2; pointed %3 rows, widest %4; high %5 rows"_s.arg(split)
+                                .arg(splitGap).arg(pointed).arg(pointedGap).arg(high);
+        QVERIFY2(split >= 24 && splitGap >= 9, qPrintable(got));
+        QVERIFY2(pointedGap * 3 <= splitGap * 2, qPrintable(got));
+        QCOMPARE(high, 0);
     }
 
     // The spread-out t stem is written up and down without retracing: one
@@ -1903,9 +2048,9 @@ private slots:
         }
     }
 
-    // A smudged dot is a blot pushed out to one side: above the letters it
-    // leaves far more ink than a clean round dot, and runs out further one
-    // way than it stands the other.
+    // A smudged dot is a dot rubbed out to one side: above the letters it
+    // leaves far more ink than a clean round dot, runs out further one way
+    // than it stands the other, and fades along the way.
     void smudgedDotsSmear()
     {
         for (bool twice : {false, true}) {
@@ -1928,6 +2073,23 @@ private slots:
                                     .arg(smudgedBox.height()).arg(clean).arg(cleanBox.width()).arg(cleanBox.height());
             QVERIFY2(smudged > 2 * clean, qPrintable(got));
             QVERIFY2(2 * smudgedBox.width() >= 3 * smudgedBox.height(), qPrintable(got));
+            // The rub fades: the dot's end of the smear is dark, the far end
+            // a light grey, where a pressed blot would be dark throughout.
+            const QImage grey = greyPicture(u"IDotAnalysis"_s, 7, twice);
+            auto meanGrey = [&](int x0, int x1) {
+                int sum = 0, count = 0;
+                for (int y = smudgedBox.top(); y <= smudgedBox.bottom(); ++y)
+                    for (int x = x0; x < x1; ++x)
+                        if (grey.constScanLine(y)[x] < 200) {
+                            sum += grey.constScanLine(y)[x];
+                            ++count;
+                        }
+                return count ? sum / count : 255;
+            };
+            const int quarter = smudgedBox.width() / 4;
+            const int nearEnd = meanGrey(smudgedBox.left(), smudgedBox.left() + quarter);
+            const int farEnd = meanGrey(smudgedBox.right() + 1 - quarter, smudgedBox.right() + 1);
+            QVERIFY2(farEnd - nearEnd >= 60, qPrintable(got + u", grey %1 near the dot, %2 at the far end"_s.arg(nearEnd).arg(farEnd)));
         }
     }
 

@@ -129,8 +129,8 @@ const QHash<QString, QStringList> &descriptions()
           u"A lower case t whose bar starts just left of the stem and runs far out to the right"_s,
           QString()}},
         {u"IDotAnalysis"_s,
-         {u"The word \"mini\", each i with a round dot plumb over its stem at the usual height, a clear gap of "
-          "about half the letter's height above it"_s,
+         {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
+          "well over half the letter's height above it"_s,
           u"The word \"mini\", each i with a round dot set down low, just over the tip of its stem and nearly "
           "touching it"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
@@ -138,52 +138,52 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
-          u"The word \"mini\", each i's dot a dark, lumpy blot smeared out to one side, one to the right, the "
-          "other back to the left"_s,
+          u"The word \"mini\", each i's dot rubbed along the line to the right: a dark dot drawn out into a "
+          "streaky grey smear that fades away"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two e's written without any loop: the pen runs up the back of each e to its "
-          "top and turns straight back down over itself into the round of a c, so no eye opens"_s,
+          u"The word \"see\", its two e's written without any loop: the stroke coming in meets the back of "
+          "each e and runs a short way into it as a bar and straight back over itself, so no eye opens"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
           u"A lower case m whose second hump is much lower than its first"_s,
-          u"A lower case m with two upright, regular arches alike in height and width, their tops level"_s,
+          u"A lower case m with two ordinary arches alike in height and width, their tops level"_s,
           u"A lower case m with two wide, low humps, each a round arch"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,
          {u"A lower case a and o, each oval closed neatly at the top, without any loop"_s,
           u"A lower case a and o, each oval left with a small gap at its top"_s,
-          u"A lower case a and o, each closed at the top with a small, open, thinly written loop curled inside the top of the oval, where the stroke closes"_s}},
+          u"A lower case a and o, the a closed plainly and the o closed at the top with one small loop curled inside the top of the oval, where the stroke closes"_s}},
         {u"StemsofLowerCased"_s,
          {u"The letters a and d, the stem of the d rising very high, more than three times the height of the a"_s,
           u"The letters a and d, the stem of the d drawn up and down to a sharp point, a narrow upturned V whose two strokes meet only at the tip"_s,
           u"The letters a and d, the stem of the d with a narrow loop in it"_s,
-          u"The letters a and d, the stem of the d split: its fine up-stroke and its down-stroke meet low on the stem and stand apart above, open at the top"_s}},
+          u"The letters a and d, the stem of the d split: its fine up-stroke leans off to the left from the top of the bowl, apart from the down-stroke, so the stem stands open like a fork"_s}},
         {u"TheLowerCasegandy"_s,
          {u"A lower case g and y whose lower parts end in a triangle with a flat bottom and a straight stroke back "
           "up"_s,
           u"A lower case g and y whose lower parts end in a full, rounded loop"_s,
           u"A lower case g and y whose lower parts are long and end in a narrow, closed loop"_s,
-          u"A lower case g and y whose lower parts are short strokes that thicken, curve away to the left and stop "
-          "bluntly"_s,
+          u"A lower case g and y whose lower parts go straight down, thickening, and stop bluntly without any "
+          "hook or loop"_s,
           u"A lower case g and y whose lower parts are long straight lines with no loop, each ending in a little "
           "hook to the left"_s,
-          u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops short of the stem, "
-          "leaving a gap"_s,
+          u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops well short of the "
+          "stem, leaving a wide gap"_s,
           u"A lower case g and y whose lower parts bend away to the left in a long, low arc without any stroke "
           "back up"_s,
-          u"A lower case g and y whose lower parts end in a small, pinched loop closing just under the line"_s,
+          u"A lower case g and y whose lower parts end in a small, narrow loop closing just under the line"_s,
           u"A lower case g and y whose lower parts swing out into a very wide, full loop"_s}},
         {u"TheCapitalLetterI"_s,
          {u"A capital I written as one straight upright line, followed by \"am\""_s,
           u"A capital I with strokes across its top and foot, the one at the foot much longer, followed by \"am\""_s,
           u"A capital I with strokes across its top and foot, the one at the top much longer, followed by \"am\""_s,
           u"A capital I with strokes of the same length across its top and foot, followed by \"am\""_s,
-          u"A capital I with a loop at its top and a stroke across its foot, leaning backwards with its top to the left, followed by "
-          "\"am\""_s,
+          u"A capital I with an even loop at its top and a stroke across its foot, leaning backwards with its top to the left, "
+          "followed by \"am\""_s,
           u"A capital I with a loop at its top and a stroke across its foot, leaning well forwards with its top to the right, "
           "standing on the line of \"am\""_s,
           u"A capital I with a stroke across its foot, its long stem standing plumb upright under an upright oval loop, even on both sides, followed by "

@@ -2,6 +2,7 @@
 
 #include "Samples.h"
 
+#include <QLinearGradient>
 
 #include <cmath>
 
@@ -69,14 +70,15 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
     };
     switch (dot) {
     case Dot::Direct:
-        // Plumb over the stem at the usual height of a written dot: a clear
-        // gap of about half the letter's height.
-        dab(hand, {top.x() + j(0.15), top.y() - r - 14 + j(0.6)}, r);
+        // Exactly plumb over the stem at the usual height of a written dot:
+        // a clear gap of well over half the letter's height, so it stands
+        // apart from the stem and is plainly no low dot.
+        dab(hand, {top.x() + j(0.1), top.y() - r - 17 + j(0.5)}, r);
         break;
     case Dot::Close:
-        // Set down hastily just over the tip of the stem, all but touching
-        // it and a shade to the right: low, not placed with care.
-        dab(hand, {top.x() + 1.6 + j(0.3), top.y() - r - 4.4}, r);
+        // Set down just over the tip of the stem, all but touching it: a
+        // hairline of paper between them and no more.
+        dab(hand, {top.x() + 0.6 + j(0.3), top.y() - r - 3.5}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
@@ -105,31 +107,88 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot the hand rubbed. Each one goes its own way.
-        const QPointF c(top.x() + j(0.8), top.y() - 12 + j(1));
-        // One is dragged out to the right along the line, the other rubbed
-        // back and down to the left.
-        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(-14, -2) : rng.uniform(150, 168));
+        // A wet dot the side of the hand rubbed along the line as it moved
+        // on: the dot itself stays dark, the pen's drag pulls it into a short
+        // comma, and the rub draws its ink out in streaks that fade to
+        // nothing, lighter the further they go.
+        QPainter &p = hand.painter();
+        const QPointF c(top.x() + j(0.6), top.y() - 12 + j(1));
+        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(-9, -3) : rng.uniform(2, 9));
         const QPointF along(std::cos(angle), std::sin(angle));
         const QPointF side(-along.y(), along.x());
-        const qreal length = which == 0 ? rng.uniform(12, 14) : rng.uniform(9.5, 11);
+        const qreal length = which == 0 ? rng.uniform(12.5, 14) : rng.uniform(10.5, 12);
         // The rub curves a little, as a finger's does.
-        const qreal curl = which == 0 ? -rng.uniform(0.01, 0.03) : -rng.uniform(0.03, 0.05);
+        const qreal curl = rng.uniform(-0.025, 0.01);
         auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
-        // Pressed into the paper and smeared while wet: a dark, lumpy blot
-        // wider than a dot, its ink pushed out a little way to one side,
-        // where it thins to grey.
-        Hand lump(hand.painter());
-        lump.setInk(QColor(95, 95, 95));
-        dab(lump, at(length * 0.5, j(0.4)), r * 0.85);
-        lump.setInk(QColor(55, 55, 55));
-        dab(lump, at(length * 0.28, j(0.4)), r * 1.05);
-        lump.setInk(hand.ink());
-        dab(lump, c, r * 1.4);
-        for (int k = 0; k < 3; ++k) {
-            const qreal a = rng.uniform(0, 2 * M_PI);
-            dab(lump, c + QPointF(std::cos(a), std::sin(a)) * r * rng.uniform(0.5, 0.8), r * rng.uniform(0.5, 0.7));
+        auto fading = [&](qreal from, qreal to, int alpha) {
+            QLinearGradient g(at(from, 0), at(to, 0));
+            QColor ink = hand.ink();
+            ink.setAlpha(alpha);
+            g.setColorAt(0, ink);
+            ink.setAlpha(alpha * 3 / 4);
+            g.setColorAt(0.35, ink);
+            ink.setAlpha(alpha * 2 / 5);
+            g.setColorAt(0.7, ink);
+            ink.setAlpha(0);
+            g.setColorAt(1, ink);
+            return QBrush(g);
+        };
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        // The ink the rub carried off: as wide as the dot where it began,
+        // spreading a little and thinning out along the way, its edges
+        // ragged where the paper's grain took more or less of it.
+        {
+            QList<QPointF> edge;
+            const int n = 8;
+            // Widest two thirds of the way along, rounding off at the far end.
+            auto half = [&](int k) {
+                const qreal u = qreal(k) / n;
+                return r * (1.1 + 0.6 * u) * std::sqrt(std::max<qreal>(0, 1 - std::pow(u, 4)));
+            };
+            for (int k = 0; k < n; ++k)
+                edge.append(at(-r * 0.6 + (length + r * 0.6) * k / n, -half(k) + j(0.45)));
+            edge.append(at(length + j(0.5), j(0.8)));
+            for (int k = n - 1; k >= 0; --k)
+                edge.append(at(-r * 0.6 + (length + r * 0.6) * k / n, half(k) * 0.92 + j(0.45)));
+            QPainterPath wash = smoothPath(edge);
+            wash.closeSubpath();
+            p.fillPath(wash, fading(0, length, 225));
         }
+        // Darker streaks within it, where the skin's ridges dragged more ink.
+        const int streaks = 4;
+        for (int k = 0; k < streaks; ++k) {
+            const qreal s = r * (-0.8 + 1.6 * (k + rng.uniform(0.25, 0.75)) / streaks);
+            const qreal reach = length * rng.uniform(0.55, 0.85);
+            QPainterPath streak(at(0, s));
+            streak.quadTo(at(reach * 0.5, s * 1.1 + j(0.2)), at(reach, s * 1.2 + j(0.25)));
+            p.setPen(QPen(fading(0, reach, rng.range(60, 100)), rng.uniform(0.5, 0.8), Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(streak);
+        }
+        // What is left of the dot: its edge against the rub is still the
+        // pen's, but its ink is pulled out the way it was rubbed and goes
+        // over into the smear without a rim.
+        {
+            const qreal pull = r * 1.8;
+            QPainterPath head;
+            head.setFillRule(Qt::WindingFill);
+            head.addEllipse(at(0, 0), r * 1.02, r * 0.98);
+            head.addEllipse(at(pull, j(0.2)), r * 0.85, r * 0.8);
+            QPolygonF body;
+            body << at(0, -r * 0.98) << at(pull, -r * 0.8) << at(pull, r * 0.8) << at(0, r * 0.98);
+            head.addPolygon(body);
+            QLinearGradient g(at(-r, 0), at(pull + r * 0.9, 0));
+            QColor ink = hand.ink();
+            g.setColorAt(0, ink);
+            g.setColorAt(0.4, ink);
+            ink.setAlpha(150);
+            g.setColorAt(0.75, ink);
+            ink.setAlpha(0);
+            g.setColorAt(1, ink);
+            p.fillPath(head, QBrush(g));
+        }
+        p.restore();
+        dab(hand, at(-r * 0.05, j(0.15)), r * 0.95);
         break;
     }
     case Dot::None:
@@ -200,15 +259,18 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The eye is never opened: the lead-in runs up the back of the letter
-        // to its top, rolls over the crown to the shoulder, turns and comes
-        // straight back over itself into the round of a c. What would
-        // be the loop lies inside one heavier stroke, and the letter is a c
-        // with a doubled back.
-        QPainterPath p = smoothPath({at(-10, -2), at(-3, -7), at(2, -18), at(7, -31), at(14, -38), at(22, -37), at(25.5, -32.5)});
-        smoothTo(p, {at(25.5, -32.5), at(21.5, -36.6), at(13.5, -37.4), at(6.5, -30), at(2.2, -18), at(2, -8), at(8, -1), at(19, 0.3),
-                     at(35, -7)});
-        hand.stroke(p);
+        // The eye is never opened: the lead-in meets the back low down,
+        // rises inside it and runs into the letter as a short bar, turns
+        // and comes straight back over itself, so all that is left of the
+        // loop is a line inside the curve. The round is then written from
+        // the shoulder over the crown, down the back over the lead-in and
+        // out along the line.
+        QPainterPath bar = smoothPath({at(-10, -2), at(-3, -3.5), at(2.6, -7.5), at(2.6, -13.5), at(5.5, -18.5), at(12, -20),
+                                       at(18.5, -20.3)});
+        smoothTo(bar, {at(18.5, -20.3), at(12, -19.3), at(6, -18.6)});
+        hand.stroke(bar);
+        hand.stroke(smoothPath({at(26.5, -27), at(25.5, -34), at(16, -38.5), at(6, -33), at(2, -20), at(3.5, -7), at(10, -0.8),
+                                at(20, 0), at(35, -7)}));
         return;
     }
     case ELoop::Greek:
@@ -309,18 +371,19 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         const QPointF from = path.currentPosition();
         QList<QPointF> via;
         if (shape == Hump::Even) {
-            // Upright legs and a crown that stays high across most of the
-            // arch before its shoulder turns down: steady, regular arches,
-            // neither boxed square nor rolled round.
-            via = {{x + 0.3, top + h * 0.28}, {x + w * 0.1, top + h * 0.08}, {x + w * 0.3, top + 0.8 + j(0.3)},
-                   {x + w * 0.62, top + 0.3 + j(0.3)}, {x + w * 0.9, top + h * 0.09}, {x + w, top + h * 0.3}};
+            // Ordinary arches, as in most hands, but kept alike: the same
+            // height and width, the crown a little right of the middle.
+            via = {{x + w * 0.05, top + h * 0.3}, {x + w * 0.3, top + h * 0.04 + j(0.2)}, {x + w * 0.58, top + j(0.2)},
+                   {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.38}};
         } else if (shape == Hump::Arched) {
             via = {{x + w * 0.05, top + h * 0.32}, {x + w * 0.3, top + h * 0.04 + j(0.4)},
                    {x + w * 0.58, top + j(0.4)}, {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.4}};
         } else {
-            // Wide, low half-rounds that roll over from low on their legs.
-            via = {{x + w * 0.06, top + h * 0.42}, {x + w * 0.24, top + h * 0.08 + j(0.4)}, {x + w * 0.52, top + j(0.4)},
-                   {x + w * 0.8, top + h * 0.1}, {x + w, top + h * 0.48}};
+            // Wide half-rounds that roll over from low on their legs, round
+            // all the way over rather than flat across the top.
+            via = {{x + w * 0.03, top + h * 0.5}, {x + w * 0.13, top + h * 0.2}, {x + w * 0.3, top + h * 0.04 + j(0.3)},
+                   {x + w * 0.52, top + j(0.3)}, {x + w * 0.73, top + h * 0.05}, {x + w * 0.9, top + h * 0.22},
+                   {x + w, top + h * 0.52}};
         }
         // The leg comes down straight under the shoulder, as a down-stroke does.
         path = smoothPath(QList<QPointF>{from} + via
@@ -350,29 +413,14 @@ void addLowerCaseM(QList<SampleDef> &out)
     addSample(out, t, 1, u"Down Humps"_s, m(52, 34, Hump::Arched));
     // Even: two upright, regular arches alike in height and width; rounded:
     // two wide, low half-round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(46, 46, Hump::Even, 24));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(34, 34, Hump::Rounded, 42));
+    addSample(out, t, 2, u"Even Humps"_s, m(45, 45, Hump::Even, 26));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(33, 33, Hump::Rounded, 44));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
 
 // ---- a and o ----------------------------------------------------------
 
 enum class Oval { Closed, Open, InnerLoop };
-
-// The small loop a pen makes as it closes a bowl at the top: it runs on
-// past the start, curls round once inside the bowl, a little open eye, and
-// comes up again across its own path to leave. `size` and `lean` keep the
-// loops of two letters from matching.
-QList<QPointF> innerLoop(QPointF c, qreal rx, qreal ry, qreal size, qreal lean)
-{
-    const qreal rr = 4.6 * size;
-    const QPointF l(c.x() + rx * lean, c.y() - ry + rr * 1.15 + 1.2);
-    QList<QPointF> pts{onOval(c, rx, ry, 90)};
-    for (qreal a : {150.0, 200.0, 250.0, 300.0, 345.0, 25.0})
-        pts.append(onOval(l, rr * (a > 180 && a < 330 ? 1.0 : 0.9), rr * 1.1, a));
-    pts.append({l.x() + rr * 1.1, c.y() - ry - 1.2});
-    return pts;
-}
 
 void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
 {
@@ -387,13 +435,10 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         // top stops short of the stem: a small gap at the top only.
         hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 360 + 16)));
         break;
-    case Oval::InnerLoop: {
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 90, 450)));
-        // The curl is written light and quick, finer than the bowl.
-        Hand fine(hand.painter(), hand.width() * 0.6);
-        fine.stroke(smoothPath(innerLoop(c, rx, ry, 1.0, -0.12)));
+    case Oval::InnerLoop:
+        // Only the o carries the loop; the a beside it is written plainly.
+        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
         break;
-    }
     }
     const qreal stemTop = c.y() - ry - 1;
     QPainterPath stem(QPointF(stemX, stemTop));
@@ -404,7 +449,6 @@ void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
 
 void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
 {
-    const QPointF exitEnd(c.x() + rx + 5, c.y() - ry + 7);
     QPainterPath p;
     switch (kind) {
     case Oval::Closed:
@@ -419,13 +463,16 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         p = smoothPath(ovalArc(c, rx, ry, 104, 360 + 72));
         break;
     case Oval::InnerLoop: {
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 90, 450)));
-        const QList<QPointF> loop = innerLoop(c, rx, ry, 1.2, 0.08);
-        QPainterPath curl = smoothPath(loop);
-        smoothTo(curl, {loop.last(), {c.x() + rx * 0.8, c.y() - ry - 1.5}, exitEnd});
-        Hand fine(hand.painter(), hand.width() * 0.6);
-        fine.stroke(curl);
-        return;
+        // One movement: round from the top and, coming up to the top again,
+        // on past the start and down into a small loop just inside it; the
+        // pen comes up out of the loop across its own path and leaves along
+        // the top to the right, no further than the bowl's shoulder.
+        const QPointF t(c.x(), c.y() - ry);
+        p = smoothPath(ovalArc(c, rx, ry, 70, 70 + 385, 18));
+        smoothTo(p, {onOval(c, rx, ry, 455), {t.x() - 6.5, t.y() + 4.5}, {t.x() - 5, t.y() + 11}, {t.x() + 0.5, t.y() + 11.5},
+                     {t.x() + 3.5, t.y() + 6.5}, {t.x() + 1.8, t.y() + 1.5}, {t.x() + 5.5, t.y() - 0.2},
+                     {t.x() + rx * 0.6, t.y() + 1.6}});
+        break;
     }
     }
     hand.stroke(p);
@@ -492,13 +539,15 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
                                 {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
         break;
     case DStem::Split:
-        // The stem goes up from the foot and leans off to the left as it
-        // rises; the pen lifts at the top and comes down apart from it, so
-        // the two strokes meet only low on the stem and stand open above.
-        hand.taperedStroke(smoothPath({{sx + 0.3, base - 6}, {sx - 1.2, xTop - 2}, {sx - 4.6, stemTop + 14},
-                                       {sx - 7.5, stemTop + 3}}),
-                           3.1, 2.2);
-        hand.stroke(smoothPath({{sx + 2.4, stemTop}, {sx + 2, xTop - 10}, {sx + 0.6, xTop + 6}, {sx, base - 6}}));
+        // The fine up-stroke leaves the stem just above the bowl and leans
+        // off to the left as it rises; the pen lifts at its top and comes
+        // down apart from it, so the two strokes part for most of the stem
+        // and stand wide open at the top, a fork rather than one line.
+        hand.taperedStroke(smoothPath({{sx + 0.2, xTop + 10}, {sx - 1.2, xTop - 4}, {sx - 5.5, stemTop + 18},
+                                       {sx - 10.5, stemTop + 2}}),
+                           2.8, 1.8);
+        hand.stroke(smoothPath({{sx + 3.2, stemTop - 1}, {sx + 2.8, xTop - 10}, {sx + 1.2, xTop + 6}, {sx, base - 6}}));
+        break;
         break;
     }
 }

@@ -47,10 +47,11 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
     case Tail::LongStraight:
         break; // drawn by the caller with its own cap
     case Tail::Open:
-        // A full loop begun like the rounded one, but the up-stroke stops
-        // well short of the stem: a plain gap where the loop would close.
-        smoothTo(path, {foot, {sx, base + 26}, {sx - 3, base + 44}, {sx - 12, base + 51}, {sx - 20, base + 43},
-                        {sx - 20.5, base + 30}, {sx - 17.5, base + 21}});
+        // A full loop begun like the rounded one, but the up-stroke rises
+        // straight and stops well short of the stem, not yet turning towards
+        // it: a wide gap where the loop would close.
+        smoothTo(path, {foot, {sx, base + 26}, {sx - 3, base + 44}, {sx - 12, base + 51}, {sx - 20, base + 44},
+                        {sx - 21.5, base + 34}, {sx - 21, base + 26}});
         break;
     case Tail::LeftArc:
         // No loop at all: the descender bends steadily to the left and ends
@@ -60,8 +61,8 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
         break;
     case Tail::Cramped:
         // A loop, but a small, pinched one that closes just under the line.
-        smoothTo(path, {foot, {sx, base + 16}, {sx - 2.2, base + 24}, {sx - 6, base + 22.5}, {sx - 6.2, base + 13},
-                        {sx - 1.5, base + 3}, {sx + 6, base - 2}});
+        smoothTo(path, {foot, {sx, base + 18}, {sx - 2.5, base + 26.5}, {sx - 7.5, base + 25}, {sx - 8.5, base + 15},
+                        {sx - 2, base + 3}, {sx + 6, base - 2}});
         break;
     case Tail::Broad:
         // About twice as wide as the rounded loop and as full.
@@ -101,12 +102,13 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail, Rng &rng)
     QPainterPath stem(QPointF(sx, top));
     stem.lineTo(sx, base);
     if (tail == Tail::Blunt) {
-        // A down-stroke pressed harder as it goes and stopped dead: the pen
-        // is lifted while still bearing down, so the end is thick and round
-        // instead of tapering or turning back into a loop. It bends a little
-        // to the left, where a loop would have begun.
+        // A down-stroke pressed harder as it goes and stopped dead: it runs
+        // straight on below the line, as far as a loop would reach, without
+        // turning either way, and the pen is lifted while still bearing
+        // down, so the end is as heavy as the stroke, neither tapering nor
+        // turning back into a loop.
         QPainterPath down(QPointF(sx, top));
-        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.8, base + 12}, {sx - 4, base + 22}, {sx - 10, base + 28}});
+        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.3, base + 18}, {sx - 0.8, base + 36}});
         hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.75 * t * t; }, PenEnd::Tapered, PenEnd::Blunt);
         return;
     }
@@ -211,11 +213,13 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
                              {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
                              {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
                              {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14}};
-    if (tilt == 0) {
+    if (tilt <= 0) {
         // The upright I is written plumb and even: a short lead-in from the
         // left crosses the stem's line, the loop rises as a tall oval
         // standing on that line, as wide left as right, and the stem drops
-        // straight down from the crossing.
+        // straight down from the crossing. Leaning back, the same letter
+        // is simply written turned over to the left: a forward lead-in
+        // or curl would hang off it below the loop.
         stroke = {{x - 5, top + h + 5}, {x, top + h}, {x + w * 0.42, top + h * 0.62}, {x + w * 0.38, top + h * 0.2},
                   {x, top}, {x - w * 0.38, top + h * 0.2}, {x - w * 0.42, top + h * 0.62}, {x, top + h},
                   {x, top + h + 14}, {x, base - 14}};
@@ -279,13 +283,13 @@ void addCapitalI(QList<SampleDef> &out)
     // plumb; the inflated and deflated ones lean only a little forwards, as
     // most hands do, far less than the one tilted to the right, so each is
     // told by its loop and not mistaken for the tilted one.
-    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -30));
+    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -24));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
-    addSample(out, t, 6, u"Vertical"_s, cursive(22, 30, 0));
-    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
+    addSample(out, t, 6, u"Vertical"_s, cursive(19, 34, 0));
+    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 12));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(10, 50, 9));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(10, 50, 12));
 }
 
 } // namespace
