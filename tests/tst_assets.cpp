@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -470,6 +471,42 @@ private slots:
         case 7: shows = std::max({b.left, b.right, b.top, b.bottom}) <= 3; break;
         }
         QVERIFY2(shows, qPrintable(got));
+    }
+
+    // The page without margins is a page written edge to edge: its lines run
+    // on past both sides of the sheet, so down each side of the frame's
+    // inside one line after another is cut off, about as many on the left as
+    // on the right, and nothing is drawn outside the sheet.
+    void noMarginsLinesRunOffBothSides_data() { addSizeRows(); }
+
+    void noMarginsLinesRunOffBothSides()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Margins"_s, 7, doubleSize);
+        QVERIFY(!grey.isNull());
+        // Separate runs of ink down the column `x` (1x) just inside the frame.
+        auto cutLines = [&](int x) {
+            int runs = 0;
+            bool inInk = false;
+            for (int y = 7 * scale; y < 124 * scale; ++y) {
+                const bool ink = grey.constScanLine(y)[x * scale] < 128;
+                runs += ink && !inInk;
+                inInk = ink;
+            }
+            return runs;
+        };
+        const int left = cutLines(15), right = cutLines(102);
+        const QString got = u"%1 lines cut on the left, %2 on the right"_s.arg(left).arg(right);
+        QVERIFY2(left >= 8 && right >= 8, qPrintable(got));
+        QVERIFY2(std::abs(left - right) * 3 <= std::max(left, right), qPrintable(got));
+        // Nothing of the writing is drawn over or beyond the frame line.
+        for (int y = 0; y < grey.height(); ++y)
+            for (int x = 0; x < grey.width(); ++x) {
+                const bool outside = x < 12 * scale || x > 106 * scale || y < 4 * scale || y > 127 * scale;
+                QVERIFY2(!outside || grey.constScanLine(y)[x] >= 200,
+                         qPrintable(u"ink outside the sheet at %1,%2"_s.arg(x).arg(y)));
+            }
     }
 
     // The arched, even and rounded m's; the pointed one is a zigzag.
@@ -953,6 +990,105 @@ private slots:
             QVERIFY2(wide(small, 1.5) >= 3, qPrintable(u"line at %1: small-spacing gaps %2"_s.arg(baseline).arg(wide(small, 1.5))));
             QVERIFY2(wide(large, 9) >= 2, qPrintable(u"line at %1: large-spacing gaps %2"_s.arg(baseline).arg(wide(large, 9))));
             QVERIFY2(wide(small, 7) == 0, qPrintable(u"line at %1: small spacing has a wide gap"_s.arg(baseline)));
+        }
+    }
+
+    // Widely spaced letters are spaced by hand, not by a typesetter: the
+    // gaps between them are all far wider than the normal spacing's, yet
+    // differ plainly from one another within each word.
+    void wideLetterGapsVary_data() { addSizeRows(); }
+
+    void wideLetterGapsVary()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // Widths (1x) of the clear column runs between the letters of the
+        // word whose line lies between rows `from` and `to` (1x).
+        auto gaps = [&](int index, int from, int to) {
+            const QImage grey = greyPicture(u"LetterSpacing"_s, index, doubleSize);
+            QList<qreal> out;
+            int lastInk = -1;
+            for (int x = 0; x < grey.width(); ++x) {
+                bool ink = false;
+                for (int y = from * scale; y < to * scale && !ink; ++y)
+                    ink = grey.constScanLine(y)[x] < 128;
+                if (!ink)
+                    continue;
+                if (lastInk >= 0 && x - lastInk > 1)
+                    out.append(qreal(x - lastInk - 1) / scale);
+                lastInk = x;
+            }
+            return out;
+        };
+        for (auto [from, to, letters] : {std::tuple{20, 62, 4}, std::tuple{64, 110, 5}}) {
+            const QList<qreal> wide = gaps(1, from, to);
+            const QList<qreal> normal = gaps(2, from, to);
+            QStringList got;
+            for (qreal g : wide)
+                got.append(QString::number(g));
+            const QString what = u"wide gaps %1"_s.arg(got.join(u' '));
+            QVERIFY2(wide.size() == letters - 1, qPrintable(what));
+            QVERIFY2(normal.size() == letters - 1, qPrintable(u"normal spacing parts %1 letters"_s.arg(normal.size() + 1)));
+            const qreal least = *std::min_element(wide.begin(), wide.end());
+            const qreal most = *std::max_element(wide.begin(), wide.end());
+            const qreal normalMost = *std::max_element(normal.begin(), normal.end());
+            QVERIFY2(least > normalMost, qPrintable(what + u", normal at most %1"_s.arg(normalMost)));
+            QVERIFY2(most >= 1.4 * least, qPrintable(what));
+        }
+    }
+
+    // Very large word spaces are not a grid: the gaps are of plainly
+    // different widths, and the gaps of one line do not stand over those of
+    // the next in channels of clear paper.
+    void veryLargeWordSpacesDoNotStandInColumns_data() { addSizeRows(); }
+
+    void veryLargeWordSpacesDoNotStandInColumns()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"WordSpacing"_s, 4, doubleSize);
+        QVERIFY(!grey.isNull());
+        const QList<int> baselines = {22, 41, 60, 79, 98};
+        // Per line, which columns (1x) its small letters leave clear.
+        QList<QList<bool>> clear;
+        QList<qreal> wordGaps;
+        for (int baseline : baselines) {
+            QList<bool> row(118, true);
+            for (int x = 0; x < 118 * scale; ++x)
+                for (int y = (baseline - 5) * scale; y <= baseline * scale; ++y)
+                    if (grey.constScanLine(y)[x] < 160)
+                        row[x / scale] = false;
+            int firstInk = -1, lastInk = -1;
+            for (int x = 0; x < 118; ++x) {
+                if (row[x])
+                    continue;
+                if (lastInk >= 0 && x - lastInk > 6)
+                    wordGaps.append(x - lastInk - 1);
+                if (firstInk < 0)
+                    firstInk = x;
+                lastInk = x;
+            }
+            // Paper before a line starts or after it ends is no gap.
+            for (int x = 0; x < 118; ++x)
+                row[x] = row[x] && x > firstInk && x < lastInk;
+            clear.append(row);
+        }
+        QVERIFY2(wordGaps.size() >= 6, qPrintable(u"%1 word gaps"_s.arg(wordGaps.size())));
+        const qreal least = *std::min_element(wordGaps.begin(), wordGaps.end());
+        const qreal most = *std::max_element(wordGaps.begin(), wordGaps.end());
+        QVERIFY2(least >= 12, qPrintable(u"a word gap only %1 wide"_s.arg(least)));
+        QVERIFY2(most >= 1.6 * least, qPrintable(u"word gaps from %1 to %2"_s.arg(least).arg(most)));
+        // Channels (at least 4 columns wide) of paper clear through four
+        // lines in a row, within their words. Short words starting several
+        // lines may leave one; a grid's columns of words leave two or more.
+        for (int l = 0; l + 3 < clear.size(); ++l) {
+            int channels = 0, run = 0;
+            for (int x = 0; x < 118; ++x) {
+                const bool shared = clear[l][x] && clear[l + 1][x] && clear[l + 2][x] && clear[l + 3][x];
+                run = shared ? run + 1 : 0;
+                channels += run == 4;
+            }
+            QVERIFY2(channels <= 1, qPrintable(u"lines %1 to %2 share %3 channels"_s.arg(l).arg(l + 3).arg(channels)));
         }
     }
 

@@ -28,7 +28,8 @@ const QHash<QString, QStringList> &descriptions()
           u"A page outline with a block of writing framed by the same width of empty paper on all four sides"_s,
           u"A page outline whose writing begins only halfway down, below a deep band of empty paper"_s,
           u"A page outline whose writing stops halfway down, leaving the lower half of the page empty"_s,
-          u"A page outline filled with writing from side to side and from top to bottom, with no empty border"_s}},
+          u"A page outline filled with writing from top to bottom and edge to edge, every line running on past "
+          "both sides of the sheet, which cut its first and last words off"_s}},
         {u"Slant"_s,
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
@@ -64,12 +65,12 @@ const QHash<QString, QStringList> &descriptions()
           "them"_s,
           u"Lines of joined handwriting with wide gaps between the words, about the width of a short word"_s,
           u"Lines of smaller joined handwriting with very wide gaps between the words, most gaps wider than the "
-          "words themselves, so that only three words fit on a line"_s}},
+          "words themselves and no two alike, so that only two or three words fit on a line"_s}},
         {u"LetterSpacing"_s,
          {u"The handwritten words \"best\" and \"notes\", one above the other, their letters crowded so close "
           "that they almost touch"_s,
           u"The handwritten words \"best\" and \"notes\", one above the other, with a wide gap after every "
-          "letter, so each letter stands on its own"_s,
+          "letter, some gaps wider than others, so each letter stands on its own"_s,
           u"The handwritten words \"best\" and \"notes\", one above the other, with the usual small gap between "
           "the letters"_s}},
         {u"BeginningStroke"_s,

@@ -23,6 +23,9 @@ struct PageMargins
     qreal left = 7, right = 7, top = 8, bottom = 7;
     qreal growLeft = 0, growRight = 0;
     qreal ragged = 4; // how much shorter than the margin allows a line may stop
+    // Written edge to edge: every line runs on past both sides of the sheet,
+    // which cuts it off, as a page shows that was filled right to its edges.
+    bool bleed = false;
 };
 
 void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
@@ -41,7 +44,7 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         "after a duck, but came back wet and glad. We will be home on the first and hope to see you soon. "
         "Do write and tell us all your news. The roses by the gate are out at last and the plums are nearly "
         "ripe, so come in time to help us pick them. Tom sends his best and says the old boat is mended at last. "
-        "With love from us all, Meg"_s.split(u' ');
+        "With love from us all, Meg. P.S. Kit has had four kittens, all grey but one, and you may have your pick."_s.split(u' ');
     const QFont font = handFont(Face::Script, 7.6);
     const qreal space = 2.3;
     const qreal step = 8.6;
@@ -49,21 +52,34 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     const qreal last = kPage.bottom() - m.bottom - 1.5;
     int next = 0;
     Writing writing(rng, font.pixelSize());
+    QPainter &painter = hand.painter();
+    painter.save();
+    if (m.bleed) {
+        // Only the sheet inside its edge line shows the writing.
+        const qreal edge = outline.width() / 2;
+        painter.setClipRect(kPage.adjusted(edge, edge, -edge, -edge));
+    }
     for (qreal y = first; y <= last + 0.01; y += step) {
         writing.nextLine();
         const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
         // Each line starts where the hand comes back to, never quite the
         // same place twice, but never further out than the margin.
-        const qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
+        qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
         // Nor does a line end on a ruled edge: where the hand gives up on
         // a line varies by a letter or so.
-        const qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged);
+        qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged);
+        if (m.bleed) {
+            // Each line begins somewhere off the sheet to the left, part of
+            // its first word cut away, and runs on off it to the right.
+            left = kPage.left() - rng.uniform(4, 11);
+            right = kPage.right() + rng.uniform(6, 12);
+        }
         QStringList line;
         qreal width = 0;
         while (true) {
             const QString &w = words[next % words.size()];
             const qreal add = textAdvance(w, font) + (line.isEmpty() ? 0 : space);
-            if (!line.isEmpty() && width + add > right - left)
+            if (!line.isEmpty() && width + add > right - left && !(m.bleed && left + width < kPage.right() + 1))
                 break;
             if (line.isEmpty() && add > right - left)
                 break;
@@ -73,7 +89,7 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         }
         // A writer nearing the margin spaces the last words out a little, so
         // the lines end close to it without reaching past it.
-        const qreal slack = right - left - width;
+        const qreal slack = m.bleed ? 0 : right - left - width;
         const qreal extra = line.size() > 1 ? std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1) : 0;
         qreal x = left;
         QPainterPath ink;
@@ -85,6 +101,7 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         // thin outline gives the strokes a pen's weight.
         writing.ink(hand, ink, 0.3);
     }
+    painter.restore();
 }
 
 // Makes a word `factor` times as wide the way a wide or narrow hand is:
@@ -243,7 +260,10 @@ void addMargins(QList<SampleDef> &out)
     m = {};
     m.bottom = 46;
     addSample(out, t, 6, u"Wide Lower Margin"_s, page(m));
-    m = {1.5, 1.5, 0, 1, 0, 0, 0};
+    m = {};
+    m.top = 0.5;
+    m.bottom = 1;
+    m.bleed = true;
     addSample(out, t, 7, u"No Margins"_s, page(m));
 }
 
@@ -591,7 +611,12 @@ void addWordSpacing(QList<SampleDef> &out)
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
     // Very large spaces in a smaller hand, so a line still holds a few words
     // and reads as running text rather than a list.
-    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) { return r.uniform(1.6, 2.5); }, 13, 19));
+    // The gaps are kept only roughly, some nearly twice as wide as others,
+    // so the lines hold two or three words and the words of one line do not
+    // stand over those of the next.
+    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) {
+                  return r.next() % 3 ? r.uniform(1.3, 2.1) : r.uniform(2.7, 3.6);
+              }, 13, 19));
 }
 
 void addLetterSpacing(QList<SampleDef> &out)
@@ -608,7 +633,8 @@ void addLetterSpacing(QList<SampleDef> &out)
             // alike, and gaps that are kept only roughly, as a hand keeps them.
             Writing writing(rng, 10 * unit / 0.42, 0.8);
             qreal baseline = 54;
-            for (const QString &word : text) {
+            for (qsizetype lineIndex = 0; lineIndex < text.size(); ++lineIndex) {
+                const QString &word = text[lineIndex];
                 writing.nextLine();
                 QPainterPath strokes;
                 qreal x = 0;
@@ -617,7 +643,12 @@ void addLetterSpacing(QList<SampleDef> &out)
                     const qreal lean = 0.08 + rng.uniform(-0.05, 0.05);
                     const PrintedText letter = printText(word.mid(i, 1), {x, 0}, unit * rng.uniform(0.95, 1.06), 0, lean);
                     strokes.addPath(letter.strokes);
-                    const qreal gap = 2.6 + extra + rng.uniform(-0.3, 0.3) * (0.4 + std::abs(extra) * 0.25);
+                    // The wider the hand spaces its letters, the less evenly:
+                    // a wide gap is kept only to a third or so either way,
+                    // wider and narrower gaps taking turns at no fixed beat.
+                    static const qreal uneven[] = {0.32, -0.3, 0.12, -0.2, 0.36, -0.1, 0.22};
+                    const qreal loose = extra > 3 ? uneven[(i + 3 * lineIndex) % 7] * extra : 0;
+                    const qreal gap = 2.6 + extra + loose + rng.uniform(-0.3, 0.3) * (0.4 + std::abs(extra) * 0.25);
                     x += letter.advance + std::max<qreal>(0.75, gap) * unit;
                 }
                 const QPainterPath written = writing.word(strokes, {0, 0});
@@ -630,7 +661,7 @@ void addLetterSpacing(QList<SampleDef> &out)
     // Crowded letters come as near as they can without touching; normal ones
     // leave about half a letter's room, wide ones a whole letter's.
     addSample(out, t, 0, u"Close Spaced"_s, spaced(-1.55));
-    addSample(out, t, 1, u"Wide Spaced"_s, spaced(4.6));
+    addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.9));
     addSample(out, t, 2, u"Normal"_s, spaced(1.6));
 }
 
