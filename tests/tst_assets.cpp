@@ -1154,6 +1154,37 @@ private slots:
         QVERIFY2(left < upright - 4 && right > upright + 4, qPrintable(got));
     }
 
+    // Slanted lines are written from one left margin, as a hand comes back
+    // to it, not centred one by one: the feet of each line's first letter
+    // stand within a few pixels of the other lines', however far the
+    // letters lean and however long the line.
+    void slantedLinesKeepTheirMargin_data() { addVariantRows(u"Slant"_s, 5); }
+
+    void slantedLinesKeepTheirMargin()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+        QVERIFY(!grey.isNull());
+        QList<qreal> feet;
+        for (int baseline : {38, 76, 114}) {
+            // The leftmost ink in the lowest few rows of the line, where the
+            // letters stand on it.
+            int left = grey.width();
+            for (int y = (baseline - 5) * scale; y <= (baseline + 1) * scale; ++y)
+                for (int x = 0; x < grey.width(); ++x)
+                    if (grey.constScanLine(y)[x] < 128) {
+                        left = std::min(left, x);
+                        break;
+                    }
+            QVERIFY2(left < grey.width(), qPrintable(u"no line on %1"_s.arg(baseline)));
+            feet.append(qreal(left) / scale);
+        }
+        const qreal spread = *std::max_element(feet.begin(), feet.end()) - *std::min_element(feet.begin(), feet.end());
+        QVERIFY2(spread <= 6, qPrintable(u"lines start at %1, %2 and %3"_s.arg(feet[0]).arg(feet[1]).arg(feet[2])));
+    }
+
     // Irregular writing stays the joined hand of its siblings, but its
     // letters change size within the word: each line is one run of inked
     // columns, and the tops of its tall letters (the b and l's of "bells",

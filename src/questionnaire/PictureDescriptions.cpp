@@ -33,9 +33,11 @@ const QHash<QString, QStringList> &descriptions()
         {u"Slant"_s,
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
-          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left"_s,
+          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left and "
+          "their round parts narrow ovals leaning with them"_s,
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
-          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right"_s,
+          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right and "
+          "their round parts narrow ovals leaning with them"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans forwards, another backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,

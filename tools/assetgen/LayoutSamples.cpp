@@ -314,6 +314,111 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
     return g;
 }
 
+// A word of the print hand written at a strong slant, the way a hand that
+// leans far writes it rather than upright letters pushed over: the letters a
+// little narrower, their straight strokes leaning by `slant` (positive leans
+// the tops right) and their round strokes turned about their own middles for
+// most of the lean, so a bowl stays an oval lying along the slant instead of
+// a circle pulled into a lozenge. Where a round stroke meets a stem or stands
+// on the baseline it follows the stem, so the letter stays joined and its
+// feet stay on the line. The baseline is y = 0, the word starts at x = 0;
+// `advance` receives where the next word may follow.
+QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal slant, qreal *advance)
+{
+    const qreal narrow = 0.86;
+    const qreal angle = std::atan(slant);
+    const qreal turned = 0.65 * angle; // the part of a bowl's lean that is a turn
+    const qreal rest = slant - std::tan(turned);
+    QPainterPath word;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // The letter as written after the ones before it, so it takes its
+        // own small irregularities and place from the print hand.
+        const int strokes = int(printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size());
+        const QList<QPolygonF> all = printText(text.left(i + 1), {0, 0}, unit, letterGap)
+                                         .strokes.toSubpathPolygons(QTransform::fromScale(8, 8));
+        QList<QPolygonF> letter = all.mid(all.size() - strokes);
+        qreal left = 1e9, right = -1e9;
+        for (QPolygonF &poly : letter) {
+            for (QPointF &p : poly) {
+                p /= 8;
+                left = std::min(left, p.x());
+                right = std::max(right, p.x());
+            }
+        }
+        // Picture coordinates (y down) to the letter's own (x from its
+        // middle, narrowed; y up), and the letter's own leaned back out.
+        const qreal middle = (left + right) / 2;
+        auto local = [&](QPointF p) { return QPointF((p.x() - middle) * narrow, -p.y()); };
+        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y()); };
+        // A stroke is straight when it runs not much longer than from end to end.
+        auto straight = [](const QPolygonF &poly) {
+            qreal length = 0;
+            for (qsizetype k = 1; k < poly.size(); ++k)
+                length += QLineF(poly[k - 1], poly[k]).length();
+            return poly.size() < 3 || length < 1.08 * QLineF(poly.first(), poly.last()).length() + 0.01;
+        };
+        QList<QPolygonF> stems;
+        for (const QPolygonF &poly : letter)
+            if (straight(poly))
+                stems.append(poly);
+        // Does a round stroke's end lie on a stem or on the baseline?
+        auto anchored = [&](QPointF p) {
+            if (-p.y() < 0.8 * unit)
+                return true;
+            for (const QPolygonF &stem : stems)
+                for (const QPointF &q : stem)
+                    if (QLineF(p, q).length() < 1.2 * unit)
+                        return true;
+            return false;
+        };
+        for (const QPolygonF &poly : letter) {
+            QPolygonF out;
+            if (straight(poly)) {
+                for (const QPointF &p : poly)
+                    out << sheared(local(p));
+            } else {
+                QRectF box;
+                for (const QPointF &p : poly)
+                    box |= QRectF(local(p), QSizeF(0.001, 0.001));
+                const QPointF c = box.center();
+                const qreal cs = std::cos(turned), sn = std::sin(turned);
+                QList<qreal> along{0};
+                for (qsizetype k = 1; k < poly.size(); ++k)
+                    along.append(along.last() + QLineF(poly[k - 1], poly[k]).length());
+                const qreal total = along.last();
+                const bool fromStart = anchored(poly.first()), fromEnd = anchored(poly.last());
+                const qreal reach = 3.5 * unit;
+                for (qsizetype k = 0; k < poly.size(); ++k) {
+                    const QPointF q = local(poly[k]);
+                    const QPointF d = q - c;
+                    // Turned about the stroke's middle, then leaned the rest of the way.
+                    // The middle itself moves as the stems do.
+                    const QPointF r(d.x() * cs + d.y() * sn, -d.x() * sn + d.y() * cs);
+                    const QPointF turnedAt = sheared(c) + QPointF(r.x() + rest * r.y(), -r.y());
+                    qreal w = 1;
+                    auto ease = [](qreal x) {
+                        x = std::clamp<qreal>(x, 0, 1);
+                        return x * x * (3 - 2 * x);
+                    };
+                    if (fromStart)
+                        w = std::min(w, ease(along[k] / reach));
+                    if (fromEnd)
+                        w = std::min(w, ease((total - along[k]) / reach));
+                    const QPointF plain = sheared(q);
+                    out << plain + (turnedAt - plain) * w;
+                }
+            }
+            if (out.size() == 1)
+                out << out.first() + QPointF(0.05 * unit, -0.05 * unit);
+            QPainterPath stroke;
+            stroke.addPolygon(out);
+            word.addPath(stroke);
+        }
+    }
+    *advance = printText(text, {0, 0}, unit, letterGap).advance;
+    return word;
+}
+
 void addSlant(QList<SampleDef> &out)
 {
     const QString t = u"Slant"_s;
@@ -331,6 +436,7 @@ void addSlant(QList<SampleDef> &out)
             // A light touch of the hand's unsteadiness; the slant itself
             // stays as set.
             Writing writing(rng, 24, 0.6);
+            QList<QPainterPath> written;
             for (int li = 0; li < lines.size(); ++li) {
                 writing.nextLine();
                 QPainterPath line;
@@ -392,6 +498,12 @@ void addSlant(QList<SampleDef> &out)
                             *advance = end;
                             return word;
                         }
+                        if (std::abs(s) > 0.5) {
+                            // Stems leaning this far stand closer across than their
+                            // feet are apart; a little more room keeps them apart.
+                            QPainterPath word = leaningWord(text, unit, letterGap + 0.7, s, advance);
+                            return word.translated(at, 0);
+                        }
                         if (s > -0.6) {
                             *advance = upright.advance * open;
                             const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
@@ -434,10 +546,17 @@ void addSlant(QList<SampleDef> &out)
                     previousRight = word.boundingRect().right();
                     x += advance + 13 * widen;
                 }
-                const QRectF box = line.boundingRect();
-                h.stroke(line.translated((118 - box.width()) / 2 - box.left(), baseline));
+                // Every line starts from the same left margin, as a hand
+                // comes back to it, give or take a little; lines are not
+                // centred one by one, which would shift leaning lines about.
+                written.append(line.translated(li == 0 ? 0 : rng.uniform(-1.5, 2.0), baseline));
                 baseline += 38;
             }
+            QRectF all;
+            for (const QPainterPath &line : written)
+                all |= line.boundingRect();
+            for (const QPainterPath &line : written)
+                h.stroke(line.translated((118 - all.width()) / 2 - all.left(), 0));
         };
     };
     auto fixed = [](qreal s) { return [s](int, int) { return s; }; };
