@@ -1762,6 +1762,58 @@ private slots:
         QVERIFY2(broad.upright > 0 && broad.sideways > 0, qPrintable(strokes));
         QVERIFY2(broad.upright * 10 <= narrow.upright * 13, qPrintable(strokes));
         QVERIFY2(broad.sideways * 10 <= narrow.sideways * 13 + 10, qPrintable(strokes));
+        // Nor is broad writing's pen lighter or heavier than the tall
+        // writing's beyond what their sizes account for: the tall letters
+        // are half as high again, their down-strokes at most that much heavier.
+        const Ink tall = measure(0);
+        const QString stems = u"broad down-strokes %1 wide, tall ones %2"_s.arg(broad.upright).arg(tall.upright);
+        QVERIFY2(broad.upright * 10 >= tall.upright * 5 && broad.upright <= tall.upright, qPrintable(stems));
+    }
+
+    // Broad letters are written wide, not flattened: the eyes of its e's and
+    // b's are open and round, each at most about twice as wide as high,
+    // where a font pulled out sideways leaves long flat slits.
+    void broadLettersKeepRoundEyes()
+    {
+        const QImage grey = greyPicture(u"SizeOfTheWriting"_s, 3, true);
+        QVERIFY(!grey.isNull());
+        const int w = grey.width(), h = grey.height();
+        QList<uchar> state(w * h, 0); // 0 paper, 1 ink, 2 seen
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                state[y * w + x] = grey.constScanLine(y)[x] < 128 ? 1 : 0;
+        QStringList eyes;
+        int found = 0;
+        for (int start = 0; start < w * h; ++start) {
+            if (state[start] != 0)
+                continue;
+            QList<int> todo{start};
+            state[start] = 2;
+            QRect box;
+            int size = 0;
+            bool open = false;
+            while (!todo.isEmpty()) {
+                const int i = todo.takeLast();
+                const int x = i % w, y = i / w;
+                box |= QRect(x, y, 1, 1);
+                ++size;
+                open = open || x == 0 || y == 0 || x == w - 1 || y == h - 1;
+                for (int n : {i - 1, i + 1, i - w, i + w}) {
+                    if (n < 0 || n >= w * h || std::abs(n % w - x) > 1 || state[n] != 0)
+                        continue;
+                    state[n] = 2;
+                    todo.append(n);
+                }
+            }
+            // Eyes of letters only, not the specks where strokes cross.
+            if (open || size < 12)
+                continue;
+            ++found;
+            eyes.append(u"%1x%2"_s.arg(box.width()).arg(box.height()));
+            QVERIFY2(box.width() <= 2.2 * box.height(), qPrintable(u"a flat eye %1x%2"_s.arg(box.width()).arg(box.height())));
+        }
+        // "little" has one e, "bells" a b and an e.
+        QVERIFY2(found >= 3, qPrintable(u"eyes %1"_s.arg(eyes.join(u' '))));
     }
 
     void iDotGaps_data() { addSizeRows(); }

@@ -45,12 +45,12 @@ const QHash<QString, QStringList> &descriptions()
           "squeezed, with long loops reaching high above them"_s,
           u"The joined words \"little bells\" written small, taking up only a little patch in the middle of the "
           "picture"_s,
-          u"The joined words \"little bells\" written narrow, the letters of the usual height but closely formed, "
-          "their loops and bowls slim and the strokes close together"_s,
+          u"The joined words \"little bells\" written narrow, the letters of the usual height, no taller, but "
+          "closely formed, their loops and bowls slim, the joins short and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
-          "with roomy bowls and long joins, in the same pen as the others: heavy down-strokes and fine joins"_s,
-          u"The joined words \"little bells\" in the same hand, but with letters that change size within each word, "
-          "some small and some nearly twice as big, taller and wider together"_s}},
+          "with round bowls and long, roomy joins, in the same pen as the others: heavy down-strokes and fine joins"_s,
+          u"The joined words \"little bells\" in the same hand, but its size will not keep still: along each word a "
+          "few letters grow to nearly twice the size of others and shrink again, on the one baseline, still joined"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,

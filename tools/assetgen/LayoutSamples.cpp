@@ -109,7 +109,9 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
 // down-strokes keep the pen's width. `xHeight` is the height of a small
 // letter; a column inked over that height is a down-stroke. The baseline
 // is y = 0.
-QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHeight)
+// `joins` above 1 gives the room mostly to the joins between letters, whose
+// columns hold only a fine stroke, and less to the letters' own bowls.
+QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHeight, qreal joins = 1)
 {
     // Measured upright, so the leaning down-strokes are seen as strokes.
     const qreal lean = 0.22;
@@ -135,7 +137,7 @@ QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHe
         qreal inked = 0;
         for (int y = 0; y < h; ++y)
             inked += mask.constScanLine(y)[x] / 255.0;
-        open[x] = 1 - std::min<qreal>(1, inked / (0.7 * xHeight * res));
+        open[x] = std::pow(1 - std::min<qreal>(1, inked / (0.7 * xHeight * res)), joins);
     }
     // Smoothed over a fraction of a stroke, so the stretch sets in gently.
     const int reach = int(res * 0.3);
@@ -150,20 +152,42 @@ QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHe
     qreal openSum = 0;
     for (qreal o : soft)
         openSum += o;
-    const qreal k = (factor - 1) * w / std::max<qreal>(1, openSum);
+    // No stretch of paper grows past `most` times its width, so a lead-in
+    // or a final stroke is not drawn out into a long tail; the rest of the
+    // room goes to the other open columns.
+    const qreal most = 1.8;
+    auto stepAt = [&](qreal k, int x) { return std::clamp<qreal>(1 + k * soft[x], 0.2, std::max<qreal>(most, 1)); };
+    qreal k = (factor - 1) * w / std::max<qreal>(1, openSum);
+    if (factor > 1) {
+        qreal lo = 0, hi = 50 * k + 1;
+        for (int i = 0; i < 40; ++i) {
+            k = (lo + hi) / 2;
+            qreal total = 0;
+            for (int x = 0; x < w; ++x)
+                total += stepAt(k, x);
+            (total < factor * w ? lo : hi) = k;
+        }
+    }
     QList<qreal> mapped(w + 1);
     mapped[0] = 0;
     for (int x = 0; x < w; ++x)
-        mapped[x + 1] = mapped[x] + std::max<qreal>(0.2, 1 + k * soft[x]) / res;
+        mapped[x + 1] = mapped[x] + stepAt(k, x) / res;
     auto mapX = [&](qreal px) {
         const qreal i = std::clamp<qreal>((px - box.left()) * res, 0, w - 0.001);
         const int j = int(i);
         return box.left() + mapped[j] + (mapped[j + 1] - mapped[j]) * (i - j);
     };
-    QPainterPath out = word;
-    for (int e = 0; e < out.elementCount(); ++e) {
-        const QPainterPath::Element el = out.elementAt(e);
-        out.setElementPositionAt(e, mapX(el.x), el.y);
+    // Mapped point by point along the flattened outline: the control points
+    // of a curve lie off it, and moved by the map of where they lie they
+    // would bend the curve into another shape.
+    QPainterPath out;
+    out.setFillRule(Qt::WindingFill);
+    const qreal fine = 6;
+    for (QPolygonF poly : word.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
+        for (QPointF &p : poly)
+            p = QPointF(mapX(p.x() / fine), p.y() / fine);
+        out.addPolygon(poly);
+        out.closeSubpath();
     }
     return slanted(out, 0, lean);
 }
@@ -178,12 +202,31 @@ struct WordLayout
     qreal lineGap = 30;
     qreal scaleX = 1, scaleY = 1;
     qreal widen = 1; // letters drawn wider (> 1) or narrower (< 1), pen unchanged
+    qreal joins = 1; // how much of that room goes to the joins (see reproportioned())
     std::function<qreal(int, int)> slantOf = [](int, int) { return 0.0; };
     std::function<qreal(int, int)> gapOf = [](int, int) { return 0.3; };
     bool centre = true;
     qreal left = 6;
     qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
+    // Pared off (> 0) or added to (< 0) either side of every stroke after
+    // the scale, so letters drawn wider or narrower keep the pen's weight.
+    qreal sideways = 0;
 };
+
+// The outline with `d` pared off both sides of every stroke (d > 0), or
+// added to both sides (d < 0): the part that stays inside when moved
+// that far either way, or all the ground it covers on the way.
+QPainterPath sidewaysWeight(const QPainterPath &outline, qreal d)
+{
+    QPainterPath shape = outline;
+    shape.setFillRule(Qt::WindingFill);
+    if (d > 0)
+        return shape.translated(-d, 0).intersected(shape.translated(d, 0));
+    QPainterPath grown = shape;
+    for (qreal f : {-1.0, -0.5, 0.5, 1.0})
+        grown = grown.united(shape.translated(f * d, 0));
+    return grown;
+}
 
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
@@ -197,10 +240,12 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
         for (int wi = 0; wi < words.size(); ++wi) {
             QPainterPath word = textPath(QPointF(0, 0), words[wi], layout.font);
             word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
+            if (layout.sideways != 0)
+                word = sidewaysWeight(word, layout.sideways);
             const qreal slant = layout.slantOf(li, wi);
             if (layout.widen != 1) {
                 const qreal px = layout.font.pixelSize() * layout.scaleY;
-                word = reproportioned(word, layout.widen, 0.42 * px);
+                word = reproportioned(word, layout.widen, 0.42 * px, layout.joins);
                 const QRectF box = word.boundingRect();
                 line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
                 x += box.width();
@@ -584,9 +629,12 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
 {
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
-    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1) {
+    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1,
+                        qreal sideways = 0, qreal joins = 1) {
         return [=](Hand &h, Rng &rng) {
             WordLayout l;
+            l.joins = joins;
+            l.sideways = sideways;
             l.widen = widen;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
@@ -604,13 +652,14 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.55));
     // Narrow and broad: letters of ordinary height written close-formed or
     // wide open, the pen keeping its heavy down-strokes and fine joins.
-    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.1, 57, 40, 0, 0.76));
-    addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0.15, 1.5));
+    addSample(out, t, 2, u"Narrow"_s, sized(31, 1, 0.97, 58, 42, 0, 0.72));
+    addSample(out, t, 3, u"Broad"_s, sized(32, 1.04, 0.95, 60, 46, 0.1, 1.5, 0, 2.5));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
-        // The same joined hand, but its letters will not keep to one size:
-        // within each word some come out small and some big, taller and
-        // wider together, while the joins run on between them.
-        static const qreal sizes[2][6] = {{1.4, 0.7, 0.66, 1.05, 0.68, 1.15}, {1.35, 0.7, 0.64, 1.0, 1.2, 1}};
+        // The same joined hand, but it will not keep to one size: along each
+        // word a few letters grow and the next ones shrink again, taller and
+        // wider together, on the one baseline. The size changes across the
+        // joins, so the strokes run on unbroken from letter to letter.
+        static const qreal sizes[2][6] = {{0.68, 0.8, 1.25, 1.38, 1.0, 0.72}, {1.32, 1.1, 0.78, 0.7, 1.08, 1}};
         const QFont font = handFont(Face::Script, 34);
         // A calmer touch of unsteadiness, so the sizes stay as set.
         Writing writing(rng, font.pixelSize(), 0.7);
@@ -618,42 +667,55 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         for (int li = 0; li < text.size(); ++li) {
             writing.nextLine();
             const QString &word = text[li];
-            // Where each letter starts along the word, as set by the font.
-            QList<qreal> starts;
-            for (qsizetype i = 0; i <= word.size(); ++i)
-                starts.append(textAdvance(word.left(i), font));
-            const qreal xHeight = QFontMetricsF(font).xHeight();
-            // Each letter is drawn at its own size from its own foot, and
-            // the next one starts where it ends. Where two letters join, low
-            // down at their edges, both take the size halfway between theirs,
-            // so the joining stroke runs on unbroken from one to the next.
-            const qreal edge = 0.12 * font.pixelSize();
-            QPainterPath sized;
-            qreal at = 0;
-            for (qsizetype i = 0; i < word.size(); ++i) {
-                const qreal own = sizes[li][i];
-                const qreal before = i > 0 ? (sizes[li][i - 1] + own) / 2 : own;
-                const qreal after = i + 1 < word.size() ? (sizes[li][i + 1] + own) / 2 : own;
-                const qreal width = starts[i + 1] - starts[i];
-                QPainterPath letter = textPath(QPointF(0, 0), word.mid(i, 1), font);
-                for (int e = 0; e < letter.elementCount(); ++e) {
-                    const QPainterPath::Element el = letter.elementAt(e);
-                    const qreal height = -el.y;
-                    // How much a point belongs to the join: low and near an edge.
-                    const qreal low = 1 - std::clamp<qreal>((height - 0.3 * xHeight) / (0.4 * xHeight), 0, 1);
-                    const qreal nearLeft = 1 - std::clamp<qreal>(el.x / edge, 0, 1);
-                    const qreal nearRight = 1 - std::clamp<qreal>((width - el.x) / edge, 0, 1);
-                    qreal f = own;
-                    f += (before - own) * nearLeft * nearLeft * low;
-                    f += (after - own) * nearRight * nearRight * low;
-                    letter.setElementPositionAt(e, at + el.x * own, el.y * f);
+            // The middle of each letter along the word, as set by the font.
+            QList<qreal> middles;
+            for (qsizetype i = 0; i < word.size(); ++i)
+                middles.append((textAdvance(word.left(i), font) + textAdvance(word.left(i + 1), font)) / 2);
+            // The size at a place along the word: each letter's own across its
+            // middle, changing smoothly to the next one's over the join.
+            auto sizeAt = [&](qreal x) {
+                if (x <= middles.first())
+                    return sizes[li][0];
+                for (qsizetype i = 0; i + 1 < middles.size(); ++i) {
+                    if (x > middles[i + 1])
+                        continue;
+                    const qreal f = std::clamp<qreal>(((x - middles[i]) / (middles[i + 1] - middles[i]) - 0.2) / 0.6, 0, 1);
+                    return sizes[li][i] + (sizes[li][i + 1] - sizes[li][i]) * f * f * (3 - 2 * f);
                 }
-                sized.addPath(letter);
-                at += width * own;
+                return sizes[li][middles.size() - 1];
+            };
+            // Measured upright, so a leaning stroke takes the size of the
+            // letter it belongs to all the way up.
+            const qreal lean = 0.22;
+            const QPainterPath upright = slanted(textPath(QPointF(0, 0), word, font), 0, -lean);
+            const QRectF box = upright.boundingRect();
+            // Where each place along the word ends up: bigger letters take
+            // more room, so everything after them moves on. They widen less
+            // than they grow, as the pen's stroke stays the same: a big
+            // letter's down-strokes are not drawn heavier than a small one's.
+            const qreal step = 0.05;
+            QList<qreal> moved{box.left()};
+            for (qreal x = box.left(); x < box.right() + step; x += step)
+                moved.append(moved.last() + std::pow(sizeAt(x + step / 2), 0.8) * step);
+            auto mapX = [&](qreal x) {
+                const qreal i = std::clamp<qreal>((x - box.left()) / step, 0, moved.size() - 1.001);
+                const int j = int(i);
+                return moved[j] + (moved[j + 1] - moved[j]) * (i - j);
+            };
+            QPainterPath sized;
+            sized.setFillRule(Qt::WindingFill);
+            const qreal fine = 6;
+            for (QPolygonF poly : upright.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
+                for (QPointF &p : poly) {
+                    const QPointF q = p / fine;
+                    p = QPointF(mapX(q.x()), q.y() * sizeAt(q.x()));
+                }
+                sized.addPolygon(poly);
+                sized.closeSubpath();
             }
-            const QPainterPath written = writing.word(sized, {0, 0});
-            const QRectF box = written.boundingRect();
-            writing.ink(h, written.translated((118 - box.width()) / 2 - box.left(), baseline), 0.3);
+            const QPainterPath written = writing.word(slanted(sized, 0, lean), {0, 0});
+            const QRectF placed = written.boundingRect();
+            writing.ink(h, written.translated((118 - placed.width()) / 2 - placed.left(), baseline), 0.3);
             baseline += 50;
         }
     });
