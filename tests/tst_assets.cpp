@@ -1124,6 +1124,44 @@ private slots:
         QVERIFY2(narrow == 0, qPrintable(u"narrowly spaced lines parted by %1 bands of paper"_s.arg(narrow)));
     }
 
+    // Overlapping lines tangle their loops, not their words: no row of clear
+    // paper parts any two lines, yet down the picture the small letters of
+    // each line still make a band of dense ink of its own, with only the
+    // loops crossing the sparser rows between.
+    void overlappingLinesKeepTheirSmallLettersApart_data() { addSizeRows(); }
+
+    void overlappingLinesKeepTheirSmallLettersApart()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"LineSpacing"_s, 4, doubleSize);
+        QVERIFY(!grey.isNull());
+        // Ink per 1x row, smoothed over three rows.
+        QList<qreal> ink(131, 0);
+        for (int y = 0; y < grey.height(); ++y)
+            for (int x = 0; x < grey.width(); ++x)
+                ink[y / scale] += grey.constScanLine(y)[x] < 128 ? 1.0 / (scale * scale) : 0;
+        QList<qreal> smooth(131, 0);
+        for (int y = 1; y + 1 < 131; ++y)
+            smooth[y] = (ink[y - 1] + ink[y] + ink[y + 1]) / 3;
+        const qsizetype first = std::find_if(ink.begin(), ink.end(), [](qreal v) { return v > 0; }) - ink.begin();
+        const qsizetype last = std::find_if(ink.rbegin(), ink.rend(), [](qreal v) { return v > 0; }).base() - ink.begin() - 1;
+        for (qsizetype y = first; y <= last; ++y)
+            QVERIFY2(ink[y] > 0, qPrintable(u"a clear row at %1 parts two lines"_s.arg(y)));
+        // Bands: runs of rows at least half as dense as the densest row,
+        // parted by sparser rows that only the loops cross.
+        const qreal densest = *std::max_element(smooth.begin(), smooth.end());
+        int bands = 0;
+        bool inBand = false;
+        for (qsizetype y = first; y <= last; ++y) {
+            const bool dense = smooth[y] >= 0.5 * densest;
+            bands += dense && !inBand;
+            inBand = dense;
+        }
+        // One per line: the picture holds eight lines.
+        QVERIFY2(bands >= 7 && bands <= 9, qPrintable(u"%1 bands of small letters"_s.arg(bands)));
+    }
+
     // The extreme slants lean opposite ways: against the upright writing, the
     // ink at the top of the first line sits well left of its foot in one and
     // well right in the other.

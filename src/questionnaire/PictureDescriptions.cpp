@@ -55,11 +55,12 @@ const QHash<QString, QStringList> &descriptions()
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
           u"Lines of joined handwriting with a gap of about two lines' height between each line and the next"_s,
-          u"Only three lines of joined handwriting, set so far apart that most of the picture is empty paper"_s,
+          u"Only three lines of joined handwriting, set so far apart, and not quite evenly, that most of the picture "
+          "is empty paper"_s,
           u"Lines of joined handwriting packed close together, the tails of one line nearly touching the tall "
           "letters of the next"_s,
-          u"Lines of joined handwriting so close together that the tails and loops of one line run into the "
-          "letters of the next"_s}},
+          u"Lines of joined handwriting with long loops, so close together that the tails of one line cross the "
+          "tall loops of the next, while each line's small letters still keep to their own band"_s}},
         {u"WordSpacing"_s,
          {u"Lines of joined handwriting with gaps of the same moderate width between all the words"_s,
           u"Lines of joined handwriting in which some words nearly run together while others stand far apart"_s,

@@ -211,7 +211,32 @@ struct WordLayout
     // Pared off (> 0) or added to (< 0) either side of every stroke after
     // the scale, so letters drawn wider or narrower keep the pen's weight.
     qreal sideways = 0;
+    // Ascenders and descenders drawn this many times their length, the
+    // small letters as they are.
+    qreal loops = 1;
+    // How far a line may stray from its place, down and to the right: a
+    // hand keeps wide line gaps only roughly.
+    qreal stray = 0;
 };
+
+// Lengthens the parts of a word (baseline y = 0) that reach above the small
+// letters' height `xHeight` or below the baseline by `factor`.
+QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal factor)
+{
+    QPainterPath out;
+    out.setFillRule(Qt::WindingFill);
+    const qreal fine = 6;
+    for (QPolygonF poly : outline.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
+        for (QPointF &p : poly) {
+            const qreal y = p.y() / fine;
+            const qreal up = y < -xHeight ? -xHeight + (y + xHeight) * factor : y > 0 ? y * factor : y;
+            p = QPointF(p.x() / fine, up);
+        }
+        out.addPolygon(poly);
+        out.closeSubpath();
+    }
+    return out;
+}
 
 // The outline with `d` pared off both sides of every stroke (d > 0), or
 // added to both sides (d < 0): the part that stays inside when moved
@@ -242,6 +267,8 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
             word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
             if (layout.sideways != 0)
                 word = sidewaysWeight(word, layout.sideways);
+            if (layout.loops != 1)
+                word = longerLoops(word, QFontMetricsF(layout.font).xHeight() * layout.scaleY, layout.loops);
             const qreal slant = layout.slantOf(li, wi);
             if (layout.widen != 1) {
                 const qreal px = layout.font.pixelSize() * layout.scaleY;
@@ -262,8 +289,13 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
             x += layout.gapOf(li, wi) * layout.font.pixelSize();
         }
         const QRectF box = line.boundingRect();
-        const qreal dx = layout.centre ? (118 - box.width()) / 2 - box.left() : layout.left;
-        const QPainterPath placed = line.translated(dx, baseline);
+        qreal dx = layout.centre ? (118 - box.width()) / 2 - box.left() : layout.left;
+        qreal dy = 0;
+        if (layout.stray > 0 && li > 0) {
+            dx += rng.uniform(0, 0.4 * layout.stray);
+            dy = rng.uniform(-1, 1) * layout.stray;
+        }
+        const QPainterPath placed = line.translated(dx, baseline + dy);
         writing.ink(hand, placed, layout.weight);
         baseline += layout.lineGap;
     }
@@ -729,18 +761,22 @@ const QStringList kLineText = {u"we went down to"_s, u"the big blue sea"_s, u"an
 void addLineSpacing(QList<SampleDef> &out)
 {
     const QString t = u"LineSpacing"_s;
-    auto spaced = [](qreal gap) {
-        return [gap](Hand &h, Rng &rng) {
+    auto spaced = [](qreal gap, qreal loops = 1, qreal px = 15, qreal stray = 0) {
+        return [gap, loops, px, stray](Hand &h, Rng &rng) {
             WordLayout l;
-            l.font = handFont(Face::Script, 15);
+            l.loops = loops;
+            l.stray = stray;
+            l.font = handFont(Face::Script, px);
             l.centre = false;
             l.left = 7;
             l.firstBaseline = 19;
             l.lineGap = gap;
-            l.weight = 0.3;
+            // Long loops crossing one another darken where they meet; a
+            // lighter touch keeps the crossings from running into blots.
+            l.weight = loops > 1 ? 0.12 : 0.3;
             l.gapOf = [](int, int) { return 0.3; };
             // Only whole lines: the last one's descenders stay inside the picture.
-            const qreal descent = QFontMetricsF(l.font).descent() * 1.3 + 2;
+            const qreal descent = QFontMetricsF(l.font).descent() * 1.3 * loops + 2;
             for (const QString &line : kLineText) {
                 if (l.firstBaseline + l.lineGap * l.lines.size() + descent > 128)
                     break;
@@ -753,9 +789,12 @@ void addLineSpacing(QList<SampleDef> &out)
     // ones leave about a line's height of paper between them.
     addSample(out, t, 0, u"Even Line Spacing"_s, spaced(23));
     addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(32));
-    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(50));
+    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(50, 1, 15, 3.5));
     addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(13.5));
-    addSample(out, t, 4, u"Overlapping"_s, spaced(10.5));
+    // Overlapping lines: a hand with long loops, its lines so close that the
+    // tails of one reach down among the loops of the next and these up past
+    // the tails, while the small letters of each line still stand clear.
+    addSample(out, t, 4, u"Overlapping"_s, spaced(12.5, 1.45, 16));
 }
 
 void addWordSpacing(QList<SampleDef> &out)
