@@ -802,14 +802,20 @@ void addWordSpacing(QList<SampleDef> &out)
     const QString t = u"WordSpacing"_s;
     const QStringList words = u"we all went to the fair and had a go on the big wheel it was fun and so we went again"_s.split(u' ');
     // `px` is the writing's size and `step` the distance between its lines.
-    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21) {
-        return [words, gap, px, step](Hand &h, Rng &rng) {
+    // A word that a wide gap would push past the edge is, when `least` (a
+    // gap in units of `px`) leaves it room, written that much after the last
+    // one instead, as a writer fits in a word near the end of a line.
+    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21, qreal least = 0) {
+        return [words, gap, px, step, least](Hand &h, Rng &rng) {
             const QFont font = handFont(Face::Script, px);
             qreal x = 6;
+            qreal end = 6; // where the last word ended
             qreal baseline = 22;
             Writing writing(rng, font.pixelSize());
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
+                if (x + adv > 114 && least > 0 && end + least * px + adv <= 114 && end > 6)
+                    x = end + least * px;
                 if (x + adv > 114 && x > 6) {
                     x = 6;
                     baseline += step;
@@ -819,7 +825,8 @@ void addWordSpacing(QList<SampleDef> &out)
                 }
                 const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
                 writing.ink(h, word, 0.3);
-                x += adv + gap(rng) * font.pixelSize();
+                end = x + adv;
+                x = end + gap(rng) * font.pixelSize();
             }
         };
     };
@@ -836,7 +843,7 @@ void addWordSpacing(QList<SampleDef> &out)
     // stand over those of the next.
     addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) {
                   return r.next() % 3 ? r.uniform(1.3, 2.1) : r.uniform(2.7, 3.6);
-              }, 13, 19));
+              }, 13, 19, 1.4));
 }
 
 void addLetterSpacing(QList<SampleDef> &out)
