@@ -217,6 +217,7 @@ struct WordLayout
     // How far a line may stray from its place, down and to the right: a
     // hand keeps wide line gaps only roughly.
     qreal stray = 0;
+    qreal liveliness = 1; // the hand's unsteadiness (see Writing)
 };
 
 // Lengthens the parts of a word (baseline y = 0) that reach above the small
@@ -256,7 +257,7 @@ QPainterPath sidewaysWeight(const QPainterPath &outline, qreal d)
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
     qreal baseline = layout.firstBaseline;
-    Writing writing(rng, layout.font.pixelSize() * layout.scaleY);
+    Writing writing(rng, layout.font.pixelSize() * layout.scaleY, layout.liveliness);
     for (int li = 0; li < layout.lines.size(); ++li) {
         writing.nextLine();
         const QStringList &words = layout.lines[li];
@@ -766,6 +767,9 @@ void addLineSpacing(QList<SampleDef> &out)
             WordLayout l;
             l.loops = loops;
             l.stray = stray;
+            // Few lines with much paper round them show every letter: a
+            // livelier hand keeps the repeated ones from looking alike.
+            l.liveliness = stray > 0 ? 1.5 : 1;
             l.font = handFont(Face::Script, px);
             l.centre = false;
             l.left = 7;
