@@ -1301,6 +1301,33 @@ private slots:
                 all.append(QString::number(p));
             QVERIFY2(tallest >= 1.3 * shortest, qPrintable(u"tall letters %1 and %2 high (%3)"_s.arg(tallest).arg(shortest).arg(all.join(u' '))));
         }
+        // Big or small, the letters stand on one baseline: the feet along
+        // each line (the lowest points of its bottom edge, each the lowest
+        // over 4 units either side) lie within a few units of one another.
+        for (auto [from, to] : {std::pair{0, split / scale}, std::pair{split / scale, 131}}) {
+            QList<int> bottom;
+            for (int x = 0; x < grey.width(); ++x) {
+                int b = -1;
+                for (int y = from * scale; y < std::min(grey.height(), to * scale); ++y)
+                    if (grey.constScanLine(y)[x] < 128)
+                        b = y;
+                bottom.append(b);
+            }
+            QList<qreal> feet;
+            const int reach = 4 * scale;
+            for (int x = 0; x < bottom.size(); ++x) {
+                if (bottom[x] < 0)
+                    continue;
+                bool foot = true;
+                for (int k = std::max(0, x - reach); k <= std::min<int>(bottom.size() - 1, x + reach) && foot; ++k)
+                    foot = bottom[k] < bottom[x] || (bottom[k] == bottom[x] && k >= x);
+                if (foot)
+                    feet.append(qreal(bottom[x]) / scale);
+            }
+            QVERIFY2(feet.size() >= 3, qPrintable(u"%1 feet on the line from %2"_s.arg(feet.size()).arg(from)));
+            const qreal spread = *std::max_element(feet.begin(), feet.end()) - *std::min_element(feet.begin(), feet.end());
+            QVERIFY2(spread <= 6, qPrintable(u"feet of the line from %1 spread over %2"_s.arg(from).arg(spread)));
+        }
     }
 
     // Irregular slant is not a matter of whole words: inside one word the
