@@ -892,7 +892,7 @@ void addLetterSpacing(QList<SampleDef> &out)
     // Crowded letters come as near as they can without touching; normal ones
     // leave about half a letter's room, wide ones a whole letter's.
     addSample(out, t, 0, u"Close Spaced"_s, spaced(-1.55));
-    addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.9));
+    addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.6));
     addSample(out, t, 2, u"Normal"_s, spaced(1.6));
 }
 
