@@ -208,9 +208,6 @@ struct WordLayout
     bool centre = true;
     qreal left = 6;
     qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
-    // Pared off (> 0) or added to (< 0) either side of every stroke after
-    // the scale, so letters drawn wider or narrower keep the pen's weight.
-    qreal sideways = 0;
     // Ascenders and descenders drawn this many times their length, the
     // small letters as they are.
     qreal loops = 1;
@@ -239,20 +236,6 @@ QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal facto
     return out;
 }
 
-// The outline with `d` pared off both sides of every stroke (d > 0), or
-// added to both sides (d < 0): the part that stays inside when moved
-// that far either way, or all the ground it covers on the way.
-QPainterPath sidewaysWeight(const QPainterPath &outline, qreal d)
-{
-    QPainterPath shape = outline;
-    shape.setFillRule(Qt::WindingFill);
-    if (d > 0)
-        return shape.translated(-d, 0).intersected(shape.translated(d, 0));
-    QPainterPath grown = shape;
-    for (qreal f : {-1.0, -0.5, 0.5, 1.0})
-        grown = grown.united(shape.translated(f * d, 0));
-    return grown;
-}
 
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
@@ -266,8 +249,6 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
         for (int wi = 0; wi < words.size(); ++wi) {
             QPainterPath word = textPath(QPointF(0, 0), words[wi], layout.font);
             word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
-            if (layout.sideways != 0)
-                word = sidewaysWeight(word, layout.sideways);
             if (layout.loops != 1)
                 word = longerLoops(word, QFontMetricsF(layout.font).xHeight() * layout.scaleY, layout.loops);
             const qreal slant = layout.slantOf(li, wi);
@@ -501,7 +482,8 @@ void addSlant(QList<SampleDef> &out)
 {
     const QString t = u"Slant"_s;
     // Upright print from the pen-stroke hand, so "vertical" really is vertical
-    // and each variant only shears the letters.
+    // and each variant only leans the letters: a moderate slant shears them,
+    // a strong one is written leaning (see leaningWord()).
     // `letterLean(line, word, letter)`, when given, adds a lean of its own to
     // each letter on top of the word's slant.
     using LetterLean = std::function<qreal(int, int, int)>;
@@ -663,11 +645,10 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
     auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1,
-                        qreal sideways = 0, qreal joins = 1) {
+                        qreal joins = 1) {
         return [=](Hand &h, Rng &rng) {
             WordLayout l;
             l.joins = joins;
-            l.sideways = sideways;
             l.widen = widen;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
@@ -686,7 +667,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // Narrow and broad: letters of ordinary height written close-formed or
     // wide open, the pen keeping its heavy down-strokes and fine joins.
     addSample(out, t, 2, u"Narrow"_s, sized(31, 1, 0.97, 58, 42, 0, 0.72));
-    addSample(out, t, 3, u"Broad"_s, sized(32, 1.04, 0.95, 60, 46, 0.1, 1.5, 0, 2.5));
+    addSample(out, t, 3, u"Broad"_s, sized(32, 1.04, 0.95, 60, 46, 0.1, 1.5, 2.5));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
         // The same joined hand, but it will not keep to one size: along each
         // word a few letters grow and the next ones shrink again, taller and
