@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -502,6 +503,42 @@ private slots:
         case 7: shows = std::max({b.left, b.right, b.top, b.bottom}) <= 3; break;
         }
         QVERIFY2(shows, qPrintable(got));
+    }
+
+    // The page without margins is a page written edge to edge: its lines run
+    // on past both sides of the sheet, so down each side of the frame's
+    // inside one line after another is cut off, about as many on the left as
+    // on the right, and nothing is drawn outside the sheet.
+    void noMarginsLinesRunOffBothSides_data() { addSizeRows(); }
+
+    void noMarginsLinesRunOffBothSides()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Margins"_s, 7, doubleSize);
+        QVERIFY(!grey.isNull());
+        // Separate runs of ink down the column `x` (1x) just inside the frame.
+        auto cutLines = [&](int x) {
+            int runs = 0;
+            bool inInk = false;
+            for (int y = 7 * scale; y < 124 * scale; ++y) {
+                const bool ink = grey.constScanLine(y)[x * scale] < 128;
+                runs += ink && !inInk;
+                inInk = ink;
+            }
+            return runs;
+        };
+        const int left = cutLines(15), right = cutLines(102);
+        const QString got = u"%1 lines cut on the left, %2 on the right"_s.arg(left).arg(right);
+        QVERIFY2(left >= 8 && right >= 8, qPrintable(got));
+        QVERIFY2(std::abs(left - right) * 3 <= std::max(left, right), qPrintable(got));
+        // Nothing of the writing is drawn over or beyond the frame line.
+        for (int y = 0; y < grey.height(); ++y)
+            for (int x = 0; x < grey.width(); ++x) {
+                const bool outside = x < 12 * scale || x > 106 * scale || y < 4 * scale || y > 127 * scale;
+                QVERIFY2(!outside || grey.constScanLine(y)[x] >= 200,
+                         qPrintable(u"ink outside the sheet at %1,%2"_s.arg(x).arg(y)));
+            }
     }
 
     // The arched, even and rounded m's; the pointed one is a zigzag.
@@ -1278,6 +1315,105 @@ private slots:
         }
     }
 
+    // Widely spaced letters are spaced by hand, not by a typesetter: the
+    // gaps between them are all far wider than the normal spacing's, yet
+    // differ plainly from one another within each word.
+    void wideLetterGapsVary_data() { addSizeRows(); }
+
+    void wideLetterGapsVary()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // Widths (1x) of the clear column runs between the letters of the
+        // word whose line lies between rows `from` and `to` (1x).
+        auto gaps = [&](int index, int from, int to) {
+            const QImage grey = greyPicture(u"LetterSpacing"_s, index, doubleSize);
+            QList<qreal> out;
+            int lastInk = -1;
+            for (int x = 0; x < grey.width(); ++x) {
+                bool ink = false;
+                for (int y = from * scale; y < to * scale && !ink; ++y)
+                    ink = grey.constScanLine(y)[x] < 128;
+                if (!ink)
+                    continue;
+                if (lastInk >= 0 && x - lastInk > 1)
+                    out.append(qreal(x - lastInk - 1) / scale);
+                lastInk = x;
+            }
+            return out;
+        };
+        for (auto [from, to, letters] : {std::tuple{20, 62, 4}, std::tuple{64, 110, 5}}) {
+            const QList<qreal> wide = gaps(1, from, to);
+            const QList<qreal> normal = gaps(2, from, to);
+            QStringList got;
+            for (qreal g : wide)
+                got.append(QString::number(g));
+            const QString what = u"wide gaps %1"_s.arg(got.join(u' '));
+            QVERIFY2(wide.size() == letters - 1, qPrintable(what));
+            QVERIFY2(normal.size() == letters - 1, qPrintable(u"normal spacing parts %1 letters"_s.arg(normal.size() + 1)));
+            const qreal least = *std::min_element(wide.begin(), wide.end());
+            const qreal most = *std::max_element(wide.begin(), wide.end());
+            const qreal normalMost = *std::max_element(normal.begin(), normal.end());
+            QVERIFY2(least > normalMost, qPrintable(what + u", normal at most %1"_s.arg(normalMost)));
+            QVERIFY2(most >= 1.4 * least, qPrintable(what));
+        }
+    }
+
+    // Very large word spaces are not a grid: the gaps are of plainly
+    // different widths, and the gaps of one line do not stand over those of
+    // the next in channels of clear paper.
+    void veryLargeWordSpacesDoNotStandInColumns_data() { addSizeRows(); }
+
+    void veryLargeWordSpacesDoNotStandInColumns()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"WordSpacing"_s, 4, doubleSize);
+        QVERIFY(!grey.isNull());
+        const QList<int> baselines = {22, 41, 60, 79, 98};
+        // Per line, which columns (1x) its small letters leave clear.
+        QList<QList<bool>> clear;
+        QList<qreal> wordGaps;
+        for (int baseline : baselines) {
+            QList<bool> row(118, true);
+            for (int x = 0; x < 118 * scale; ++x)
+                for (int y = (baseline - 5) * scale; y <= baseline * scale; ++y)
+                    if (grey.constScanLine(y)[x] < 160)
+                        row[x / scale] = false;
+            int firstInk = -1, lastInk = -1;
+            for (int x = 0; x < 118; ++x) {
+                if (row[x])
+                    continue;
+                if (lastInk >= 0 && x - lastInk > 6)
+                    wordGaps.append(x - lastInk - 1);
+                if (firstInk < 0)
+                    firstInk = x;
+                lastInk = x;
+            }
+            // Paper before a line starts or after it ends is no gap.
+            for (int x = 0; x < 118; ++x)
+                row[x] = row[x] && x > firstInk && x < lastInk;
+            clear.append(row);
+        }
+        QVERIFY2(wordGaps.size() >= 6, qPrintable(u"%1 word gaps"_s.arg(wordGaps.size())));
+        const qreal least = *std::min_element(wordGaps.begin(), wordGaps.end());
+        const qreal most = *std::max_element(wordGaps.begin(), wordGaps.end());
+        QVERIFY2(least >= 12, qPrintable(u"a word gap only %1 wide"_s.arg(least)));
+        QVERIFY2(most >= 1.6 * least, qPrintable(u"word gaps from %1 to %2"_s.arg(least).arg(most)));
+        // Channels (at least 4 columns wide) of paper clear through four
+        // lines in a row, within their words. Short words starting several
+        // lines may leave one; a grid's columns of words leave two or more.
+        for (int l = 0; l + 3 < clear.size(); ++l) {
+            int channels = 0, run = 0;
+            for (int x = 0; x < 118; ++x) {
+                const bool shared = clear[l][x] && clear[l + 1][x] && clear[l + 2][x] && clear[l + 3][x];
+                run = shared ? run + 1 : 0;
+                channels += run == 4;
+            }
+            QVERIFY2(channels <= 1, qPrintable(u"lines %1 to %2 share %3 channels"_s.arg(l).arg(l + 3).arg(channels)));
+        }
+    }
+
     // Narrow line spacing is not a slightly smaller even spacing: the lines
     // crowd until the tails of one reach down among the tall letters of the
     // next, so no row of clear paper parts them, where the evenly spaced
@@ -1310,6 +1446,44 @@ private slots:
         QVERIFY2(narrow == 0, qPrintable(u"narrowly spaced lines parted by %1 bands of paper"_s.arg(narrow)));
     }
 
+    // Overlapping lines tangle their loops, not their words: no row of clear
+    // paper parts any two lines, yet down the picture the small letters of
+    // each line still make a band of dense ink of its own, with only the
+    // loops crossing the sparser rows between.
+    void overlappingLinesKeepTheirSmallLettersApart_data() { addSizeRows(); }
+
+    void overlappingLinesKeepTheirSmallLettersApart()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"LineSpacing"_s, 4, doubleSize);
+        QVERIFY(!grey.isNull());
+        // Ink per 1x row, smoothed over three rows.
+        QList<qreal> ink(131, 0);
+        for (int y = 0; y < grey.height(); ++y)
+            for (int x = 0; x < grey.width(); ++x)
+                ink[y / scale] += grey.constScanLine(y)[x] < 128 ? 1.0 / (scale * scale) : 0;
+        QList<qreal> smooth(131, 0);
+        for (int y = 1; y + 1 < 131; ++y)
+            smooth[y] = (ink[y - 1] + ink[y] + ink[y + 1]) / 3;
+        const qsizetype first = std::find_if(ink.begin(), ink.end(), [](qreal v) { return v > 0; }) - ink.begin();
+        const qsizetype last = std::find_if(ink.rbegin(), ink.rend(), [](qreal v) { return v > 0; }).base() - ink.begin() - 1;
+        for (qsizetype y = first; y <= last; ++y)
+            QVERIFY2(ink[y] > 0, qPrintable(u"a clear row at %1 parts two lines"_s.arg(y)));
+        // Bands: runs of rows at least half as dense as the densest row,
+        // parted by sparser rows that only the loops cross.
+        const qreal densest = *std::max_element(smooth.begin(), smooth.end());
+        int bands = 0;
+        bool inBand = false;
+        for (qsizetype y = first; y <= last; ++y) {
+            const bool dense = smooth[y] >= 0.5 * densest;
+            bands += dense && !inBand;
+            inBand = dense;
+        }
+        // One per line: the picture holds eight lines.
+        QVERIFY2(bands >= 7 && bands <= 9, qPrintable(u"%1 bands of small letters"_s.arg(bands)));
+    }
+
     // The extreme slants lean opposite ways: against the upright writing, the
     // ink at the top of the first line sits well left of its foot in one and
     // well right in the other.
@@ -1338,6 +1512,37 @@ private slots:
         const qreal upright = lean(0), left = lean(2), right = lean(4);
         const QString got = u"upright %1, left %2, right %3"_s.arg(upright).arg(left).arg(right);
         QVERIFY2(left < upright - 4 && right > upright + 4, qPrintable(got));
+    }
+
+    // Slanted lines are written from one left margin, as a hand comes back
+    // to it, not centred one by one: the feet of each line's first letter
+    // stand within a few pixels of the other lines', however far the
+    // letters lean and however long the line.
+    void slantedLinesKeepTheirMargin_data() { addVariantRows(u"Slant"_s, 5); }
+
+    void slantedLinesKeepTheirMargin()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+        QVERIFY(!grey.isNull());
+        QList<qreal> feet;
+        for (int baseline : {38, 76, 114}) {
+            // The leftmost ink in the lowest few rows of the line, where the
+            // letters stand on it.
+            int left = grey.width();
+            for (int y = (baseline - 5) * scale; y <= (baseline + 1) * scale; ++y)
+                for (int x = 0; x < grey.width(); ++x)
+                    if (grey.constScanLine(y)[x] < 128) {
+                        left = std::min(left, x);
+                        break;
+                    }
+            QVERIFY2(left < grey.width(), qPrintable(u"no line on %1"_s.arg(baseline)));
+            feet.append(qreal(left) / scale);
+        }
+        const qreal spread = *std::max_element(feet.begin(), feet.end()) - *std::min_element(feet.begin(), feet.end());
+        QVERIFY2(spread <= 6, qPrintable(u"lines start at %1, %2 and %3"_s.arg(feet[0]).arg(feet[1]).arg(feet[2])));
     }
 
     // Irregular writing stays the joined hand of its siblings, but its
@@ -1417,6 +1622,33 @@ private slots:
             for (qreal p : peaks)
                 all.append(QString::number(p));
             QVERIFY2(tallest >= 1.3 * shortest, qPrintable(u"tall letters %1 and %2 high (%3)"_s.arg(tallest).arg(shortest).arg(all.join(u' '))));
+        }
+        // Big or small, the letters stand on one baseline: the feet along
+        // each line (the lowest points of its bottom edge, each the lowest
+        // over 4 units either side) lie within a few units of one another.
+        for (auto [from, to] : {std::pair{0, split / scale}, std::pair{split / scale, 131}}) {
+            QList<int> bottom;
+            for (int x = 0; x < grey.width(); ++x) {
+                int b = -1;
+                for (int y = from * scale; y < std::min(grey.height(), to * scale); ++y)
+                    if (grey.constScanLine(y)[x] < 128)
+                        b = y;
+                bottom.append(b);
+            }
+            QList<qreal> feet;
+            const int reach = 4 * scale;
+            for (int x = 0; x < bottom.size(); ++x) {
+                if (bottom[x] < 0)
+                    continue;
+                bool foot = true;
+                for (int k = std::max(0, x - reach); k <= std::min<int>(bottom.size() - 1, x + reach) && foot; ++k)
+                    foot = bottom[k] < bottom[x] || (bottom[k] == bottom[x] && k >= x);
+                if (foot)
+                    feet.append(qreal(bottom[x]) / scale);
+            }
+            QVERIFY2(feet.size() >= 3, qPrintable(u"%1 feet on the line from %2"_s.arg(feet.size()).arg(from)));
+            const qreal spread = *std::max_element(feet.begin(), feet.end()) - *std::min_element(feet.begin(), feet.end());
+            QVERIFY2(spread <= 6, qPrintable(u"feet of the line from %1 spread over %2"_s.arg(from).arg(spread)));
         }
     }
 
@@ -1975,6 +2207,58 @@ private slots:
         QVERIFY2(broad.upright > 0 && broad.sideways > 0, qPrintable(strokes));
         QVERIFY2(broad.upright * 10 <= narrow.upright * 13, qPrintable(strokes));
         QVERIFY2(broad.sideways * 10 <= narrow.sideways * 13 + 10, qPrintable(strokes));
+        // Nor is broad writing's pen lighter or heavier than the tall
+        // writing's beyond what their sizes account for: the tall letters
+        // are half as high again, their down-strokes at most that much heavier.
+        const Ink tall = measure(0);
+        const QString stems = u"broad down-strokes %1 wide, tall ones %2"_s.arg(broad.upright).arg(tall.upright);
+        QVERIFY2(broad.upright * 10 >= tall.upright * 5 && broad.upright <= tall.upright, qPrintable(stems));
+    }
+
+    // Broad letters are written wide, not flattened: the eyes of its e's and
+    // b's are open and round, each at most about twice as wide as high,
+    // where a font pulled out sideways leaves long flat slits.
+    void broadLettersKeepRoundEyes()
+    {
+        const QImage grey = greyPicture(u"SizeOfTheWriting"_s, 3, true);
+        QVERIFY(!grey.isNull());
+        const int w = grey.width(), h = grey.height();
+        QList<uchar> state(w * h, 0); // 0 paper, 1 ink, 2 seen
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                state[y * w + x] = grey.constScanLine(y)[x] < 128 ? 1 : 0;
+        QStringList eyes;
+        int found = 0;
+        for (int start = 0; start < w * h; ++start) {
+            if (state[start] != 0)
+                continue;
+            QList<int> todo{start};
+            state[start] = 2;
+            QRect box;
+            int size = 0;
+            bool open = false;
+            while (!todo.isEmpty()) {
+                const int i = todo.takeLast();
+                const int x = i % w, y = i / w;
+                box |= QRect(x, y, 1, 1);
+                ++size;
+                open = open || x == 0 || y == 0 || x == w - 1 || y == h - 1;
+                for (int n : {i - 1, i + 1, i - w, i + w}) {
+                    if (n < 0 || n >= w * h || std::abs(n % w - x) > 1 || state[n] != 0)
+                        continue;
+                    state[n] = 2;
+                    todo.append(n);
+                }
+            }
+            // Eyes of letters only, not the specks where strokes cross.
+            if (open || size < 12)
+                continue;
+            ++found;
+            eyes.append(u"%1x%2"_s.arg(box.width()).arg(box.height()));
+            QVERIFY2(box.width() <= 2.2 * box.height(), qPrintable(u"a flat eye %1x%2"_s.arg(box.width()).arg(box.height())));
+        }
+        // "little" has one e, "bells" a b and an e.
+        QVERIFY2(found >= 3, qPrintable(u"eyes %1"_s.arg(eyes.join(u' '))));
     }
 
     void iDotGaps_data() { addSizeRows(); }

@@ -28,13 +28,16 @@ const QHash<QString, QStringList> &descriptions()
           u"A page outline with a block of writing framed by the same width of empty paper on all four sides"_s,
           u"A page outline whose writing begins only halfway down, below a deep band of empty paper"_s,
           u"A page outline whose writing stops halfway down, leaving the lower half of the page empty"_s,
-          u"A page outline filled with writing from side to side and from top to bottom, with no empty border"_s}},
+          u"A page outline filled with writing from top to bottom and edge to edge, every line running on past "
+          "both sides of the sheet, which cut its first and last words off"_s}},
         {u"Slant"_s,
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
-          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left"_s,
+          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left and "
+          "their round parts narrow ovals leaning with them"_s,
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
-          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right"_s,
+          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right and "
+          "their round parts narrow ovals leaning with them"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans forwards, another backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
@@ -42,21 +45,22 @@ const QHash<QString, QStringList> &descriptions()
           "squeezed, with long loops reaching high above them"_s,
           u"The joined words \"little bells\" written small, taking up only a little patch in the middle of the "
           "picture"_s,
-          u"The joined words \"little bells\" written narrow, the letters of the usual height but closely formed, "
-          "their loops and bowls slim and the strokes close together"_s,
+          u"The joined words \"little bells\" written narrow, the letters of the usual height, no taller, but "
+          "closely formed, their loops and bowls slim, the joins short and the strokes close together"_s,
           u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
-          "with roomy bowls and long joins, in the same pen as the others: heavy down-strokes and fine joins"_s,
-          u"The joined words \"little bells\" in the same hand, but with letters that change size within each word, "
-          "some small and some nearly twice as big, taller and wider together"_s}},
+          "with round bowls and long, roomy joins, in the same pen as the others: heavy down-strokes and fine joins"_s,
+          u"The joined words \"little bells\" in the same hand, but its size will not keep still: along each word a "
+          "few letters grow to nearly twice the size of others and shrink again, on the one baseline, still joined"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
           u"Lines of joined handwriting with a gap of about two lines' height between each line and the next"_s,
-          u"Only three lines of joined handwriting, set so far apart that most of the picture is empty paper"_s,
+          u"Only three lines of joined handwriting, set so far apart, and not quite evenly, that most of the picture "
+          "is empty paper"_s,
           u"Lines of joined handwriting packed close together, the tails of one line nearly touching the tall "
           "letters of the next"_s,
-          u"Lines of joined handwriting so close together that the tails and loops of one line run into the "
-          "letters of the next"_s}},
+          u"Lines of joined handwriting with long loops, so close together that the tails of one line cross the "
+          "tall loops of the next, while each line's small letters still keep to their own band"_s}},
         {u"WordSpacing"_s,
          {u"Lines of joined handwriting with gaps of the same moderate width between all the words"_s,
           u"Lines of joined handwriting in which some words nearly run together while others stand far apart"_s,
@@ -64,12 +68,12 @@ const QHash<QString, QStringList> &descriptions()
           "them"_s,
           u"Lines of joined handwriting with wide gaps between the words, about the width of a short word"_s,
           u"Lines of smaller joined handwriting with very wide gaps between the words, most gaps wider than the "
-          "words themselves, so that only three words fit on a line"_s}},
+          "words themselves and no two alike, so that only two or three words fit on a line"_s}},
         {u"LetterSpacing"_s,
          {u"The handwritten words \"best\" and \"notes\", one above the other, their letters crowded so close "
           "that they almost touch"_s,
           u"The handwritten words \"best\" and \"notes\", one above the other, with a wide gap after every "
-          "letter, so each letter stands on its own"_s,
+          "letter, some gaps wider than others, so each letter stands on its own"_s,
           u"The handwritten words \"best\" and \"notes\", one above the other, with the usual small gap between "
           "the letters"_s}},
         {u"BeginningStroke"_s,

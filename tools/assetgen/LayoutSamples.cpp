@@ -23,6 +23,9 @@ struct PageMargins
     qreal left = 7, right = 7, top = 8, bottom = 7;
     qreal growLeft = 0, growRight = 0;
     qreal ragged = 4; // how much shorter than the margin allows a line may stop
+    // Written edge to edge: every line runs on past both sides of the sheet,
+    // which cuts it off, as a page shows that was filled right to its edges.
+    bool bleed = false;
 };
 
 void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
@@ -41,7 +44,7 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         "after a duck, but came back wet and glad. We will be home on the first and hope to see you soon. "
         "Do write and tell us all your news. The roses by the gate are out at last and the plums are nearly "
         "ripe, so come in time to help us pick them. Tom sends his best and says the old boat is mended at last. "
-        "With love from us all, Meg"_s.split(u' ');
+        "With love from us all, Meg. P.S. Kit has had four kittens, all grey but one, and you may have your pick."_s.split(u' ');
     const QFont font = handFont(Face::Script, 7.6);
     const qreal space = 2.3;
     const qreal step = 8.6;
@@ -49,21 +52,34 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     const qreal last = kPage.bottom() - m.bottom - 1.5;
     int next = 0;
     Writing writing(rng, font.pixelSize());
+    QPainter &painter = hand.painter();
+    painter.save();
+    if (m.bleed) {
+        // Only the sheet inside its edge line shows the writing.
+        const qreal edge = outline.width() / 2;
+        painter.setClipRect(kPage.adjusted(edge, edge, -edge, -edge));
+    }
     for (qreal y = first; y <= last + 0.01; y += step) {
         writing.nextLine();
         const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
         // Each line starts where the hand comes back to, never quite the
         // same place twice, but never further out than the margin.
-        const qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
+        qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
         // Nor does a line end on a ruled edge: where the hand gives up on
         // a line varies by a letter or so.
-        const qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged);
+        qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged);
+        if (m.bleed) {
+            // Each line begins somewhere off the sheet to the left, part of
+            // its first word cut away, and runs on off it to the right.
+            left = kPage.left() - rng.uniform(4, 11);
+            right = kPage.right() + rng.uniform(6, 12);
+        }
         QStringList line;
         qreal width = 0;
         while (true) {
             const QString &w = words[next % words.size()];
             const qreal add = textAdvance(w, font) + (line.isEmpty() ? 0 : space);
-            if (!line.isEmpty() && width + add > right - left)
+            if (!line.isEmpty() && width + add > right - left && !(m.bleed && left + width < kPage.right() + 1))
                 break;
             if (line.isEmpty() && add > right - left)
                 break;
@@ -73,7 +89,7 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         }
         // A writer nearing the margin spaces the last words out a little, so
         // the lines end close to it without reaching past it.
-        const qreal slack = right - left - width;
+        const qreal slack = m.bleed ? 0 : right - left - width;
         const qreal extra = line.size() > 1 ? std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1) : 0;
         qreal x = left;
         QPainterPath ink;
@@ -85,6 +101,7 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         // thin outline gives the strokes a pen's weight.
         writing.ink(hand, ink, 0.3);
     }
+    painter.restore();
 }
 
 // Makes a word `factor` times as wide the way a wide or narrow hand is:
@@ -92,7 +109,9 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
 // down-strokes keep the pen's width. `xHeight` is the height of a small
 // letter; a column inked over that height is a down-stroke. The baseline
 // is y = 0.
-QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHeight)
+// `joins` above 1 gives the room mostly to the joins between letters, whose
+// columns hold only a fine stroke, and less to the letters' own bowls.
+QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHeight, qreal joins = 1)
 {
     // Measured upright, so the leaning down-strokes are seen as strokes.
     const qreal lean = 0.22;
@@ -118,7 +137,7 @@ QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHe
         qreal inked = 0;
         for (int y = 0; y < h; ++y)
             inked += mask.constScanLine(y)[x] / 255.0;
-        open[x] = 1 - std::min<qreal>(1, inked / (0.7 * xHeight * res));
+        open[x] = std::pow(1 - std::min<qreal>(1, inked / (0.7 * xHeight * res)), joins);
     }
     // Smoothed over a fraction of a stroke, so the stretch sets in gently.
     const int reach = int(res * 0.3);
@@ -133,20 +152,42 @@ QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHe
     qreal openSum = 0;
     for (qreal o : soft)
         openSum += o;
-    const qreal k = (factor - 1) * w / std::max<qreal>(1, openSum);
+    // No stretch of paper grows past `most` times its width, so a lead-in
+    // or a final stroke is not drawn out into a long tail; the rest of the
+    // room goes to the other open columns.
+    const qreal most = 1.8;
+    auto stepAt = [&](qreal k, int x) { return std::clamp<qreal>(1 + k * soft[x], 0.2, std::max<qreal>(most, 1)); };
+    qreal k = (factor - 1) * w / std::max<qreal>(1, openSum);
+    if (factor > 1) {
+        qreal lo = 0, hi = 50 * k + 1;
+        for (int i = 0; i < 40; ++i) {
+            k = (lo + hi) / 2;
+            qreal total = 0;
+            for (int x = 0; x < w; ++x)
+                total += stepAt(k, x);
+            (total < factor * w ? lo : hi) = k;
+        }
+    }
     QList<qreal> mapped(w + 1);
     mapped[0] = 0;
     for (int x = 0; x < w; ++x)
-        mapped[x + 1] = mapped[x] + std::max<qreal>(0.2, 1 + k * soft[x]) / res;
+        mapped[x + 1] = mapped[x] + stepAt(k, x) / res;
     auto mapX = [&](qreal px) {
         const qreal i = std::clamp<qreal>((px - box.left()) * res, 0, w - 0.001);
         const int j = int(i);
         return box.left() + mapped[j] + (mapped[j + 1] - mapped[j]) * (i - j);
     };
-    QPainterPath out = word;
-    for (int e = 0; e < out.elementCount(); ++e) {
-        const QPainterPath::Element el = out.elementAt(e);
-        out.setElementPositionAt(e, mapX(el.x), el.y);
+    // Mapped point by point along the flattened outline: the control points
+    // of a curve lie off it, and moved by the map of where they lie they
+    // would bend the curve into another shape.
+    QPainterPath out;
+    out.setFillRule(Qt::WindingFill);
+    const qreal fine = 6;
+    for (QPolygonF poly : word.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
+        for (QPointF &p : poly)
+            p = QPointF(mapX(p.x() / fine), p.y() / fine);
+        out.addPolygon(poly);
+        out.closeSubpath();
     }
     return slanted(out, 0, lean);
 }
@@ -161,17 +202,45 @@ struct WordLayout
     qreal lineGap = 30;
     qreal scaleX = 1, scaleY = 1;
     qreal widen = 1; // letters drawn wider (> 1) or narrower (< 1), pen unchanged
+    qreal joins = 1; // how much of that room goes to the joins (see reproportioned())
     std::function<qreal(int, int)> slantOf = [](int, int) { return 0.0; };
     std::function<qreal(int, int)> gapOf = [](int, int) { return 0.3; };
     bool centre = true;
     qreal left = 6;
     qreal weight = 0; // extra outline width, keeps thin or squeezed letters dark
+    // Ascenders and descenders drawn this many times their length, the
+    // small letters as they are.
+    qreal loops = 1;
+    // How far a line may stray from its place, down and to the right: a
+    // hand keeps wide line gaps only roughly.
+    qreal stray = 0;
+    qreal liveliness = 1; // the hand's unsteadiness (see Writing)
 };
+
+// Lengthens the parts of a word (baseline y = 0) that reach above the small
+// letters' height `xHeight` or below the baseline by `factor`.
+QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal factor)
+{
+    QPainterPath out;
+    out.setFillRule(Qt::WindingFill);
+    const qreal fine = 6;
+    for (QPolygonF poly : outline.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
+        for (QPointF &p : poly) {
+            const qreal y = p.y() / fine;
+            const qreal up = y < -xHeight ? -xHeight + (y + xHeight) * factor : y > 0 ? y * factor : y;
+            p = QPointF(p.x() / fine, up);
+        }
+        out.addPolygon(poly);
+        out.closeSubpath();
+    }
+    return out;
+}
+
 
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
     qreal baseline = layout.firstBaseline;
-    Writing writing(rng, layout.font.pixelSize() * layout.scaleY);
+    Writing writing(rng, layout.font.pixelSize() * layout.scaleY, layout.liveliness);
     for (int li = 0; li < layout.lines.size(); ++li) {
         writing.nextLine();
         const QStringList &words = layout.lines[li];
@@ -180,10 +249,12 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
         for (int wi = 0; wi < words.size(); ++wi) {
             QPainterPath word = textPath(QPointF(0, 0), words[wi], layout.font);
             word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
+            if (layout.loops != 1)
+                word = longerLoops(word, QFontMetricsF(layout.font).xHeight() * layout.scaleY, layout.loops);
             const qreal slant = layout.slantOf(li, wi);
             if (layout.widen != 1) {
                 const qreal px = layout.font.pixelSize() * layout.scaleY;
-                word = reproportioned(word, layout.widen, 0.42 * px);
+                word = reproportioned(word, layout.widen, 0.42 * px, layout.joins);
                 const QRectF box = word.boundingRect();
                 line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
                 x += box.width();
@@ -200,8 +271,13 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
             x += layout.gapOf(li, wi) * layout.font.pixelSize();
         }
         const QRectF box = line.boundingRect();
-        const qreal dx = layout.centre ? (118 - box.width()) / 2 - box.left() : layout.left;
-        const QPainterPath placed = line.translated(dx, baseline);
+        qreal dx = layout.centre ? (118 - box.width()) / 2 - box.left() : layout.left;
+        qreal dy = 0;
+        if (layout.stray > 0 && li > 0) {
+            dx += rng.uniform(0, 0.4 * layout.stray);
+            dy = rng.uniform(-1, 1) * layout.stray;
+        }
+        const QPainterPath placed = line.translated(dx, baseline + dy);
         writing.ink(hand, placed, layout.weight);
         baseline += layout.lineGap;
     }
@@ -243,7 +319,10 @@ void addMargins(QList<SampleDef> &out)
     m = {};
     m.bottom = 46;
     addSample(out, t, 6, u"Wide Lower Margin"_s, page(m));
-    m = {1.5, 1.5, 0, 1, 0, 0, 0};
+    m = {};
+    m.top = 0.5;
+    m.bottom = 1;
+    m.bleed = true;
     addSample(out, t, 7, u"No Margins"_s, page(m));
 }
 
@@ -294,11 +373,117 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
     return g;
 }
 
+// A word of the print hand written at a strong slant, the way a hand that
+// leans far writes it rather than upright letters pushed over: the letters a
+// little narrower, their straight strokes leaning by `slant` (positive leans
+// the tops right) and their round strokes turned about their own middles for
+// most of the lean, so a bowl stays an oval lying along the slant instead of
+// a circle pulled into a lozenge. Where a round stroke meets a stem or stands
+// on the baseline it follows the stem, so the letter stays joined and its
+// feet stay on the line. The baseline is y = 0, the word starts at x = 0;
+// `advance` receives where the next word may follow.
+QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal slant, qreal *advance)
+{
+    const qreal narrow = 0.86;
+    const qreal angle = std::atan(slant);
+    const qreal turned = 0.65 * angle; // the part of a bowl's lean that is a turn
+    const qreal rest = slant - std::tan(turned);
+    QPainterPath word;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // The letter as written after the ones before it, so it takes its
+        // own small irregularities and place from the print hand.
+        const int strokes = int(printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size());
+        const QList<QPolygonF> all = printText(text.left(i + 1), {0, 0}, unit, letterGap)
+                                         .strokes.toSubpathPolygons(QTransform::fromScale(8, 8));
+        QList<QPolygonF> letter = all.mid(all.size() - strokes);
+        qreal left = 1e9, right = -1e9;
+        for (QPolygonF &poly : letter) {
+            for (QPointF &p : poly) {
+                p /= 8;
+                left = std::min(left, p.x());
+                right = std::max(right, p.x());
+            }
+        }
+        // Picture coordinates (y down) to the letter's own (x from its
+        // middle, narrowed; y up), and the letter's own leaned back out.
+        const qreal middle = (left + right) / 2;
+        auto local = [&](QPointF p) { return QPointF((p.x() - middle) * narrow, -p.y()); };
+        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y()); };
+        // A stroke is straight when it runs not much longer than from end to end.
+        auto straight = [](const QPolygonF &poly) {
+            qreal length = 0;
+            for (qsizetype k = 1; k < poly.size(); ++k)
+                length += QLineF(poly[k - 1], poly[k]).length();
+            return poly.size() < 3 || length < 1.08 * QLineF(poly.first(), poly.last()).length() + 0.01;
+        };
+        QList<QPolygonF> stems;
+        for (const QPolygonF &poly : letter)
+            if (straight(poly))
+                stems.append(poly);
+        // Does a round stroke's end lie on a stem or on the baseline?
+        auto anchored = [&](QPointF p) {
+            if (-p.y() < 0.8 * unit)
+                return true;
+            for (const QPolygonF &stem : stems)
+                for (const QPointF &q : stem)
+                    if (QLineF(p, q).length() < 1.2 * unit)
+                        return true;
+            return false;
+        };
+        for (const QPolygonF &poly : letter) {
+            QPolygonF out;
+            if (straight(poly)) {
+                for (const QPointF &p : poly)
+                    out << sheared(local(p));
+            } else {
+                QRectF box;
+                for (const QPointF &p : poly)
+                    box |= QRectF(local(p), QSizeF(0.001, 0.001));
+                const QPointF c = box.center();
+                const qreal cs = std::cos(turned), sn = std::sin(turned);
+                QList<qreal> along{0};
+                for (qsizetype k = 1; k < poly.size(); ++k)
+                    along.append(along.last() + QLineF(poly[k - 1], poly[k]).length());
+                const qreal total = along.last();
+                const bool fromStart = anchored(poly.first()), fromEnd = anchored(poly.last());
+                const qreal reach = 3.5 * unit;
+                for (qsizetype k = 0; k < poly.size(); ++k) {
+                    const QPointF q = local(poly[k]);
+                    const QPointF d = q - c;
+                    // Turned about the stroke's middle, then leaned the rest of the way.
+                    // The middle itself moves as the stems do.
+                    const QPointF r(d.x() * cs + d.y() * sn, -d.x() * sn + d.y() * cs);
+                    const QPointF turnedAt = sheared(c) + QPointF(r.x() + rest * r.y(), -r.y());
+                    qreal w = 1;
+                    auto ease = [](qreal x) {
+                        x = std::clamp<qreal>(x, 0, 1);
+                        return x * x * (3 - 2 * x);
+                    };
+                    if (fromStart)
+                        w = std::min(w, ease(along[k] / reach));
+                    if (fromEnd)
+                        w = std::min(w, ease((total - along[k]) / reach));
+                    const QPointF plain = sheared(q);
+                    out << plain + (turnedAt - plain) * w;
+                }
+            }
+            if (out.size() == 1)
+                out << out.first() + QPointF(0.05 * unit, -0.05 * unit);
+            QPainterPath stroke;
+            stroke.addPolygon(out);
+            word.addPath(stroke);
+        }
+    }
+    *advance = printText(text, {0, 0}, unit, letterGap).advance;
+    return word;
+}
+
 void addSlant(QList<SampleDef> &out)
 {
     const QString t = u"Slant"_s;
     // Upright print from the pen-stroke hand, so "vertical" really is vertical
-    // and each variant only shears the letters.
+    // and each variant only leans the letters: a moderate slant shears them,
+    // a strong one is written leaning (see leaningWord()).
     // `letterLean(line, word, letter)`, when given, adds a lean of its own to
     // each letter on top of the word's slant.
     using LetterLean = std::function<qreal(int, int, int)>;
@@ -311,6 +496,7 @@ void addSlant(QList<SampleDef> &out)
             // A light touch of the hand's unsteadiness; the slant itself
             // stays as set.
             Writing writing(rng, 24, 0.6);
+            QList<QPainterPath> written;
             for (int li = 0; li < lines.size(); ++li) {
                 writing.nextLine();
                 QPainterPath line;
@@ -372,6 +558,12 @@ void addSlant(QList<SampleDef> &out)
                             *advance = end;
                             return word;
                         }
+                        if (std::abs(s) > 0.5) {
+                            // Stems leaning this far stand closer across than their
+                            // feet are apart; a little more room keeps them apart.
+                            QPainterPath word = leaningWord(text, unit, letterGap + 0.7, s, advance);
+                            return word.translated(at, 0);
+                        }
                         if (s > -0.6) {
                             *advance = upright.advance * open;
                             const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
@@ -414,10 +606,17 @@ void addSlant(QList<SampleDef> &out)
                     previousRight = word.boundingRect().right();
                     x += advance + 13 * widen;
                 }
-                const QRectF box = line.boundingRect();
-                h.stroke(line.translated((118 - box.width()) / 2 - box.left(), baseline));
+                // Every line starts from the same left margin, as a hand
+                // comes back to it, give or take a little; lines are not
+                // centred one by one, which would shift leaning lines about.
+                written.append(line.translated(li == 0 ? 0 : rng.uniform(-1.5, 2.0), baseline));
                 baseline += 38;
             }
+            QRectF all;
+            for (const QPainterPath &line : written)
+                all |= line.boundingRect();
+            for (const QPainterPath &line : written)
+                h.stroke(line.translated((118 - all.width()) / 2 - all.left(), 0));
         };
     };
     auto fixed = [](qreal s) { return [s](int, int) { return s; }; };
@@ -445,9 +644,11 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
 {
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
-    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1) {
+    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1,
+                        qreal joins = 1) {
         return [=](Hand &h, Rng &rng) {
             WordLayout l;
+            l.joins = joins;
             l.widen = widen;
             l.weight = weight;
             l.font = handFont(Face::Script, px);
@@ -465,13 +666,14 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.55));
     // Narrow and broad: letters of ordinary height written close-formed or
     // wide open, the pen keeping its heavy down-strokes and fine joins.
-    addSample(out, t, 2, u"Narrow"_s, sized(30, 1, 1.1, 57, 40, 0, 0.76));
-    addSample(out, t, 3, u"Broad"_s, sized(32, 1, 0.95, 60, 46, 0.15, 1.5));
+    addSample(out, t, 2, u"Narrow"_s, sized(31, 1, 0.97, 58, 42, 0, 0.72));
+    addSample(out, t, 3, u"Broad"_s, sized(32, 1.04, 0.95, 60, 46, 0.1, 1.5, 2.5));
     addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
-        // The same joined hand, but its letters will not keep to one size:
-        // within each word some come out small and some big, taller and
-        // wider together, while the joins run on between them.
-        static const qreal sizes[2][6] = {{1.4, 0.7, 0.66, 1.05, 0.68, 1.15}, {1.35, 0.7, 0.64, 1.0, 1.2, 1}};
+        // The same joined hand, but it will not keep to one size: along each
+        // word a few letters grow and the next ones shrink again, taller and
+        // wider together, on the one baseline. The size changes across the
+        // joins, so the strokes run on unbroken from letter to letter.
+        static const qreal sizes[2][6] = {{0.68, 0.8, 1.25, 1.38, 1.0, 0.72}, {1.32, 1.1, 0.78, 0.7, 1.08, 1}};
         const QFont font = handFont(Face::Script, 34);
         // A calmer touch of unsteadiness, so the sizes stay as set.
         Writing writing(rng, font.pixelSize(), 0.7);
@@ -479,42 +681,55 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
         for (int li = 0; li < text.size(); ++li) {
             writing.nextLine();
             const QString &word = text[li];
-            // Where each letter starts along the word, as set by the font.
-            QList<qreal> starts;
-            for (qsizetype i = 0; i <= word.size(); ++i)
-                starts.append(textAdvance(word.left(i), font));
-            const qreal xHeight = QFontMetricsF(font).xHeight();
-            // Each letter is drawn at its own size from its own foot, and
-            // the next one starts where it ends. Where two letters join, low
-            // down at their edges, both take the size halfway between theirs,
-            // so the joining stroke runs on unbroken from one to the next.
-            const qreal edge = 0.12 * font.pixelSize();
-            QPainterPath sized;
-            qreal at = 0;
-            for (qsizetype i = 0; i < word.size(); ++i) {
-                const qreal own = sizes[li][i];
-                const qreal before = i > 0 ? (sizes[li][i - 1] + own) / 2 : own;
-                const qreal after = i + 1 < word.size() ? (sizes[li][i + 1] + own) / 2 : own;
-                const qreal width = starts[i + 1] - starts[i];
-                QPainterPath letter = textPath(QPointF(0, 0), word.mid(i, 1), font);
-                for (int e = 0; e < letter.elementCount(); ++e) {
-                    const QPainterPath::Element el = letter.elementAt(e);
-                    const qreal height = -el.y;
-                    // How much a point belongs to the join: low and near an edge.
-                    const qreal low = 1 - std::clamp<qreal>((height - 0.3 * xHeight) / (0.4 * xHeight), 0, 1);
-                    const qreal nearLeft = 1 - std::clamp<qreal>(el.x / edge, 0, 1);
-                    const qreal nearRight = 1 - std::clamp<qreal>((width - el.x) / edge, 0, 1);
-                    qreal f = own;
-                    f += (before - own) * nearLeft * nearLeft * low;
-                    f += (after - own) * nearRight * nearRight * low;
-                    letter.setElementPositionAt(e, at + el.x * own, el.y * f);
+            // The middle of each letter along the word, as set by the font.
+            QList<qreal> middles;
+            for (qsizetype i = 0; i < word.size(); ++i)
+                middles.append((textAdvance(word.left(i), font) + textAdvance(word.left(i + 1), font)) / 2);
+            // The size at a place along the word: each letter's own across its
+            // middle, changing smoothly to the next one's over the join.
+            auto sizeAt = [&](qreal x) {
+                if (x <= middles.first())
+                    return sizes[li][0];
+                for (qsizetype i = 0; i + 1 < middles.size(); ++i) {
+                    if (x > middles[i + 1])
+                        continue;
+                    const qreal f = std::clamp<qreal>(((x - middles[i]) / (middles[i + 1] - middles[i]) - 0.2) / 0.6, 0, 1);
+                    return sizes[li][i] + (sizes[li][i + 1] - sizes[li][i]) * f * f * (3 - 2 * f);
                 }
-                sized.addPath(letter);
-                at += width * own;
+                return sizes[li][middles.size() - 1];
+            };
+            // Measured upright, so a leaning stroke takes the size of the
+            // letter it belongs to all the way up.
+            const qreal lean = 0.22;
+            const QPainterPath upright = slanted(textPath(QPointF(0, 0), word, font), 0, -lean);
+            const QRectF box = upright.boundingRect();
+            // Where each place along the word ends up: bigger letters take
+            // more room, so everything after them moves on. They widen less
+            // than they grow, as the pen's stroke stays the same: a big
+            // letter's down-strokes are not drawn heavier than a small one's.
+            const qreal step = 0.05;
+            QList<qreal> moved{box.left()};
+            for (qreal x = box.left(); x < box.right() + step; x += step)
+                moved.append(moved.last() + std::pow(sizeAt(x + step / 2), 0.8) * step);
+            auto mapX = [&](qreal x) {
+                const qreal i = std::clamp<qreal>((x - box.left()) / step, 0, moved.size() - 1.001);
+                const int j = int(i);
+                return moved[j] + (moved[j + 1] - moved[j]) * (i - j);
+            };
+            QPainterPath sized;
+            sized.setFillRule(Qt::WindingFill);
+            const qreal fine = 6;
+            for (QPolygonF poly : upright.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
+                for (QPointF &p : poly) {
+                    const QPointF q = p / fine;
+                    p = QPointF(mapX(q.x()), q.y() * sizeAt(q.x()));
+                }
+                sized.addPolygon(poly);
+                sized.closeSubpath();
             }
-            const QPainterPath written = writing.word(sized, {0, 0});
-            const QRectF box = written.boundingRect();
-            writing.ink(h, written.translated((118 - box.width()) / 2 - box.left(), baseline), 0.3);
+            const QPainterPath written = writing.word(slanted(sized, 0, lean), {0, 0});
+            const QRectF placed = written.boundingRect();
+            writing.ink(h, written.translated((118 - placed.width()) / 2 - placed.left(), baseline), 0.3);
             baseline += 50;
         }
     });
@@ -528,18 +743,25 @@ const QStringList kLineText = {u"we went down to"_s, u"the big blue sea"_s, u"an
 void addLineSpacing(QList<SampleDef> &out)
 {
     const QString t = u"LineSpacing"_s;
-    auto spaced = [](qreal gap) {
-        return [gap](Hand &h, Rng &rng) {
+    auto spaced = [](qreal gap, qreal loops = 1, qreal px = 15, qreal stray = 0) {
+        return [gap, loops, px, stray](Hand &h, Rng &rng) {
             WordLayout l;
-            l.font = handFont(Face::Script, 15);
+            l.loops = loops;
+            l.stray = stray;
+            // Few lines with much paper round them show every letter: a
+            // livelier hand keeps the repeated ones from looking alike.
+            l.liveliness = stray > 0 ? 1.5 : 1;
+            l.font = handFont(Face::Script, px);
             l.centre = false;
             l.left = 7;
             l.firstBaseline = 19;
             l.lineGap = gap;
-            l.weight = 0.3;
+            // Long loops crossing one another darken where they meet; a
+            // lighter touch keeps the crossings from running into blots.
+            l.weight = loops > 1 ? 0.12 : 0.3;
             l.gapOf = [](int, int) { return 0.3; };
             // Only whole lines: the last one's descenders stay inside the picture.
-            const qreal descent = QFontMetricsF(l.font).descent() * 1.3 + 2;
+            const qreal descent = QFontMetricsF(l.font).descent() * 1.3 * loops + 2;
             for (const QString &line : kLineText) {
                 if (l.firstBaseline + l.lineGap * l.lines.size() + descent > 128)
                     break;
@@ -552,9 +774,12 @@ void addLineSpacing(QList<SampleDef> &out)
     // ones leave about a line's height of paper between them.
     addSample(out, t, 0, u"Even Line Spacing"_s, spaced(23));
     addSample(out, t, 1, u"Wide Line Spacing"_s, spaced(32));
-    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(50));
+    addSample(out, t, 2, u"Very Wide Spacing"_s, spaced(50, 1, 15, 3.5));
     addSample(out, t, 3, u"Narrow Line Spacing"_s, spaced(13.5));
-    addSample(out, t, 4, u"Overlapping"_s, spaced(10.5));
+    // Overlapping lines: a hand with long loops, its lines so close that the
+    // tails of one reach down among the loops of the next and these up past
+    // the tails, while the small letters of each line still stand clear.
+    addSample(out, t, 4, u"Overlapping"_s, spaced(12.5, 1.45, 16));
 }
 
 void addWordSpacing(QList<SampleDef> &out)
@@ -562,14 +787,20 @@ void addWordSpacing(QList<SampleDef> &out)
     const QString t = u"WordSpacing"_s;
     const QStringList words = u"we all went to the fair and had a go on the big wheel it was fun and so we went again"_s.split(u' ');
     // `px` is the writing's size and `step` the distance between its lines.
-    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21) {
-        return [words, gap, px, step](Hand &h, Rng &rng) {
+    // A word that a wide gap would push past the edge is, when `least` (a
+    // gap in units of `px`) leaves it room, written that much after the last
+    // one instead, as a writer fits in a word near the end of a line.
+    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21, qreal least = 0) {
+        return [words, gap, px, step, least](Hand &h, Rng &rng) {
             const QFont font = handFont(Face::Script, px);
             qreal x = 6;
+            qreal end = 6; // where the last word ended
             qreal baseline = 22;
             Writing writing(rng, font.pixelSize());
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
+                if (x + adv > 114 && least > 0 && end + least * px + adv <= 114 && end > 6)
+                    x = end + least * px;
                 if (x + adv > 114 && x > 6) {
                     x = 6;
                     baseline += step;
@@ -579,7 +810,8 @@ void addWordSpacing(QList<SampleDef> &out)
                 }
                 const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
                 writing.ink(h, word, 0.3);
-                x += adv + gap(rng) * font.pixelSize();
+                end = x + adv;
+                x = end + gap(rng) * font.pixelSize();
             }
         };
     };
@@ -591,7 +823,12 @@ void addWordSpacing(QList<SampleDef> &out)
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
     // Very large spaces in a smaller hand, so a line still holds a few words
     // and reads as running text rather than a list.
-    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) { return r.uniform(1.6, 2.5); }, 13, 19));
+    // The gaps are kept only roughly, some nearly twice as wide as others,
+    // so the lines hold two or three words and the words of one line do not
+    // stand over those of the next.
+    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) {
+                  return r.next() % 3 ? r.uniform(1.3, 2.1) : r.uniform(2.7, 3.6);
+              }, 13, 19, 1.4));
 }
 
 void addLetterSpacing(QList<SampleDef> &out)
@@ -608,7 +845,8 @@ void addLetterSpacing(QList<SampleDef> &out)
             // alike, and gaps that are kept only roughly, as a hand keeps them.
             Writing writing(rng, 10 * unit / 0.42, 0.8);
             qreal baseline = 54;
-            for (const QString &word : text) {
+            for (qsizetype lineIndex = 0; lineIndex < text.size(); ++lineIndex) {
+                const QString &word = text[lineIndex];
                 writing.nextLine();
                 QPainterPath strokes;
                 qreal x = 0;
@@ -617,7 +855,12 @@ void addLetterSpacing(QList<SampleDef> &out)
                     const qreal lean = 0.08 + rng.uniform(-0.05, 0.05);
                     const PrintedText letter = printText(word.mid(i, 1), {x, 0}, unit * rng.uniform(0.95, 1.06), 0, lean);
                     strokes.addPath(letter.strokes);
-                    const qreal gap = 2.6 + extra + rng.uniform(-0.3, 0.3) * (0.4 + std::abs(extra) * 0.25);
+                    // The wider the hand spaces its letters, the less evenly:
+                    // a wide gap is kept only to a third or so either way,
+                    // wider and narrower gaps taking turns at no fixed beat.
+                    static const qreal uneven[] = {0.32, -0.3, 0.12, -0.2, 0.36, -0.1, 0.22};
+                    const qreal loose = extra > 3 ? uneven[(i + 3 * lineIndex) % 7] * extra : 0;
+                    const qreal gap = 2.6 + extra + loose + rng.uniform(-0.3, 0.3) * (0.4 + std::abs(extra) * 0.25);
                     x += letter.advance + std::max<qreal>(0.75, gap) * unit;
                 }
                 const QPainterPath written = writing.word(strokes, {0, 0});
@@ -630,7 +873,7 @@ void addLetterSpacing(QList<SampleDef> &out)
     // Crowded letters come as near as they can without touching; normal ones
     // leave about half a letter's room, wide ones a whole letter's.
     addSample(out, t, 0, u"Close Spaced"_s, spaced(-1.55));
-    addSample(out, t, 1, u"Wide Spaced"_s, spaced(4.6));
+    addSample(out, t, 1, u"Wide Spaced"_s, spaced(3.6));
     addSample(out, t, 2, u"Normal"_s, spaced(1.6));
 }
 
