@@ -77,10 +77,10 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten words \"best\" and \"notes\", one above the other, with the usual small gap between "
           "the letters"_s}},
         {u"BeginningStroke"_s,
-         {u"The handwritten word \"man\" with a long lead-in that dips in a curve along the line before rising "
-          "into the m"_s,
-          u"The handwritten word \"man\" with a straight, stiff lead-in, as heavy as the letters, rising from the "
-          "line into the m"_s,
+         {u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that leaves the line "
+          "almost flat and curves up ever more steeply into the m"_s,
+          u"The handwritten word \"man\" with a short, straight, stiff lead-in, as heavy as the letters, rising "
+          "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
           u"The handwritten word \"man\" whose m begins with a small curl on its left: starting inside the curl, the "
@@ -90,7 +90,8 @@ const QHash<QString, QStringList> &descriptions()
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
           "all the way, and stops with a blunt, rounded end instead of thinning out"_s,
           u"The handwritten word \"man\" whose last stroke rises to the right and thins away to a needle point"_s,
-          u"The handwritten word \"man\" whose last stroke shoots steeply up, high above the letters"_s,
+          u"The handwritten word \"man\" whose last stroke climbs up to the right at a steep slant, far above the "
+          "tops of the letters, thinning as it goes"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
           u"The handwritten word \"man\" whose last stroke rises off the n to the right and turns back to the left "
@@ -135,21 +136,22 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
           "well over half the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot set down low, just over the tip of its stem and nearly "
-          "touching it"_s,
+          u"The word \"mini\", each i with a round dot set down plumb over the tip of its stem, almost sitting "
+          "on it"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
           u"The word \"mini\", each i with a tiny, faint grey dot"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
-          u"The word \"mini\", each i's dot rubbed along the line to the right: a dark dot drawn out into a "
-          "streaky grey smear that fades away"_s,
+          u"The word \"mini\", each i's dot smudged to the right while wet: a dark dot with a ragged tail of "
+          "its ink dragged out beside it, paler and broken into patches towards its end"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two e's with thin, slit-like loops"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two e's written without any loop: the stroke coming in meets the back of "
-          "each e and runs a short way into it as a bar and straight back over itself, so no eye opens"_s,
+          u"The word \"see\", its two e's written without any loop: from the middle of each e's back a single "
+          "line runs up into the round towards its shoulder, written out and straight back over itself, so no "
+          "eye opens"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
@@ -186,8 +188,9 @@ const QHash<QString, QStringList> &descriptions()
           u"A capital I with strokes across its top and foot, the one at the foot much longer, followed by \"am\""_s,
           u"A capital I with strokes across its top and foot, the one at the top much longer, followed by \"am\""_s,
           u"A capital I with strokes of the same length across its top and foot, followed by \"am\""_s,
-          u"A capital I with an even loop at its top and a stroke across its foot, leaning backwards with its top to the left, "
-          "followed by \"am\""_s,
+          u"A capital I written in one movement, leaning backwards with its top to the left: an up-stroke from "
+          "the left into a loop at its top, the stem slanting down to the right, and at its foot a small loop "
+          "turning back into a stroke along the line, followed by \"am\""_s,
           u"A capital I with a loop at its top and a stroke across its foot, leaning well forwards with its top to the right, "
           "standing on the line of \"am\""_s,
           u"A capital I with a stroke across its foot, its long stem standing plumb upright under an upright oval loop, even on both sides, followed by "
@@ -197,7 +200,8 @@ const QHash<QString, QStringList> &descriptions()
           u"A capital I with a stroke across its foot, whose loop has collapsed into a long, thin but still open loop against the stem, leaning only "
           "slightly forwards, followed by \"am\""_s}},
         {u"Signature"_s,
-         {u"The signature \"J. Marlowe\", written plainly and easy to read"_s,
+         {u"The signature \"J. Marlowe\", written fast and slanting, with a curved lead-in to the J and a "
+          "rising end stroke, yet easy to read"_s,
           u"A signature scrawled as a large initial and a run of uneven loops and peaks that cannot be read"_s,
           u"Four short lines of a note in large handwriting, with a much smaller signature \"J. Marlowe\" under "
           "them"_s,

@@ -76,9 +76,9 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + j(0.1), top.y() - r - 17 + j(0.5)}, r);
         break;
     case Dot::Close:
-        // Set down just over the tip of the stem, all but touching it: a
+        // Set down plumb over the tip of the stem, all but touching it: a
         // hairline of paper between them and no more.
-        dab(hand, {top.x() + 0.6 + j(0.3), top.y() - r - 3.5}, r);
+        dab(hand, {top.x() + j(0.15), top.y() - r - 2.2}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
@@ -107,88 +107,64 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot the side of the hand rubbed along the line as it moved
-        // on: the dot itself stays dark, the pen's drag pulls it into a short
-        // comma, and the rub draws its ink out in streaks that fade to
-        // nothing, lighter the further they go.
+        // A wet dot dragged along by the side of the hand as it moved on:
+        // the dot stays dark and the ink it lost lies beside it as a tail of
+        // the same ink, thinner and paler the further it went, laid down in
+        // patches with the paper showing through. Ink on paper has hard,
+        // ragged edges and flat tone, so every patch is filled flat; only
+        // the amount of ink (its tone) steps down along the drag.
         QPainter &p = hand.painter();
         const QPointF c(top.x() + j(0.6), top.y() - 12 + j(1));
         const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(-9, -3) : rng.uniform(2, 9));
         const QPointF along(std::cos(angle), std::sin(angle));
         const QPointF side(-along.y(), along.x());
-        const qreal length = which == 0 ? rng.uniform(12.5, 14) : rng.uniform(10.5, 12);
-        // The rub curves a little, as a finger's does.
+        const qreal length = which == 0 ? rng.uniform(14, 15.5) : rng.uniform(12, 13.5);
+        // The drag curves a little, as a hand's does.
         const qreal curl = rng.uniform(-0.025, 0.01);
         auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
-        auto fading = [&](qreal from, qreal to, int alpha) {
-            QLinearGradient g(at(from, 0), at(to, 0));
-            QColor ink = hand.ink();
-            ink.setAlpha(alpha);
-            g.setColorAt(0, ink);
-            ink.setAlpha(alpha * 3 / 4);
-            g.setColorAt(0.35, ink);
-            ink.setAlpha(alpha * 2 / 5);
-            g.setColorAt(0.7, ink);
-            ink.setAlpha(0);
-            g.setColorAt(1, ink);
-            return QBrush(g);
-        };
         p.save();
         p.setRenderHint(QPainter::Antialiasing);
-        // The ink the rub carried off: as wide as the dot where it began,
-        // spreading a little and thinning out along the way, its edges
-        // ragged where the paper's grain took more or less of it.
-        {
-            QList<QPointF> edge;
-            const int n = 8;
-            // Widest two thirds of the way along, rounding off at the far end.
-            auto half = [&](int k) {
+        p.setPen(Qt::NoPen);
+        // A patch of the tail from `from` to `to` along the drag, `half`
+        // wide either side at its start and narrowing to `narrow` times that:
+        // its outline is jagged where the paper's grain took more or less ink.
+        auto patch = [&](qreal from, qreal to, qreal half, qreal narrow, qreal offset, int tone) {
+            QPolygonF edge;
+            const int n = std::max(3, int((to - from) / 0.8));
+            // The raggedness wanders rather than jumping at every step,
+            // as the grain of the paper does.
+            qreal wander = 0;
+            auto rag = [&] { return wander = 0.65 * wander + j(0.4); };
+            edge << at(from - half * 0.4, offset);
+            for (int k = 0; k <= n; ++k) {
                 const qreal u = qreal(k) / n;
-                return r * (1.1 + 0.6 * u) * std::sqrt(std::max<qreal>(0, 1 - std::pow(u, 4)));
-            };
-            for (int k = 0; k < n; ++k)
-                edge.append(at(-r * 0.6 + (length + r * 0.6) * k / n, -half(k) + j(0.45)));
-            edge.append(at(length + j(0.5), j(0.8)));
-            for (int k = n - 1; k >= 0; --k)
-                edge.append(at(-r * 0.6 + (length + r * 0.6) * k / n, half(k) * 0.92 + j(0.45)));
-            QPainterPath wash = smoothPath(edge);
-            wash.closeSubpath();
-            p.fillPath(wash, fading(0, length, 225));
-        }
-        // Darker streaks within it, where the skin's ridges dragged more ink.
-        const int streaks = 4;
-        for (int k = 0; k < streaks; ++k) {
-            const qreal s = r * (-0.8 + 1.6 * (k + rng.uniform(0.25, 0.75)) / streaks);
-            const qreal reach = length * rng.uniform(0.55, 0.85);
-            QPainterPath streak(at(0, s));
-            streak.quadTo(at(reach * 0.5, s * 1.1 + j(0.2)), at(reach, s * 1.2 + j(0.25)));
-            p.setPen(QPen(fading(0, reach, rng.range(60, 100)), rng.uniform(0.5, 0.8), Qt::SolidLine, Qt::RoundCap));
-            p.drawPath(streak);
-        }
-        // What is left of the dot: its edge against the rub is still the
-        // pen's, but its ink is pulled out the way it was rubbed and goes
-        // over into the smear without a rim.
-        {
-            const qreal pull = r * 1.8;
-            QPainterPath head;
-            head.setFillRule(Qt::WindingFill);
-            head.addEllipse(at(0, 0), r * 1.02, r * 0.98);
-            head.addEllipse(at(pull, j(0.2)), r * 0.85, r * 0.8);
-            QPolygonF body;
-            body << at(0, -r * 0.98) << at(pull, -r * 0.8) << at(pull, r * 0.8) << at(0, r * 0.98);
-            head.addPolygon(body);
-            QLinearGradient g(at(-r, 0), at(pull + r * 0.9, 0));
+                edge << at(from + (to - from) * u, offset - half * (1 - (1 - narrow) * u) + rag());
+            }
+            edge << at(to + half * narrow * 0.5 + j(0.3), offset + j(0.2));
+            for (int k = n; k >= 0; --k) {
+                const qreal u = qreal(k) / n;
+                edge << at(from + (to - from) * u, offset + half * (1 - (1 - narrow) * u) + rag());
+            }
             QColor ink = hand.ink();
-            g.setColorAt(0, ink);
-            g.setColorAt(0.4, ink);
-            ink.setAlpha(150);
-            g.setColorAt(0.75, ink);
-            ink.setAlpha(0);
-            g.setColorAt(1, ink);
-            p.fillPath(head, QBrush(g));
+            ink.setAlpha(tone);
+            p.setBrush(ink);
+            p.drawPolygon(edge);
+        };
+        // Where the drag began it carried most ink: nearly as dark as the
+        // dot and as wide; then it breaks up into paler strands of ink that
+        // the ridges of the skin pulled further, and last a few faint flecks.
+        patch(-0.5, length * rng.uniform(0.42, 0.5), r * 1.05, 0.78, j(0.2), 225);
+        patch(length * 0.3, length * rng.uniform(0.7, 0.76), r * 0.48, 0.7, -r * 0.45 + j(0.2), 175);
+        patch(length * 0.34, length * rng.uniform(0.8, 0.88), r * 0.4, 0.6, r * 0.45 + j(0.2), 160);
+        patch(length * 0.6, length * rng.uniform(0.95, 1.02), r * 0.3, 0.5, r * 0.05 + j(0.3), 110);
+        for (int k = 0; k < 2; ++k) {
+            const qreal t = length * rng.uniform(0.8, 1.0);
+            patch(t, t + rng.uniform(1.0, 1.8), r * rng.uniform(0.15, 0.25), 0.7, r * rng.uniform(-0.6, 0.6), 85);
         }
         p.restore();
-        dab(hand, at(-r * 0.05, j(0.15)), r * 0.95);
+        // The dot itself, pulled out a little the way it was dragged.
+        dab(hand, at(-r * 0.05, j(0.15)), r * 1.05);
+        dab(hand, at(r * 0.55, j(0.2)), r * 0.85);
         break;
     }
     case Dot::None:
@@ -259,17 +235,17 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The eye is never opened: the lead-in meets the back low down,
-        // rises inside it and runs into the letter as a short bar, turns
-        // and comes straight back over itself, so all that is left of the
-        // loop is a line inside the curve. The round is then written from
-        // the shoulder over the crown, down the back over the lead-in and
-        // out along the line.
-        QPainterPath bar = smoothPath({at(-10, -2), at(-3, -3.5), at(2.6, -7.5), at(2.6, -13.5), at(5.5, -18.5), at(12, -20),
-                                       at(18.5, -20.3)});
-        smoothTo(bar, {at(18.5, -20.3), at(12, -19.3), at(6, -18.6)});
-        hand.stroke(bar);
-        hand.stroke(smoothPath({at(26.5, -27), at(25.5, -34), at(16, -38.5), at(6, -33), at(2, -20), at(3.5, -7), at(10, -0.8),
+        // The eye is never opened: the pen starts on the back at half
+        // height, runs out towards the shoulder and comes straight back over
+        // itself, so all that is left of the loop is one line inside the
+        // curve, fast to the back. The round is then written from the
+        // shoulder over the crown, down the back over the start of the line
+        // and round the foot. Without a loop there is nothing for a join to
+        // rise into, so the letter starts on its own.
+        QPainterPath bar = smoothPath({at(2.4, -17.2), at(6, -19.2), at(12, -21.1), at(19.5, -23.1)});
+        smoothTo(bar, {at(19.5, -23.1), at(13, -21.4), at(7.5, -19.8), at(3.6, -18.4)});
+        hand.pressureStroke(bar, [](qreal t) { return 1.0 + 0.08 * std::sin(t * 5); }, PenEnd::Blunt, PenEnd::Tapered);
+        hand.stroke(smoothPath({at(26.2, -25.5), at(26.6, -32.5), at(18, -38.5), at(7, -34), at(2.2, -21), at(3.4, -7.5), at(10, -0.8),
                                 at(20, 0), at(35, -7)}));
         return;
     }

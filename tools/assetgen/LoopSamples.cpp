@@ -213,7 +213,23 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
                              {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
                              {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
                              {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14}};
-    if (tilt <= 0) {
+    if (tilt < 0) {
+        // Leaning back, the I is written as a backhand writes it, not
+        // turned over: the pen comes up from the left of the stem, crosses
+        // its line on the way, swings up the right side into the loop,
+        // turns over the top, comes down the left side and, crossing the
+        // up-stroke, runs on down as the stem, which at the line swings
+        // left, turns in a small loop and runs back to the right as the
+        // foot stroke, without a lift. The slant is given by
+        // shearing the letter over its foot (below), so the loop leans
+        // with the stem instead of standing on it tipped over.
+        stroke = {{x - 17, top + h + 9.5}, {x - 9, top + h + 5}, {x - 2.5, top + h + 1.5}, {x + w * 0.36, top + h * 0.62},
+                  {x + w * 0.36, top + h * 0.18}, {x + w * 0.02, top}, {x - w * 0.34, top + h * 0.16},
+                  {x - w * 0.36, top + h * 0.6}, {x - 0.3, top + h + 1}, {x + 0.3, top + h + 13},
+                  {x + 1.1, (top + h + base) / 2 + 6}, {x + 0.6, base - 9}, {x - 0.6, base - 3.4}, {x - 5, base - 0.4},
+                  {x - 11, base - 1.4}, {x - 13, base - 5.6}, {x - 10, base - 9}, {x - 4.5, base - 6.5},
+                  {x + 1, base - 1.4}, {x + 7, base + 0.3}, {x + 14.5, base - 1.2}};
+    } else if (tilt == 0) {
         // The upright I is written plumb and even: a short lead-in from the
         // left crosses the stem's line, the loop rises as a tall oval
         // standing on that line, as wide left as right, and the stem drops
@@ -227,15 +243,26 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
     // The stem ends in a little curl to the left; leaning backwards, that
     // curl would fork off the foot stroke, and upright it would pull the
     // letter off its plumb line, so then the stem simply runs into it.
-    if (tilt <= 0)
+    if (tilt == 0)
         stroke.append({x - 0.3, base});
-    else
+    else if (tilt > 0)
         stroke.append({{x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
     QPainterPath path = smoothPath(stroke);
     // The foot stroke runs back across the bottom of the stem, along the
     // line whichever way the letter leans.
     QPointF foot(x, base);
-    if (tilt != 0) {
+    if (tilt < 0) {
+        // A backhand slant: each point moves left by its height over the
+        // line, so the foot stays on the line and the loop leans with the
+        // stem.
+        QTransform lean;
+        lean.translate(x, base);
+        lean.shear(std::tan(-tilt * M_PI / 180), 0);
+        lean.scale(0.88, 0.88); // leaning far over, it needs more room
+        lean.translate(-x, -base);
+        path = lean.map(path);
+        foot = lean.map(foot);
+    } else if (tilt > 0) {
         const QPointF centre(x, (top + base) / 2);
         QTransform turn;
         turn.translate(centre.x(), centre.y());
@@ -245,8 +272,10 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         path = turn.map(path);
         foot = turn.map(foot);
     }
-    path.moveTo(foot + QPointF(-12, 1));
-    smoothTo(path, {foot + QPointF(-12, 1), foot + QPointF(0, 0.5), foot + QPointF(12, -1)});
+    if (tilt >= 0) {
+        path.moveTo(foot + QPointF(-12, 1));
+        smoothTo(path, {foot + QPointF(-12, 1), foot + QPointF(0, 0.5), foot + QPointF(12, -1)});
+    }
     if (tilt != 0) {
         // Centred in the room left of "am", and clear of it, with its foot
         // on the same line as "am", as the upright one's is.
@@ -283,7 +312,7 @@ void addCapitalI(QList<SampleDef> &out)
     // plumb; the inflated and deflated ones lean only a little forwards, as
     // most hands do, far less than the one tilted to the right, so each is
     // told by its loop and not mistaken for the tilted one.
-    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -24));
+    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -27));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
     addSample(out, t, 6, u"Vertical"_s, cursive(19, 34, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 12));

@@ -17,20 +17,41 @@ QRectF writeName(Hand &hand, qreal x, qreal baseline, qreal width)
     const QFont probe = handFont(Face::Script, 40);
     const qreal px = 40 * width / textAdvance(kName, probe);
     const QFont font = handFont(Face::Script, px);
-    // A name is written in one sweep: it drifts and wobbles like any writing,
-    // but its proportions are the writer's own and fixed.
+    // A name is signed fast, in one sweep: it leans further forward than
+    // the writer's letters do, and its letters come out less even than in
+    // careful writing, yet its proportions are the writer's own and fixed.
     Rng rng(seedFor(kName) + qRound(width));
-    Writing writing(rng, px, 0.8);
+    Writing writing(rng, px, 1.3);
     QPainterPath path = writing.word(textPath(QPointF(x, baseline), kName, font), QPointF(x, baseline));
+    path = slanted(path, baseline, 0.2);
     writing.ink(hand, path, 0.25);
-    // The pen leaves the last letter in a quick rising flick, as a hand
-    // signing its name does; it thins as it lifts off.
+    // The initial gets a flourish: the pen comes in from the line left of
+    // the J in a wide, quick curve that runs up into the left end of the
+    // letter's top stroke, where the J's own stroke begins.
+    const QPainterPath initial = slanted(textPath(QPointF(x, baseline), u"J"_s, font), baseline, 0.2);
+    const QRectF jBox = initial.boundingRect();
+    // The left end of the J's top stroke: the leftmost point of its outline
+    // near the top.
+    QPointF barStart(jBox.right(), jBox.top());
+    for (int k = 0; k <= 200; ++k) {
+        const QPointF q = initial.pointAtPercent(k / 200.0);
+        if (q.y() < jBox.top() + jBox.height() * 0.18 && q.x() < barStart.x())
+            barStart = q;
+    }
+    barStart += QPointF(px * 0.03, 0);
+    QPainterPath swash(QPointF(barStart.x() - px * 0.3, baseline + px * 0.02));
+    smoothTo(swash, {QPointF(barStart.x() - px * 0.3, baseline + px * 0.02), QPointF(barStart.x() - px * 0.36, baseline - px * 0.28),
+                     QPointF(barStart.x() - px * 0.22, jBox.top() + px * 0.2), barStart + QPointF(-px * 0.08, px * 0.02), barStart});
+    hand.taperedStroke(swash, std::max<qreal>(0.5, px * 0.02), std::max<qreal>(0.7, px * 0.035));
+    // The pen leaves the last letter in a long, quick rising stroke, as a
+    // hand signing its name does; it thins as it lifts off.
     const QRectF box = path.boundingRect();
     const QPointF end(box.right() - px * 0.06, baseline - px * 0.16);
     QPainterPath flick(end);
-    smoothTo(flick, {end, end + QPointF(px * 0.22, -px * 0.08), end + QPointF(px * 0.42, -px * 0.32)});
+    smoothTo(flick, {end, end + QPointF(px * 0.2, -px * 0.04), end + QPointF(px * 0.42, -px * 0.2),
+                     end + QPointF(px * 0.56, -px * 0.42)});
     hand.taperedStroke(flick, std::max<qreal>(0.8, px * 0.045), 0.3);
-    return box.united(flick.boundingRect());
+    return box.united(flick.boundingRect()).united(swash.boundingRect());
 }
 
 // The usual place of the signature in the pictures that show one alone.

@@ -50,22 +50,34 @@ void drawBeginning(Hand &hand, LeadIn kind)
     const QPointF p = w.entry;
     const qreal base = w.baseline;
     switch (kind) {
-    case LeadIn::LongCurved:
-        hand.stroke(smoothPath({{p.x() - 40, base - 6}, {p.x() - 30, base + 1}, {p.x() - 17, base - 2},
-                                {p.x() - 6, p.y() + 6}, p}));
+    case LeadIn::LongCurved: {
+        // A long, easy sweep that leaves the line almost flat and bends up
+        // ever more steeply into the first stem, never dropping under the
+        // line. It is an up-stroke, which the angled nib draws fine, so it
+        // is pushed hard to keep nearly the weight of the letters.
+        QList<QPointF> pts;
+        const qreal rise = base - p.y();
+        for (int i = 0; i <= 7; ++i) {
+            const qreal u = i / 7.0;
+            pts.append({p.x() - 42 * (1 - u) + 0.4 * std::sin(u * 9), base - rise * (0.08 * u + 0.92 * std::pow(u, 2.4))});
+        }
+        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.05 + 0.75 * std::min<qreal>(1, t / 0.7) + 0.05 * std::sin(t * 7.1); });
         break;
+    }
     case LeadIn::Unbending: {
-        // Stiff and straight, but drawn by hand: it wavers by a fraction of
-        // its width and is pressed harder than a hairline, so the nib's fine
-        // up-stroke comes out in about the weight of the letters.
-        const QPointF from(p.x() - 30, base + 1);
+        // Short, stiff and straight, but drawn by hand: it wavers by a
+        // fraction of its width, lands with a small blunt dab and is pressed
+        // harder than a hairline, so the nib's fine up-stroke comes out in
+        // about the weight of the letters.
+        const QPointF from(p.x() - 21, base + 0.5);
         const QPointF along = p - from;
         const QPointF across = QPointF(along.y(), -along.x()) / std::hypot(along.x(), along.y());
         QList<QPointF> pts;
-        const qreal waver[] = {0, 0.2, -0.12, 0.15, 0};
-        for (int i = 0; i < 5; ++i)
-            pts.append(from + along * (i / 4.0) + across * waver[i]);
-        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.7 + 0.12 * std::sin(t * 5.3 + 0.4); });
+        const qreal waver[] = {0, 0.28, -0.1, 0.22, -0.05, 0};
+        for (int i = 0; i < 6; ++i)
+            pts.append(from + along * (i / 5.0) + across * waver[i]);
+        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.75 + 0.15 * std::sin(t * 6.1 + 0.4) - 0.25 * std::max<qreal>(0, t - 0.8) / 0.2; },
+                            PenEnd::Blunt, PenEnd::Tapered);
         break;
     }
     case LeadIn::BelowBaseline: {
@@ -117,7 +129,7 @@ void drawEnding(Hand &hand, Ending kind)
                                 // Light through the turn at the foot of the n, where the nib already
                                 // gives a down-stroke's weight, pressed once it rises.
                                 const qreal rise = std::min<qreal>(1, t / 0.3);
-                                return 1.0 + 0.75 * rise * rise * (3 - 2 * rise) + 0.3 * t;
+                                return 1.0 + 0.55 * rise * rise * (3 - 2 * rise) + 0.12 * t;
                             },
                             PenEnd::Tapered, PenEnd::Blunt);
         break;
@@ -127,10 +139,15 @@ void drawEnding(Hand &hand, Ending kind)
         hand.taperedStroke(smoothPath({e, {e.x() + 14, e.y() - 5}, {e.x() + 26, e.y() - 16}, {e.x() + 35, e.y() - 28}}),
                            1.15 * s, 0.05);
         break;
-    case Ending::HighReaching:
-        hand.stroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 7, e.y() - 4}, {e.x() + 14, top - 5}, {e.x() + 19, top - 24},
-                                {e.x() + 21.5, top - 40}}));
+    case Ending::HighReaching: {
+        // Leaves the foot of the n on a curve and climbs at about 55 degrees
+        // far over the tops of the letters, thinning as the pen lifts.
+        const QPainterPath rise = smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 6, e.y() - 3.5},
+                                              {e.x() + 12, top + 4}, {e.x() + 19, top - 8}, {e.x() + 26, top - 19},
+                                              {e.x() + 31.5, top - 28}});
+        hand.pressureStroke(rise, [](qreal t) { return 1.3 - 0.5 * std::max<qreal>(0, t - 0.5) / 0.5; });
         break;
+    }
     case Ending::BelowBaseline:
         // The final stroke goes on from the n's last leg and drops away under
         // the line, bending off down and to the right on a long, even curve
