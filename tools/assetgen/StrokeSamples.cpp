@@ -59,9 +59,9 @@ void drawBeginning(Hand &hand, LeadIn kind)
         const qreal rise = base - p.y();
         for (int i = 0; i <= 7; ++i) {
             const qreal u = i / 7.0;
-            pts.append({p.x() - 42 * (1 - u) + 0.4 * std::sin(u * 9), base - rise * (0.08 * u + 0.92 * std::pow(u, 2.4))});
+            pts.append({p.x() - 39 * (1 - u) + 0.4 * std::sin(u * 9), base - rise * (0.08 * u + 0.92 * std::pow(u, 2.4))});
         }
-        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.05 + 0.75 * std::min<qreal>(1, t / 0.7) + 0.05 * std::sin(t * 7.1); });
+        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.85 + 0.95 * std::min<qreal>(1, t / 0.75) + 0.05 * std::sin(t * 7.1); });
         break;
     }
     case LeadIn::Unbending: {
@@ -154,8 +154,13 @@ void drawEnding(Hand &hand, Ending kind)
         // as it passes the line, so there is no corner at the foot, and it
         // thins as the pen lifts. (The leg carried straight down would read
         // as a j or an eng.)
-        hand.stroke(smoothPath({{e.x(), e.y() - 12}, {e.x() + 0.1, e.y() - 5}, {e.x() + 1.1, e.y() + 1.2}, {e.x() + 3.6, e.y() + 7},
-                                {e.x() + 8.2, e.y() + 13.6}, {e.x() + 14, e.y() + 20.4}, {e.x() + 19.5, e.y() + 26.5}}));
+        // The leg starts to give a little above the line, and the pen eases
+        // off as it turns: drawn across the nib's edge, the slant down to the
+        // right would otherwise come out heavier than the leg it leaves.
+        hand.pressureStroke(smoothPath({{e.x(), e.y() - 12}, {e.x() + 0.05, e.y() - 6.5}, {e.x() + 0.7, e.y() - 1.2},
+                                        {e.x() + 2.6, e.y() + 4.4}, {e.x() + 6.4, e.y() + 10.6}, {e.x() + 12, e.y() + 18},
+                                        {e.x() + 18, e.y() + 25.5}}),
+                            [](qreal t) { return 1.0 - 0.2 * std::min<qreal>(1, std::max<qreal>(0, t - 0.15) / 0.3); });
         break;
     case Ending::RightToLeft:
         // Leaves the foot of the n on a curve and rises to the right, then at
