@@ -73,10 +73,10 @@ void drawBeginning(Hand &hand, LeadIn kind)
         const QPointF along = p - from;
         const QPointF across = QPointF(along.y(), -along.x()) / std::hypot(along.x(), along.y());
         QList<QPointF> pts;
-        const qreal waver[] = {0, 0.28, -0.1, 0.22, -0.05, 0};
+        const qreal waver[] = {0, 0.42, -0.12, 0.36, -0.1, 0};
         for (int i = 0; i < 6; ++i)
             pts.append(from + along * (i / 5.0) + across * waver[i]);
-        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.75 + 0.15 * std::sin(t * 6.1 + 0.4) - 0.25 * std::max<qreal>(0, t - 0.8) / 0.2; },
+        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.75 + 0.22 * std::sin(t * 6.1 + 0.4) - 0.25 * std::max<qreal>(0, t - 0.8) / 0.2; },
                             PenEnd::Blunt, PenEnd::Tapered);
         break;
     }
