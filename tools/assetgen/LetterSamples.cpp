@@ -118,7 +118,7 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(-9, -3) : rng.uniform(2, 9));
         const QPointF along(std::cos(angle), std::sin(angle));
         const QPointF side(-along.y(), along.x());
-        const qreal length = which == 0 ? rng.uniform(14, 15.5) : rng.uniform(12, 13.5);
+        const qreal length = which == 0 ? rng.uniform(15.5, 17) : rng.uniform(13.5, 15);
         // The drag curves a little, as a hand's does.
         const qreal curl = rng.uniform(-0.025, 0.01);
         auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
