@@ -14,27 +14,40 @@ const QString kName = u"J. Marlowe"_s;
 // Writes the name with its left end at x and scaled to `width`; returns its outline box.
 QRectF writeName(Hand &hand, qreal x, qreal baseline, qreal width)
 {
-    const QFont probe = handFont(Face::Script, 40);
-    const qreal px = 40 * width / textAdvance(kName, probe);
+    // Signing, a hand makes its capitals bigger than the rest of the name.
+    const qreal capital = 1.18;
+    const QString initial = kName.left(3), surname = kName.mid(3);
+    auto advanceAt = [&](qreal size) {
+        return textAdvance(initial, handFont(Face::Script, size * capital))
+            + textAdvance(surname.left(1), handFont(Face::Script, size * capital))
+            + textAdvance(surname.mid(1), handFont(Face::Script, size));
+    };
+    const qreal px = 40 * width / advanceAt(40);
     const QFont font = handFont(Face::Script, px);
+    const QFont big = handFont(Face::Script, px * capital);
     // A name is signed fast, in one sweep: it leans further forward than
     // the writer's letters do, and its letters come out less even than in
     // careful writing, yet its proportions are the writer's own and fixed.
     Rng rng(seedFor(kName) + qRound(width));
     Writing writing(rng, px, 1.3);
-    QPainterPath path = writing.word(textPath(QPointF(x, baseline), kName, font), QPointF(x, baseline));
+    QPainterPath outline = textPath(QPointF(x, baseline), initial, big);
+    qreal at = x + textAdvance(initial, big);
+    outline.addPath(textPath(QPointF(at, baseline), surname.left(1), big));
+    at += textAdvance(surname.left(1), big);
+    outline.addPath(textPath(QPointF(at, baseline), surname.mid(1), font));
+    QPainterPath path = writing.word(outline, QPointF(x, baseline));
     path = slanted(path, baseline, 0.2);
     writing.ink(hand, path, 0.25);
     // The initial gets a flourish: the pen comes in from the line left of
     // the J in a wide, quick curve that runs up into the left end of the
     // letter's top stroke, where the J's own stroke begins.
-    const QPainterPath initial = slanted(textPath(QPointF(x, baseline), u"J"_s, font), baseline, 0.2);
-    const QRectF jBox = initial.boundingRect();
+    const QPainterPath jay = slanted(textPath(QPointF(x, baseline), u"J"_s, big), baseline, 0.2);
+    const QRectF jBox = jay.boundingRect();
     // The left end of the J's top stroke: the leftmost point of its outline
     // near the top.
     QPointF barStart(jBox.right(), jBox.top());
     for (int k = 0; k <= 200; ++k) {
-        const QPointF q = initial.pointAtPercent(k / 200.0);
+        const QPointF q = jay.pointAtPercent(k / 200.0);
         if (q.y() < jBox.top() + jBox.height() * 0.18 && q.x() < barStart.x())
             barStart = q;
     }
