@@ -132,7 +132,7 @@ void addSignatureVariants(QList<SampleDef> &out)
         QSizeF(336, 172));
     addSample(out, t, 3, u"Signature Size is Larger than Script"_s, [](Hand &h, Rng &) {
         writeLines(h, {u"see you all"_s, u"on Monday"_s}, 13, 8, 22, 15);
-        writeName(h, 6, 96, 94);
+        writeName(h, 10, 96, 90);
     });
     addSample(out, t, 4, u"Underlined Signature"_s, [](Hand &h, Rng &) {
         const QRectF box = standardName(h);
