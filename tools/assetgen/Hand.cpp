@@ -788,7 +788,7 @@ LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
 {
     auto r = [seed](int channel) { return copyJitter(seed, channel); };
     // A smooth field about a letter in size, so strokes that meet stay met.
-    const qreal ax = 0.30 + 0.12 * r(0), ay = 0.08 + 0.04 * r(1);
+    const qreal ax = 0.45 + 0.15 * r(0), ay = 0.08 + 0.04 * r(1);
     const qreal p1 = M_PI * (1 + r(2)), p2 = M_PI * (1 + r(3));
     const qreal kx = 2 * M_PI / (11 + 2 * r(4)), ky = 2 * M_PI / (13 + 2 * r(5));
     // A taller or shorter ascender, a fuller or flatter top.
@@ -812,7 +812,7 @@ LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
             QPointF q = field(stroke[i]);
             // Inner points of a curve wander a little on their own.
             if (i > 0 && i + 1 < stroke.size())
-                q += QPointF(0.12 * r(channel), 0.12 * r(channel + 1));
+                q += QPointF(0.2 * r(channel), 0.14 * r(channel + 1));
             channel += 2;
             pts.append(q);
         }
