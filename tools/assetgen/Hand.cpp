@@ -335,7 +335,7 @@ QPainterPath Writing::word(const QPainterPath &outline, QPointF origin)
     for (qreal v : {origin.x(), origin.y(), m_wobble[5], m_drift[0]})
         salt = (salt ^ std::uint64_t(std::llround(v * 4096))) * 0x100000001B3ULL;
     const qreal letterLive = std::clamp<qreal>((live - 0.8) / 0.2, 0, 1.25);
-    const qreal letterLean = 0.06 * letterLive, letterSize = 0.06 * letterLive, letterWidth = 0.02 * s * letterLive;
+    const qreal letterLean = 0.08 * letterLive, letterSize = 0.08 * letterLive, letterWidth = 0.025 * s * letterLive;
     const qreal span1 = 0.37 * s, span2 = 0.23 * s;
     auto place = [&](QPointF p) {
         const qreal own = letterSize * (0.75 * fieldNoise(p.x() / span1, salt) + 0.25 * fieldNoise(p.x() / span2, salt + 1));
