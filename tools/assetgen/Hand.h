@@ -152,7 +152,13 @@ struct PrintedText
 // Lays out `text` on the baseline from `origin`. `spacing` is the extra
 // room between letters in units (negative pushes them together) and `slant`
 // shears the letters about the baseline (positive leans the tops right).
+// Every letter is its own copy, a little different in shape from the other
+// copies of it in the picture while keeping its width, place, entry and exit.
 PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing = 0, qreal slant = 0);
+// The same, as written by another hand or on another day: a different
+// `copy` gives the same words in other copies of their letters, so the
+// pictures of one page need not repeat one another letter for letter.
+PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant, std::uint64_t copy);
 // Pen width that suits the print at `unit`.
 qreal printPen(qreal unit);
 
