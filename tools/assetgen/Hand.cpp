@@ -777,12 +777,8 @@ std::uint64_t mixSeed(std::uint64_t h, std::uint64_t v)
 // ends run on a little or stop a little short, so a closed bowl overlaps
 // or is left a touch open. The changes are fractions of a unit, so the
 // letter keeps its place and size. Points are in the glyph's units, y up.
-struct LetterCopy
-{
-    QList<QList<QPointF>> strokes;
-    QPointF entry;
-    QPointF exit;
-};
+// Its entry and exit stay as designed (see below).
+using LetterCopy = QList<QList<QPointF>>;
 
 LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
 {
@@ -839,7 +835,7 @@ LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
         }
         for (qsizetype i = 0; i < stroke.size(); ++i)
             moved.append({stroke[i], pts[i]});
-        out.strokes.append(pts);
+        out.append(pts);
     }
     // The letter keeps the width it was designed with and its place: the
     // room between letters stays as the pictures set it, only the letter's
@@ -855,13 +851,13 @@ LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
         auto keep = [&](QPointF p) {
             return QPointF(left + (p.x() - newLeft) * (right - left) / (newRight - newLeft), p.y());
         };
-        for (QList<QPointF> &stroke : out.strokes)
+        for (QList<QPointF> &stroke : out)
             for (QPointF &p : stroke)
                 p = keep(p);
     } else if (!moved.isEmpty()) {
         // A lone stem or dot keeps its middle.
         const qreal shift = (left + right - newLeft - newRight) / 2;
-        for (QList<QPointF> &stroke : out.strokes)
+        for (QList<QPointF> &stroke : out)
             for (QPointF &p : stroke)
                 p.rx() += shift;
     }
@@ -870,9 +866,7 @@ LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
     for (qsizetype k = 0; k < g.strokes.size(); ++k)
         for (qsizetype i = 0; i < g.strokes[k].size(); ++i)
             if (g.strokes[k][i] == g.entry || g.strokes[k][i] == g.exit)
-                out.strokes[k][i] = g.strokes[k][i];
-    out.entry = g.entry;
-    out.exit = g.exit;
+                out[k][i] = g.strokes[k][i];
     return out;
 }
 
@@ -927,7 +921,7 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
                             -dx * std::sin(turn) + q.y() * std::cos(turn));
             return QPointF(origin.x() + (x + r.x()) * unit, origin.y() - r.y() * unit);
         };
-        for (const QList<QPointF> &stroke : copy.strokes) {
+        for (const QList<QPointF> &stroke : copy) {
             QList<QPointF> pts;
             for (const QPointF &p : stroke)
                 pts.append(map(p));
@@ -940,8 +934,8 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
             }
         }
         if (first)
-            out.entry = map(copy.entry);
-        out.exit = map(copy.exit);
+            out.entry = map(g.entry);
+        out.exit = map(g.exit);
         first = false;
         x += g.width * size + kPrintGap + spacing + 0.25 * letterJitter(text, position, 3);
     }
