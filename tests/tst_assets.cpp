@@ -1501,6 +1501,75 @@ private slots:
         }
     }
 
+    // No letter is stamped: in the widely spaced print, the e, s and t that
+    // both words share come out as different copies, differing in shape
+    // more than the pen's size and lean alone would make them, yet each
+    // pair stays far nearer alike than two different letters.
+    void repeatedPrintedLettersAreCopiesNotStamps()
+    {
+        const QImage grey = greyPicture(u"LetterSpacing"_s, 1, true);
+        QVERIFY(!grey.isNull());
+        // The letters of the word between rows `from` and `to` (1x): the
+        // ink boxes (2x pixels) of the runs of inked columns.
+        auto letters = [&](int from, int to) {
+            QList<QRect> out;
+            int start = -1;
+            for (int x = 0; x <= grey.width(); ++x) {
+                bool ink = false;
+                for (int y = from * 2; y < to * 2 && x < grey.width() && !ink; ++y)
+                    ink = grey.constScanLine(y)[x] < 128;
+                if (ink && start < 0)
+                    start = x;
+                if (!ink && start >= 0) {
+                    QRect box;
+                    for (int y = from * 2; y < to * 2; ++y)
+                        for (int c = start; c < x; ++c)
+                            if (grey.constScanLine(y)[c] < 128)
+                                box |= QRect(c, y, 1, 1);
+                    out.append(box);
+                    start = -1;
+                }
+            }
+            return out;
+        };
+        const QList<QRect> best = letters(20, 62), notes = letters(64, 110);
+        QCOMPARE(best.size(), 4);
+        QCOMPARE(notes.size(), 5);
+        // A letter's ink on an 8 x 8 grid laid over its own box, so that
+        // copies of different size and place compare by shape alone.
+        auto shape = [&](const QRect &box) {
+            const int n = 8;
+            QList<qreal> sum(n * n, 0), count(n * n, 0);
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    const int i = std::min(n - 1, (x - box.left()) * n / box.width());
+                    const int j = std::min(n - 1, (y - box.top()) * n / box.height());
+                    sum[j * n + i] += 255 - grey.constScanLine(y)[x];
+                    count[j * n + i] += 1;
+                }
+            for (int k = 0; k < n * n; ++k)
+                sum[k] = count[k] > 0 ? sum[k] / count[k] : 0;
+            return sum;
+        };
+        auto apart = [&](const QRect &a, const QRect &b) {
+            const QList<qreal> sa = shape(a), sb = shape(b);
+            qreal d = 0;
+            for (qsizetype k = 0; k < sa.size(); ++k)
+                d += std::abs(sa[k] - sb[k]);
+            return d / sa.size();
+        };
+        // b e s t / n o t e s
+        const qreal e = apart(best[1], notes[3]), s = apart(best[2], notes[4]), t = apart(best[3], notes[2]);
+        const qreal unlike = apart(best[2], notes[3]); // an s against an e
+        const QString got = u"copies apart: e %1, s %2, t %3; s against e %4"_s.arg(e).arg(s).arg(t).arg(unlike);
+        // Stamped copies, only scaled and leaned a little, measure about 25.
+        QVERIFY2((e + s + t) / 3 >= 32, qPrintable(got));
+        for (qreal copy : {e, s, t}) {
+            QVERIFY2(copy >= 20, qPrintable(got));
+            QVERIFY2(copy <= 0.6 * unlike, qPrintable(got));
+        }
+    }
+
     // Very large word spaces are not a grid: the gaps are of plainly
     // different widths, and the gaps of one line do not stand over those of
     // the next in channels of clear paper.

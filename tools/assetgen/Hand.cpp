@@ -54,6 +54,19 @@ std::uint64_t seedFor(const QString &name)
 
 namespace {
 
+// How often each printed text has been written at the same place on the
+// current page (see printText()).
+QHash<std::uint64_t, int> &printedCalls()
+{
+    static QHash<std::uint64_t, int> calls;
+    return calls;
+}
+
+void forgetPrintedLetters()
+{
+    printedCalls().clear();
+}
+
 struct FaceInfo
 {
     Face face;
@@ -239,6 +252,31 @@ QPainterPath slanted(const QPainterPath &path, qreal baseline, qreal slant)
     return t.map(path);
 }
 
+namespace {
+
+// A smooth, irregular field in [-1, 1] along `x`: random values at whole
+// numbers, joined by Catmull-Rom curves. Repeatable for the same `salt`.
+qreal fieldNoise(qreal x, std::uint64_t salt)
+{
+    auto knot = [salt](qint64 i) {
+        std::uint64_t h = salt ^ (std::uint64_t(i) * 0x9E3779B97F4A7C15ULL);
+        h ^= h >> 33;
+        h *= 0xFF51AFD7ED558CCDULL;
+        h ^= h >> 33;
+        h *= 0xC4CEB9FE1A85EC53ULL;
+        h ^= h >> 33;
+        return (h % 20001) / 10000.0 - 1.0;
+    };
+    const qreal f = std::floor(x);
+    const qint64 i = qint64(f);
+    const qreal t = x - f;
+    const qreal a = knot(i - 1), b = knot(i), c = knot(i + 1), d = knot(i + 2);
+    const qreal v = b + 0.5 * t * (c - a + t * (2 * a - 5 * b + 4 * c - d + t * (3 * (b - c) + d - a)));
+    return std::clamp<qreal>(v, -1, 1);
+}
+
+} // namespace
+
 void varyCopy(QPainter &painter, QPointF foot, Rng &rng)
 {
     painter.save();
@@ -288,9 +326,28 @@ QPainterPath Writing::word(const QPainterPath &outline, QPointF origin)
     // Letter heights swell and shrink a little along the word.
     const qreal kh = 2 * M_PI / (1.9 * s);
     const qreal swell = 0.06 * live;
+    // Letter by letter: each leans its own way a little and stands a little
+    // taller or shorter than its neighbours, so two copies of a letter in a
+    // line never match. The changes follow irregular fields whose features
+    // are about a letter wide and which change smoothly over the joins, so
+    // joined letters stay joined; the baseline stays where it is.
+    std::uint64_t salt = seedFor(u"letters"_s);
+    for (qreal v : {origin.x(), origin.y(), m_wobble[5], m_drift[0]})
+        salt = (salt ^ std::uint64_t(std::llround(v * 4096))) * 0x100000001B3ULL;
+    const qreal letterLive = std::clamp<qreal>((live - 0.8) / 0.2, 0, 1.25);
+    const qreal letterLean = 0.08 * letterLive, letterSize = 0.08 * letterLive, letterWidth = 0.025 * s * letterLive;
+    const qreal span1 = 0.37 * s, span2 = 0.23 * s;
     auto place = [&](QPointF p) {
-        const qreal up = (origin.y() - p.y()) * (1 + swell * std::sin(kh * p.x() + m_wobble[4]));
-        qreal x = cx + (p.x() - cx) * sx + lean * up;
+        const qreal own = letterSize * (0.75 * fieldNoise(p.x() / span1, salt) + 0.25 * fieldNoise(p.x() / span2, salt + 1));
+        const qreal ownLean = letterLean * (0.8 * fieldNoise(p.x() / span1, salt + 2) + 0.2 * fieldNoise(p.x() / span2, salt + 3));
+        const qreal up = (origin.y() - p.y()) * (1 + swell * std::sin(kh * p.x() + m_wobble[4]) + own);
+        // Letters grow a little wider or narrower and lean their own ways
+        // inside the word; its ends stay put, so the room between words is
+        // as it was set.
+        qreal inside = std::clamp<qreal>(std::min(p.x() - box.left(), box.right() - p.x()) / (0.3 * s), 0, 1);
+        inside = inside * inside * (3 - 2 * inside);
+        const qreal widen = letterWidth * inside * fieldNoise(p.x() / span1 + 0.5, salt + 4);
+        qreal x = cx + (p.x() - cx) * sx + (lean + ownLean * inside) * up + widen;
         qreal y = origin.y() - up * sy - rise + tilt * (p.x() - cx);
         x += wob * (0.8 * std::sin(k1 * p.x() + k2 * 0.5 * p.y() + m_wobble[0])
                     + 0.4 * std::sin(k3 * p.y() + k2 * 0.3 * p.x() + m_wobble[1]));
@@ -348,6 +405,9 @@ Hand::Hand(QPainter &painter, qreal width)
     , m_width(width)
     , m_ink(QColor(12, 12, 16))
 {
+    // A new hand starts a new page: its printed letters are counted afresh,
+    // so a picture comes out the same however often it is drawn.
+    forgetPrintedLetters();
 }
 
 namespace {
@@ -692,12 +752,142 @@ qreal letterJitter(const QString &text, int position, int channel)
     return (h % 20001) / 10000.0 - 1.0;
 }
 
+// The same for one copy of a letter: `seed` tells the copies apart.
+qreal copyJitter(std::uint64_t seed, int channel)
+{
+    std::uint64_t h = seed ^ (std::uint64_t(channel + 1) * 0xC2B2AE3D27D4EB4FULL);
+    h ^= h >> 31;
+    h *= 0xBF58476D1CE4E5B9ULL;
+    h ^= h >> 29;
+    h *= 0x94D049BB133111EBULL;
+    h ^= h >> 32;
+    return (h % 20001) / 10000.0 - 1.0;
+}
+
+std::uint64_t mixSeed(std::uint64_t h, std::uint64_t v)
+{
+    h ^= v + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2);
+    return h;
+}
+
+// One copy of a letter as this hand writes it this time: no two come out
+// alike. The letter's own shape is kept; a gentle field over the letter
+// makes one copy's bowl a shade fuller or its arch a little flatter than
+// another's, its ascender a little taller or shorter, and every stroke's
+// ends run on a little or stop a little short, so a closed bowl overlaps
+// or is left a touch open. The changes are fractions of a unit, so the
+// letter keeps its place and size. Points are in the glyph's units, y up.
+// Its entry and exit stay as designed (see below).
+using LetterCopy = QList<QList<QPointF>>;
+
+LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
+{
+    auto r = [seed](int channel) { return copyJitter(seed, channel); };
+    // A smooth field about a letter in size, so strokes that meet stay met.
+    const qreal ax = 0.45 + 0.15 * r(0), ay = 0.08 + 0.04 * r(1);
+    const qreal p1 = M_PI * (1 + r(2)), p2 = M_PI * (1 + r(3));
+    const qreal kx = 2 * M_PI / (11 + 2 * r(4)), ky = 2 * M_PI / (13 + 2 * r(5));
+    // A taller or shorter ascender, a fuller or flatter top.
+    const qreal tall = 1 + 0.045 * r(7);
+    const qreal crown = 0.15 * r(8);
+    auto field = [&](QPointF p) {
+        qreal x = p.x();
+        qreal y = p.y() > 10 ? 10 + (p.y() - 10) * tall : p.y();
+        x += ax * std::sin(kx * p.x() + 0.12 * ky * p.y() + p1);
+        y += ay * std::sin(ky * p.y() - 0.5 * kx * p.x() + p2);
+        // The small letters' tops: a round top (y near 10) rises or sinks a little.
+        y += crown * std::exp(-std::pow((p.y() - 9.8) / 1.6, 2)) * std::sin(M_PI * std::clamp<qreal>(p.x() / std::max<qreal>(g.width, 1), 0, 1));
+        return QPointF(x, y);
+    };
+    LetterCopy out;
+    QList<std::pair<QPointF, QPointF>> moved; // each control point, and where it went
+    int channel = 16;
+    for (const QList<QPointF> &stroke : g.strokes) {
+        QList<QPointF> pts;
+        for (qsizetype i = 0; i < stroke.size(); ++i) {
+            QPointF q = field(stroke[i]);
+            // Inner points of a curve wander a little on their own.
+            if (i > 0 && i + 1 < stroke.size())
+                q += QPointF(0.2 * r(channel), 0.14 * r(channel + 1));
+            channel += 2;
+            pts.append(q);
+        }
+        if (pts.size() == 1) {
+            // A dot lands a little to either side and higher or lower.
+            pts[0] += QPointF(0.35 * r(channel), 0.3 * r(channel + 1));
+            channel += 2;
+        } else {
+            // Ends run on or stop short along the stroke. A stroke that
+            // closes on itself (a bowl) may overlap its start further or
+            // leave the bowl a touch open.
+            const QPointF a = stroke.first(), b = stroke.last();
+            const bool closing = stroke.size() > 3 && QLineF(a, b).length() < 1.5;
+            auto along = [](QPointF from, QPointF to) {
+                const QPointF d = from - to;
+                const qreal len = std::hypot(d.x(), d.y());
+                return len < 1e-6 ? QPointF() : d / len;
+            };
+            const qreal lead = 0.08 + 0.22 * r(channel);
+            const qreal tail = closing ? 0.25 + 0.65 * r(channel + 1) : 0.06 + 0.24 * r(channel + 1);
+            channel += 2;
+            pts.first() += along(pts[0], pts[1]) * lead;
+            pts.last() += along(pts[pts.size() - 1], pts[pts.size() - 2]) * tail;
+        }
+        for (qsizetype i = 0; i < stroke.size(); ++i)
+            moved.append({stroke[i], pts[i]});
+        out.append(pts);
+    }
+    // The letter keeps the width it was designed with and its place: the
+    // room between letters stays as the pictures set it, only the letter's
+    // inside differs from copy to copy.
+    qreal left = 1e9, right = -1e9, newLeft = 1e9, newRight = -1e9;
+    for (const auto &m : moved) {
+        left = std::min(left, m.first.x());
+        right = std::max(right, m.first.x());
+        newLeft = std::min(newLeft, m.second.x());
+        newRight = std::max(newRight, m.second.x());
+    }
+    if (newRight - newLeft > 0.5) {
+        auto keep = [&](QPointF p) {
+            return QPointF(left + (p.x() - newLeft) * (right - left) / (newRight - newLeft), p.y());
+        };
+        for (QList<QPointF> &stroke : out)
+            for (QPointF &p : stroke)
+                p = keep(p);
+    } else if (!moved.isEmpty()) {
+        // A lone stem or dot keeps its middle.
+        const qreal shift = (left + right - newLeft - newRight) / 2;
+        for (QList<QPointF> &stroke : out)
+            for (QPointF &p : stroke)
+                p.rx() += shift;
+    }
+    // Where other strokes join the letter (its entry and exit) it is as
+    // designed, so a join drawn to it meets it exactly.
+    for (qsizetype k = 0; k < g.strokes.size(); ++k)
+        for (qsizetype i = 0; i < g.strokes[k].size(); ++i)
+            if (g.strokes[k][i] == g.entry || g.strokes[k][i] == g.exit)
+                out[k][i] = g.strokes[k][i];
+    return out;
+}
+
 } // namespace
 
 PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant)
 {
+    return printText(text, origin, unit, spacing, slant, 0);
+}
+
+PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant, std::uint64_t copy)
+{
     PrintedText out;
     out.xHeight = 10 * unit;
+    // The same text written again at the same place on the same page (a
+    // letter written on its own and then placed, say) is another copy
+    // of it, not the same one.
+    std::uint64_t call = copy == 0 ? seedFor(text) : mixSeed(seedFor(text), copy);
+    for (qreal v : {origin.x(), origin.y(), unit, spacing, slant})
+        call = mixSeed(call, std::uint64_t(std::llround(v * 64)));
+    call = mixSeed(call, std::uint64_t(printedCalls()[call]++));
     qreal x = 0; // in units from the origin
     bool first = true;
     int position = 0;
@@ -711,6 +901,7 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
         if (it == printGlyphs().constEnd())
             continue;
         const PrintGlyph &g = *it;
+        const LetterCopy copy = varyLetter(g, mixSeed(call, std::uint64_t(position) * 131 + c.unicode()));
         // No hand writes two letters alike: each sits a little higher or
         // lower, is a little larger or smaller and leans a little more or less.
         const qreal size = 1 + 0.06 * letterJitter(text, position, 0);
@@ -730,7 +921,7 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
                             -dx * std::sin(turn) + q.y() * std::cos(turn));
             return QPointF(origin.x() + (x + r.x()) * unit, origin.y() - r.y() * unit);
         };
-        for (const QList<QPointF> &stroke : g.strokes) {
+        for (const QList<QPointF> &stroke : copy) {
             QList<QPointF> pts;
             for (const QPointF &p : stroke)
                 pts.append(map(p));

@@ -60,7 +60,10 @@ class Hand;
 
 // Turns text set in a typeface into writing: no line is ruler-straight, no
 // two words sit, lean or size exactly alike, and a gentle, smooth wobble
-// over every letter keeps repeated letters from being identical copies. The
+// over every letter keeps repeated letters from being identical copies; a
+// hand of liveliness 1 or so also leans, sizes and widens each letter a
+// little differently from its neighbours (a calmer one, from 0.8 down, keeps
+// the letters' own shapes, as the print hand varies its letters itself). The
 // changes are smooth fields over the page, so joined letters stay joined;
 // they are small next to the font size, so spacing and size read as set.
 class Writing
@@ -152,7 +155,15 @@ struct PrintedText
 // Lays out `text` on the baseline from `origin`. `spacing` is the extra
 // room between letters in units (negative pushes them together) and `slant`
 // shears the letters about the baseline (positive leans the tops right).
+// Every letter is its own copy, a little different in shape from the other
+// copies of it in the picture while keeping its width, place, entry and exit;
+// the same text printed again at the same place on a page (since its Hand was
+// made) is another copy, too.
 PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing = 0, qreal slant = 0);
+// The same, as written by another hand or on another day: a different
+// `copy` gives the same words in other copies of their letters, so the
+// pictures of one page need not repeat one another letter for letter.
+PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant, std::uint64_t copy);
 // Pen width that suits the print at `unit`.
 qreal printPen(qreal unit);
 
