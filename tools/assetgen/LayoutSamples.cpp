@@ -415,14 +415,19 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
 // on the baseline it follows the stem, so the letter stays joined and its
 // feet stay on the line. The baseline is y = 0, the word starts at x = 0;
 // `advance` receives where the next word may follow.
-QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal slant, qreal *advance)
+// No hand holds a strong slant exactly: with `rng` given, each letter leans
+// a few degrees more or less than the word and sits a shade higher or lower.
+QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal wordSlant, qreal *advance,
+                         Rng *rng = nullptr)
 {
     const qreal narrow = 0.86;
-    const qreal angle = std::atan(slant);
-    const qreal turned = 0.65 * angle; // the part of a bowl's lean that is a turn
-    const qreal rest = slant - std::tan(turned);
     QPainterPath word;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        const qreal slant = wordSlant + (rng ? rng->uniform(-0.05, 0.05) : 0);
+        const qreal rise = rng ? rng->uniform(-0.3, 0.3) * unit : 0;
+        const qreal angle = std::atan(slant);
+        const qreal turned = 0.8 * angle; // the part of a bowl's lean that is a turn
+        const qreal rest = slant - std::tan(turned);
         // The letter as written after the ones before it, so it takes its
         // own small irregularities and place from the print hand.
         const int strokes = int(printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size());
@@ -441,7 +446,7 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
         // middle, narrowed; y up), and the letter's own leaned back out.
         const qreal middle = (left + right) / 2;
         auto local = [&](QPointF p) { return QPointF((p.x() - middle) * narrow, -p.y()); };
-        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y()); };
+        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y() - rise); };
         // A stroke is straight when it runs not much longer than from end to end.
         auto straight = [](const QPolygonF &poly) {
             qreal length = 0;
@@ -594,7 +599,7 @@ void addSlant(QList<SampleDef> &out)
                         if (std::abs(s) > 0.5) {
                             // Stems leaning this far stand closer across than their
                             // feet are apart; a little more room keeps them apart.
-                            QPainterPath word = leaningWord(text, unit, letterGap + 0.7, s, advance);
+                            QPainterPath word = leaningWord(text, unit, letterGap + 0.7, s, advance, &rng);
                             return word.translated(at, 0);
                         }
                         if (s > -0.6) {
