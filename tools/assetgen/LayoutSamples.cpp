@@ -133,94 +133,6 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     }
 }
 
-// Makes a word `factor` times as wide the way a wide or narrow hand is:
-// the room inside the bowls and along the joins grows or shrinks, while the
-// down-strokes keep the pen's width. `xHeight` is the height of a small
-// letter; a column inked over that height is a down-stroke. The baseline
-// is y = 0.
-// `joins` above 1 gives the room mostly to the joins between letters, whose
-// columns hold only a fine stroke, and less to the letters' own bowls.
-QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHeight, qreal joins = 1)
-{
-    // Measured upright, so the leaning down-strokes are seen as strokes.
-    const qreal lean = 0.22;
-    const QPainterPath word = slanted(written, 0, -lean);
-    const QRectF box = word.boundingRect();
-    const qreal res = 8; // samples per picture unit
-    const int w = int(std::ceil(box.width() * res)) + 2;
-    const int h = int(std::ceil(box.height() * res)) + 2;
-    QImage mask(w, h, QImage::Format_Grayscale8);
-    mask.fill(0);
-    {
-        QPainter p(&mask);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(res, res);
-        p.translate(-box.topLeft());
-        QPainterPath solid = word;
-        solid.setFillRule(Qt::WindingFill);
-        p.fillPath(solid, Qt::white);
-    }
-    // How much of each column is stroke, 0 (paper) to 1 (a down-stroke).
-    QList<qreal> open(w);
-    for (int x = 0; x < w; ++x) {
-        qreal inked = 0;
-        for (int y = 0; y < h; ++y)
-            inked += mask.constScanLine(y)[x] / 255.0;
-        open[x] = std::pow(1 - std::min<qreal>(1, inked / (0.7 * xHeight * res)), joins);
-    }
-    // Smoothed over a fraction of a stroke, so the stretch sets in gently.
-    const int reach = int(res * 0.3);
-    QList<qreal> soft(w);
-    for (int x = 0; x < w; ++x) {
-        qreal sum = 0;
-        int n = 0;
-        for (int k = std::max(0, x - reach); k <= std::min(w - 1, x + reach); ++k, ++n)
-            sum += open[k];
-        soft[x] = sum / n;
-    }
-    qreal openSum = 0;
-    for (qreal o : soft)
-        openSum += o;
-    // No stretch of paper grows past `most` times its width, so a lead-in
-    // or a final stroke is not drawn out into a long tail; the rest of the
-    // room goes to the other open columns.
-    const qreal most = 1.8;
-    auto stepAt = [&](qreal k, int x) { return std::clamp<qreal>(1 + k * soft[x], 0.2, std::max<qreal>(most, 1)); };
-    qreal k = (factor - 1) * w / std::max<qreal>(1, openSum);
-    if (factor > 1) {
-        qreal lo = 0, hi = 50 * k + 1;
-        for (int i = 0; i < 40; ++i) {
-            k = (lo + hi) / 2;
-            qreal total = 0;
-            for (int x = 0; x < w; ++x)
-                total += stepAt(k, x);
-            (total < factor * w ? lo : hi) = k;
-        }
-    }
-    QList<qreal> mapped(w + 1);
-    mapped[0] = 0;
-    for (int x = 0; x < w; ++x)
-        mapped[x + 1] = mapped[x] + stepAt(k, x) / res;
-    auto mapX = [&](qreal px) {
-        const qreal i = std::clamp<qreal>((px - box.left()) * res, 0, w - 0.001);
-        const int j = int(i);
-        return box.left() + mapped[j] + (mapped[j + 1] - mapped[j]) * (i - j);
-    };
-    // Mapped point by point along the flattened outline: the control points
-    // of a curve lie off it, and moved by the map of where they lie they
-    // would bend the curve into another shape.
-    QPainterPath out;
-    out.setFillRule(Qt::WindingFill);
-    const qreal fine = 6;
-    for (QPolygonF poly : word.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
-        for (QPointF &p : poly)
-            p = QPointF(mapX(p.x() / fine), p.y() / fine);
-        out.addPolygon(poly);
-        out.closeSubpath();
-    }
-    return slanted(out, 0, lean);
-}
-
 // Lays out words line by line. `slantOf(line, word)` gives each word's slant
 // and `gapOf(line, word)` the space after it, in units of the font size.
 struct WordLayout
@@ -229,9 +141,6 @@ struct WordLayout
     QList<QStringList> lines;
     qreal firstBaseline = 30;
     qreal lineGap = 30;
-    qreal scaleX = 1, scaleY = 1;
-    qreal widen = 1; // letters drawn wider (> 1) or narrower (< 1), pen unchanged
-    qreal joins = 1; // how much of that room goes to the joins (see reproportioned())
     std::function<qreal(int, int)> slantOf = [](int, int) { return 0.0; };
     std::function<qreal(int, int)> gapOf = [](int, int) { return 0.3; };
     bool centre = true;
@@ -269,7 +178,7 @@ QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal facto
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
     qreal baseline = layout.firstBaseline;
-    Writing writing(rng, layout.font.pixelSize() * layout.scaleY, layout.liveliness);
+    Writing writing(rng, layout.font.pixelSize(), layout.liveliness);
     for (int li = 0; li < layout.lines.size(); ++li) {
         writing.nextLine();
         const QStringList &words = layout.lines[li];
@@ -277,19 +186,12 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
         qreal x = 0;
         for (int wi = 0; wi < words.size(); ++wi) {
             QPainterPath word = textPath(QPointF(0, 0), words[wi], layout.font);
-            word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
             if (layout.loops != 1)
-                word = longerLoops(word, QFontMetricsF(layout.font).xHeight() * layout.scaleY, layout.loops);
+                word = longerLoops(word, QFontMetricsF(layout.font).xHeight(), layout.loops);
             const qreal slant = layout.slantOf(li, wi);
-            if (layout.widen != 1) {
-                const qreal px = layout.font.pixelSize() * layout.scaleY;
-                word = reproportioned(word, layout.widen, 0.42 * px, layout.joins);
-                const QRectF box = word.boundingRect();
-                line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
-                x += box.width();
-            } else if (slant == 0) {
+            if (slant == 0) {
                 line.addPath(writing.word(word.translated(x, 0), QPointF(x, 0)));
-                x += textAdvance(words[wi], layout.font) * layout.scaleX;
+                x += textAdvance(words[wi], layout.font);
             } else {
                 // Slanted words are set by their outlines so neighbours never collide.
                 word = slanted(word, 0, slant);
