@@ -683,7 +683,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // further still.
     addSample(out, t, 0, u"Tall"_s, sized(2.1, 1, 1.45, 60, 54, pen));
     // Small: a small hand in a finer pen, or its letters would fill in.
-    addSample(out, t, 1, u"Small"_s, sized(0.6, 1, 1, 60, 22, 1.35));
+    addSample(out, t, 1, u"Small"_s, sized(0.6, 1, 1, 60, 22, 1.1));
     // Narrow and broad: letters of ordinary height written close-formed or
     // wide open, in the same pen as the tall ones.
     addSample(out, t, 2, u"Narrow"_s, sized(1.45, 0.6, 1, 56, 46, pen));
