@@ -505,6 +505,48 @@ private slots:
         QVERIFY2(shows, qPrintable(got));
     }
 
+    // A left margin that widens down the page is a hand drifting in, not a
+    // page set flush right: the lines' right ends stand where their last
+    // words stop, several of them plainly short of the longest.
+    void wideningLeftMarginLeavesARaggedRightEdge_data() { addSizeRows(); }
+
+    void wideningLeftMarginLeavesARaggedRightEdge()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Margins"_s, 3, doubleSize);
+        QVERIFY(!grey.isNull());
+        auto ink = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+        QList<qreal> ends;
+        int start = -1;
+        for (int y = 6; y <= 125; ++y) {
+            int count = 0;
+            for (int x = 70 * scale; x < 100 * scale; ++x)
+                count += ink(x, y * scale);
+            const bool dense = count >= 3 * scale;
+            if (dense && start < 0)
+                start = y;
+            if (!dense && start >= 0) {
+                if (y - start >= 3) {
+                    int right = -1;
+                    for (int row = start * scale; row < y * scale; ++row)
+                        for (int x = 15 * scale; x < 104 * scale; ++x)
+                            if (ink(x, row))
+                                right = std::max(right, x);
+                    ends.append(qreal(right) / scale);
+                }
+                start = -1;
+            }
+        }
+        QStringList got;
+        for (qreal e : ends)
+            got.append(QString::number(e));
+        QVERIFY2(ends.size() >= 10, qPrintable(u"line ends %1"_s.arg(got.join(u' '))));
+        const qreal longest = *std::max_element(ends.begin(), ends.end());
+        const int shorter = int(std::count_if(ends.begin(), ends.end(), [&](qreal e) { return e <= longest - 4; }));
+        QVERIFY2(shorter >= 3, qPrintable(u"line ends %1"_s.arg(got.join(u' '))));
+    }
+
     // The page without margins is a page written edge to edge: every line
     // starts at the sheet's left edge and runs on right up to its right one,
     // yet no word is cut in half by either edge: down the columns next to
