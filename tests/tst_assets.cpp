@@ -505,33 +505,104 @@ private slots:
         QVERIFY2(shows, qPrintable(got));
     }
 
-    // The page without margins is a page written edge to edge: its lines run
-    // on past both sides of the sheet, so down each side of the frame's
-    // inside one line after another is cut off, about as many on the left as
-    // on the right, and nothing is drawn outside the sheet.
-    void noMarginsLinesRunOffBothSides_data() { addSizeRows(); }
+    // A left margin that widens down the page is a hand drifting in, not a
+    // page set flush right: the lines' right ends stand where their last
+    // words stop, several of them plainly short of the longest.
+    void wideningLeftMarginLeavesARaggedRightEdge_data() { addSizeRows(); }
 
-    void noMarginsLinesRunOffBothSides()
+    void wideningLeftMarginLeavesARaggedRightEdge()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Margins"_s, 3, doubleSize);
+        QVERIFY(!grey.isNull());
+        auto ink = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+        QList<qreal> ends;
+        int start = -1;
+        for (int y = 6; y <= 125; ++y) {
+            int count = 0;
+            for (int x = 70 * scale; x < 100 * scale; ++x)
+                count += ink(x, y * scale);
+            const bool dense = count >= 3 * scale;
+            if (dense && start < 0)
+                start = y;
+            if (!dense && start >= 0) {
+                if (y - start >= 3) {
+                    int right = -1;
+                    for (int row = start * scale; row < y * scale; ++row)
+                        for (int x = 15 * scale; x < 104 * scale; ++x)
+                            if (ink(x, row))
+                                right = std::max(right, x);
+                    ends.append(qreal(right) / scale);
+                }
+                start = -1;
+            }
+        }
+        QStringList got;
+        for (qreal e : ends)
+            got.append(QString::number(e));
+        QVERIFY2(ends.size() >= 10, qPrintable(u"line ends %1"_s.arg(got.join(u' '))));
+        const qreal longest = *std::max_element(ends.begin(), ends.end());
+        const int shorter = int(std::count_if(ends.begin(), ends.end(), [&](qreal e) { return e <= longest - 4; }));
+        QVERIFY2(shorter >= 3, qPrintable(u"line ends %1"_s.arg(got.join(u' '))));
+    }
+
+    // The page without margins is a page written edge to edge: every line
+    // starts at the sheet's left edge and runs on right up to its right one,
+    // yet no word is cut in half by either edge: down the columns next to
+    // the frame's inside, ink touches them only now and then, where a
+    // letter's stroke comes up to the edge, never through a line of words.
+    // Nothing is drawn outside the sheet.
+    void noMarginsLinesReachBothEdges_data() { addSizeRows(); }
+
+    void noMarginsLinesReachBothEdges()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
         const QImage grey = greyPicture(u"Margins"_s, 7, doubleSize);
         QVERIFY(!grey.isNull());
-        // Separate runs of ink down the column `x` (1x) just inside the frame.
-        auto cutLines = [&](int x) {
-            int runs = 0;
-            bool inInk = false;
-            for (int y = 7 * scale; y < 124 * scale; ++y) {
-                const bool ink = grey.constScanLine(y)[x * scale] < 128;
-                runs += ink && !inInk;
-                inInk = ink;
+        auto ink = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+        // Lines: runs of rows (1x) with ink across the middle of the sheet.
+        QList<std::pair<int, int>> lines;
+        int start = -1;
+        for (int y = 6; y <= 125; ++y) {
+            int count = 0;
+            for (int x = 40 * scale; x < 80 * scale; ++x)
+                count += ink(x, y * scale);
+            const bool dense = count >= 4 * scale;
+            if (dense && start < 0)
+                start = y;
+            if (!dense && start >= 0) {
+                // A lone row is a loop or tail, not a line of small letters.
+                if (y - start >= 3)
+                    lines.append({start, y - 1});
+                start = -1;
             }
-            return runs;
+        }
+        QVERIFY2(lines.size() >= 11, qPrintable(u"%1 lines"_s.arg(lines.size())));
+        for (auto [from, to] : lines) {
+            int left = grey.width(), right = -1;
+            for (int y = from * scale; y <= to * scale; ++y)
+                for (int x = 14 * scale; x < 105 * scale; ++x)
+                    if (ink(x, y)) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            const QString got = u"line at rows %1..%2 inked from %3 to %4"_s.arg(from).arg(to).arg(qreal(left) / scale)
+                                    .arg(qreal(right) / scale);
+            QVERIFY2(left <= 17 * scale && right >= 100 * scale, qPrintable(got));
+        }
+        // A word cut by an edge leaves its strokes running into the frame
+        // line by line; a page written up to the edge touches it rarely.
+        auto touching = [&](int x) {
+            int rows = 0;
+            for (int y = 7 * scale; y < 124 * scale; ++y)
+                rows += ink(x * scale, y) || ink(x * scale + scale - 1, y);
+            return rows / scale;
         };
-        const int left = cutLines(15), right = cutLines(102);
-        const QString got = u"%1 lines cut on the left, %2 on the right"_s.arg(left).arg(right);
-        QVERIFY2(left >= 8 && right >= 8, qPrintable(got));
-        QVERIFY2(std::abs(left - right) * 3 <= std::max(left, right), qPrintable(got));
+        const int left = touching(14), right = touching(103);
+        QVERIFY2(left <= 12 && right <= 12, qPrintable(u"ink against the edge over %1 rows on the left, %2 on the right"_s
+                                                            .arg(left).arg(right)));
         // Nothing of the writing is drawn over or beyond the frame line.
         for (int y = 0; y < grey.height(); ++y)
             for (int x = 0; x < grey.width(); ++x) {
@@ -1756,9 +1827,9 @@ private slots:
         QVERIFY2(spread <= 6, qPrintable(u"lines start at %1, %2 and %3"_s.arg(feet[0]).arg(feet[1]).arg(feet[2])));
     }
 
-    // Irregular writing stays the joined hand of its siblings, but its
-    // letters change size within the word: each line is one run of inked
-    // columns, and the tops of its tall letters (the b and l's of "bells",
+    // Irregular writing stays the hand of its siblings, but its letters
+    // change size within the word: its letters stand apart as print's do,
+    // and the tops of its tall letters (the b and l's of "bells",
     // the l's and t's of "little") stand at plainly different heights.
     void irregularSizeLettersStandApart_data() { addSizeRows(); }
 
@@ -1817,8 +1888,10 @@ private slots:
         int littleRuns = 0, bellsRuns = 0;
         const QList<qreal> little = line(0, split / scale, &littleRuns);
         const QList<qreal> bells = line(split / scale, 131, &bellsRuns);
-        QVERIFY2(littleRuns <= 2, qPrintable(u"\"little\" in %1 pieces"_s.arg(littleRuns))); // the i's dot may stand apart
-        QCOMPARE(bellsRuns, 1);
+        // Unjoined like its siblings: most letters stand apart in columns of
+        // their own (a t's bar may reach over to its neighbour), none lost.
+        QVERIFY2(littleRuns >= 4 && littleRuns <= 6, qPrintable(u"\"little\" in %1 pieces"_s.arg(littleRuns)));
+        QVERIFY2(bellsRuns >= 4 && bellsRuns <= 5, qPrintable(u"\"bells\" in %1 pieces"_s.arg(bellsRuns)));
         for (const QList<qreal> &peaks : {little, bells}) {
             QVERIFY2(peaks.size() >= 3, qPrintable(u"%1 tall letters"_s.arg(peaks.size())));
             // The tall letters only: peaks at least 0.4 of the height of the
@@ -2406,7 +2479,7 @@ private slots:
         QVERIFY(narrow.pen > 0 && broad.pen > 0);
         const qreal heightRatio = qreal(broad.box.height()) / narrow.box.height();
         QVERIFY2(heightRatio > 0.75 && heightRatio < 1.3, qPrintable(u"heights %1 and %2"_s.arg(broad.box.height()).arg(narrow.box.height())));
-        QVERIFY2(broad.box.width() > 2 * narrow.box.width(),
+        QVERIFY2(broad.box.width() * 10 > 18 * narrow.box.width(),
                  qPrintable(u"broad %1 wide, narrow %2"_s.arg(broad.box.width()).arg(narrow.box.width())));
         const qreal pen = qreal(broad.pen) / narrow.pen;
         QVERIFY2(pen > 0.6 && pen < 1.6, qPrintable(u"strokes %1 and %2 wide"_s.arg(broad.pen).arg(narrow.pen)));
@@ -2418,12 +2491,17 @@ private slots:
         QVERIFY2(broad.upright > 0 && broad.sideways > 0, qPrintable(strokes));
         QVERIFY2(broad.upright * 10 <= narrow.upright * 13, qPrintable(strokes));
         QVERIFY2(broad.sideways * 10 <= narrow.sideways * 13 + 10, qPrintable(strokes));
-        // Nor is broad writing's pen lighter or heavier than the tall
-        // writing's beyond what their sizes account for: the tall letters
-        // are half as high again, their down-strokes at most that much heavier.
+        // The page is written with one pen: the tall writing's letters are
+        // half as high again, yet its down-strokes are as heavy as the broad
+        // writing's, within a fifth, as a pen's stroke does not grow with
+        // the letters; nor does the small writing's outweigh them.
         const Ink tall = measure(0);
-        const QString stems = u"broad down-strokes %1 wide, tall ones %2"_s.arg(broad.upright).arg(tall.upright);
-        QVERIFY2(broad.upright * 10 >= tall.upright * 5 && broad.upright <= tall.upright, qPrintable(stems));
+        const Ink small = measure(1);
+        const QString stems = u"down-strokes: broad %1 wide, tall %2, small %3"_s.arg(broad.upright).arg(tall.upright)
+                                  .arg(small.upright);
+        QVERIFY2(std::abs(broad.upright - tall.upright) * 5 <= tall.upright, qPrintable(stems));
+        QVERIFY2(small.upright > 0 && small.upright <= tall.upright, qPrintable(stems));
+        QVERIFY2(tall.box.height() * 10 >= broad.box.height() * 13, qPrintable(u"tall %1 high, broad %2"_s.arg(tall.box.height()).arg(broad.box.height())));
     }
 
     // Broad letters are written wide, not flattened: the eyes of its e's and

@@ -24,12 +24,12 @@ const QHash<QString, QStringList> &descriptions()
           u"A page outline whose lines of writing reach close to the right edge at the top and stop further from it "
           "on every line down the page"_s,
           u"A page outline whose lines of writing start close to the left edge at the top and further in on every "
-          "line down the page"_s,
+          "line down the page, their right ends ragged where each line's last word stops"_s,
           u"A page outline with a block of writing framed by the same width of empty paper on all four sides"_s,
           u"A page outline whose writing begins only halfway down, below a deep band of empty paper"_s,
           u"A page outline whose writing stops halfway down, leaving the lower half of the page empty"_s,
-          u"A page outline filled with writing from top to bottom and edge to edge, every line running on past "
-          "both sides of the sheet, which cut its first and last words off"_s}},
+          u"A page outline filled with writing from top to bottom and edge to edge, every line starting right at "
+          "the left edge and its last word ending right at the right edge, with no paper left over"_s}},
         {u"Slant"_s,
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
@@ -41,16 +41,16 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans forwards, another backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
-         {u"The joined words \"little bells\" on two lines, written tall: big letters of the usual shape, not "
-          "squeezed, with long loops reaching high above them"_s,
-          u"The joined words \"little bells\" written small, taking up only a little patch in the middle of the "
-          "picture"_s,
-          u"The joined words \"little bells\" written narrow, the letters of the usual height, no taller, but "
-          "closely formed, their loops and bowls slim, the joins short and the strokes close together"_s,
-          u"The joined words \"little bells\" written broad, the letters of the usual height but drawn wide open, "
-          "with round bowls and long, roomy joins, in the same pen as the others: heavy down-strokes and fine joins"_s,
-          u"The joined words \"little bells\" in the same hand, but its size will not keep still: along each word a "
-          "few letters grow to nearly twice the size of others and shrink again, on the one baseline, still joined"_s}},
+         {u"The words \"little bells\" in unjoined print on two lines, written tall: big letters of the usual "
+          "shape with ascenders reaching high above them, in the same pen as the others"_s,
+          u"The words \"little bells\" in unjoined print written small, taking up only a little patch in the "
+          "middle of the picture"_s,
+          u"The words \"little bells\" in unjoined print written narrow: letters of the usual height, no taller, "
+          "but closely formed, slim and close together, in the same pen as the others"_s,
+          u"The words \"little bells\" in unjoined print written broad: letters of the usual height drawn wide "
+          "open, with round bowls, in the same pen as the others, its strokes no heavier"_s,
+          u"The words \"little bells\" in the same print, but its size will not keep still: along each word a "
+          "few letters grow to about twice the size of others and shrink again, all on the one baseline"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,

@@ -23,9 +23,12 @@ struct PageMargins
     qreal left = 7, right = 7, top = 8, bottom = 7;
     qreal growLeft = 0, growRight = 0;
     qreal ragged = 4; // how much shorter than the margin allows a line may stop
-    // Written edge to edge: every line runs on past both sides of the sheet,
-    // which cuts it off, as a page shows that was filled right to its edges.
-    bool bleed = false;
+    // Whether the writer spaces a line's last words out towards the margin.
+    bool spread = true;
+    // Written edge to edge: every line starts at the sheet's left edge and
+    // is fitted to end at its right one, its last words squeezed in or
+    // spaced out a little, as a writer does who uses every bit of paper.
+    bool edgeToEdge = false;
 };
 
 void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
@@ -47,18 +50,12 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         "With love from us all, Meg. P.S. Kit has had four kittens, all grey but one, and you may have your pick."_s.split(u' ');
     const QFont font = handFont(Face::Script, 7.6);
     const qreal space = 2.3;
-    const qreal step = 8.6;
     const qreal first = kPage.top() + m.top + 5.5;
     const qreal last = kPage.bottom() - m.bottom - 1.5;
+    // Written to the bottom edge as well: the lines share out the height.
+    const qreal step = m.edgeToEdge ? (last - first) / std::floor((last - first) / 8.6) : 8.6;
     int next = 0;
     Writing writing(rng, font.pixelSize());
-    QPainter &painter = hand.painter();
-    painter.save();
-    if (m.bleed) {
-        // Only the sheet inside its edge line shows the writing.
-        const qreal edge = outline.width() / 2;
-        painter.setClipRect(kPage.adjusted(edge, edge, -edge, -edge));
-    }
     for (qreal y = first; y <= last + 0.01; y += step) {
         writing.nextLine();
         const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
@@ -68,18 +65,17 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         // Nor does a line end on a ruled edge: where the hand gives up on
         // a line varies by a letter or so.
         qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged);
-        if (m.bleed) {
-            // Each line begins somewhere off the sheet to the left, part of
-            // its first word cut away, and runs on off it to the right.
-            left = kPage.left() - rng.uniform(4, 11);
-            right = kPage.right() + rng.uniform(6, 12);
+        if (m.edgeToEdge) {
+            // Just clear of the edges: the pen stops at the paper's end.
+            left = kPage.left() + 2.2 + rng.uniform(0, 0.5);
+            right = kPage.right() - 2.4 - rng.uniform(0, 0.5);
         }
         QStringList line;
         qreal width = 0;
         while (true) {
             const QString &w = words[next % words.size()];
             const qreal add = textAdvance(w, font) + (line.isEmpty() ? 0 : space);
-            if (!line.isEmpty() && width + add > right - left && !(m.bleed && left + width < kPage.right() + 1))
+            if (!line.isEmpty() && width + add > right - left)
                 break;
             if (line.isEmpty() && add > right - left)
                 break;
@@ -87,109 +83,54 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
             width += add;
             ++next;
         }
+        // From the first word's start to the last one's end, at the usual spacing.
+        auto inkWidth = [&](const QStringList &ws) {
+            qreal w = -space;
+            for (const QString &word : ws)
+                w += textAdvance(word, font) + space;
+            return w;
+        };
+        qreal squeeze = 1; // the line's letters drawn this much wider
+        if (m.edgeToEdge) {
+            // Squeezing one more word in beats a line that stops short, if
+            // the letters need not close up by more than a few in a hundred.
+            QStringList more = line;
+            more.append(words[next % words.size()]);
+            const qreal over = inkWidth(more) + 1.2 * (more.size() - 1) - (right - left);
+            const qreal under = right - left - inkWidth(line) - 2.3 * (line.size() - 1);
+            if (over < under * 0.8 && over < 0.09 * (right - left)) {
+                line = more;
+                ++next;
+            }
+            // Then the letters close up or open out by a few in a hundred
+            // and the spaces take the rest, so the line ends at the edge.
+            const qreal letters = inkWidth(line) - space * (line.size() - 1);
+            const qreal room = right - left;
+            const int gaps = int(line.size()) - 1;
+            const qreal wanted = (room - 2.3 * gaps) / letters;
+            squeeze = std::clamp<qreal>(wanted, 0.91, 1.06);
+            width = letters * squeeze + space * gaps;
+        }
         // A writer nearing the margin spaces the last words out a little, so
         // the lines end close to it without reaching past it.
-        const qreal slack = m.bleed ? 0 : right - left - width;
-        const qreal extra = line.size() > 1 ? std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1) : 0;
+        const qreal slack = right - left - width;
+        qreal extra = 0;
+        if (line.size() > 1 && (m.spread || m.edgeToEdge)) {
+            extra = m.edgeToEdge ? slack / (line.size() - 1)
+                                 : std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1);
+            extra = std::max<qreal>(extra, 1.1 - space);
+        }
         qreal x = left;
         QPainterPath ink;
         for (const QString &w : line) {
-            ink.addPath(writing.word(textPath(QPointF(x, y), w, font), QPointF(x, y)));
-            x += textAdvance(w, font) + space + extra;
+            const QPainterPath outline = QTransform::fromScale(squeeze, 1).map(textPath(QPointF(0, 0), w, font)).translated(x, y);
+            ink.addPath(writing.word(outline, QPointF(x, y)));
+            x += textAdvance(w, font) * squeeze + space + extra;
         }
         // The font's hairlines are finer than a pen makes at this size; a
         // thin outline gives the strokes a pen's weight.
         writing.ink(hand, ink, 0.3);
     }
-    painter.restore();
-}
-
-// Makes a word `factor` times as wide the way a wide or narrow hand is:
-// the room inside the bowls and along the joins grows or shrinks, while the
-// down-strokes keep the pen's width. `xHeight` is the height of a small
-// letter; a column inked over that height is a down-stroke. The baseline
-// is y = 0.
-// `joins` above 1 gives the room mostly to the joins between letters, whose
-// columns hold only a fine stroke, and less to the letters' own bowls.
-QPainterPath reproportioned(const QPainterPath &written, qreal factor, qreal xHeight, qreal joins = 1)
-{
-    // Measured upright, so the leaning down-strokes are seen as strokes.
-    const qreal lean = 0.22;
-    const QPainterPath word = slanted(written, 0, -lean);
-    const QRectF box = word.boundingRect();
-    const qreal res = 8; // samples per picture unit
-    const int w = int(std::ceil(box.width() * res)) + 2;
-    const int h = int(std::ceil(box.height() * res)) + 2;
-    QImage mask(w, h, QImage::Format_Grayscale8);
-    mask.fill(0);
-    {
-        QPainter p(&mask);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(res, res);
-        p.translate(-box.topLeft());
-        QPainterPath solid = word;
-        solid.setFillRule(Qt::WindingFill);
-        p.fillPath(solid, Qt::white);
-    }
-    // How much of each column is stroke, 0 (paper) to 1 (a down-stroke).
-    QList<qreal> open(w);
-    for (int x = 0; x < w; ++x) {
-        qreal inked = 0;
-        for (int y = 0; y < h; ++y)
-            inked += mask.constScanLine(y)[x] / 255.0;
-        open[x] = std::pow(1 - std::min<qreal>(1, inked / (0.7 * xHeight * res)), joins);
-    }
-    // Smoothed over a fraction of a stroke, so the stretch sets in gently.
-    const int reach = int(res * 0.3);
-    QList<qreal> soft(w);
-    for (int x = 0; x < w; ++x) {
-        qreal sum = 0;
-        int n = 0;
-        for (int k = std::max(0, x - reach); k <= std::min(w - 1, x + reach); ++k, ++n)
-            sum += open[k];
-        soft[x] = sum / n;
-    }
-    qreal openSum = 0;
-    for (qreal o : soft)
-        openSum += o;
-    // No stretch of paper grows past `most` times its width, so a lead-in
-    // or a final stroke is not drawn out into a long tail; the rest of the
-    // room goes to the other open columns.
-    const qreal most = 1.8;
-    auto stepAt = [&](qreal k, int x) { return std::clamp<qreal>(1 + k * soft[x], 0.2, std::max<qreal>(most, 1)); };
-    qreal k = (factor - 1) * w / std::max<qreal>(1, openSum);
-    if (factor > 1) {
-        qreal lo = 0, hi = 50 * k + 1;
-        for (int i = 0; i < 40; ++i) {
-            k = (lo + hi) / 2;
-            qreal total = 0;
-            for (int x = 0; x < w; ++x)
-                total += stepAt(k, x);
-            (total < factor * w ? lo : hi) = k;
-        }
-    }
-    QList<qreal> mapped(w + 1);
-    mapped[0] = 0;
-    for (int x = 0; x < w; ++x)
-        mapped[x + 1] = mapped[x] + stepAt(k, x) / res;
-    auto mapX = [&](qreal px) {
-        const qreal i = std::clamp<qreal>((px - box.left()) * res, 0, w - 0.001);
-        const int j = int(i);
-        return box.left() + mapped[j] + (mapped[j + 1] - mapped[j]) * (i - j);
-    };
-    // Mapped point by point along the flattened outline: the control points
-    // of a curve lie off it, and moved by the map of where they lie they
-    // would bend the curve into another shape.
-    QPainterPath out;
-    out.setFillRule(Qt::WindingFill);
-    const qreal fine = 6;
-    for (QPolygonF poly : word.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
-        for (QPointF &p : poly)
-            p = QPointF(mapX(p.x() / fine), p.y() / fine);
-        out.addPolygon(poly);
-        out.closeSubpath();
-    }
-    return slanted(out, 0, lean);
 }
 
 // Lays out words line by line. `slantOf(line, word)` gives each word's slant
@@ -200,9 +141,6 @@ struct WordLayout
     QList<QStringList> lines;
     qreal firstBaseline = 30;
     qreal lineGap = 30;
-    qreal scaleX = 1, scaleY = 1;
-    qreal widen = 1; // letters drawn wider (> 1) or narrower (< 1), pen unchanged
-    qreal joins = 1; // how much of that room goes to the joins (see reproportioned())
     std::function<qreal(int, int)> slantOf = [](int, int) { return 0.0; };
     std::function<qreal(int, int)> gapOf = [](int, int) { return 0.3; };
     bool centre = true;
@@ -240,7 +178,7 @@ QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal facto
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
     qreal baseline = layout.firstBaseline;
-    Writing writing(rng, layout.font.pixelSize() * layout.scaleY, layout.liveliness);
+    Writing writing(rng, layout.font.pixelSize(), layout.liveliness);
     for (int li = 0; li < layout.lines.size(); ++li) {
         writing.nextLine();
         const QStringList &words = layout.lines[li];
@@ -248,19 +186,12 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
         qreal x = 0;
         for (int wi = 0; wi < words.size(); ++wi) {
             QPainterPath word = textPath(QPointF(0, 0), words[wi], layout.font);
-            word = QTransform::fromScale(layout.scaleX, layout.scaleY).map(word);
             if (layout.loops != 1)
-                word = longerLoops(word, QFontMetricsF(layout.font).xHeight() * layout.scaleY, layout.loops);
+                word = longerLoops(word, QFontMetricsF(layout.font).xHeight(), layout.loops);
             const qreal slant = layout.slantOf(li, wi);
-            if (layout.widen != 1) {
-                const qreal px = layout.font.pixelSize() * layout.scaleY;
-                word = reproportioned(word, layout.widen, 0.42 * px, layout.joins);
-                const QRectF box = word.boundingRect();
-                line.addPath(writing.word(word.translated(x - box.left(), 0), QPointF(x, 0)));
-                x += box.width();
-            } else if (slant == 0) {
+            if (slant == 0) {
                 line.addPath(writing.word(word.translated(x, 0), QPointF(x, 0)));
-                x += textAdvance(words[wi], layout.font) * layout.scaleX;
+                x += textAdvance(words[wi], layout.font);
             } else {
                 // Slanted words are set by their outlines so neighbours never collide.
                 word = slanted(word, 0, slant);
@@ -310,6 +241,10 @@ void addMargins(QList<SampleDef> &out)
     m = {};
     m.left = 3;
     m.growLeft = 42;
+    // The right edge ends where the words do, unevenly, so the page does not
+    // look set flush right.
+    m.ragged = 9;
+    m.spread = false;
     addSample(out, t, 3, u"Narrow to Wider Left Margin"_s, page(m));
     m = {16, 16, 16, 15};
     addSample(out, t, 4, u"Even Margins All Around"_s, page(m));
@@ -320,9 +255,9 @@ void addMargins(QList<SampleDef> &out)
     m.bottom = 46;
     addSample(out, t, 6, u"Wide Lower Margin"_s, page(m));
     m = {};
-    m.top = 0.5;
-    m.bottom = 1;
-    m.bleed = true;
+    m.top = 1.5;
+    m.bottom = 1.2;
+    m.edgeToEdge = true;
     addSample(out, t, 7, u"No Margins"_s, page(m));
 }
 
@@ -382,14 +317,19 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
 // on the baseline it follows the stem, so the letter stays joined and its
 // feet stay on the line. The baseline is y = 0, the word starts at x = 0;
 // `advance` receives where the next word may follow.
-QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal slant, qreal *advance)
+// No hand holds a strong slant exactly: with `rng` given, each letter leans
+// a few degrees more or less than the word and sits a shade higher or lower.
+QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal wordSlant, qreal *advance,
+                         Rng *rng = nullptr)
 {
     const qreal narrow = 0.86;
-    const qreal angle = std::atan(slant);
-    const qreal turned = 0.65 * angle; // the part of a bowl's lean that is a turn
-    const qreal rest = slant - std::tan(turned);
     QPainterPath word;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        const qreal slant = wordSlant + (rng ? rng->uniform(-0.05, 0.05) : 0);
+        const qreal rise = rng ? rng->uniform(-0.3, 0.3) * unit : 0;
+        const qreal angle = std::atan(slant);
+        const qreal turned = 0.8 * angle; // the part of a bowl's lean that is a turn
+        const qreal rest = slant - std::tan(turned);
         // The letter as written after the ones before it, so it takes its
         // own small irregularities and place from the print hand.
         const int strokes = int(printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size());
@@ -408,7 +348,7 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
         // middle, narrowed; y up), and the letter's own leaned back out.
         const qreal middle = (left + right) / 2;
         auto local = [&](QPointF p) { return QPointF((p.x() - middle) * narrow, -p.y()); };
-        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y()); };
+        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y() - rise); };
         // A stroke is straight when it runs not much longer than from end to end.
         auto straight = [](const QPolygonF &poly) {
             qreal length = 0;
@@ -561,7 +501,7 @@ void addSlant(QList<SampleDef> &out)
                         if (std::abs(s) > 0.5) {
                             // Stems leaning this far stand closer across than their
                             // feet are apart; a little more room keeps them apart.
-                            QPainterPath word = leaningWord(text, unit, letterGap + 0.7, s, advance);
+                            QPainterPath word = leaningWord(text, unit, letterGap + 0.7, s, advance, &rng);
                             return word.translated(at, 0);
                         }
                         if (s > -0.6) {
@@ -640,99 +580,118 @@ void addSlant(QList<SampleDef> &out)
               }));
 }
 
+// A word of the print hand as a hand writes it bigger, smaller, wider or
+// narrower: the pen's centre lines are drawn to the new size letter by
+// letter, and only then inked, so the pen keeps its own width however the
+// letters are drawn. Each letter is `wide` times as wide as the print's
+// and, if `sizes` is given, `sizes[i]` times as big all round about its
+// foot, which stays on the baseline; the room between letters grows with
+// their size and, less, with their width, but never shrinks below the print's. Above
+// the small letters the ascenders reach `loops` times as far. The unit is
+// that of the print hand; the baseline is y = 0 and the word starts at x = 0.
+QPainterPath resizedPrint(const QString &text, qreal unit, qreal wide, qreal loops = 1, const QList<qreal> &sizes = {},
+                          qreal lean = 0)
+{
+    const qreal fine = 8;
+    const QList<QPolygonF> all = printText(text, {0, 0}, unit, 0, lean).strokes.toSubpathPolygons(QTransform::fromScale(fine, fine));
+    const qreal xHeight = 10 * unit;
+    QPainterPath word;
+    qsizetype next = 0;
+    qreal x = 0;
+    qreal previousRight = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype strokes = printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size();
+        QList<QPolygonF> letter = all.mid(next, strokes);
+        next += strokes;
+        qreal left = 1e9, right = -1e9;
+        for (QPolygonF &poly : letter)
+            for (QPointF &p : poly) {
+                p /= fine;
+                left = std::min(left, p.x());
+                right = std::max(right, p.x());
+            }
+        const qreal size = sizes.isEmpty() ? 1 : sizes[std::min(i, sizes.size() - 1)];
+        // The gap before a letter follows the size of the two letters it
+        // parts, but never shrinks below the print's own: the pen's stroke
+        // does not shrink with the letters.
+        const qreal before = sizes.isEmpty() || i == 0 ? size : sizes[std::min(i - 1, sizes.size() - 1)];
+        if (i > 0)
+            x += (left - previousRight) * std::max<qreal>(1, (size + before) / 2) * std::max<qreal>(1, 1 + (wide - 1) * 0.4);
+        previousRight = right;
+        for (const QPolygonF &poly : letter) {
+            QPolygonF placed;
+            for (const QPointF &p : poly) {
+                qreal up = -p.y() > xHeight ? xHeight + (-p.y() - xHeight) * loops : -p.y();
+                // A wide hand opens its e's: the bar comes down, so the eye
+                // stays round rather than a slit as the letter widens.
+                if (text[i] == u'e' && wide > 1 && up > 0 && up < xHeight)
+                    up = xHeight * std::pow(up / xHeight, wide);
+                placed << QPointF(x + (p.x() - left) * wide * size, -up * size);
+            }
+            QPainterPath stroke;
+            stroke.addPolygon(placed);
+            word.addPath(stroke);
+        }
+        x += (right - left) * wide * size;
+    }
+    return word;
+}
+
 void addSizeOfTheWriting(QList<SampleDef> &out)
 {
     const QString t = u"SizeOfTheWriting"_s;
     const QStringList text = {u"little"_s, u"bells"_s};
-    auto sized = [text](qreal px, qreal sx, qreal sy, qreal first, qreal gap, qreal weight = 0, qreal widen = 1,
-                        qreal joins = 1) {
+    // One hand and one pen on the whole page: the writing is drawn bigger,
+    // smaller, wider or narrower and the pen's stroke stays as it is, as
+    // when a person writes large or small, not as a picture scaled up.
+    const qreal pen = 2.3;
+    // `unit` sets the height, `wide` the width of the letters, `loops` how far
+    // the ascenders reach; `sizes`, per line, how big each letter is.
+    auto sized = [text](qreal unit, qreal wide, qreal loops, qreal first, qreal gap, qreal penWidth,
+                        QList<QList<qreal>> sizes = {}) {
         return [=](Hand &h, Rng &rng) {
-            WordLayout l;
-            l.joins = joins;
-            l.widen = widen;
-            l.weight = weight;
-            l.font = handFont(Face::Script, px);
-            l.lines = splitLines(text);
-            l.scaleX = sx;
-            l.scaleY = sy;
-            l.firstBaseline = first;
-            l.lineGap = gap;
-            drawWords(h, rng, l);
+            h.setWidth(penWidth);
+            // Unsteady enough to be a hand, not so much that the size blurs.
+            Writing writing(rng, 24 * unit, 0.6);
+            qreal baseline = first;
+            for (qsizetype li = 0; li < text.size(); ++li) {
+                writing.nextLine();
+                // Leaning a little forwards, as most hands do.
+                const QPainterPath word =
+                    resizedPrint(text[li], unit, wide * rng.uniform(0.97, 1.03), loops, sizes.value(li), 0.07);
+                const QPainterPath written = writing.word(word, {0, 0});
+                const QRectF box = written.boundingRect();
+                const QPointF shift((118 - box.width()) / 2 - box.left() + rng.uniform(-2, 2), baseline);
+                // The i's dot is a dab of the pen, not a stroke drawn to size.
+                QPainterPath strokes;
+                for (const QPolygonF &poly : written.toSubpathPolygons()) {
+                    const QRectF part = poly.boundingRect();
+                    if (part.width() + part.height() < 0.5) {
+                        h.dot(part.center() + shift, 0.7 * penWidth);
+                        continue;
+                    }
+                    QPainterPath stroke;
+                    stroke.addPolygon(poly.translated(shift));
+                    strokes.addPath(stroke);
+                }
+                h.stroke(strokes);
+                baseline += gap;
+            }
         };
     };
-    // Tall: big letters of ordinary proportions, their loops stretched up
+    // Tall: big letters of ordinary proportions, their ascenders reaching up
     // further still.
-    addSample(out, t, 0, u"Tall"_s, sized(44, 1.02, 1.3, 62, 56));
-    addSample(out, t, 1, u"Small"_s, sized(15, 1, 1, 60, 24, 0.55));
+    addSample(out, t, 0, u"Tall"_s, sized(2.1, 1, 1.45, 60, 54, pen));
+    // Small: a small hand in a finer pen, or its letters would fill in.
+    addSample(out, t, 1, u"Small"_s, sized(0.6, 1, 1, 60, 22, 1.1));
     // Narrow and broad: letters of ordinary height written close-formed or
-    // wide open, the pen keeping its heavy down-strokes and fine joins.
-    addSample(out, t, 2, u"Narrow"_s, sized(31, 1, 0.97, 58, 42, 0, 0.72));
-    addSample(out, t, 3, u"Broad"_s, sized(32, 1.04, 0.95, 60, 46, 0.1, 1.5, 2.5));
-    addSample(out, t, 4, u"Irregular"_s, [text](Hand &h, Rng &rng) {
-        // The same joined hand, but it will not keep to one size: along each
-        // word a few letters grow and the next ones shrink again, taller and
-        // wider together, on the one baseline. The size changes across the
-        // joins, so the strokes run on unbroken from letter to letter.
-        static const qreal sizes[2][6] = {{0.68, 0.8, 1.25, 1.38, 1.0, 0.72}, {1.32, 1.1, 0.78, 0.7, 1.08, 1}};
-        const QFont font = handFont(Face::Script, 34);
-        // A calmer touch of unsteadiness, so the sizes stay as set.
-        Writing writing(rng, font.pixelSize(), 0.7);
-        qreal baseline = 58;
-        for (int li = 0; li < text.size(); ++li) {
-            writing.nextLine();
-            const QString &word = text[li];
-            // The middle of each letter along the word, as set by the font.
-            QList<qreal> middles;
-            for (qsizetype i = 0; i < word.size(); ++i)
-                middles.append((textAdvance(word.left(i), font) + textAdvance(word.left(i + 1), font)) / 2);
-            // The size at a place along the word: each letter's own across its
-            // middle, changing smoothly to the next one's over the join.
-            auto sizeAt = [&](qreal x) {
-                if (x <= middles.first())
-                    return sizes[li][0];
-                for (qsizetype i = 0; i + 1 < middles.size(); ++i) {
-                    if (x > middles[i + 1])
-                        continue;
-                    const qreal f = std::clamp<qreal>(((x - middles[i]) / (middles[i + 1] - middles[i]) - 0.2) / 0.6, 0, 1);
-                    return sizes[li][i] + (sizes[li][i + 1] - sizes[li][i]) * f * f * (3 - 2 * f);
-                }
-                return sizes[li][middles.size() - 1];
-            };
-            // Measured upright, so a leaning stroke takes the size of the
-            // letter it belongs to all the way up.
-            const qreal lean = 0.22;
-            const QPainterPath upright = slanted(textPath(QPointF(0, 0), word, font), 0, -lean);
-            const QRectF box = upright.boundingRect();
-            // Where each place along the word ends up: bigger letters take
-            // more room, so everything after them moves on. They widen less
-            // than they grow, as the pen's stroke stays the same: a big
-            // letter's down-strokes are not drawn heavier than a small one's.
-            const qreal step = 0.05;
-            QList<qreal> moved{box.left()};
-            for (qreal x = box.left(); x < box.right() + step; x += step)
-                moved.append(moved.last() + std::pow(sizeAt(x + step / 2), 0.8) * step);
-            auto mapX = [&](qreal x) {
-                const qreal i = std::clamp<qreal>((x - box.left()) / step, 0, moved.size() - 1.001);
-                const int j = int(i);
-                return moved[j] + (moved[j + 1] - moved[j]) * (i - j);
-            };
-            QPainterPath sized;
-            sized.setFillRule(Qt::WindingFill);
-            const qreal fine = 6;
-            for (QPolygonF poly : upright.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
-                for (QPointF &p : poly) {
-                    const QPointF q = p / fine;
-                    p = QPointF(mapX(q.x()), q.y() * sizeAt(q.x()));
-                }
-                sized.addPolygon(poly);
-                sized.closeSubpath();
-            }
-            const QPainterPath written = writing.word(slanted(sized, 0, lean), {0, 0});
-            const QRectF placed = written.boundingRect();
-            writing.ink(h, written.translated((118 - placed.width()) / 2 - placed.left(), baseline), 0.3);
-            baseline += 50;
-        }
-    });
+    // wide open, in the same pen as the tall ones.
+    addSample(out, t, 2, u"Narrow"_s, sized(1.45, 0.6, 1, 56, 46, pen));
+    addSample(out, t, 3, u"Broad"_s, sized(1.3, 1.8, 1, 58, 44, pen));
+    // Irregular: the hand will not keep to one size; along each word the
+    // letters grow for a few and shrink again, all on the one baseline.
+    addSample(out, t, 4, u"Irregular"_s,
+              sized(1.45, 1, 1, 56, 50, pen, {{0.65, 0.8, 1.15, 1.4, 1.1, 0.75}, {1.4, 1.1, 0.82, 0.95, 0.68}}));
 }
 
 const QStringList kLineText = {u"we went down to"_s, u"the big blue sea"_s, u"and played all"_s,
@@ -779,7 +738,7 @@ void addLineSpacing(QList<SampleDef> &out)
     // Overlapping lines: a hand with long loops, its lines so close that the
     // tails of one reach down among the loops of the next and these up past
     // the tails, while the small letters of each line still stand clear.
-    addSample(out, t, 4, u"Overlapping"_s, spaced(12.5, 1.45, 16));
+    addSample(out, t, 4, u"Overlapping"_s, spaced(13, 1.6, 14.5));
 }
 
 void addWordSpacing(QList<SampleDef> &out)
