@@ -2589,7 +2589,7 @@ private slots:
     // A dot set to the left or right of its i stands plainly off to that
     // side: nothing of it over the stem itself, its middle well aside, yet
     // still nearer its own stem than the next letter's. The plumb dot sits
-    // over the stem.
+    // square over the stem, the hasty just-above dot a shade to its right.
     void sideDotsMissTheStem()
     {
         QFETCH(bool, doubleSize);
@@ -2615,7 +2615,10 @@ private slots:
             const qreal plumb = dot(0, &over);
             QVERIFY2(std::abs(plumb) <= 2 && over, qPrintable(u"plumb dot %1 off the stem"_s.arg(plumb)));
             const qreal close = dot(1, &over);
-            QVERIFY2(std::abs(close) <= 1.5 && over, qPrintable(u"just-above dot %1 off the stem"_s.arg(close)));
+            // Dropped in haste, the just-above dot lands a shade right of where
+            // the plumb one sits, yet still on its stem.
+            QVERIFY2(close - plumb >= 1 && close <= 2.5 && over,
+                     qPrintable(u"just-above dot %1 off the stem, plumb dot %2"_s.arg(close).arg(plumb)));
             const qreal left = dot(4, &over);
             QVERIFY2(!over && left <= -7 && left >= -11, qPrintable(u"left dot %1 off the stem at %2"_s.arg(left).arg(stemX)));
             const qreal right = dot(5, &over);

@@ -136,8 +136,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
           "well over half the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot set down plumb over the tip of its stem, almost sitting "
-          "on it"_s,
+          u"The word \"mini\", each i with a round dot set down over the tip of its stem, almost sitting on it "
+          "and a shade to the right"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
           u"The word \"mini\", each i with a tiny, faint grey dot"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,

@@ -76,9 +76,10 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + j(0.1), top.y() - r - 17 + j(0.5)}, r);
         break;
     case Dot::Close:
-        // Set down plumb over the tip of the stem, all but touching it: a
-        // hairline of paper between them and no more.
-        dab(hand, {top.x() + j(0.15), top.y() - r - 2.2}, r);
+        // Set down hastily over the tip of the stem, all but touching it: a
+        // hairline of paper between them and a shade to the right, where the
+        // careful plumb dot sits square over its stem.
+        dab(hand, {top.x() + 1.6 + j(0.15), top.y() - r - 2.2}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
