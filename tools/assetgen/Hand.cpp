@@ -874,17 +874,12 @@ LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
 
 PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant)
 {
-    return printText(text, origin, unit, spacing, slant, 0);
-}
-
-PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant, std::uint64_t copy)
-{
     PrintedText out;
     out.xHeight = 10 * unit;
     // The same text written again at the same place on the same page (a
     // letter written on its own and then placed, say) is another copy
     // of it, not the same one.
-    std::uint64_t call = copy == 0 ? seedFor(text) : mixSeed(seedFor(text), copy);
+    std::uint64_t call = seedFor(text);
     for (qreal v : {origin.x(), origin.y(), unit, spacing, slant})
         call = mixSeed(call, std::uint64_t(std::llround(v * 64)));
     call = mixSeed(call, std::uint64_t(printedCalls()[call]++));

@@ -160,10 +160,6 @@ struct PrintedText
 // the same text printed again at the same place on a page (since its Hand was
 // made) is another copy, too.
 PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing = 0, qreal slant = 0);
-// The same, as written by another hand or on another day: a different
-// `copy` gives the same words in other copies of their letters, so the
-// pictures of one page need not repeat one another letter for letter.
-PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant, std::uint64_t copy);
 // Pen width that suits the print at `unit`.
 qreal printPen(qreal unit);
 
