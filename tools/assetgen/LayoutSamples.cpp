@@ -40,12 +40,6 @@ struct PageLine
     qreal squeeze = 1, extra = 0;
 };
 
-// A sentence ends with a full stop; "P.S." opens one.
-bool endsSentence(const QString &word)
-{
-    return word.endsWith(u'.') && word != u"P.S."_s;
-}
-
 // Ends the text where a sentence ends, in the last line or the one before,
 // as a writer stops at the end of a thought rather than where the paper
 // gives out. The line the text ends in keeps its plain spacing. False if
@@ -55,14 +49,14 @@ bool endAtSentence(QList<PageLine> &lines)
     for (qsizetype li = lines.size() - 1; li >= std::max<qsizetype>(0, lines.size() - 2); --li) {
         QStringList &ws = lines[li].words;
         for (qsizetype wi = ws.size() - 1; wi >= 0; --wi) {
-            if (!endsSentence(ws[wi]))
+            if (!ws[wi].endsWith(u'.'))
                 continue;
-            lines.resize(li + 1);
             if (wi + 1 < ws.size()) {
                 ws = ws.mid(0, wi + 1);
                 lines[li].extra = 0;
                 lines[li].squeeze = 1;
             }
+            lines.resize(li + 1);
             return true;
         }
     }
