@@ -29,7 +29,8 @@ const QHash<QString, QStringList> &descriptions()
           u"A page outline whose writing begins only halfway down, below a deep band of empty paper"_s,
           u"A page outline whose writing stops halfway down, leaving the lower half of the page empty"_s,
           u"A page outline filled with writing from top to bottom and edge to edge, every line starting right at "
-          "the left edge and its last word ending right at the right edge, with no paper left over"_s}},
+          "the left edge and running on to the right edge or to within a letter of it, the writing ending with a "
+          "whole sentence part way along its last line, just above the foot of the page"_s}},
         {u"Slant"_s,
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
@@ -46,9 +47,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The words \"little bells\" in unjoined print written small, taking up only a little patch in the "
           "middle of the picture"_s,
           u"The words \"little bells\" in unjoined print written narrow: letters of the usual height, no taller, "
-          "but closely formed, slim and close together, in the same pen as the others"_s,
+          "but closely formed, slim upright letters with tall narrow bowls, close together, in a slightly finer pen"_s,
           u"The words \"little bells\" in unjoined print written broad: letters of the usual height drawn wide "
-          "open, with round bowls, in the same pen as the others, its strokes no heavier"_s,
+          "open, with round bowls and roomy gaps between them, in a slightly heavier pen"_s,
           u"The words \"little bells\" in the same print, but its size will not keep still: along each word a "
           "few letters grow to about twice the size of others and shrink again, all on the one baseline"_s}},
         {u"LineSpacing"_s,

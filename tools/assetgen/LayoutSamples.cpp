@@ -31,6 +31,38 @@ struct PageMargins
     bool edgeToEdge = false;
 };
 
+// A line of the page as planned: where it stands, its words, how much
+// narrower its letters are drawn and the room added to each space.
+struct PageLine
+{
+    qreal y = 0, left = 0;
+    QStringList words;
+    qreal squeeze = 1, extra = 0;
+};
+
+// Ends the text where a sentence ends, in the last line or the one before,
+// as a writer stops at the end of a thought rather than where the paper
+// gives out. The line the text ends in keeps its plain spacing. False if
+// no sentence ends there.
+bool endAtSentence(QList<PageLine> &lines)
+{
+    for (qsizetype li = lines.size() - 1; li >= std::max<qsizetype>(0, lines.size() - 2); --li) {
+        QStringList &ws = lines[li].words;
+        for (qsizetype wi = ws.size() - 1; wi >= 0; --wi) {
+            if (!ws[wi].endsWith(u'.'))
+                continue;
+            if (wi + 1 < ws.size()) {
+                ws = ws.mid(0, wi + 1);
+                lines[li].extra = 0;
+                lines[li].squeeze = 1;
+            }
+            lines.resize(li + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
 void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
 {
     Hand outline(hand.painter(), 1.1);
@@ -40,93 +72,135 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     outline.stroke(sheet, Qt::SquareCap);
 
     // A letter in a small, running hand: short everyday words, each line
-    // filled with whole words up to the margin and no further.
+    // filled with whole words up to the margin and no further. Its short
+    // sentences let every page end at the end of one.
     static const QStringList words =
-        u"Dear Ann, we had a fine time at the lake and the sun was out all week, so we went for long walks "
-        "by the water each day and came home late for tea. The boys fell in the mud twice and the dog ran off "
-        "after a duck, but came back wet and glad. We will be home on the first and hope to see you soon. "
-        "Do write and tell us all your news. The roses by the gate are out at last and the plums are nearly "
-        "ripe, so come in time to help us pick them. Tom sends his best and says the old boat is mended at last. "
-        "With love from us all, Meg. P.S. Kit has had four kittens, all grey but one, and you may have your pick."_s.split(u' ');
+        u"Dear Ann, we had a fine time at the lake. The sun was out all week. We went for long walks "
+        "by the water and came home late for tea. The boys fell in the mud twice. The dog ran off "
+        "after a duck. He came back wet and glad. We will be home on the first. Do write "
+        "and tell us all your news. The roses by the gate are out at last. The plums are nearly "
+        "ripe. Come and help us pick them. Tom sends his best. The old boat is mended at last. "
+        "With love from us all, Meg."_s.split(u' ');
     const QFont font = handFont(Face::Script, 7.6);
     const qreal space = 2.3;
     const qreal first = kPage.top() + m.top + 5.5;
     const qreal last = kPage.bottom() - m.bottom - 1.5;
-    // Written to the bottom edge as well: the lines share out the height.
-    const qreal step = m.edgeToEdge ? (last - first) / std::floor((last - first) / 8.6) : 8.6;
-    int next = 0;
-    Writing writing(rng, font.pixelSize());
-    for (qreal y = first; y <= last + 0.01; y += step) {
-        writing.nextLine();
-        const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
-        // Each line starts where the hand comes back to, never quite the
-        // same place twice, but never further out than the margin.
-        qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
-        // Nor does a line end on a ruled edge: where the hand gives up on
-        // a line varies by a letter or so.
-        qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged);
-        if (m.edgeToEdge) {
-            // Just clear of the edges: the pen stops at the paper's end.
-            left = kPage.left() + 2.2 + rng.uniform(0, 0.5);
-            right = kPage.right() - 2.4 - rng.uniform(0, 0.5);
-        }
-        QStringList line;
-        qreal width = 0;
-        while (true) {
-            const QString &w = words[next % words.size()];
-            const qreal add = textAdvance(w, font) + (line.isEmpty() ? 0 : space);
-            if (!line.isEmpty() && width + add > right - left)
-                break;
-            if (line.isEmpty() && add > right - left)
-                break;
-            line.append(w);
-            width += add;
-            ++next;
-        }
-        // From the first word's start to the last one's end, at the usual spacing.
-        auto inkWidth = [&](const QStringList &ws) {
-            qreal w = -space;
-            for (const QString &word : ws)
-                w += textAdvance(word, font) + space;
-            return w;
-        };
-        qreal squeeze = 1; // the line's letters drawn this much wider
-        if (m.edgeToEdge) {
-            // Squeezing one more word in beats a line that stops short, if
-            // the letters need not close up by more than a few in a hundred.
-            QStringList more = line;
-            more.append(words[next % words.size()]);
-            const qreal over = inkWidth(more) + 1.2 * (more.size() - 1) - (right - left);
-            const qreal under = right - left - inkWidth(line) - 2.3 * (line.size() - 1);
-            if (over < under * 0.8 && over < 0.09 * (right - left)) {
-                line = more;
+    auto inkRight = [&](const QString &w) { return textPath(QPointF(0, 0), w, font).boundingRect().right(); };
+    // The page as written with lines `lineStep` apart and each line's end
+    // `shorter` before where the hand would otherwise stop.
+    auto plan = [&](Rng rng, qreal lineStep, qreal shorter) {
+        // Written to the bottom edge as well: the lines share out the height.
+        const qreal step = m.edgeToEdge ? (last - first) / std::floor((last - first) / lineStep) : lineStep;
+        int next = 0;
+        QList<PageLine> planned;
+        for (qreal y = first; y <= last + 0.01 && next < words.size(); y += step) {
+            const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
+            // Each line starts where the hand comes back to, never quite the
+            // same place twice, but never further out than the margin.
+            qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
+            // Nor does a line end on a ruled edge: where the hand gives up on
+            // a line varies by a letter or so.
+            qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged) - shorter;
+            if (m.edgeToEdge) {
+                // Just clear of the edges: the pen stops at the paper's end,
+                // or a letter or so before it where the next word would not go.
+                // The hand leans a tall last letter a little further out.
+                left = kPage.left() + 2.2 + rng.uniform(0, 0.5);
+                right = kPage.right() - 3.4 - rng.uniform(0, 0.5) - shorter;
+            }
+            QStringList line;
+            qreal width = 0;
+            while (next < words.size()) {
+                const QString &w = words[next];
+                const qreal add = textAdvance(w, font) + (line.isEmpty() ? 0 : space);
+                // Fitted by the ink, whose last stroke may run past the advance.
+                const qreal reach = std::max(add, add - textAdvance(w, font) + inkRight(w));
+                if (width + reach > right - left)
+                    break;
+                line.append(w);
+                width += add;
                 ++next;
             }
-            // Then the letters close up or open out by a few in a hundred
-            // and the spaces take the rest, so the line ends at the edge.
-            const qreal letters = inkWidth(line) - space * (line.size() - 1);
-            const qreal room = right - left;
-            const int gaps = int(line.size()) - 1;
-            const qreal wanted = (room - 2.3 * gaps) / letters;
-            squeeze = std::clamp<qreal>(wanted, 0.91, 1.06);
-            width = letters * squeeze + space * gaps;
+            // From the first word's start to the last one's end, at the usual spacing.
+            auto inkWidth = [&](const QStringList &ws) {
+                qreal w = -space;
+                for (const QString &word : ws)
+                    w += textAdvance(word, font) + space;
+                return w;
+            };
+            qreal squeeze = 1; // the line's letters drawn this much wider
+            if (m.edgeToEdge && next < words.size()) {
+                // Squeezing one more short word in beats a line that stops well
+                // short, if the letters need close up by only a few in a hundred;
+                // otherwise the line stops where its words do.
+                QStringList more = line;
+                more.append(words[next]);
+                const qreal letters = inkWidth(more) - space * (more.size() - 1)
+                    + std::max<qreal>(0, inkRight(more.last()) - textAdvance(more.last(), font));
+                const qreal fits = (right - left - 1.6 * (more.size() - 1)) / letters;
+                if (right - left - width > 7 && fits >= 0.93) {
+                    line = more;
+                    ++next;
+                    squeeze = std::min<qreal>(1, fits);
+                    width = letters * squeeze + 1.6 * (more.size() - 1);
+                }
+            }
+            // A writer nearing the margin spaces the last words out a little, so
+            // the lines end close to it without reaching past it; but never by
+            // more than a little, so the spaces stay the hand's own.
+            const qreal slack = right - left - width;
+            qreal extra = 0;
+            if (line.size() > 1 && (m.spread || m.edgeToEdge)) {
+                extra = std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1);
+                if (m.edgeToEdge)
+                    extra = std::min<qreal>(extra, rng.uniform(0.2, 0.9));
+                extra = std::max<qreal>(extra, 1.1 - space);
+            }
+            if (squeeze < 1)
+                extra = 1.6 - space; // the squeezed-in word's line closes up its spaces too
+            planned.append({y, left, line, squeeze, extra});
         }
-        // A writer nearing the margin spaces the last words out a little, so
-        // the lines end close to it without reaching past it.
-        const qreal slack = right - left - width;
-        qreal extra = 0;
-        if (line.size() > 1 && (m.spread || m.edgeToEdge)) {
-            extra = m.edgeToEdge ? slack / (line.size() - 1)
-                                 : std::min<qreal>(slack * 0.7, 1.6 * (line.size() - 1)) / (line.size() - 1);
-            extra = std::max<qreal>(extra, 1.1 - space);
+        return planned;
+    };
+    // A writer ends the letter at a sentence's end near the foot of the
+    // page: of a few ways of spacing the lines a shade closer or wider, or
+    // ending them a shade earlier, the one whose last sentence ends lowest.
+    QList<PageLine> planned;
+    qreal best = -1;
+    for (qreal lineStep : {8.6, 8.4, 8.8, 8.2, 9.0, 9.3}) {
+        for (qreal shorter : {0.0, 0.8, 1.6}) {
+            QList<PageLine> tried = plan(rng, lineStep, shorter);
+            const bool closes = endAtSentence(tried);
+            if (tried.isEmpty())
+                continue;
+            // Lower is better, and a fuller last line a little better still.
+            const PageLine &end = tried.last();
+            const qreal score = (closes ? 1000 : 0) + end.y + 0.02 * end.words.join(u' ').size();
+            if (score > best + 0.5) {
+                best = score;
+                planned = tried;
+            }
         }
-        qreal x = left;
+    }
+    Writing writing(rng, font.pixelSize());
+    for (const PageLine &pl : planned) {
+        writing.nextLine();
+        qreal x = pl.left;
         QPainterPath ink;
-        for (const QString &w : line) {
-            const QPainterPath outline = QTransform::fromScale(squeeze, 1).map(textPath(QPointF(0, 0), w, font)).translated(x, y);
-            ink.addPath(writing.word(outline, QPointF(x, y)));
-            x += textAdvance(w, font) * squeeze + space + extra;
+        for (const QString &w : pl.words) {
+            const QPainterPath outline =
+                QTransform::fromScale(pl.squeeze, 1).map(textPath(QPointF(0, 0), w, font)).translated(x, pl.y);
+            ink.addPath(writing.word(outline, QPointF(x, pl.y)));
+            x += textAdvance(w, font) * pl.squeeze + space + pl.extra;
         }
+        // The hand's own unsteadiness may carry a last tall letter further
+        // than planned; written up to the edge, the line closes up instead
+        // of running into it.
+        const qreal limit = kPage.right() - 2.2;
+        const qreal reached = ink.boundingRect().right();
+        if (m.edgeToEdge && reached > limit)
+            ink = QTransform::fromTranslate(pl.left, 0).scale((limit - pl.left) / (reached - pl.left), 1)
+                      .translate(-pl.left, 0).map(ink);
         // The font's hairlines are finer than a pen makes at this size; a
         // thin outline gives the strokes a pen's weight.
         writing.ink(hand, ink, 0.3);
@@ -256,7 +330,8 @@ void addMargins(QList<SampleDef> &out)
     addSample(out, t, 6, u"Wide Lower Margin"_s, page(m));
     m = {};
     m.top = 1.5;
-    m.bottom = 1.2;
+    // The last line's tails stop just short of the sheet's foot, not cut by it.
+    m.bottom = 2.4;
     m.edgeToEdge = true;
     addSample(out, t, 7, u"No Margins"_s, page(m));
 }
@@ -318,7 +393,8 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
 // feet stay on the line. The baseline is y = 0, the word starts at x = 0;
 // `advance` receives where the next word may follow.
 // No hand holds a strong slant exactly: with `rng` given, each letter leans
-// a few degrees more or less than the word and sits a shade higher or lower.
+// a few degrees more or less than the word. Its foot stays on the line,
+// though: letters set a shade high or low at this lean read as a tilted line.
 QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal wordSlant, qreal *advance,
                          Rng *rng = nullptr)
 {
@@ -326,7 +402,6 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
     QPainterPath word;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qreal slant = wordSlant + (rng ? rng->uniform(-0.05, 0.05) : 0);
-        const qreal rise = rng ? rng->uniform(-0.3, 0.3) * unit : 0;
         const qreal angle = std::atan(slant);
         const qreal turned = 0.8 * angle; // the part of a bowl's lean that is a turn
         const qreal rest = slant - std::tan(turned);
@@ -348,7 +423,7 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
         // middle, narrowed; y up), and the letter's own leaned back out.
         const qreal middle = (left + right) / 2;
         auto local = [&](QPointF p) { return QPointF((p.x() - middle) * narrow, -p.y()); };
-        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y() - rise); };
+        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y()); };
         // A stroke is straight when it runs not much longer than from end to end.
         auto straight = [](const QPolygonF &poly) {
             qreal length = 0;
@@ -586,7 +661,8 @@ void addSlant(QList<SampleDef> &out)
 // letters are drawn. Each letter is `wide` times as wide as the print's
 // and, if `sizes` is given, `sizes[i]` times as big all round about its
 // foot, which stays on the baseline; the room between letters grows with
-// their size and, less, with their width, but never shrinks below the print's. Above
+// their size and, more, with their width (a broad hand leaves roomy joins
+// rather than pulling its letters out flat), but never shrinks below the print's. Above
 // the small letters the ascenders reach `loops` times as far. The unit is
 // that of the print hand; the baseline is y = 0 and the word starts at x = 0.
 QPainterPath resizedPrint(const QString &text, qreal unit, qreal wide, qreal loops = 1, const QList<qreal> &sizes = {},
@@ -616,7 +692,7 @@ QPainterPath resizedPrint(const QString &text, qreal unit, qreal wide, qreal loo
         // does not shrink with the letters.
         const qreal before = sizes.isEmpty() || i == 0 ? size : sizes[std::min(i - 1, sizes.size() - 1)];
         if (i > 0)
-            x += (left - previousRight) * std::max<qreal>(1, (size + before) / 2) * std::max<qreal>(1, 1 + (wide - 1) * 0.4);
+            x += (left - previousRight) * std::max<qreal>(1, (size + before) / 2) * std::max<qreal>(1, 1 + (wide - 1) * 1.6);
         previousRight = right;
         for (const QPolygonF &poly : letter) {
             QPolygonF placed;
@@ -685,9 +761,12 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // Small: a small hand in a finer pen, or its letters would fill in.
     addSample(out, t, 1, u"Small"_s, sized(0.6, 1, 1, 60, 22, 1.1));
     // Narrow and broad: letters of ordinary height written close-formed or
-    // wide open, in the same pen as the tall ones.
-    addSample(out, t, 2, u"Narrow"_s, sized(1.45, 0.6, 1, 56, 46, pen));
-    addSample(out, t, 3, u"Broad"_s, sized(1.3, 1.8, 1, 58, 44, pen));
+    // wide open. Only part of a broad hand's width is in its letters, which
+    // stay round rather than flat; the rest is in the room between them. A
+    // narrow hand's pen runs a shade finer, or its close stems would clot,
+    // and a broad one's a shade heavier for the bigger letters.
+    addSample(out, t, 2, u"Narrow"_s, sized(1.45, 0.68, 1, 56, 46, pen - 0.15));
+    addSample(out, t, 3, u"Broad"_s, sized(1.3, 1.45, 1, 58, 44, pen + 0.15));
     // Irregular: the hand will not keep to one size; along each word the
     // letters grow for a few and shrink again, all on the one baseline.
     addSample(out, t, 4, u"Irregular"_s,
