@@ -95,8 +95,8 @@ const QHash<QString, QStringList> &descriptions()
           "tops of the letters, thinning as it goes"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
-          u"The handwritten word \"man\" whose last stroke rises off the n to the right and turns back to the left "
-          "in a small curl above the end of the word"_s,
+          u"The handwritten word \"man\" whose last stroke runs on a little past the n, turns down and sweeps "
+          "back to the left in a low, flat curve under the n and the a, thinning as it ends"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
@@ -148,7 +148,7 @@ const QHash<QString, QStringList> &descriptions()
           "its ink dragged out beside it, paler and broken into patches towards its end"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
-         {u"The word \"see\", its two e's with thin, slit-like loops"_s,
+         {u"The word \"see\", its two small, round e's each with a thin, slit-like eye, no taller than the s"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
           u"The word \"see\", its two e's written without any loop: from the middle of each e's back a single "
           "line runs up into the round towards its shoulder, written out and straight back over itself, so no "
@@ -168,14 +168,16 @@ const QHash<QString, QStringList> &descriptions()
          {u"The letters a and d, the stem of the d rising very high, more than three times the height of the a"_s,
           u"The letters a and d, the stem of the d drawn up and down to a sharp point, a narrow upturned V whose two strokes meet only at the tip"_s,
           u"The letters a and d, the stem of the d with a narrow loop in it"_s,
-          u"The letters a and d, the stem of the d split: its fine up-stroke leans off to the left from the top of the bowl, apart from the down-stroke, so the stem stands open like a fork"_s}},
+          u"The letters a and d, the stem of the d split: the up-stroke from the top of the bowl and the down-stroke meet "
+          "in a sharp turn at the top and run together a short way, then part, the up-stroke bowing off to the left, "
+          "so the stem opens like a fork above the bowl"_s}},
         {u"TheLowerCasegandy"_s,
          {u"A lower case g and y whose lower parts end in a triangle with a flat bottom and a straight stroke back "
           "up"_s,
           u"A lower case g and y whose lower parts end in a full, rounded loop"_s,
           u"A lower case g and y whose lower parts are long and end in a narrow, closed loop"_s,
-          u"A lower case g and y whose lower parts go straight down, thickening, and stop bluntly without any "
-          "hook or loop"_s,
+          u"A lower case g and y, the y's top a round u, whose lower parts go straight down, a little heavier as "
+          "they go, and stop bluntly without any hook or loop"_s,
           u"A lower case g and y whose lower parts are long straight lines with no loop, each ending in a little "
           "hook to the left"_s,
           u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops well short of the "
@@ -189,9 +191,8 @@ const QHash<QString, QStringList> &descriptions()
           u"A capital I with strokes across its top and foot, the one at the foot much longer, followed by \"am\""_s,
           u"A capital I with strokes across its top and foot, the one at the top much longer, followed by \"am\""_s,
           u"A capital I with strokes of the same length across its top and foot, followed by \"am\""_s,
-          u"A capital I written in one movement, leaning backwards with its top to the left: an up-stroke from "
-          "the left into a loop at its top, the stem slanting down to the right, and at its foot a small loop "
-          "turning back into a stroke along the line, followed by \"am\""_s,
+          u"A capital I leaning backwards with its top to the left: an up-stroke from the left into a loop at its "
+          "top, the stem slanting down to the right onto a short stroke across its foot, followed by \"am\""_s,
           u"A capital I with a loop at its top and a stroke across its foot, leaning well forwards with its top to the right, "
           "standing on the line of \"am\""_s,
           u"A capital I with a stroke across its foot, its long stem standing plumb upright under an upright oval loop, even on both sides, followed by "

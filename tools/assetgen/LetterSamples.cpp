@@ -224,8 +224,11 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
     QList<QPointF> pts;
     switch (kind) {
     case ELoop::Narrow:
-        pts = {at(-10, -2), at(2, -8), at(13, -18), at(24, -28), at(27, -34), at(22, -38), at(14, -34),
-               at(6, -24), at(2, -13), at(5, -3), at(14, 0), at(25, -1), at(35, -7)};
+        // No taller than the other e's, or two of them in a row read as
+        // ll: the rise climbs close under the descent, leaving a slim eye
+        // at the top of a full, round body.
+        pts = {at(-10, -2), at(0, -6), at(10, -11), at(18, -17.5), at(21.5, -25), at(18.5, -31.5), at(12, -32),
+               at(7.5, -27), at(7, -19.5), at(3.5, -11), at(3.5, -4), at(10, 0.4), at(20, 0.4), at(29, -2.5), at(35, -7)};
         break;
     case ELoop::Normal:
         pts = {at(-10, -2), at(2, -8), at(14, -15), at(26, -22), at(29, -31), at(23, -38), at(12, -36),
@@ -515,17 +518,22 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
         hand.stroke(smoothPath({{sx - 3, xTop + 8}, {sx + 6, xTop - 16}, {sx + 7, stemTop + 10}, {sx, stemTop},
                                 {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
         break;
-    case DStem::Split:
-        // The fine up-stroke leaves the stem just above the bowl and leans
-        // off to the left as it rises; the pen lifts at its top and comes
-        // down apart from it, so the two strokes part for most of the stem
-        // and stand wide open at the top, a fork rather than one line.
-        hand.taperedStroke(smoothPath({{sx + 0.2, xTop + 10}, {sx - 1.2, xTop - 4}, {sx - 5.5, stemTop + 18},
-                                       {sx - 10.5, stemTop + 2}}),
-                           2.8, 1.8);
-        hand.stroke(smoothPath({{sx + 3.2, stemTop - 1}, {sx + 2.8, xTop - 10}, {sx + 1.2, xTop + 6}, {sx, base - 6}}));
+    case DStem::Split: {
+        // One movement that parts: the up-stroke leaves the crown of the
+        // bowl and rises to the top, where the pen turns sharply and comes
+        // back down over it; the two run together for a short way and then
+        // part, the up-stroke bowing off to the left, so the stem opens into
+        // a fork above the bowl. Pushed up hard, the up-stroke keeps about
+        // the weight of the down-stroke.
+        const QPointF apex(sx + 1.6, stemTop);
+        const QPointF from = onOval(c, rx, ry, 65);
+        hand.pressureStroke(smoothPath({from, {sx - 9, xTop - 4}, {sx - 7, xTop - 11}, {sx - 3, xTop - 19}, {sx + 0.6, xTop - 26},
+                                        {sx + 1.3, stemTop + 5}, apex}),
+                            [](qreal t) { return 1.7 - 0.15 * t; }, PenEnd::Tapered, PenEnd::Blunt);
+        hand.pressureStroke(smoothPath({apex, {sx + 2.1, stemTop + 6}, {sx + 2.0, xTop - 22}, {sx + 1.2, xTop + 6}, {sx, base - 6}}),
+                            [](qreal t) { return 0.95 + 0.05 * t; }, PenEnd::Blunt, PenEnd::Blunt);
         break;
-        break;
+    }
     }
 }
 

@@ -108,8 +108,11 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail, Rng &rng)
         // down, so the end is as heavy as the stroke, neither tapering nor
         // turning back into a loop.
         QPainterPath down(QPointF(sx, top));
+        // It drifts a shade to the left as it goes, as a descender does,
+        // and is pressed only somewhat harder, so the end is square, not a
+        // clot.
         smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.3, base + 18}, {sx - 0.8, base + 36}});
-        hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.75 * t * t; }, PenEnd::Tapered, PenEnd::Blunt);
+        hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.4 * t * t; }, PenEnd::Tapered, PenEnd::Blunt);
         return;
     }
     if (tail == Tail::LongStraight) {
@@ -140,8 +143,15 @@ void drawGY(Hand &hand, Tail tail, Rng &rng)
 
     // y: a cup, then the right stroke runs on into the descender.
     const qreal yx = 85;
-    hand.stroke(smoothPath({{yx - 14, xTop + 6}, {yx - 9, xTop}, {yx - 8, xTop + 10}, {yx - 8, base - 9},
-                            {yx - 2, base}, {yx + 7, base - 3}, {yx + 13, base - 13}, {yx + 15, xTop}}));
+    if (tail == Tail::Blunt) {
+        // With no loop to tell it by, the y must read from its top alone: a
+        // round u, its left arm coming straight down from the top without
+        // the lead-in tick, which over a plain stem would make it a 4.
+        hand.stroke(smoothPath({{yx - 10, xTop + 0.5}, {yx - 10.5, xTop + 9}, {yx - 10, base - 11}, {yx - 6, base - 1.5},
+                                {yx + 2, base}, {yx + 9, base - 4}, {yx + 13.5, base - 14}, {yx + 15, xTop}}));
+    } else
+        hand.stroke(smoothPath({{yx - 14, xTop + 6}, {yx - 9, xTop}, {yx - 8, xTop + 10}, {yx - 8, base - 9},
+                                {yx - 2, base}, {yx + 7, base - 3}, {yx + 13, base - 13}, {yx + 15, xTop}}));
     drawTail(hand, yx + 15, xTop, base, tail, rng);
 }
 
@@ -218,17 +228,15 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         // turned over: the pen comes up from the left of the stem, crosses
         // its line on the way, swings up the right side into the loop,
         // turns over the top, comes down the left side and, crossing the
-        // up-stroke, runs on down as the stem, which at the line swings
-        // left, turns in a small loop and runs back to the right as the
-        // foot stroke, without a lift. The slant is given by
-        // shearing the letter over its foot (below), so the loop leans
-        // with the stem instead of standing on it tipped over.
+        // up-stroke, runs straight on down as the stem to the line, where
+        // a short foot stroke crosses it as on the other looped I's. The
+        // slant is given by shearing the letter over its foot (below), so
+        // the loop leans with the stem instead of standing on it tipped
+        // over.
         stroke = {{x - 17, top + h + 9.5}, {x - 9, top + h + 5}, {x - 2.5, top + h + 1.5}, {x + w * 0.36, top + h * 0.62},
                   {x + w * 0.36, top + h * 0.18}, {x + w * 0.02, top}, {x - w * 0.34, top + h * 0.16},
                   {x - w * 0.36, top + h * 0.6}, {x - 0.3, top + h + 1}, {x + 0.3, top + h + 13},
-                  {x + 1.1, (top + h + base) / 2 + 6}, {x + 0.6, base - 9}, {x - 0.6, base - 3.4}, {x - 5, base - 0.4},
-                  {x - 11, base - 1.4}, {x - 13, base - 5.6}, {x - 10, base - 9}, {x - 4.5, base - 6.5},
-                  {x + 1, base - 1.4}, {x + 7, base + 0.3}, {x + 14.5, base - 1.2}};
+                  {x + 0.9, (top + h + base) / 2 + 6}, {x + 0.5, base - 12}, {x - 0.2, base}};
     } else if (tilt == 0) {
         // The upright I is written plumb and even: a short lead-in from the
         // left crosses the stem's line, the loop rises as a tall oval
@@ -241,8 +249,8 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
                   {x, top + h + 14}, {x, base - 14}};
     }
     // The stem ends in a little curl to the left; leaning backwards, that
-    // curl would fork off the foot stroke, and upright it would pull the
-    // letter off its plumb line, so then the stem simply runs into it.
+    // curl reads as a stray flourish, and upright it would pull the
+    // letter off its plumb line, so then the stem simply runs into the foot.
     if (tilt == 0)
         stroke.append({x - 0.3, base});
     else if (tilt > 0)
@@ -258,7 +266,7 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         QTransform lean;
         lean.translate(x, base);
         lean.shear(std::tan(-tilt * M_PI / 180), 0);
-        lean.scale(0.88, 0.88); // leaning far over, it needs more room
+        lean.scale(0.92, 0.92); // leaning over, it needs a little more room
         lean.translate(-x, -base);
         path = lean.map(path);
         foot = lean.map(foot);
@@ -272,10 +280,8 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         path = turn.map(path);
         foot = turn.map(foot);
     }
-    if (tilt >= 0) {
-        path.moveTo(foot + QPointF(-12, 1));
-        smoothTo(path, {foot + QPointF(-12, 1), foot + QPointF(0, 0.5), foot + QPointF(12, -1)});
-    }
+    path.moveTo(foot + QPointF(-12, 1));
+    smoothTo(path, {foot + QPointF(-12, 1), foot + QPointF(0, 0.5), foot + QPointF(12, -1)});
     if (tilt != 0) {
         // Centred in the room left of "am", and clear of it, with its foot
         // on the same line as "am", as the upright one's is.
@@ -307,12 +313,13 @@ void addCapitalI(QList<SampleDef> &out)
     addSample(out, t, 2, u"Longer Top Stroke"_s, printed(50, 24));
     addSample(out, t, 3, u"Equal Top & Bottom Stroke"_s, printed(36, 36));
     // Tilted to the left leans backwards (top to the left, like a backslash);
-    // tilted to the right leans forwards like "/". About 30 degrees either way.
+    // tilted to the right leans forwards like "/". The backhand one leans
+    // less, about 17 degrees, as a backhand is seldom written further over.
     // The vertical one has a small plain loop on a long stem that stands
     // plumb; the inflated and deflated ones lean only a little forwards, as
     // most hands do, far less than the one tilted to the right, so each is
     // told by its loop and not mistaken for the tilted one.
-    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -27));
+    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -17));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
     addSample(out, t, 6, u"Vertical"_s, cursive(19, 34, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 12));

@@ -163,14 +163,16 @@ void drawEnding(Hand &hand, Ending kind)
                             [](qreal t) { return 1.0 - 0.2 * std::min<qreal>(1, std::max<qreal>(0, t - 0.15) / 0.3); });
         break;
     case Ending::RightToLeft:
-        // Leaves the foot of the n on a curve and rises to the right, then at
-        // its end turns over in a quick, small curl and runs back to the left,
-        // lifting off in the air to the right of the n's last leg: the pen's
-        // last movement goes from right to left.
-        hand.pressureStroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.2}, {e.x() + 7.5, e.y() - 3.6},
-                                        {e.x() + 14, top + 7}, {e.x() + 17.6, top - 2}, {e.x() + 16.6, top - 8.6},
-                                        {e.x() + 12.6, top - 11.4}, {e.x() + 7.6, top - 10.8}, {e.x() + 3.2, top - 9.2}}),
-                            [](qreal t) { return 1.2 - 0.4 * std::max<qreal>(0, t - 0.6) / 0.4; });
+        // Leaves the foot of the n on a curve and runs on a little to the
+        // right along the line, then the pen turns down and back in one
+        // quick bend and sweeps off to the left under the word, low and
+        // flat, thinning as it lifts: the last movement runs from right to
+        // left, back beneath the n and the a.
+        hand.pressureStroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.3}, {e.x() + 6, e.y() + 0.9},
+                                        {e.x() + 12, e.y() + 2.8}, {e.x() + 16, e.y() + 7}, {e.x() + 14.5, e.y() + 11.6},
+                                        {e.x() + 7, e.y() + 14}, {e.x() - 5, e.y() + 14.4}, {e.x() - 19, e.y() + 13},
+                                        {e.x() - 32, e.y() + 10}}),
+                            [](qreal t) { return 1.15 - 0.55 * std::max<qreal>(0, t - 0.45) / 0.55; });
         break;
     case Ending::Extended:
         // Along the line, but as a hand draws it: a shallow sag and a
