@@ -1917,6 +1917,33 @@ private slots:
         QVERIFY2(left < upright - 4 && right > upright + 4, qPrintable(got));
     }
 
+    // A far-leaning hand writes its bowls as leaning ovals of about the
+    // upright bowl's size, not upright circles pushed over into slivers: the
+    // extreme slants close in as many eyes as the upright writing, and the
+    // typical eye keeps most of the upright eye's room.
+    void extremeSlantBowlsKeepTheirSize_data() { addSizeRows(); }
+
+    void extremeSlantBowlsKeepTheirSize()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        auto eyes = [&](int index) {
+            QList<int> sizes = enclosedPatchSizes(greyPicture(u"Slant"_s, index, doubleSize), 3 * s * s);
+            std::sort(sizes.begin(), sizes.end());
+            return sizes;
+        };
+        const QList<int> upright = eyes(0);
+        auto median = [](const QList<int> &l) { return l.isEmpty() ? 0 : l[l.size() / 2]; };
+        for (int index : {2, 4}) {
+            const QList<int> leaning = eyes(index);
+            const QString got = u"upright eyes %1 (median %2), slant %3 eyes %4 (median %5)"_s.arg(upright.size())
+                                    .arg(median(upright)).arg(index).arg(leaning.size()).arg(median(leaning));
+            QVERIFY2(upright.size() >= 5, qPrintable(got));
+            QVERIFY2(std::abs(leaning.size() - upright.size()) <= 1, qPrintable(got));
+            QVERIFY2(median(leaning) * 10 >= median(upright) * 7, qPrintable(got));
+        }
+    }
+
     // Slanted lines are written from one left margin, as a hand comes back
     // to it, not centred one by one: the feet of each line's first letter
     // stand within a few pixels of the other lines', however far the
@@ -2658,6 +2685,45 @@ private slots:
         for (const QRect &e : wide)
             wideWidth += e.width();
         QVERIFY2(wideWidth * slim.size() * 10 >= slimWidth * wide.size() * 16, qPrintable(got));
+    }
+
+    // Broad writing is wide in its letters, not in the room between them,
+    // or it reads as wide letter spacing: across the small letters' band the
+    // clear columns between letters are about as wide as the narrow
+    // writing's, though the broad words are far longer.
+    void broadWritingKeepsOrdinaryGaps()
+    {
+        // Mean width (2x pixels) of the runs of columns with no ink across
+        // the small letters of each line, inside the word. The broad hand
+        // once spread its letters apart and gave nearly twice the narrow gap.
+        auto gaps = [](int index, const QList<int> &baselines) {
+            const QImage grey = greyPicture(u"SizeOfTheWriting"_s, index, true);
+            qreal sum = 0;
+            int count = 0;
+            for (int baseline : baselines) {
+                QList<bool> inked(grey.width(), false);
+                // Up to the t bars, which fill the room after their stems.
+                for (int y = (baseline - 15) * 2; y < (baseline - 1) * 2; ++y)
+                    for (int x = 0; x < grey.width(); ++x)
+                        inked[x] = inked[x] || grey.constScanLine(y)[x] < 128;
+                const qsizetype first = inked.indexOf(true), last = inked.lastIndexOf(true);
+                int run = 0;
+                for (qsizetype x = first; x >= 0 && x <= last; ++x) {
+                    if (!inked[x]) {
+                        ++run;
+                    } else if (run > 0) {
+                        sum += run;
+                        ++count;
+                        run = 0;
+                    }
+                }
+            }
+            return count ? sum / count : 0.0;
+        };
+        const qreal narrow = gaps(2, {56, 102}), broad = gaps(3, {58, 104});
+        const QString got = u"mean gap narrow %1, broad %2"_s.arg(narrow).arg(broad);
+        QVERIFY2(narrow > 0 && broad > 0, qPrintable(got));
+        QVERIFY2(broad <= narrow * 1.5, qPrintable(got));
     }
 
     void iDotGaps_data() { addSizeRows(); }

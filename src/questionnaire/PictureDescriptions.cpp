@@ -35,10 +35,10 @@ const QHash<QString, QStringList> &descriptions()
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
           u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left and "
-          "their round parts narrow ovals leaning with them"_s,
+          "their round parts full-sized ovals leaning with them, every foot on the line"_s,
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
           u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right and "
-          "their round parts narrow ovals leaning with them"_s,
+          "their round parts full-sized ovals leaning with them, every foot on the line"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans forwards, another backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
@@ -48,8 +48,8 @@ const QHash<QString, QStringList> &descriptions()
           "middle of the picture"_s,
           u"The words \"little bells\" in unjoined print written narrow: letters of the usual height, no taller, "
           "but closely formed, slim upright letters with tall narrow bowls, close together, in a slightly finer pen"_s,
-          u"The words \"little bells\" in unjoined print written broad: letters of the usual height drawn wide "
-          "open, with round bowls and roomy gaps between them, in a slightly heavier pen"_s,
+          u"The words \"little bells\" in unjoined print written broad: wide letters of the usual height, with "
+          "wide round bowls and long t bars but only ordinary gaps between the letters, in a slightly heavier pen"_s,
           u"The words \"little bells\" in the same print, but its size will not keep still: along each word a "
           "few letters grow to about twice the size of others and shrink again, all on the one baseline"_s}},
         {u"LineSpacing"_s,

@@ -386,15 +386,40 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
 // A word of the print hand written at a strong slant, the way a hand that
 // leans far writes it rather than upright letters pushed over: the letters a
 // little narrower, their straight strokes leaning by `slant` (positive leans
-// the tops right) and their round strokes turned about their own middles for
-// most of the lean, so a bowl stays an oval lying along the slant instead of
-// a circle pulled into a lozenge. Where a round stroke meets a stem or stands
+// the tops right) and their round strokes redrawn as ovals whose long axis
+// lies along the slant and which are about as wide across as the upright
+// bowl, not a circle pulled into a lozenge (see leaningBowl()). Where a round stroke meets a stem or stands
 // on the baseline it follows the stem, so the letter stays joined and its
 // feet stay on the line. The baseline is y = 0, the word starts at x = 0;
 // `advance` receives where the next word may follow.
 // No hand holds a strong slant exactly: with `rng` given, each letter leans
 // a few degrees more or less than the word. Its foot stays on the line,
 // though: letters set a shade high or low at this lean read as a tilted line.
+// The map (x, y) -> (xx * x + xy * y, y) that takes an upright bowl, `ratio`
+// times as wide as it is high, to an oval as high, leaning at `angle` from the
+// upright with its long axis along the lean and `across` times the upright
+// bowl's width across that axis. Heights stay as they are, so the bowl keeps
+// to the baseline and the small letters' height. An upright bowl and an oval
+// leaning with its stems are both images of a circle; the map is the one
+// between them that keeps heights.
+struct BowlMap
+{
+    qreal xx = 1, xy = 0;
+};
+
+BowlMap leaningBowl(qreal ratio, qreal angle, qreal across)
+{
+    const qreal sn = std::sin(angle), cs = std::cos(angle);
+    // Half-axes of the leaning oval, for a bowl of half-height 1: `b` across
+    // the lean and `a` along it, long enough to keep the bowl's height.
+    const qreal b = std::max<qreal>(0.05, ratio * across);
+    const qreal a2 = std::max(b * b, (1 - b * b * sn * sn) / (cs * cs));
+    const qreal exy = (a2 - b * b) * sn * cs;
+    const qreal exx = b * b * cs * cs + a2 * sn * sn;
+    const qreal alpha = std::sqrt(std::max<qreal>(1e-6, exx - exy * exy));
+    return {alpha / std::max<qreal>(0.05, ratio), exy};
+}
+
 QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal wordSlant, qreal *advance,
                          Rng *rng = nullptr)
 {
@@ -403,8 +428,6 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qreal slant = wordSlant + (rng ? rng->uniform(-0.05, 0.05) : 0);
         const qreal angle = std::atan(slant);
-        const qreal turned = 0.8 * angle; // the part of a bowl's lean that is a turn
-        const qreal rest = slant - std::tan(turned);
         // The letter as written after the ones before it, so it takes its
         // own small irregularities and place from the print hand.
         const int strokes = int(printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size());
@@ -435,16 +458,15 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
         for (const QPolygonF &poly : letter)
             if (straight(poly))
                 stems.append(poly);
-        // Does a round stroke's end lie on a stem or on the baseline?
-        auto anchored = [&](QPointF p) {
-            if (-p.y() < 0.8 * unit)
-                return true;
+        // Does a round stroke's end lie on a stem, or on the baseline?
+        auto onStem = [&](QPointF p) {
             for (const QPolygonF &stem : stems)
                 for (const QPointF &q : stem)
                     if (QLineF(p, q).length() < 1.2 * unit)
                         return true;
             return false;
         };
+        auto anchored = [&](QPointF p) { return -p.y() < 0.8 * unit || onStem(p); };
         for (const QPolygonF &poly : letter) {
             QPolygonF out;
             if (straight(poly)) {
@@ -455,20 +477,40 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
                 for (const QPointF &p : poly)
                     box |= QRectF(local(p), QSizeF(0.001, 0.001));
                 const QPointF c = box.center();
-                const qreal cs = std::cos(turned), sn = std::sin(turned);
+                // A bowl a little narrower across than upright, as the
+                // letters are; a flat stroke (a bar, a hook) keeps the plain lean.
+                const qreal high = std::max<qreal>(0.01, box.height());
+                const BowlMap bowl = high > 3.5 * unit ? leaningBowl(box.width() / narrow / high, angle, 0.8)
+                                                       : BowlMap{narrow, slant};
                 QList<qreal> along{0};
                 for (qsizetype k = 1; k < poly.size(); ++k)
                     along.append(along.last() + QLineF(poly[k - 1], poly[k]).length());
                 const qreal total = along.last();
                 const bool fromStart = anchored(poly.first()), fromEnd = anchored(poly.last());
                 const qreal reach = 3.5 * unit;
+                // Redrawn about the stroke's middle, which moves as the stems do.
+                auto redrawn = [&](QPointF q) {
+                    const QPointF d = q - c;
+                    return sheared(c) + QPointF(bowl.xx * d.x() / narrow + bowl.xy * d.y(), -d.y());
+                };
+                // A bowl hung on a stem (b, d, a) keeps touching it where it
+                // comes closest, rather than running into it or away from it.
+                qreal side = 0;
+                if (onStem(poly.first()))
+                    side += local(poly.first()).x() - c.x();
+                if (onStem(poly.last()))
+                    side += local(poly.last()).x() - c.x();
+                QPointF toStem;
+                if (side != 0) {
+                    qsizetype far = 0;
+                    for (qsizetype k = 1; k < poly.size(); ++k)
+                        if ((local(poly[k]).x() - local(poly[far]).x()) * side > 0)
+                            far = k;
+                    toStem = QPointF(sheared(local(poly[far])).x() - redrawn(local(poly[far])).x(), 0);
+                }
                 for (qsizetype k = 0; k < poly.size(); ++k) {
                     const QPointF q = local(poly[k]);
-                    const QPointF d = q - c;
-                    // Turned about the stroke's middle, then leaned the rest of the way.
-                    // The middle itself moves as the stems do.
-                    const QPointF r(d.x() * cs + d.y() * sn, -d.x() * sn + d.y() * cs);
-                    const QPointF turnedAt = sheared(c) + QPointF(r.x() + rest * r.y(), -r.y());
+                    const QPointF turnedAt = redrawn(q) + toStem;
                     qreal w = 1;
                     auto ease = [](qreal x) {
                         x = std::clamp<qreal>(x, 0, 1);
@@ -661,12 +703,12 @@ void addSlant(QList<SampleDef> &out)
 // letters are drawn. Each letter is `wide` times as wide as the print's
 // and, if `sizes` is given, `sizes[i]` times as big all round about its
 // foot, which stays on the baseline; the room between letters grows with
-// their size and, more, with their width (a broad hand leaves roomy joins
-// rather than pulling its letters out flat), but never shrinks below the print's. Above
+// their size and, `roomy` times as much, with their width, but never shrinks
+// below the print's. Above
 // the small letters the ascenders reach `loops` times as far. The unit is
 // that of the print hand; the baseline is y = 0 and the word starts at x = 0.
 QPainterPath resizedPrint(const QString &text, qreal unit, qreal wide, qreal loops = 1, const QList<qreal> &sizes = {},
-                          qreal lean = 0)
+                          qreal lean = 0, qreal roomy = 1.6)
 {
     const qreal fine = 8;
     const QList<QPolygonF> all = printText(text, {0, 0}, unit, 0, lean).strokes.toSubpathPolygons(QTransform::fromScale(fine, fine));
@@ -692,16 +734,19 @@ QPainterPath resizedPrint(const QString &text, qreal unit, qreal wide, qreal loo
         // does not shrink with the letters.
         const qreal before = sizes.isEmpty() || i == 0 ? size : sizes[std::min(i - 1, sizes.size() - 1)];
         if (i > 0)
-            x += (left - previousRight) * std::max<qreal>(1, (size + before) / 2) * std::max<qreal>(1, 1 + (wide - 1) * 1.6);
+            x += (left - previousRight) * std::max<qreal>(1, (size + before) / 2) * std::max<qreal>(1, 1 + (wide - 1) * roomy);
         previousRight = right;
         for (const QPolygonF &poly : letter) {
             QPolygonF placed;
             for (const QPointF &p : poly) {
                 qreal up = -p.y() > xHeight ? xHeight + (-p.y() - xHeight) * loops : -p.y();
                 // A wide hand opens its e's: the bar comes down, so the eye
-                // stays round rather than a slit as the letter widens.
-                if (text[i] == u'e' && wide > 1 && up > 0 && up < xHeight)
-                    up = xHeight * std::pow(up / xHeight, wide);
+                // stays round rather than a slit as the letter widens; the
+                // e's foot stays round too, not pressed flat on the line.
+                if (text[i] == u'e' && wide > 1 && up > 0 && up < xHeight) {
+                    const qreal u = up / xHeight;
+                    up = xHeight * (u - std::min<qreal>(0.4, 0.7 * (wide - 1)) * u * (1 - u));
+                }
                 placed << QPointF(x + (p.x() - left) * wide * size, -up * size);
             }
             QPainterPath stroke;
@@ -724,7 +769,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // `unit` sets the height, `wide` the width of the letters, `loops` how far
     // the ascenders reach; `sizes`, per line, how big each letter is.
     auto sized = [text](qreal unit, qreal wide, qreal loops, qreal first, qreal gap, qreal penWidth,
-                        QList<QList<qreal>> sizes = {}) {
+                        QList<QList<qreal>> sizes = {}, qreal roomy = 1.6) {
         return [=](Hand &h, Rng &rng) {
             h.setWidth(penWidth);
             // Unsteady enough to be a hand, not so much that the size blurs.
@@ -734,7 +779,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
                 writing.nextLine();
                 // Leaning a little forwards, as most hands do.
                 const QPainterPath word =
-                    resizedPrint(text[li], unit, wide * rng.uniform(0.97, 1.03), loops, sizes.value(li), 0.07);
+                    resizedPrint(text[li], unit, wide * rng.uniform(0.97, 1.03), loops, sizes.value(li), 0.07, roomy);
                 const QPainterPath written = writing.word(word, {0, 0});
                 const QRectF box = written.boundingRect();
                 const QPointF shift((118 - box.width()) / 2 - box.left() + rng.uniform(-2, 2), baseline);
@@ -761,12 +806,13 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // Small: a small hand in a finer pen, or its letters would fill in.
     addSample(out, t, 1, u"Small"_s, sized(0.6, 1, 1, 60, 22, 1.1));
     // Narrow and broad: letters of ordinary height written close-formed or
-    // wide open. Only part of a broad hand's width is in its letters, which
-    // stay round rather than flat; the rest is in the room between them. A
-    // narrow hand's pen runs a shade finer, or its close stems would clot,
-    // and a broad one's a shade heavier for the bigger letters.
+    // wide open. A broad hand's width is in its letters: wide round bowls and
+    // long bars, the room between letters about as usual, so it does not read
+    // as wide letter spacing. A narrow hand's pen runs a shade finer, or its
+    // close stems would clot, and a broad one's a shade heavier for the
+    // bigger letters.
     addSample(out, t, 2, u"Narrow"_s, sized(1.45, 0.68, 1, 56, 46, pen - 0.15));
-    addSample(out, t, 3, u"Broad"_s, sized(1.3, 1.45, 1, 58, 44, pen + 0.15));
+    addSample(out, t, 3, u"Broad"_s, sized(1.45, 1.5, 1, 58, 46, pen + 0.15, {}, 0.3));
     // Irregular: the hand will not keep to one size; along each word the
     // letters grow for a few and shrink again, all on the one baseline.
     addSample(out, t, 4, u"Irregular"_s,
