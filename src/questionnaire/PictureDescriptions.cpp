@@ -80,12 +80,12 @@ const QHash<QString, QStringList> &descriptions()
         {u"BeginningStroke"_s,
          {u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that leaves the line "
           "almost flat and curves up ever more steeply into the m"_s,
-          u"The handwritten word \"man\" with a short, straight, stiff lead-in, as heavy as the letters, rising "
+          u"The handwritten word \"man\" with a short, dead straight, stiff lead-in, as heavy as the letters, rising "
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose m begins with a small curl on its left: starting inside the curl, the "
-          "pen swings out to the left and round over into the first stroke of the m"_s,
+          u"The handwritten word \"man\" whose m begins with a wide, open curve on its left: starting low and clear "
+          "of the m, the pen swings out to the left and round over into the first stroke of the m"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
@@ -95,8 +95,8 @@ const QHash<QString, QStringList> &descriptions()
           "tops of the letters, thinning as it goes"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
-          u"The handwritten word \"man\" whose last stroke runs on a little past the n, turns down and sweeps "
-          "back to the left in a low, flat curve under the n and the a, thinning as it ends"_s,
+          u"The handwritten word \"man\" whose last stroke rolls on round the foot of the n a little past it, turns "
+          "down and sweeps back to the left as a fine, low, flat stroke under the n and the a, thinning as it ends"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
