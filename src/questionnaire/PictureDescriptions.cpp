@@ -168,9 +168,8 @@ const QHash<QString, QStringList> &descriptions()
          {u"The letters a and d, the stem of the d rising very high, more than three times the height of the a"_s,
           u"The letters a and d, the stem of the d drawn up and down to a sharp point, a narrow upturned V whose two strokes meet only at the tip"_s,
           u"The letters a and d, the stem of the d with a narrow loop in it"_s,
-          u"The letters a and d, the stem of the d split: the up-stroke from the top of the bowl and the down-stroke meet "
-          "in a sharp turn at the top and run together a short way, then part, the up-stroke bowing off to the left, "
-          "so the stem opens like a fork above the bowl"_s}},
+          u"The letters a and d, the stem of the d split: its upper part is two strokes side by side, a narrow fork "
+          "open at the top, that close into one stem above the bowl"_s}},
         {u"TheLowerCasegandy"_s,
          {u"A lower case g and y whose lower parts end in a triangle with a flat bottom and a straight stroke back "
           "up"_s,

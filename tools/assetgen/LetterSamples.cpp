@@ -519,17 +519,15 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
                                 {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
         break;
     case DStem::Split: {
-        // One movement that parts: the up-stroke leaves the crown of the
-        // bowl and rises to the top, where the pen turns sharply and comes
-        // back down over it; the two run together for a short way and then
-        // part, the up-stroke bowing off to the left, so the stem opens into
-        // a fork above the bowl. Pushed up hard, the up-stroke keeps about
-        // the weight of the down-stroke.
+        // The stem itself is split: its upper part is written as two
+        // down-strokes side by side, a narrow fork open at the top whose
+        // left tine bends in to meet the stem about the top of the bowl,
+        // clear of the bowl itself, and runs on down it. Both carry the
+        // stem's weight.
         const QPointF apex(sx + 1.6, stemTop);
-        const QPointF from = onOval(c, rx, ry, 65);
-        hand.pressureStroke(smoothPath({from, {sx - 9, xTop - 4}, {sx - 7, xTop - 11}, {sx - 3, xTop - 19}, {sx + 0.6, xTop - 26},
-                                        {sx + 1.3, stemTop + 5}, apex}),
-                            [](qreal t) { return 1.7 - 0.15 * t; }, PenEnd::Tapered, PenEnd::Blunt);
+        hand.pressureStroke(smoothPath({{sx - 5.2, stemTop + 2.5}, {sx - 5, stemTop + 10}, {sx - 4, xTop - 18}, {sx - 1.8, xTop - 8},
+                                        {sx + 0.6, xTop - 1}, {sx + 1, xTop + 6}}),
+                            [](qreal t) { return 1.0 - 0.1 * t; }, PenEnd::Blunt, PenEnd::Tapered);
         hand.pressureStroke(smoothPath({apex, {sx + 2.1, stemTop + 6}, {sx + 2.0, xTop - 22}, {sx + 1.2, xTop + 6}, {sx, base - 6}}),
                             [](qreal t) { return 0.95 + 0.05 * t; }, PenEnd::Blunt, PenEnd::Blunt);
         break;
