@@ -2514,18 +2514,18 @@ private slots:
             const QList<std::pair<int, int>> runs = inkRuns(grey, y * s, 0, 50 * s);
             return runs.size() == 2 ? (runs[0].first + runs[0].second) / 2.0 / s : qreal(-100);
         };
-        const qreal a = centre(104), m = centre(98), b = centre(92);
-        const QString got = u"lead-in at rows 104, 98, 92: %1, %2, %3"_s.arg(a).arg(m).arg(b);
+        const qreal a = centre(106), m = centre(101), b = centre(96);
+        const QString got = u"lead-in at rows 106, 101, 96: %1, %2, %3"_s.arg(a).arg(m).arg(b);
         QVERIFY2(a > 0 && m > 0 && b > 0, qPrintable(got));
         QVERIFY2(b - a >= 3, qPrintable(got)); // a slant, not upright
         QVERIFY2(std::abs(m - (a + b) / 2) <= 0.6, qPrintable(got));
-        const qreal lean = std::atan2(b - a, 12.0);
-        const QList<std::pair<int, int>> runs = inkRuns(grey, 98 * s, 0, 50 * s);
+        const qreal lean = std::atan2(b - a, 10.0);
+        const QList<std::pair<int, int>> runs = inkRuns(grey, 101 * s, 0, 50 * s);
         const qreal width = qreal(runs[0].second - runs[0].first) / s * std::cos(lean);
         QVERIFY2(width >= 0.7 * stemWidth, qPrintable(got + u", %1 broad, stem %2"_s.arg(width).arg(stemWidth)));
         // Joined to the stem low down: from the bar to well under the
         // middle of the stem, the stem stands alone.
-        for (int y = 52; y <= 74; y += 2)
+        for (int y = 52; y <= 80; y += 2)
             QVERIFY2(inkRuns(grey, y * s, 0, 60 * s).size() == 1, qPrintable(u"row %1 crosses more than the stem"_s.arg(y)));
     }
 

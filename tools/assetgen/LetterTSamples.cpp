@@ -73,8 +73,8 @@ void drawStem(Hand &hand, const TLetter &t)
         // down-stroke covers that part), so the lead-in is the start of the
         // letter. Straight only as a hand draws straight: a hair off true
         // midway.
-        const QPointF join(x - 1.2, b - 32);
-        const QPointF from(x - 13.5, b - 0.3);
+        const QPointF join(x - 1.2, b - 24);
+        const QPointF from(x - 17, b - 0.3);
         hand.pressureStroke(smoothPath({from, (from + join) / 2 + QPointF(0.25, 0.15), join, {x - 0.2, b - 43},
                                         {x + 0.2, b - 50}, {x + 0.3, b - 58}}),
                             [](qreal t) { return (1.75 + 0.08 * std::sin(t * 7)) * (t < 0.75 ? 1 : 1 - 0.4 * (t - 0.75) / 0.25); });
