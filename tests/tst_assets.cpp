@@ -2732,6 +2732,41 @@ private slots:
         }
     }
 
+    void lightDotsAreFaintButThere_data() { addSizeRows(); }
+
+    // A very light dot is set down with hardly any pressure: over each stem
+    // there is a dot, far less ink than a normal dot carries and spread over
+    // less paper, yet in the pen's own dark ink somewhere, not a pale tint.
+    void lightDotsAreFaintButThere()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        for (int stemX : {54, 96}) {
+            auto dot = [&](int index, int *area, int *darkest) {
+                const QImage grey = greyPicture(u"IDotAnalysis"_s, index, doubleSize);
+                qreal ink = 0;
+                *area = 0;
+                *darkest = 255;
+                for (int y = 0; y < 72 * scale; ++y)
+                    for (int x = (stemX - 8) * scale; x < (stemX + 9) * scale; ++x) {
+                        const int v = grey.constScanLine(y)[x];
+                        ink += (255 - v) / 255.0;
+                        *area += v < 200;
+                        *darkest = std::min(*darkest, v);
+                    }
+                return ink / (scale * scale);
+            };
+            int lightArea = 0, lightDarkest = 255, plainArea = 0, plainDarkest = 255;
+            const qreal light = dot(3, &lightArea, &lightDarkest);
+            const qreal plain = dot(0, &plainArea, &plainDarkest);
+            const QString got = u"stem %1: light dot ink %2 over %3 px, darkest %4; plain %5 over %6 px"_s.arg(stemX).arg(light)
+                                    .arg(lightArea).arg(lightDarkest).arg(plain).arg(plainArea);
+            QVERIFY2(light >= 1.5 && light <= 0.45 * plain, qPrintable(got));
+            QVERIFY2(lightArea > 0 && lightArea < plainArea, qPrintable(got));
+            QVERIFY2(lightDarkest <= 150, qPrintable(got));
+        }
+    }
+
     void sideDotsMissTheStem_data() { addSizeRows(); }
 
     // A dot set to the left or right of its i stands plainly off to that

@@ -98,8 +98,8 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         const QPointF c(top.x() + 0.5 + j(0.5), top.y() - 12 + j(0.8));
         for (int k = 0; k < 7; ++k) {
             const qreal a = 2 * M_PI * k / 7 + j(0.5);
-            const qreal off = k == 0 ? 0.3 : rng.uniform(1.0, 1.5);
-            p.drawEllipse(c + QPointF(std::cos(a), std::sin(a) * 0.85) * off, rng.uniform(0.65, 1.05), rng.uniform(0.6, 0.9));
+            const qreal off = k == 0 ? 0.3 : rng.uniform(1.1, 1.6);
+            p.drawEllipse(c + QPointF(std::cos(a), std::sin(a) * 0.85) * off, rng.uniform(0.7, 1.1), rng.uniform(0.6, 0.95));
         }
         p.restore();
         break;
