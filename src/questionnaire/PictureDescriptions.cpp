@@ -80,12 +80,12 @@ const QHash<QString, QStringList> &descriptions()
         {u"BeginningStroke"_s,
          {u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that leaves the line "
           "almost flat and curves up ever more steeply into the m"_s,
-          u"The handwritten word \"man\" with a short, straight, stiff lead-in, as heavy as the letters, rising "
+          u"The handwritten word \"man\" with a short, dead straight, stiff lead-in, as heavy as the letters, rising "
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose m begins with a small curl on its left: starting inside the curl, the "
-          "pen swings out to the left and round over into the first stroke of the m"_s,
+          u"The handwritten word \"man\" whose m begins with a wide, open curve on its left: starting low and clear "
+          "of the m, the pen swings out to the left and round over into the first stroke of the m"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
@@ -95,8 +95,8 @@ const QHash<QString, QStringList> &descriptions()
           "tops of the letters, thinning as it goes"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
-          u"The handwritten word \"man\" whose last stroke runs on a little past the n, turns down and sweeps "
-          "back to the left in a low, flat curve under the n and the a, thinning as it ends"_s,
+          u"The handwritten word \"man\" whose last stroke rolls on round the foot of the n a little past it, turns "
+          "down and sweeps back to the left as a fine, low, flat stroke under the n and the a, thinning as it ends"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
@@ -106,13 +106,13 @@ const QHash<QString, QStringList> &descriptions()
           u"The word at, the stroke from the a rising on a slant to the t's stem and going on up beside it in a "
           "narrow loop that opens in the stem"_s,
           u"The word to, the t starting with a stiff straight stroke of full weight from the line that runs up on a "
-          "slant to meet its stem below the bar"_s}},
+          "slant to meet its stem low down, well below the bar"_s}},
         {u"StemHeight"_s,
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t hardly taller than its bar and barely above the a"_s,
-          u"The word hat, the stroke from the a climbing on a slant to the top of the t and the t's upright "
-          "down-stroke coming back down apart from it, the two parting wider below the bar, which crosses both"_s}},
+          u"The word hat, the stroke from the a climbing nearly upright to the top of the t and the t's upright "
+          "down-stroke coming back down beside it, the two close under the bar and parting a little towards the foot"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "
@@ -137,15 +137,15 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
           "well over half the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot set down over the tip of its stem, almost sitting on it "
-          "and a shade to the right"_s,
+          u"The word \"mini\", each i with a round dot set down low over the tip of its stem, a narrow gap "
+          "between them, and a shade to the right"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i with a tiny, faint grey dot"_s,
+          u"The word \"mini\", each i with a small dot barely touched down, its ink thin and patchy"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
-          u"The word \"mini\", each i's dot smudged to the right while wet: a dark dot with a ragged tail of "
-          "its ink dragged out beside it, paler and broken into patches towards its end"_s,
+          u"The word \"mini\", each i's dot a heavy blot of ink smeared to the right while wet into a solid "
+          "tear shape that thins to a point"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two small, round e's each with a thin, slit-like eye, no taller than the s"_s,
@@ -157,7 +157,7 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
           u"A lower case m whose second hump is much lower than its first"_s,
-          u"A lower case m with two ordinary arches alike in height and width, their tops level"_s,
+          u"A lower case m with two narrow, upright arches exactly alike in height and width, their tops level"_s,
           u"A lower case m with two wide, low humps, each a round arch"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,
@@ -168,9 +168,8 @@ const QHash<QString, QStringList> &descriptions()
          {u"The letters a and d, the stem of the d rising very high, more than three times the height of the a"_s,
           u"The letters a and d, the stem of the d drawn up and down to a sharp point, a narrow upturned V whose two strokes meet only at the tip"_s,
           u"The letters a and d, the stem of the d with a narrow loop in it"_s,
-          u"The letters a and d, the stem of the d split: the up-stroke from the top of the bowl and the down-stroke meet "
-          "in a sharp turn at the top and run together a short way, then part, the up-stroke bowing off to the left, "
-          "so the stem opens like a fork above the bowl"_s}},
+          u"The letters a and d, the stem of the d split: its upper part is two strokes side by side, a narrow fork "
+          "open at the top, that close into one stem above the bowl"_s}},
         {u"TheLowerCasegandy"_s,
          {u"A lower case g and y whose lower parts end in a triangle with a flat bottom and a straight stroke back "
           "up"_s,
@@ -199,8 +198,8 @@ const QHash<QString, QStringList> &descriptions()
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "
           "followed by \"am\""_s,
-          u"A capital I with a stroke across its foot, whose loop has collapsed into a long, thin but still open loop against the stem, leaning only "
-          "slightly forwards, followed by \"am\""_s}},
+          u"A capital I with a stroke across its foot, whose loop has collapsed into a long, thin but still open loop against the stem, standing "
+          "plumb upright, followed by \"am\""_s}},
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written fast and slanting, with a curved lead-in to the J and a "
           "rising end stroke, yet easy to read"_s,

@@ -76,18 +76,32 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + j(0.1), top.y() - r - 17 + j(0.5)}, r);
         break;
     case Dot::Close:
-        // Set down hastily over the tip of the stem, all but touching it: a
-        // hairline of paper between them and a shade to the right, where the
-        // careful plumb dot sits square over its stem.
-        dab(hand, {top.x() + 1.6 + j(0.15), top.y() - r - 2.2}, r);
+        // Set down hastily just over the tip of the stem: low, with only a
+        // narrow strip of paper between them, and a shade to the right where
+        // the careful plumb dot sits square over its stem.
+        dab(hand, {top.x() + 1.6 + j(0.15), top.y() - r - 4.6}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
         break;
     case Dot::Light: {
-        Hand faint(hand.painter());
-        faint.setInk(QColor(172, 172, 172));
-        faint.dot({top.x() + 0.5 + j(0.6), top.y() - 12 + j(0.8)}, 1.7 + j(0.2));
+        // Barely touched down: a small dab in the same ink, but so little of
+        // it reached the paper that it lies in uneven specks with paper
+        // showing between them.
+        QPainter &p = hand.painter();
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        QColor ink = hand.ink();
+        ink.setAlpha(180);
+        p.setBrush(ink);
+        const QPointF c(top.x() + 0.5 + j(0.5), top.y() - 12 + j(0.8));
+        for (int k = 0; k < 7; ++k) {
+            const qreal a = 2 * M_PI * k / 7 + j(0.5);
+            const qreal off = k == 0 ? 0.3 : rng.uniform(1.1, 1.6);
+            p.drawEllipse(c + QPointF(std::cos(a), std::sin(a) * 0.85) * off, rng.uniform(0.7, 1.1), rng.uniform(0.6, 0.95));
+        }
+        p.restore();
         break;
     }
     case Dot::Left:
@@ -108,64 +122,46 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet dot dragged along by the side of the hand as it moved on:
-        // the dot stays dark and the ink it lost lies beside it as a tail of
-        // the same ink, thinner and paler the further it went, laid down in
-        // patches with the paper showing through. Ink on paper has hard,
-        // ragged edges and flat tone, so every patch is filled flat; only
-        // the amount of ink (its tone) steps down along the drag.
+        // A wet blot of ink smeared by a finger one way before it dried: a
+        // heavy dot pulled out into a solid tear that thins to a point. Ink
+        // on paper has flat tone and a slightly ragged edge.
         QPainter &p = hand.painter();
-        const QPointF c(top.x() + j(0.6), top.y() - 12 + j(1));
-        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(-9, -3) : rng.uniform(2, 9));
+        const QPointF c(top.x() - 1 + j(0.5), top.y() - 12 + j(1));
+        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(-12, -6) : rng.uniform(3, 9));
         const QPointF along(std::cos(angle), std::sin(angle));
         const QPointF side(-along.y(), along.x());
-        const qreal length = which == 0 ? rng.uniform(15.5, 17) : rng.uniform(13.5, 15);
-        // The drag curves a little, as a hand's does.
-        const qreal curl = rng.uniform(-0.025, 0.01);
+        const qreal head = r * 1.3;
+        const qreal length = which == 0 ? rng.uniform(11, 12.5) : rng.uniform(9.5, 11);
+        // The smear bends a little, as a finger's path does.
+        const qreal curl = rng.uniform(-0.02, 0.02);
         auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
+        qreal wander = 0;
+        auto rag = [&] { return wander = 0.6 * wander + j(0.3); };
+        QPolygonF edge;
+        // Round back of the blot, then both flanks narrowing to the tip.
+        for (int k = 0; k <= 12; ++k) {
+            const qreal a = M_PI / 2 + M_PI * k / 12;
+            edge << at(std::cos(a) * head * 0.95 + rag() * 0.5, -std::sin(a) * head + rag() * 0.5);
+        }
+        const int n = int(length / 0.7);
+        auto half = [&](qreal u) { return head * std::pow(1 - u, 0.55) * (0.95 - 0.25 * u); };
+        for (int k = 1; k < n; ++k) {
+            const qreal u = qreal(k) / n;
+            edge << at(length * u, half(u) + rag());
+        }
+        edge << at(length + 0.4, j(0.3));
+        for (int k = n - 1; k >= 1; --k) {
+            const qreal u = qreal(k) / n;
+            edge << at(length * u, -half(u) * 0.9 + rag());
+        }
         p.save();
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        // A patch of the tail from `from` to `to` along the drag, `half`
-        // wide either side at its start and narrowing to `narrow` times that:
-        // its outline is jagged where the paper's grain took more or less ink.
-        auto patch = [&](qreal from, qreal to, qreal half, qreal narrow, qreal offset, int tone) {
-            QPolygonF edge;
-            const int n = std::max(3, int((to - from) / 0.8));
-            // The raggedness wanders rather than jumping at every step,
-            // as the grain of the paper does.
-            qreal wander = 0;
-            auto rag = [&] { return wander = 0.65 * wander + j(0.4); };
-            edge << at(from - half * 0.4, offset);
-            for (int k = 0; k <= n; ++k) {
-                const qreal u = qreal(k) / n;
-                edge << at(from + (to - from) * u, offset - half * (1 - (1 - narrow) * u) + rag());
-            }
-            edge << at(to + half * narrow * 0.5 + j(0.3), offset + j(0.2));
-            for (int k = n; k >= 0; --k) {
-                const qreal u = qreal(k) / n;
-                edge << at(from + (to - from) * u, offset + half * (1 - (1 - narrow) * u) + rag());
-            }
-            QColor ink = hand.ink();
-            ink.setAlpha(tone);
-            p.setBrush(ink);
-            p.drawPolygon(edge);
-        };
-        // Where the drag began it carried most ink: nearly as dark as the
-        // dot and as wide; then it breaks up into paler strands of ink that
-        // the ridges of the skin pulled further, and last a few faint flecks.
-        patch(-0.5, length * rng.uniform(0.42, 0.5), r * 1.05, 0.78, j(0.2), 225);
-        patch(length * 0.3, length * rng.uniform(0.7, 0.76), r * 0.48, 0.7, -r * 0.45 + j(0.2), 175);
-        patch(length * 0.34, length * rng.uniform(0.8, 0.88), r * 0.4, 0.6, r * 0.45 + j(0.2), 160);
-        patch(length * 0.6, length * rng.uniform(0.95, 1.02), r * 0.3, 0.5, r * 0.05 + j(0.3), 110);
-        for (int k = 0; k < 2; ++k) {
-            const qreal t = length * rng.uniform(0.8, 1.0);
-            patch(t, t + rng.uniform(1.0, 1.8), r * rng.uniform(0.15, 0.25), 0.7, r * rng.uniform(-0.6, 0.6), 85);
-        }
+        p.setBrush(hand.ink());
+        p.drawPolygon(edge);
         p.restore();
-        // The dot itself, pulled out a little the way it was dragged.
-        dab(hand, at(-r * 0.05, j(0.15)), r * 1.05);
-        dab(hand, at(r * 0.55, j(0.2)), r * 0.85);
+        // The blot itself, where most ink lay.
+        dab(hand, at(0, j(0.15)), head);
         break;
     }
     case Dot::None:
@@ -309,7 +305,10 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
     // A first leg, two humps and their legs; entry tick (6) and exit (12)
     // included, the letter is centred.
     const qreal left = (118 - 2 * humpWidth - 18) / 2 + 6;
-    const qreal p[3] = {left, left + humpWidth + j(1.2), left + 2 * humpWidth + j(1.2)};
+    // Even humps are kept alike in width too; other hands space their legs
+    // a little unevenly.
+    const qreal spread = shape == Hump::Even ? 0.25 : 1.2;
+    const qreal p[3] = {left, left + humpWidth + j(spread), left + 2 * humpWidth + j(spread)};
     hand.setWidth(3.1);
     // The pen lands with a small tick at the top of the first leg and comes
     // straight down it, so the m starts with a down-stroke like any m.
@@ -351,10 +350,11 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         const QPointF from = path.currentPosition();
         QList<QPointF> via;
         if (shape == Hump::Even) {
-            // Ordinary arches, as in most hands, but kept alike: the same
-            // height and width, the crown a little right of the middle.
-            via = {{x + w * 0.05, top + h * 0.3}, {x + w * 0.3, top + h * 0.04 + j(0.2)}, {x + w * 0.58, top + j(0.2)},
-                   {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.38}};
+            // Narrow, upright arches kept exactly alike: the leg runs on up
+            // nearly to the top before it turns over a short, even crown in
+            // the middle, and drops down the far leg the same way.
+            via = {{x + w * 0.03, top + h * 0.3}, {x + w * 0.22, top + h * 0.07}, {x + w * 0.52, top + j(0.15)},
+                   {x + w * 0.82, top + h * 0.08}, {x + w * 0.98, top + h * 0.32}};
         } else if (shape == Hump::Arched) {
             via = {{x + w * 0.05, top + h * 0.32}, {x + w * 0.3, top + h * 0.04 + j(0.4)},
                    {x + w * 0.58, top + j(0.4)}, {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.4}};
@@ -393,7 +393,7 @@ void addLowerCaseM(QList<SampleDef> &out)
     addSample(out, t, 1, u"Down Humps"_s, m(52, 34, Hump::Arched));
     // Even: two upright, regular arches alike in height and width; rounded:
     // two wide, low half-round arches.
-    addSample(out, t, 2, u"Even Humps"_s, m(45, 45, Hump::Even, 26));
+    addSample(out, t, 2, u"Even Humps"_s, m(47, 47, Hump::Even, 23));
     addSample(out, t, 3, u"Rounded Humps"_s, m(33, 33, Hump::Rounded, 44));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
 }
@@ -519,17 +519,15 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
                                 {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
         break;
     case DStem::Split: {
-        // One movement that parts: the up-stroke leaves the crown of the
-        // bowl and rises to the top, where the pen turns sharply and comes
-        // back down over it; the two run together for a short way and then
-        // part, the up-stroke bowing off to the left, so the stem opens into
-        // a fork above the bowl. Pushed up hard, the up-stroke keeps about
-        // the weight of the down-stroke.
+        // The stem itself is split: its upper part is written as two
+        // down-strokes side by side, a narrow fork open at the top whose
+        // left tine bends in to meet the stem about the top of the bowl,
+        // clear of the bowl itself, and runs on down it. Both carry the
+        // stem's weight.
         const QPointF apex(sx + 1.6, stemTop);
-        const QPointF from = onOval(c, rx, ry, 65);
-        hand.pressureStroke(smoothPath({from, {sx - 9, xTop - 4}, {sx - 7, xTop - 11}, {sx - 3, xTop - 19}, {sx + 0.6, xTop - 26},
-                                        {sx + 1.3, stemTop + 5}, apex}),
-                            [](qreal t) { return 1.7 - 0.15 * t; }, PenEnd::Tapered, PenEnd::Blunt);
+        hand.pressureStroke(smoothPath({{sx - 5.2, stemTop + 2.5}, {sx - 5, stemTop + 10}, {sx - 4, xTop - 18}, {sx - 1.8, xTop - 8},
+                                        {sx + 0.6, xTop - 1}, {sx + 1, xTop + 6}}),
+                            [](qreal t) { return 1.0 - 0.1 * t; }, PenEnd::Blunt, PenEnd::Tapered);
         hand.pressureStroke(smoothPath({apex, {sx + 2.1, stemTop + 6}, {sx + 2.0, xTop - 22}, {sx + 1.2, xTop + 6}, {sx, base - 6}}),
                             [](qreal t) { return 0.95 + 0.05 * t; }, PenEnd::Blunt, PenEnd::Blunt);
         break;

@@ -67,14 +67,14 @@ void drawStem(Hand &hand, const TLetter &t)
                            {x - 4.6, t.top + 3.5}, {x - 0.9, t.top + 0.5}, {x + 0.4, t.top + 4}, {x + 0.3, t.top + 12}});
         break;
     case Stem::Inflexible: {
-        // A rigid straight up-stroke from just under the line, pushed firmly
+        // A rigid straight up-stroke from the line, pushed firmly
         // so it comes out near the stem's weight. Where it reaches the stem,
         // under the bar, the pen turns up along the stem without lifting (the
         // down-stroke covers that part), so the lead-in is the start of the
         // letter. Straight only as a hand draws straight: a hair off true
         // midway.
-        const QPointF join(x - 1.2, b - 38);
-        const QPointF from(x - 19, b + 2.5);
+        const QPointF join(x - 1.2, b - 24);
+        const QPointF from(x - 17, b - 0.3);
         hand.pressureStroke(smoothPath({from, (from + join) / 2 + QPointF(0.25, 0.15), join, {x - 0.2, b - 43},
                                         {x + 0.2, b - 50}, {x + 0.3, b - 58}}),
                             [](qreal t) { return (1.75 + 0.08 * std::sin(t * 7)) * (t < 0.75 ? 1 : 1 - 0.4 * (t - 0.75) / 0.25); });
@@ -83,15 +83,16 @@ void drawStem(Hand &hand, const TLetter &t)
     }
     case Stem::Spread: {
         // Written up and down without retracing: the up-stroke from the
-        // letter before curves up out of the line and climbs on a slant to the
-        // top of the stem, and the down-stroke comes straight back down apart
-        // from it, upright, into the hook. The two share the top and part
-        // below it, so the foot of the up-stroke stands well off the stem.
-        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 16, b - 1.5}, {x - 13, b - 3.5}}
+        // letter before curves up out of the line and climbs nearly upright
+        // to the top of the stem, and the down-stroke comes straight back
+        // down beside it into the hook. The two share the top, lie close
+        // under the bar and part a little towards the line: a narrow stem
+        // opening at its foot, not a pair of legs.
+        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 15, b - 1}, {x - 11, b - 2.5}}
                                                     : QList<QPointF>{t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6),
-                                                                     t.from + QPointF(5.5, -1.6), {x - 13, b - 4.5}};
-        path = smoothPath(lead + QList<QPointF>{{x - 9.2, b - 11}, {x - 6.6, b - 21}, {x - 4.2, b - 33}, {x - 2.2, t.top + 11},
-                           {x - 0.7, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 2.5}, {x + 1.1, t.top + 11},
+                                                                     t.from + QPointF(5.5, -1.2), {x - 11, b - 2.5}};
+        path = smoothPath(lead + QList<QPointF>{{x - 8.6, b - 7.5}, {x - 7.3, b - 14}, {x - 5.7, b - 22}, {x - 4.3, b - 29},
+                           {x - 2.8, t.top + 9}, {x - 1.2, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 2.5}, {x + 1.1, t.top + 11},
                            {x + 0.9, b - 22}, {x + 0.8, b - 8}});
         footHook(path, x + 0.8, b);
         hand.stroke(path);

@@ -65,18 +65,18 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::Unbending: {
-        // Short, stiff and straight, but drawn by hand: it wavers by a
-        // fraction of its width, lands with a small blunt dab and is pressed
+        // Short, stiff and dead straight but for a tremor of the hand far
+        // under its width, lands with a small blunt dab and is pressed
         // harder than a hairline, so the nib's fine up-stroke comes out in
         // about the weight of the letters.
         const QPointF from(p.x() - 21, base + 0.5);
         const QPointF along = p - from;
         const QPointF across = QPointF(along.y(), -along.x()) / std::hypot(along.x(), along.y());
         QList<QPointF> pts;
-        const qreal waver[] = {0, 0.42, -0.12, 0.36, -0.1, 0};
+        const qreal waver[] = {0, 0.14, -0.06, 0.12, -0.04, 0};
         for (int i = 0; i < 6; ++i)
             pts.append(from + along * (i / 5.0) + across * waver[i]);
-        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.75 + 0.22 * std::sin(t * 6.1 + 0.4) - 0.25 * std::max<qreal>(0, t - 0.8) / 0.2; },
+        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 1.75 + 0.06 * std::sin(t * 6.1 + 0.4) - 0.2 * std::max<qreal>(0, t - 0.85) / 0.15; },
                             PenEnd::Blunt, PenEnd::Tapered);
         break;
     }
@@ -92,14 +92,15 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::RightToLeft: {
-        // The pen lands just right of the first stem, a little over the top
-        // of the m, and moves off to the left in a small, quick curve that
-        // bends down into the stem: the curl is the top of the first
-        // down-stroke, one movement with it, hugging the letter.
-        const QPainterPath curl = smoothPath({{p.x() - 5.5, p.y() + 7.5}, {p.x() - 7.5, p.y() + 10.6}, {p.x() - 11.5, p.y() + 10.4},
-                                              {p.x() - 14.3, p.y() + 6.2}, {p.x() - 13.4, p.y() + 1}, {p.x() - 9.5, p.y() - 2.2},
-                                              {p.x() - 4.5, p.y() - 2.4}, {p.x() - 1.2, p.y() - 0.6}, {p.x(), p.y() + 4}, {p.x(), p.y() + 12}});
-        hand.pressureStroke(curl, [](qreal t) { return 0.55 + 0.6 * std::min<qreal>(1, t / 0.35); });
+        // The pen lands low, well clear of the first stem, and swings
+        // off to the left in a wide, open curve that climbs round and comes
+        // back over into the top of the stem: one movement with the first
+        // down-stroke, the way in running from right to left.
+        const QPainterPath curl = smoothPath({{p.x() - 9, p.y() + 13}, {p.x() - 12, p.y() + 13.1}, {p.x() - 15.8, p.y() + 11.8},
+                                              {p.x() - 18.6, p.y() + 7}, {p.x() - 18, p.y() + 1.2}, {p.x() - 13.8, p.y() - 2.8},
+                                              {p.x() - 7.5, p.y() - 3.3}, {p.x() - 2.8, p.y() - 1.6}, {p.x() - 0.4, p.y() + 1.6},
+                                              {p.x(), p.y() + 5}, {p.x(), p.y() + 12}});
+        hand.pressureStroke(curl, [](qreal t) { return 0.5 + 0.6 * std::min<qreal>(1, t / 0.4); });
         break;
     }
     case LeadIn::Absent:
@@ -163,16 +164,17 @@ void drawEnding(Hand &hand, Ending kind)
                             [](qreal t) { return 1.0 - 0.2 * std::min<qreal>(1, std::max<qreal>(0, t - 0.15) / 0.3); });
         break;
     case Ending::RightToLeft:
-        // Leaves the foot of the n on a curve and runs on a little to the
-        // right along the line, then the pen turns down and back in one
-        // quick bend and sweeps off to the left under the word, low and
-        // flat, thinning as it lifts: the last movement runs from right to
-        // left, back beneath the n and the a.
-        hand.pressureStroke(smoothPath({{e.x(), e.y() - 4}, {e.x() + 0.8, e.y() - 0.3}, {e.x() + 6, e.y() + 0.9},
-                                        {e.x() + 12, e.y() + 2.8}, {e.x() + 16, e.y() + 7}, {e.x() + 14.5, e.y() + 11.6},
-                                        {e.x() + 7, e.y() + 14}, {e.x() - 5, e.y() + 14.4}, {e.x() - 19, e.y() + 13},
-                                        {e.x() - 32, e.y() + 10}}),
-                            [](qreal t) { return 1.15 - 0.55 * std::max<qreal>(0, t - 0.45) / 0.55; });
+        // The n's last leg gives way above the line and rolls on round its
+        // foot without a corner, running on a little to the right just under
+        // the line; there the pen turns back in a shallow bend and sweeps off to the
+        // left under the word, low and flat. The return is a light, quick
+        // stroke, fine as the nib draws it, thinning as it lifts: the last
+        // movement runs from right to left, back beneath the n and the a.
+        hand.pressureStroke(smoothPath({{e.x(), e.y() - 9}, {e.x() + 0.2, e.y() - 3.5}, {e.x() + 1.6, e.y() + 0.2},
+                                        {e.x() + 5, e.y() + 1.9}, {e.x() + 9.5, e.y() + 2.9}, {e.x() + 13, e.y() + 5},
+                                        {e.x() + 12.6, e.y() + 8.4}, {e.x() + 7, e.y() + 10.4}, {e.x() - 8, e.y() + 10.8},
+                                        {e.x() - 20, e.y() + 9.8}, {e.x() - 31, e.y() + 8}}),
+                            [](qreal t) { return 1.0 - 0.45 * std::min<qreal>(1, std::max<qreal>(0, t - 0.15) / 0.3) - 0.2 * std::max<qreal>(0, t - 0.6) / 0.4; });
         break;
     case Ending::Extended:
         // Along the line, but as a hand draws it: a shallow sag and a
