@@ -2808,8 +2808,8 @@ private slots:
     void lightDotsAreFaintButThere_data() { addSizeRows(); }
 
     // A very light dot is set down with hardly any pressure: over each stem
-    // there is a dot, far less ink than a normal dot carries and spread over
-    // less paper, yet in the pen's own dark ink somewhere, not a pale tint.
+    // there is a dot, far less ink than a normal dot carries, spread over
+    // less paper and nowhere as dark as the pen's full ink.
     void lightDotsAreFaintButThere()
     {
         QFETCH(bool, doubleSize);
@@ -2836,7 +2836,7 @@ private slots:
                                     .arg(lightArea).arg(lightDarkest).arg(plain).arg(plainArea);
             QVERIFY2(light >= 1.5 && light <= 0.45 * plain, qPrintable(got));
             QVERIFY2(lightArea > 0 && lightArea < plainArea, qPrintable(got));
-            QVERIFY2(lightDarkest <= 150, qPrintable(got));
+            QVERIFY2(lightDarkest >= plainDarkest + 60, qPrintable(got + u", plain darkest %1"_s.arg(plainDarkest)));
         }
     }
 

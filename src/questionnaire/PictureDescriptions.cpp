@@ -140,7 +140,7 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with a round dot set down low over the tip of its stem, a narrow gap "
           "between them, and a shade to the right"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i with a small dot barely touched down, its ink thin and patchy"_s,
+          u"The word \"mini\", each i with a tiny, faint grey dot"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,

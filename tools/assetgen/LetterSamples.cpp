@@ -85,23 +85,11 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Barely touched down: a small dab in the same ink, but so little of
-        // it reached the paper that it lies in uneven specks with paper
-        // showing between them.
-        QPainter &p = hand.painter();
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        QColor ink = hand.ink();
-        ink.setAlpha(180);
-        p.setBrush(ink);
-        const QPointF c(top.x() + 0.5 + j(0.5), top.y() - 12 + j(0.8));
-        for (int k = 0; k < 7; ++k) {
-            const qreal a = 2 * M_PI * k / 7 + j(0.5);
-            const qreal off = k == 0 ? 0.3 : rng.uniform(1.1, 1.6);
-            p.drawEllipse(c + QPointF(std::cos(a), std::sin(a) * 0.85) * off, rng.uniform(0.7, 1.1), rng.uniform(0.6, 0.95));
-        }
-        p.restore();
+        // Barely pressed: a small, pale dot, far fainter than the pen's
+        // full ink.
+        Hand faint(hand.painter());
+        faint.setInk(QColor(172, 172, 172));
+        faint.dot({top.x() + 0.5 + j(0.6), top.y() - 12 + j(0.8)}, 1.7 + j(0.2));
         break;
     }
     case Dot::Left:
