@@ -103,6 +103,27 @@ QList<std::pair<int, int>> inkRuns(const QImage &grey, int y, int from, int to)
     return runs;
 }
 
+// Widths of the clear paper between the inked columns of the band of rows
+// from `fromRow` to `toRow` (pixels, `toRow` excluded), left to right: the
+// gaps between the letters or words on a line. A column is inked where any
+// pixel of the band is darker than `inkBelow`; widths are divided by `scale`.
+QList<qreal> clearColumnGaps(const QImage &grey, int fromRow, int toRow, int scale, int inkBelow = 128)
+{
+    QList<qreal> gaps;
+    int lastInk = -1;
+    for (int x = 0; x < grey.width(); ++x) {
+        bool ink = false;
+        for (int y = std::max(0, fromRow); y < std::min(toRow, grey.height()) && !ink; ++y)
+            ink = grey.constScanLine(y)[x] < inkBelow;
+        if (!ink)
+            continue;
+        if (lastInk >= 0 && x - lastInk > 1)
+            gaps.append(qreal(x - lastInk - 1) / scale);
+        lastInk = x;
+    }
+    return gaps;
+}
+
 // The same down column `x` between rows `from` and `to`.
 QList<std::pair<int, int>> inkRunsDown(const QImage &grey, int x, int from, int to)
 {
@@ -1659,19 +1680,7 @@ private slots:
         // small letters of the line on `baseline`, in picture units.
         auto gaps = [&](int index, int baseline) {
             const QImage grey = greyPicture(u"WordSpacing"_s, index, doubleSize);
-            QList<qreal> out;
-            int lastInk = -1;
-            for (int x = 0; x < grey.width(); ++x) {
-                bool ink = false;
-                for (int y = (baseline - 5) * scale; y <= baseline * scale && !ink; ++y)
-                    ink = grey.constScanLine(y)[x] < 160;
-                if (!ink)
-                    continue;
-                if (lastInk >= 0 && x - lastInk > 1)
-                    out.append(qreal(x - lastInk - 1) / scale);
-                lastInk = x;
-            }
-            return out;
+            return clearColumnGaps(grey, (baseline - 5) * scale, baseline * scale + 1, scale, 160);
         };
         auto wide = [](const QList<qreal> &g, qreal least) {
             return int(std::count_if(g.begin(), g.end(), [least](qreal w) { return w >= least; }));
@@ -1697,20 +1706,7 @@ private slots:
         // Widths (1x) of the clear column runs between the letters of the
         // word whose line lies between rows `from` and `to` (1x).
         auto gaps = [&](int index, int from, int to) {
-            const QImage grey = greyPicture(u"LetterSpacing"_s, index, doubleSize);
-            QList<qreal> out;
-            int lastInk = -1;
-            for (int x = 0; x < grey.width(); ++x) {
-                bool ink = false;
-                for (int y = from * scale; y < to * scale && !ink; ++y)
-                    ink = grey.constScanLine(y)[x] < 128;
-                if (!ink)
-                    continue;
-                if (lastInk >= 0 && x - lastInk > 1)
-                    out.append(qreal(x - lastInk - 1) / scale);
-                lastInk = x;
-            }
-            return out;
+            return clearColumnGaps(greyPicture(u"LetterSpacing"_s, index, doubleSize), from * scale, to * scale, scale);
         };
         for (auto [from, to, letters] : {std::tuple{20, 62, 4}, std::tuple{64, 110, 5}}) {
             const QList<qreal> wide = gaps(1, from, to);
@@ -2746,21 +2742,10 @@ private slots:
             qreal sum = 0;
             int count = 0;
             for (int baseline : baselines) {
-                QList<bool> inked(grey.width(), false);
                 // Up to the t bars, which fill the room after their stems.
-                for (int y = (baseline - 15) * 2; y < (baseline - 1) * 2; ++y)
-                    for (int x = 0; x < grey.width(); ++x)
-                        inked[x] = inked[x] || grey.constScanLine(y)[x] < 128;
-                const qsizetype first = inked.indexOf(true), last = inked.lastIndexOf(true);
-                int run = 0;
-                for (qsizetype x = first; x >= 0 && x <= last; ++x) {
-                    if (!inked[x]) {
-                        ++run;
-                    } else if (run > 0) {
-                        sum += run;
-                        ++count;
-                        run = 0;
-                    }
+                for (qreal gap : clearColumnGaps(grey, (baseline - 15) * 2, (baseline - 1) * 2, 1)) {
+                    sum += gap;
+                    ++count;
                 }
             }
             return count ? sum / count : 0.0;
