@@ -426,6 +426,39 @@ QList<int> enclosedPatchSizes(const QImage &grey, int minSize)
     return patches;
 }
 
+// Separate pieces of ink (darker than mid-grey, touching along a side or a
+// corner) of at least `minSize` pixels: strokes that meet make one piece.
+int inkPieces(const QImage &grey, int minSize)
+{
+    const int w = grey.width(), h = grey.height();
+    QList<uchar> seen(w * h, 0);
+    int pieces = 0;
+    for (int start = 0; start < w * h; ++start) {
+        if (seen[start] || grey.constScanLine(start / w)[start % w] >= 128)
+            continue;
+        QList<int> todo{start};
+        seen[start] = 1;
+        int size = 0;
+        while (!todo.isEmpty()) {
+            const int i = todo.takeLast();
+            const int x = i % w, y = i / w;
+            ++size;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= w || ny >= h || seen[ny * w + nx]
+                        || grey.constScanLine(ny)[nx] >= 128)
+                        continue;
+                    seen[ny * w + nx] = 1;
+                    todo.append(ny * w + nx);
+                }
+        }
+        if (size >= minSize)
+            ++pieces;
+    }
+    return pieces;
+}
+
 // Patches of paper closed in all round by ink of `minSize` to `maxSize` pixels.
 int enclosedPatches(const QImage &grey, int minSize, int maxSize = std::numeric_limits<int>::max())
 {
@@ -797,7 +830,7 @@ private slots:
     void humpsClimbFallOrStayLevel_data() { addSizeRows(); }
 
     // Among the looped capital I's the vertical one alone stands plumb, the
-    // one tilted to the right leans far over, the one tilted to the left
+    // one tilted to the right leans well over, the one tilted to the left
     // clearly back but less far, the inflated one leans only a little, far
     // less than the tilted one, and the deflated one stands plumb too, so
     // both are told by their loops. Every looped I stands on the line of "am".
@@ -833,6 +866,8 @@ private slots:
         const qreal deflated = lean(8);
         QVERIFY2(std::abs(deflated) < 1.5, qPrintable(u"deflated I leans %1"_s.arg(deflated)));
         QVERIFY2(tilted > 6, qPrintable(u"I tilted to the right leans only %1"_s.arg(tilted)));
+        // ...but at a slant a hand writes, under about 28 degrees, not tipped over.
+        QVERIFY2(tilted < 8, qPrintable(u"I tilted to the right leans %1, too far over"_s.arg(tilted)));
         QVERIFY2(back < -3.5 && -back < tilted,
                  qPrintable(u"I tilted to the left leans %1, the one to the right %2"_s.arg(back).arg(tilted)));
         const qreal inflated = lean(7);
@@ -884,6 +919,51 @@ private slots:
         QVERIFY2(enclosedPatches(top, 10 * s * s) == 1, "the backhand I's top loop is not one open eye");
         QVERIFY2(enclosedPatches(grey.copy(0, 0, 64 * s, grey.height()), 10 * s * s) == 1,
                  "the backhand I closes in more than its top loop, as a curl at its foot would");
+    }
+
+    // Every looped I is one written letter standing on its foot stroke: the
+    // stem runs straight down into that stroke, which touches it, so the
+    // letter is a single piece of ink; the loop is the only eye it closes in,
+    // with no curl at the foot; and the foot stroke, written on towards
+    // "am", reaches further right of the stem than left of it.
+    void loopedIStandsOnAWrittenFoot_data() { addSizeRows(); }
+
+    void loopedIStandsOnAWrittenFoot()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        for (int index = 4; index <= 8; ++index) {
+            const QImage grey = greyPicture(u"TheCapitalLetterI"_s, index, doubleSize);
+            QVERIFY(!grey.isNull());
+            const QImage letter = grey.copy(0, 0, 64 * s, grey.height());
+            const QString which = u"I %1: "_s.arg(index);
+            const int pieces = inkPieces(letter, 4 * s * s);
+            QVERIFY2(pieces == 1, qPrintable(which + u"%1 separate pieces of ink"_s.arg(pieces)));
+            const int eyes = enclosedPatches(letter, 6 * s * s);
+            QVERIFY2(eyes == 1, qPrintable(which + u"closes in %1 eyes"_s.arg(eyes)));
+            // The foot stroke: the lowest rows of the letter.
+            const int bottom = inkBox(letter).bottom();
+            qreal left = 1000, right = -1000;
+            for (int y = bottom - 3 * s; y <= bottom; ++y)
+                for (const auto &[l, r] : inkRuns(letter, y, 0, letter.width())) {
+                    left = std::min(left, qreal(l) / s);
+                    right = std::max(right, qreal(r) / s);
+                }
+            // Where the stem comes down onto it, carried on along the stem's
+            // slant from two rows above it.
+            auto stemAt = [&](int y) {
+                const QList<std::pair<int, int>> runs = inkRuns(letter, y * s, 0, letter.width());
+                return runs.size() == 1 ? (runs[0].first + runs[0].second) / 2.0 / s : qQNaN();
+            };
+            const qreal line = qreal(bottom) / s - 2;
+            const qreal upper = stemAt(int(line) - 14), lower = stemAt(int(line) - 7);
+            QVERIFY2(!qIsNaN(upper) && !qIsNaN(lower), qPrintable(which + u"no single stem above the foot"_s));
+            const qreal foot = lower + (lower - upper) / 7 * (line - (int(line) - 7));
+            const QString got = which + u"stem comes down at %1, foot stroke from %2 to %3"_s.arg(foot).arg(left).arg(right);
+            QVERIFY2(foot - left >= 6, qPrintable(got));
+            QVERIFY2(right - foot >= foot - left + 2, qPrintable(got));
+            QVERIFY2(right - foot <= 20, qPrintable(got));
+        }
     }
 
     // The deflated I's loop has collapsed but is still a loop: across it some
@@ -1310,9 +1390,13 @@ private slots:
         }
     }
 
-    // The blunt down strokes of g and y run straight down below the line,
-    // as far as an ordinary loop goes and no further, without turning off
-    // either way, and are at least as heavy at their ends as under the line.
+    // The blunt down strokes of g and y stop short, as far below the line
+    // as an ordinary loop goes and no further, and are at least as heavy at
+    // their ends as under the line. They run straight on from the stem and
+    // only low down give a little to the left, as a g's descender does and
+    // a q's does not, so the g is no q; yet they never sweep out into an
+    // arc, hook or loop: every row below the line crosses a single stroke,
+    // each a little further left than the one above.
     void bluntDownStrokesEndHeavy_data() { addSizeRows(); }
 
     void bluntDownStrokesEndHeavy()
@@ -1341,19 +1425,33 @@ private slots:
             while (lowest > 0 && qIsNaN(across(lowest, &w)))
                 --lowest;
             const qreal depth = qreal(lowest) / scale - 46;
-            qreal left = 1000, right = -1000, under = 0, end = 0;
-            across(54 * scale, &under);
-            for (int y = 54 * scale; y <= lowest - 3 * scale; ++y) {
+            qreal under = 0, end = 0;
+            const qreal start = across(54 * scale, &under);
+            // Straight on from the stem for a good way under the line.
+            qreal left = 1000, right = -1000;
+            for (int y = 54 * scale; y <= 64 * scale; ++y) {
                 const qreal mid = across(y, &w);
                 left = std::min(left, mid);
                 right = std::max(right, mid);
             }
-            across(lowest - 3 * scale, &end);
-            const QString got = u"%1: %2 below the line, wanders %3, %4 wide under the line and %5 near its end"_s.arg(letter)
-                                    .arg(depth).arg(right - left).arg(under).arg(end);
+            const qreal tip = across(lowest - 3 * scale, &end);
+            const QString got = u"%1: %2 below the line, wanders %3 under it, its end %4 left of the stem; %5 wide "
+                                 "under the line and %6 near its end"_s.arg(letter)
+                                    .arg(depth).arg(right - left).arg(start - tip).arg(under).arg(end);
             QVERIFY2(depth >= 28 && depth <= 44, qPrintable(got));
-            QVERIFY2(right - left <= 3, qPrintable(got));
+            QVERIFY2(right - left <= 2, qPrintable(got));
+            QVERIFY2(start - tip >= 3.5 && start - tip <= 12, qPrintable(got));
             QVERIFY2(end >= under, qPrintable(got));
+            qreal above = start;
+            for (int y = 50 * scale; y <= lowest; ++y) {
+                const QList<std::pair<int, int>> runs = inkRuns(grey, y, from * scale, to * scale);
+                QVERIFY2(runs.size() == 1, qPrintable(got + u"; %1 strokes on row %2"_s.arg(runs.size()).arg(qreal(y) / scale)));
+                if (y < 54 * scale)
+                    continue;
+                const qreal mid = (runs[0].first + runs[0].second) / 2.0 / scale;
+                QVERIFY2(mid <= above + 0.75, qPrintable(got + u"; turns back right at row %1"_s.arg(qreal(y) / scale)));
+                above = std::min(above, mid);
+            }
         }
     }
 

@@ -175,8 +175,8 @@ const QHash<QString, QStringList> &descriptions()
           "up"_s,
           u"A lower case g and y whose lower parts end in a full, rounded loop"_s,
           u"A lower case g and y whose lower parts are long and end in a narrow, closed loop"_s,
-          u"A lower case g and y, the y's top a round u, whose lower parts go straight down, a little heavier as "
-          "they go, and stop bluntly without any hook or loop"_s,
+          u"A lower case g and y, the y's top a round u, whose lower parts go on down from the stem, giving a "
+          "little to the left low down, and stop short at full weight without any hook or loop"_s,
           u"A lower case g and y whose lower parts are long straight lines with no loop, each ending in a little "
           "hook to the left"_s,
           u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops well short of the "
@@ -192,8 +192,9 @@ const QHash<QString, QStringList> &descriptions()
           u"A capital I with strokes of the same length across its top and foot, followed by \"am\""_s,
           u"A capital I leaning backwards with its top to the left: an up-stroke from the left into a loop at its "
           "top, the stem slanting down to the right onto a short stroke across its foot, followed by \"am\""_s,
-          u"A capital I with a loop at its top and a stroke across its foot, leaning well forwards with its top to the right, "
-          "standing on the line of \"am\""_s,
+          u"A capital I written leaning forwards with its top to the right: a short up-stroke from the left into a loop "
+          "at its top, the stem slanting down onto a stroke along the line at its foot, standing on the line of "
+          "\"am\""_s,
           u"A capital I with a stroke across its foot, its long stem standing plumb upright under an upright oval loop, even on both sides, followed by "
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "

@@ -102,17 +102,17 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail, Rng &rng)
     QPainterPath stem(QPointF(sx, top));
     stem.lineTo(sx, base);
     if (tail == Tail::Blunt) {
-        // A down-stroke pressed harder as it goes and stopped dead: it runs
-        // straight on below the line, as far as a loop would reach, without
-        // turning either way, and the pen is lifted while still bearing
-        // down, so the end is as heavy as the stroke, neither tapering nor
-        // turning back into a loop.
+        // A down-stroke that stops short, as far below the line as a loop
+        // would reach, and is lifted while still bearing down, so the end is
+        // as heavy as the stroke: no taper, no hook, no loop. Straight all
+        // the way it would make the g a q, so low down it gives a little to
+        // the left, as a g's descender does and a q's never, and stops
+        // there, pointing down and left, before it could turn into a hook.
         QPainterPath down(QPointF(sx, top));
-        // It drifts a shade to the left as it goes, as a descender does,
-        // and is pressed only somewhat harder, so the end is square, not a
-        // clot.
-        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.3, base + 18}, {sx - 0.8, base + 36}});
-        hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.4 * t * t; }, PenEnd::Tapered, PenEnd::Blunt);
+        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.2, base + 12}, {sx - 1.6, base + 23}, {sx - 4.2, base + 31},
+                        {sx - 7.2, base + 36}});
+        hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.15 * t; }, PenEnd::Tapered,
+                            PenEnd::Blunt);
         return;
     }
     if (tail == Tail::LongStraight) {
@@ -144,11 +144,12 @@ void drawGY(Hand &hand, Tail tail, Rng &rng)
     // y: a cup, then the right stroke runs on into the descender.
     const qreal yx = 85;
     if (tail == Tail::Blunt) {
-        // With no loop to tell it by, the y must read from its top alone: a
-        // round u, its left arm coming straight down from the top without
-        // the lead-in tick, which over a plain stem would make it a 4.
-        hand.stroke(smoothPath({{yx - 10, xTop + 0.5}, {yx - 10.5, xTop + 9}, {yx - 10, base - 11}, {yx - 6, base - 1.5},
-                                {yx + 2, base}, {yx + 9, base - 4}, {yx + 13.5, base - 14}, {yx + 15, xTop}}));
+        // With no loop to tell it by, the y must read from its top: a round
+        // u whose left arm starts with a small turn over from the left, not
+        // the straight lead-in tick, which over a plain stem makes a 4.
+        hand.stroke(smoothPath({{yx - 13.5, xTop + 3.5}, {yx - 10.5, xTop + 0.5}, {yx - 9.5, xTop + 9}, {yx - 9.5, base - 11},
+                                {yx - 5.5, base - 1.5}, {yx + 2, base}, {yx + 9, base - 4}, {yx + 13.5, base - 14},
+                                {yx + 15, xTop}}));
     } else
         hand.stroke(smoothPath({{yx - 14, xTop + 6}, {yx - 9, xTop}, {yx - 8, xTop + 10}, {yx - 8, base - 9},
                                 {yx - 2, base}, {yx + 7, base - 3}, {yx + 13, base - 13}, {yx + 15, xTop}}));
@@ -205,13 +206,11 @@ void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
         across(kIBase, bottomBar);
 }
 
-// Cursive I: a short up-stroke from the left rises to the top, turns over
-// into a loop and comes down the middle as the stem, which ends in a foot
-// with a short stroke across it, so the letter reads as I and not as a
-// figure or a J. The letter is designed upright and turned by `tilt`
-// degrees (positive leans the top to the right) about its middle, so loop
-// and foot keep their shape and their sides; it is then moved to stay
-// centred left of "am".
+// Cursive I: a short up-stroke from the left rises into a loop at the top
+// and comes down the middle as the stem, which stands on a short stroke
+// across its foot, so the letter reads as I and not as a figure, an l or a
+// J. The letter is slanted by `tilt` degrees (positive leans the top to the
+// right) over its foot and then moved to stay centred left of "am".
 void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
 {
     const qreal x = kIX + 2;
@@ -219,10 +218,17 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
     const qreal base = kIBase;
     const qreal w = loopWidth;
     const qreal h = loopHeight;
-    QList<QPointF> stroke = {{x - w * 0.2 - 7, top + h + 8}, {x - 1, top + h * 0.95}, {x + w * 0.42, top + h * 0.55},
-                             {x + w * 0.3, top + h * 0.12}, {x - w * 0.05, top},
-                             {x - w * 0.45, top + h * 0.22}, {x - w * 0.4, top + h * 0.62},
-                             {x + 0.4, top + h * 1.05}, {x + 0.6, top + h + 12}, {x, base - 14}};
+    // Upright or leaning forwards, the I is written plumb and even and then
+    // slanted: a short lead-in from the left crosses the stem's line, the
+    // loop rises as an oval standing on that line, as wide left as right,
+    // and the stem drops straight down from the crossing. The further the
+    // hand leans, the longer its lead-in swings up from the left.
+    const qreal lead = 5 + std::max<qreal>(tilt, 0) * 0.2;
+    // A slanted stem bows a shade on its way down; the upright one is plumb.
+    const qreal bow = tilt == 0 ? 0 : 0.5;
+    QList<QPointF> stroke = {{x - lead, top + h + lead}, {x, top + h}, {x + w * 0.42, top + h * 0.62},
+                             {x + w * 0.38, top + h * 0.2}, {x, top}, {x - w * 0.38, top + h * 0.2},
+                             {x - w * 0.42, top + h * 0.62}, {x, top + h}, {x + bow, top + h + 14}, {x + bow, base - 14}};
     if (tilt < 0) {
         // Leaning back, the I is written as a backhand writes it, not
         // turned over: the pen comes up from the left of the stem, crosses
@@ -236,61 +242,42 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         stroke = {{x - 17, top + h + 9.5}, {x - 9, top + h + 5}, {x - 2.5, top + h + 1.5}, {x + w * 0.36, top + h * 0.62},
                   {x + w * 0.36, top + h * 0.18}, {x + w * 0.02, top}, {x - w * 0.34, top + h * 0.16},
                   {x - w * 0.36, top + h * 0.6}, {x - 0.3, top + h + 1}, {x + 0.3, top + h + 13},
-                  {x + 0.9, (top + h + base) / 2 + 6}, {x + 0.5, base - 12}, {x - 0.2, base}};
-    } else if (tilt == 0) {
-        // The upright I is written plumb and even: a short lead-in from the
-        // left crosses the stem's line, the loop rises as a tall oval
-        // standing on that line, as wide left as right, and the stem drops
-        // straight down from the crossing. Leaning back, the same letter
-        // is simply written turned over to the left: a forward lead-in
-        // or curl would hang off it below the loop.
-        stroke = {{x - 5, top + h + 5}, {x, top + h}, {x + w * 0.42, top + h * 0.62}, {x + w * 0.38, top + h * 0.2},
-                  {x, top}, {x - w * 0.38, top + h * 0.2}, {x - w * 0.42, top + h * 0.62}, {x, top + h},
-                  {x, top + h + 14}, {x, base - 14}};
+                  {x + 0.9, (top + h + base) / 2 + 6}, {x + 0.5, base - 12}};
     }
-    // The stem ends in a little curl to the left; leaning backwards, that
-    // curl reads as a stray flourish, and upright it would pull the
-    // letter off its plumb line, so then the stem simply runs into the foot.
-    if (tilt == 0)
-        stroke.append({x - 0.3, base});
-    else if (tilt > 0)
-        stroke.append({{x - 2.5, base - 2}, {x - 9, base}, {x - 13, base - 4}});
+    // The stem runs straight into the foot: a curl there reads as a stray
+    // flourish, or turns the letter into a J.
+    stroke.append({x - 0.2, base});
     QPainterPath path = smoothPath(stroke);
-    // The foot stroke runs back across the bottom of the stem, along the
-    // line whichever way the letter leans.
+    // Leaning either way, the letter is written slanted, not turned over:
+    // each point moves sideways by its height over the line, so the foot
+    // stays on the line and the loop leans with the stem.
     QPointF foot(x, base);
-    if (tilt < 0) {
-        // A backhand slant: each point moves left by its height over the
-        // line, so the foot stays on the line and the loop leans with the
-        // stem.
+    if (tilt != 0) {
         QTransform lean;
         lean.translate(x, base);
         lean.shear(std::tan(-tilt * M_PI / 180), 0);
-        lean.scale(0.92, 0.92); // leaning over, it needs a little more room
+        lean.scale(0.94, 0.94); // leaning over, it needs a little more room
         lean.translate(-x, -base);
         path = lean.map(path);
         foot = lean.map(foot);
-    } else if (tilt > 0) {
-        const QPointF centre(x, (top + base) / 2);
-        QTransform turn;
-        turn.translate(centre.x(), centre.y());
-        turn.rotate(tilt); // y points down, so a positive angle turns clockwise: the top goes right
-        turn.scale(0.92, 0.92); // a leaning letter needs a little more room
-        turn.translate(-centre.x(), -centre.y());
-        path = turn.map(path);
-        foot = turn.map(foot);
     }
-    path.moveTo(foot + QPointF(-12, 1));
-    smoothTo(path, {foot + QPointF(-12, 1), foot + QPointF(0, 0.5), foot + QPointF(12, -1)});
+    // The foot stroke follows once the pen is lifted off the stem: landing
+    // a little left of it, running along the line to the right, where the
+    // writing goes on, a shade heavier where it first bears down.
+    QPainterPath bar(foot + QPointF(-9, 1.2));
+    smoothTo(bar, {foot + QPointF(-9, 1.2), foot + QPointF(-3, 0.5), foot + QPointF(5, 0.1), foot + QPointF(13, -1.3)});
     if (tilt != 0) {
         // Centred in the room left of "am", and clear of it, with its foot
         // on the same line as "am", as the upright one's is.
-        const QRectF box = path.boundingRect();
+        const QRectF box = path.boundingRect() | bar.boundingRect();
         const qreal dx = std::min(37.5 - box.center().x(), 61 - box.right());
-        path.translate(dx, base + 1 - box.bottom());
+        const qreal dy = base + 1 - box.bottom();
+        path.translate(dx, dy);
+        bar.translate(dx, dy);
     }
     hand.setWidth(3.2);
     hand.stroke(path);
+    hand.pressureStroke(bar, [](qreal t) { return 1.1 - 0.25 * t; });
 }
 
 void addCapitalI(QList<SampleDef> &out)
@@ -320,9 +307,9 @@ void addCapitalI(QList<SampleDef> &out)
     // do, far less than the one tilted to the right, and the deflated one
     // stands plumb, so each is told by its loop and not by its slant.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -17));
-    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(18, 28, 30));
-    addSample(out, t, 6, u"Vertical"_s, cursive(19, 34, 0));
-    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 12));
+    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(23, 30, 24));
+    addSample(out, t, 6, u"Vertical"_s, cursive(17, 29, 0));
+    addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
     addSample(out, t, 8, u"Deflated Loop"_s, cursive(10, 50, 0));
