@@ -239,7 +239,7 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         // slant is given by shearing the letter over its foot (below), so
         // the loop leans with the stem instead of standing on it tipped
         // over.
-        stroke = {{x - 17, top + h + 9.5}, {x - 9, top + h + 5}, {x - 2.5, top + h + 1.5}, {x + w * 0.36, top + h * 0.62},
+        stroke = {{x - 12.5, top + h + 8}, {x - 7, top + h + 4.5}, {x - 2.5, top + h + 1.5}, {x + w * 0.36, top + h * 0.62},
                   {x + w * 0.36, top + h * 0.18}, {x + w * 0.02, top}, {x - w * 0.34, top + h * 0.16},
                   {x - w * 0.36, top + h * 0.6}, {x - 0.3, top + h + 1}, {x + 0.3, top + h + 13},
                   {x + 0.9, (top + h + base) / 2 + 6}, {x + 0.5, base - 12}};
@@ -264,8 +264,8 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
     // The foot stroke follows once the pen is lifted off the stem: landing
     // a little left of it, running along the line to the right, where the
     // writing goes on, a shade heavier where it first bears down.
-    QPainterPath bar(foot + QPointF(-9, 1.2));
-    smoothTo(bar, {foot + QPointF(-9, 1.2), foot + QPointF(-3, 0.5), foot + QPointF(5, 0.1), foot + QPointF(13, -1.3)});
+    QPainterPath bar(foot + QPointF(-10, 1.2));
+    smoothTo(bar, {foot + QPointF(-10, 1.2), foot + QPointF(-3, 0.5), foot + QPointF(5, 0.1), foot + QPointF(14, -1.4)});
     if (tilt != 0) {
         // Centred in the room left of "am", and clear of it, with its foot
         // on the same line as "am", as the upright one's is.
