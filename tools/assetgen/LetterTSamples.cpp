@@ -68,19 +68,20 @@ void drawStem(Hand &hand, const TLetter &t)
                            {x - 4.6, t.top + 3.5}, {x - 0.9, t.top + 0.5}, {x + 0.4, t.top + 4}, {x + 0.3, t.top + 12}});
         break;
     case Stem::Inflexible: {
-        // A rigid straight up-stroke from the line, pushed firmly
-        // so it comes out near the stem's weight. Where it reaches the stem,
-        // under the bar, the pen turns up along the stem without lifting (the
-        // down-stroke covers that part), so the lead-in is the start of the
-        // letter. Straight only as a hand draws straight: a hair off true
-        // midway.
-        // It comes in long and low, well out from the stem, so it reads
-        // as the way in, not as a second leg under a lambda.
-        const QPointF join(x - 1.2, b - 21);
+        // A rigid straight up-stroke from the line, pushed firmly so it
+        // comes out near the stem's weight, that runs straight on into the
+        // stem under the bar: there the pen turns sharply up along the stem
+        // without lifting, and the down-stroke covers that part and the
+        // corner, so no bend shows where the two meet. Straight only as a
+        // hand draws straight: a hair off true midway. It comes in long and
+        // low, well out from the stem, so it reads as the way in, not as a
+        // second leg under a lambda.
+        const QPointF join(x + 0.2, b - 21.8);
         const QPointF from(x - 24, b - 0.4);
-        hand.pressureStroke(smoothPath({from, (from + join) / 2 + QPointF(0.25, 0.15), join, {x - 0.2, b - 43},
-                                        {x + 0.2, b - 50}, {x + 0.3, b - 58}}),
-                            [](qreal t) { return (1.75 + 0.08 * std::sin(t * 7)) * (t < 0.75 ? 1 : 1 - 0.4 * (t - 0.75) / 0.25); });
+        QPainterPath lead(from);
+        lead.lineTo((from + join) / 2 + QPointF(0.25, 0.15));
+        lead.lineTo(join);
+        hand.pressureStroke(lead, [](qreal t) { return 1.75 + 0.08 * std::sin(t * 7); }, PenEnd::Tapered, PenEnd::Blunt);
         path.moveTo(x + 0.4, t.top);
         break;
     }
