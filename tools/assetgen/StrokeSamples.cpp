@@ -180,8 +180,8 @@ void drawEnding(Hand &hand, Ending kind)
                                         {e.x() - 17, e.y() + 8.3}, {e.x() - 24, e.y() + 7.8}, {e.x() - 31, e.y() + 6.6},
                                         {e.x() - 37.5, e.y() + 4.8}}),
                             [phase](qreal t) {
-                                const qreal ease = std::min<qreal>(1, std::max<qreal>(0, t - 0.3) / 0.7);
-                                return (1.02 - 0.38 * ease * ease) * (1 + 0.05 * std::sin(t * 13 + phase));
+                                const qreal ease = std::min<qreal>(1, std::max<qreal>(0, t - 0.2) / 0.8);
+                                return (1.02 - 0.45 * std::pow(ease, 0.8)) * (1 + 0.05 * std::sin(t * 13 + phase));
                             });
         break;
     }
