@@ -1150,6 +1150,15 @@ private slots:
         const QList<std::pair<int, int>> low = inkRuns(curl, word.top() + 12 * s, 0, middle.first().first + 4 * s);
         QVERIFY2(low.size() == 2 && low[1].first - low[0].second >= 4 * s,
                  qPrintable(got + u", %1 strokes low beside the stem"_s.arg(low.size())));
+        // The pen lands tucked in under the curl, its lower branch stopping
+        // well short of the stem: a hook opening towards the m, not a letter
+        // c whose arms reach across to it.
+        int reach = -1;
+        for (int y = word.top() + 8 * s; y < word.top() + 18 * s; ++y)
+            for (const auto &[from, to] : inkRuns(curl, y, 0, middle.first().first - 2 * s))
+                reach = std::max(reach, to);
+        QVERIFY2(reach > 0 && middle.first().first - reach >= 5.5 * s,
+                 qPrintable(got + u", lower branch reaches %1"_s.arg(qreal(reach) / s)));
     }
 
     // The long lead-in from under the line is pushed up as one movement with

@@ -84,8 +84,8 @@ const QHash<QString, QStringList> &descriptions()
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose m begins with a wide, open curve on its left: starting low and clear "
-          "of the m, the pen swings out to the left and round over into the first stroke of the m"_s,
+          u"The handwritten word \"man\" whose m begins with a wide, open hook on its left: starting low and well "
+          "clear of the m, the pen swings out to the left and round over into the first stroke of the m"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "

@@ -92,13 +92,15 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::RightToLeft: {
-        // The pen lands low, a little clear of the first stem, and while
-        // still moving swings off to the left and up round a wide, lopsided
-        // bend, higher than it is low, that comes back over into the top of
-        // the stem and runs on down it: one movement with the first
-        // down-stroke, the way in running from right to left. Landing light
-        // and gathering weight over the top, it ends in the stem's own ink.
-        const QPainterPath curl = smoothPath({{p.x() - 5.5, p.y() + 13.4}, {p.x() - 10, p.y() + 13.4}, {p.x() - 14.6, p.y() + 11.6},
+        // The pen lands low, well clear of the first stem, tucked in under
+        // what becomes the curl, and while still moving swings off to the
+        // left and up round a wide, lopsided bend, higher than it is low,
+        // that comes back over into the top of the stem and runs on down
+        // it: one movement with the first down-stroke, the way in running
+        // from right to left. The short lower arm leaves the curl open
+        // towards the m, a hook rather than a letter c. Landing light and
+        // gathering weight over the top, it ends in the stem's own ink.
+        const QPainterPath curl = smoothPath({{p.x() - 8.6, p.y() + 12.4}, {p.x() - 11.4, p.y() + 13.3}, {p.x() - 15, p.y() + 11.9},
                                               {p.x() - 17.6, p.y() + 7.8}, {p.x() - 17.9, p.y() + 2.6}, {p.x() - 14.6, p.y() - 1.6},
                                               {p.x() - 8.6, p.y() - 3.4}, {p.x() - 3.4, p.y() - 2.1}, {p.x() - 0.6, p.y() + 1.2},
                                               {p.x() + 0.05, p.y() + 5.5}, {p.x(), p.y() + 15}});
