@@ -176,7 +176,7 @@ void addStemHeight(QList<SampleDef> &out)
     // short one barely clears the bar and stands no taller than the a.
     addSample(out, name, 0, u"Normal Stem"_s, word(58, 77, Stem::Plain));
     addSample(out, name, 1, u"Long Stem"_s, word(30, 77, Stem::Plain));
-    addSample(out, name, 2, u"Short Stem"_s, word(77, 80.5, Stem::Plain));
+    addSample(out, name, 2, u"Short Stem"_s, word(75.5, 80.5, Stem::Plain));
     addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 74, Stem::Spread));
 }
 
