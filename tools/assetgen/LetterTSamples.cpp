@@ -71,7 +71,7 @@ void drawStem(Hand &hand, const TLetter &t)
         // A rigid straight up-stroke from the line, pushed firmly so it
         // comes out near the stem's weight, that runs straight on into the
         // stem under the bar: there the pen turns sharply up along the stem
-        // without lifting, and the down-stroke covers that part and the
+        // without lifting, and the down-stroke covers that stretch and the
         // corner, so no bend shows where the two meet. Straight only as a
         // hand draws straight: a hair off true midway. It comes in long and
         // low, well out from the stem, so it reads as the way in, not as a
