@@ -84,8 +84,8 @@ const QHash<QString, QStringList> &descriptions()
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose m begins with a wide, open curve on its left: starting low and clear "
-          "of the m, the pen swings out to the left and round over into the first stroke of the m"_s,
+          u"The handwritten word \"man\" whose m begins with a wide, open hook on its left: starting low and well "
+          "clear of the m, the pen swings out to the left and round over into the first stroke of the m"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
@@ -95,8 +95,9 @@ const QHash<QString, QStringList> &descriptions()
           "tops of the letters, thinning as it goes"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
-          u"The handwritten word \"man\" whose last stroke rolls on round the foot of the n a little past it, turns "
-          "down and sweeps back to the left as a fine, low, flat stroke under the n and the a, thinning as it ends"_s,
+          u"The handwritten word \"man\" whose last stroke carries the n's last leg on down through the line and "
+          "swings round under its foot and back to the left, low and shallow under the n and the a, thinning as it "
+          "ends"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
@@ -105,23 +106,25 @@ const QHash<QString, QStringList> &descriptions()
           "is one slightly heavier line"_s,
           u"The word at, the stroke from the a rising on a slant to the t's stem and going on up beside it in a "
           "narrow loop that opens in the stem"_s,
-          u"The word to, the t starting with a stiff straight stroke of full weight from the line that runs up on a "
-          "slant to meet its stem low down, well below the bar"_s}},
+          u"The word to, the t starting with a stiff straight stroke of full weight from well out on the line that "
+          "runs up on a long slant to meet its stem low down, well below the bar"_s}},
         {u"StemHeight"_s,
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
-          u"The word hat, the t hardly taller than its bar and barely above the a"_s,
-          u"The word hat, the stroke from the a climbing nearly upright to the top of the t and the t's upright "
-          "down-stroke coming back down beside it, the two close under the bar and parting a little towards the foot"_s}},
+          u"The word hat, the t no taller than the a, its stem barely showing above the bar"_s,
+          u"The word hat, the stroke from the a curving up on a long slant and climbing nearly upright to the top "
+          "of the t, and the t's upright down-stroke coming back down beside it, the two close under the bar and "
+          "parting a little towards the foot"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "
-          "while the stems are of ordinary weight"_s,
+          "and the stems and the o a little finer and paler than usual"_s,
           u"The word tot written with a hard-pressed pen, bars, stems and o thick, dark and heavy"_s,
-          u"The word tot, the bars of its t's starting thick on the left and thinning out gradually to a fine "
-          "hairline on the right"_s}},
+          u"The word tot, the bars of its t's starting thick on the left, holding their weight a moment and "
+          "thinning out to a fine hairline on the right, rising a little as they end"_s}},
         {u"BarHeight"_s,
-         {u"The word tot, the bars of its t's floating above the tops of the stems without touching them"_s,
+         {u"The word tot, the bars of its t's floating above the tops of the stems without touching them, each a "
+          "quick stroke thinning to the right, one climbing, the other gently arched"_s,
           u"The word tot, the bars of its t's crossing the stems close under their tops"_s,
           u"The word tot, the bars of its t's crossing the stems about halfway up, level with the top of the o"_s,
           u"The word tot, the bars of its t's crossing low on the stems, close to the line"_s,

@@ -2,6 +2,7 @@
 
 #include "Samples.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -67,17 +68,20 @@ void drawStem(Hand &hand, const TLetter &t)
                            {x - 4.6, t.top + 3.5}, {x - 0.9, t.top + 0.5}, {x + 0.4, t.top + 4}, {x + 0.3, t.top + 12}});
         break;
     case Stem::Inflexible: {
-        // A rigid straight up-stroke from the line, pushed firmly
-        // so it comes out near the stem's weight. Where it reaches the stem,
-        // under the bar, the pen turns up along the stem without lifting (the
-        // down-stroke covers that part), so the lead-in is the start of the
-        // letter. Straight only as a hand draws straight: a hair off true
-        // midway.
-        const QPointF join(x - 1.2, b - 24);
-        const QPointF from(x - 17, b - 0.3);
-        hand.pressureStroke(smoothPath({from, (from + join) / 2 + QPointF(0.25, 0.15), join, {x - 0.2, b - 43},
-                                        {x + 0.2, b - 50}, {x + 0.3, b - 58}}),
-                            [](qreal t) { return (1.75 + 0.08 * std::sin(t * 7)) * (t < 0.75 ? 1 : 1 - 0.4 * (t - 0.75) / 0.25); });
+        // A rigid straight up-stroke from the line, pushed firmly so it
+        // comes out near the stem's weight, that runs straight on into the
+        // stem under the bar: there the pen turns sharply up along the stem
+        // without lifting, and the down-stroke covers that stretch and the
+        // corner, so no bend shows where the two meet. Straight only as a
+        // hand draws straight: a hair off true midway. It comes in long and
+        // low, well out from the stem, so it reads as the way in, not as a
+        // second leg under a lambda.
+        const QPointF join(x + 0.2, b - 21.8);
+        const QPointF from(x - 24, b - 0.4);
+        QPainterPath lead(from);
+        lead.lineTo((from + join) / 2 + QPointF(0.25, 0.15));
+        lead.lineTo(join);
+        hand.pressureStroke(lead, [](qreal t) { return 1.75 + 0.08 * std::sin(t * 7); }, PenEnd::Tapered, PenEnd::Blunt);
         path.moveTo(x + 0.4, t.top);
         break;
     }
@@ -90,10 +94,10 @@ void drawStem(Hand &hand, const TLetter &t)
         // opening at its foot, not a pair of legs.
         const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 15, b - 1}, {x - 11, b - 2.5}}
                                                     : QList<QPointF>{t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6),
-                                                                     t.from + QPointF(5.5, -1.2), {x - 11, b - 2.5}};
-        path = smoothPath(lead + QList<QPointF>{{x - 8.6, b - 7.5}, {x - 7.3, b - 14}, {x - 5.7, b - 22}, {x - 4.3, b - 29},
-                           {x - 2.8, t.top + 9}, {x - 1.2, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 2.5}, {x + 1.1, t.top + 11},
-                           {x + 0.9, b - 22}, {x + 0.8, b - 8}});
+                                                                     t.from + QPointF(4.5, -1.4), {x - 15, b - 3.2}};
+        path = smoothPath(lead + QList<QPointF>{{x - 11.9, b - 6.6}, {x - 9.7, b - 10.6}, {x - 8, b - 15.6}, {x - 6.1, b - 22.2}, {x - 4.4, b - 29},
+                           {x - 2.8, t.top + 9}, {x - 1.2, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 2.5},
+                           {x + 1.1, t.top + 11}, {x + 0.9, b - 22}, {x + 0.8, b - 8}});
         footHook(path, x + 0.8, b);
         hand.stroke(path);
         return;
@@ -169,10 +173,10 @@ void addStemHeight(QList<SampleDef> &out)
     };
     // The a stands from 76 to the line at 108, the h from 54.
     // A normal stem rises well clear of its bar but stays below the h; the
-    // short one barely clears the bar, hardly taller than the a.
+    // short one barely clears the bar and stands no taller than the a.
     addSample(out, name, 0, u"Normal Stem"_s, word(58, 77, Stem::Plain));
     addSample(out, name, 1, u"Long Stem"_s, word(30, 77, Stem::Plain));
-    addSample(out, name, 2, u"Short Stem"_s, word(73, 78, Stem::Plain));
+    addSample(out, name, 2, u"Short Stem"_s, word(75.5, 80.5, Stem::Plain));
     addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 74, Stem::Spread));
 }
 
@@ -201,9 +205,11 @@ void addBarPressure(QList<SampleDef> &out)
     auto pressed = [](P p) {
         return [p](Hand &h, Rng &rng) {
             const qreal base = 110;
-            // A hand that presses hard presses on the whole word.
-            h.setWidth(p == P::Heavy ? kPen * 1.8 : kPen);
-            h.setInk(p == P::Heavy ? QColor(4, 4, 6) : QColor(12, 12, 16));
+            // A hand that presses hard presses on the whole word, and one
+            // that barely presses writes the whole word a little finer and
+            // paler, most of all in the quick bar.
+            h.setWidth(p == P::Heavy ? kPen * 1.8 : p == P::Light ? kPen * 0.8 : kPen);
+            h.setInk(p == P::Heavy ? QColor(4, 4, 6) : p == P::Light ? QColor(36, 36, 42) : QColor(12, 12, 16));
             const qreal stems[2] = {25, 88};
             const qreal tops[2] = {26, 28};
             for (int i = 0; i < 2; ++i) {
@@ -233,19 +239,24 @@ void addBarPressure(QList<SampleDef> &out)
                 case P::Tapering: {
                     drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
                     // Pressed hard where the pen lands, then eased off as the
-                    // hand moves on: the bar thins steadily to a fine end, with
-                    // the small waver and slight bow of a quick stroke.
-                    const QPainterPath path = smoothPath({a + QPointF(-1, 0.6), a + QPointF(6, -0.4), a + QPointF(13, -0.9),
-                                                          a + QPointF(20, -0.6), b + QPointF(3, 0.4)});
+                    // hand moves on. The pen sits down heavily and holds its
+                    // weight for a moment; the hand lets go of it unevenly,
+                    // slowly at first and then quicker, and the bar rises a
+                    // little as the pen comes off: no ruled wedge. The two t's
+                    // let go at different points.
+                    const qreal lift = 1.1 + i * 0.9;
+                    const QPainterPath path = smoothPath({a + QPointF(-1, 0.6), a + QPointF(6, -0.2), a + QPointF(13, -0.6),
+                                                          a + QPointF(20, -0.6 - 0.3 * lift), b + QPointF(3, 0.4 - lift)});
                     const qreal phase = x * 0.13;
-                    // Full weight from the moment the pen touches, then an
-                    // even, gradual thinning all the way to the lift.
+                    const qreal hold = 0.06 + 0.06 * i;
                     h.pressureStroke(
                         path,
-                        [phase](qreal t) {
-                            const qreal fade = std::pow(1 - t, 0.75);
-                            const qreal waver = 1 + 0.05 * std::sin(t * 17 + phase) + 0.03 * std::sin(t * 41 + 2 * phase);
-                            return (0.3 + 2.0 * fade) * waver;
+                        [phase, hold](qreal t) {
+                            const qreal u = std::clamp<qreal>((t - hold) / (1 - hold), 0, 1);
+                            const qreal fade = 1 - u * u * (3 - 2 * u) * 0.55 - u * 0.45;
+                            // The hand's tremor shows once the pressure is letting go.
+                            const qreal waver = 1 + (0.08 * std::sin(t * 17 + phase) + 0.04 * std::sin(t * 41 + 2 * phase)) * u * (1 - u) * 2.5;
+                            return (0.28 + 1.95 * fade) * waver;
                         },
                         PenEnd::Blunt, PenEnd::Tapered);
                     break;
@@ -275,7 +286,21 @@ void addBarHeight(QList<SampleDef> &out)
                 const qreal x = stems[i];
                 varyCopy(h.painter(), {x, base}, rng);
                 drawStem(h, TLetter{x, 36 + i * 1.5, base, Stem::Plain, {}});
-                bar(h, {x - 11 + shift, barY + 0.5 - i}, {x + 11.5 + shift + i, barY - 0.5 - i * 0.5});
+                if (barY < 36) {
+                    // Written clear above the stem, each bar is its own quick
+                    // flick: the pen lands just short of the stem's line and
+                    // drives off to the right, lifting as it goes. The two
+                    // differ in where they land, how far they run and how
+                    // much they climb, as two strokes of one hand do.
+                    const QPointF from = i == 0 ? QPointF(x - 10 + shift, barY + 1.2) : QPointF(x - 12.5 + shift, barY - 0.6);
+                    const QPointF to = i == 0 ? QPointF(x + 13 + shift, barY - 2.6) : QPointF(x + 10.5 + shift, barY - 1.6);
+                    const QPointF mid = (from + to) / 2 + QPointF(0, i == 0 ? -0.5 : -1.1);
+                    h.pressureStroke(smoothPath({from, mid, to}),
+                                     [i](qreal t) { return 1.12 - 0.62 * std::max<qreal>(0, t - 0.5) / 0.5 + 0.05 * std::sin(t * 8 + i); },
+                                     PenEnd::Blunt, PenEnd::Tapered);
+                } else {
+                    bar(h, {x - 11 + shift, barY + 0.5 - i}, {x + 11.5 + shift + i, barY - 0.5 - i * 0.5});
+                }
                 h.painter().restore();
             }
             print(h, u"o"_s, {43, base}, 3.3);

@@ -92,15 +92,22 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::RightToLeft: {
-        // The pen lands low, well clear of the first stem, and swings
-        // off to the left in a wide, open curve that climbs round and comes
-        // back over into the top of the stem: one movement with the first
-        // down-stroke, the way in running from right to left.
-        const QPainterPath curl = smoothPath({{p.x() - 9, p.y() + 13}, {p.x() - 12, p.y() + 13.1}, {p.x() - 15.8, p.y() + 11.8},
-                                              {p.x() - 18.6, p.y() + 7}, {p.x() - 18, p.y() + 1.2}, {p.x() - 13.8, p.y() - 2.8},
-                                              {p.x() - 7.5, p.y() - 3.3}, {p.x() - 2.8, p.y() - 1.6}, {p.x() - 0.4, p.y() + 1.6},
-                                              {p.x(), p.y() + 5}, {p.x(), p.y() + 12}});
-        hand.pressureStroke(curl, [](qreal t) { return 0.5 + 0.6 * std::min<qreal>(1, t / 0.4); });
+        // The pen lands low, well clear of the first stem, tucked in under
+        // what becomes the curl, and while still moving swings off to the
+        // left and up round a wide, lopsided bend, higher than it is low,
+        // that comes back over into the top of the stem and runs on down
+        // it: one movement with the first down-stroke, the way in running
+        // from right to left. The short lower arm leaves the curl open
+        // towards the m, a hook rather than a letter c. Landing light and
+        // gathering weight over the top, it ends in the stem's own ink.
+        const QPainterPath curl = smoothPath({{p.x() - 8.6, p.y() + 12.4}, {p.x() - 11.4, p.y() + 13.3}, {p.x() - 15, p.y() + 11.9},
+                                              {p.x() - 17.6, p.y() + 7.8}, {p.x() - 17.9, p.y() + 2.6}, {p.x() - 14.6, p.y() - 1.6},
+                                              {p.x() - 8.6, p.y() - 3.4}, {p.x() - 3.4, p.y() - 2.1}, {p.x() - 0.6, p.y() + 1.2},
+                                              {p.x() + 0.05, p.y() + 5.5}, {p.x(), p.y() + 15}});
+        hand.pressureStroke(curl, [](qreal t) {
+            const qreal gather = std::min<qreal>(1, t / 0.55);
+            return 0.45 + 0.7 * gather * gather * (3 - 2 * gather) + 0.04 * std::sin(t * 11);
+        });
         break;
     }
     case LeadIn::Absent:
@@ -163,19 +170,23 @@ void drawEnding(Hand &hand, Ending kind)
                                         {e.x() + 18, e.y() + 25.5}}),
                             [](qreal t) { return 1.0 - 0.2 * std::min<qreal>(1, std::max<qreal>(0, t - 0.15) / 0.3); });
         break;
-    case Ending::RightToLeft:
-        // The n's last leg gives way above the line and rolls on round its
-        // foot without a corner, running on a little to the right just under
-        // the line; there the pen turns back in a shallow bend and sweeps off to the
-        // left under the word, low and flat. The return is a light, quick
-        // stroke, fine as the nib draws it, thinning as it lifts: the last
-        // movement runs from right to left, back beneath the n and the a.
-        hand.pressureStroke(smoothPath({{e.x(), e.y() - 9}, {e.x() + 0.2, e.y() - 3.5}, {e.x() + 1.6, e.y() + 0.2},
-                                        {e.x() + 5, e.y() + 1.9}, {e.x() + 9.5, e.y() + 2.9}, {e.x() + 13, e.y() + 5},
-                                        {e.x() + 12.6, e.y() + 8.4}, {e.x() + 7, e.y() + 10.4}, {e.x() - 8, e.y() + 10.8},
-                                        {e.x() - 20, e.y() + 9.8}, {e.x() - 31, e.y() + 8}}),
-                            [](qreal t) { return 1.0 - 0.45 * std::min<qreal>(1, std::max<qreal>(0, t - 0.15) / 0.3) - 0.2 * std::max<qreal>(0, t - 0.6) / 0.4; });
+    case Ending::RightToLeft: {
+        // No turn back on itself: the n's last leg simply carries on down
+        // through the line and, bending the same way all along, swings round
+        // under its own foot and away to the left beneath the word, the pen
+        // easing off as it goes and lifting while it still moves. One
+        // movement, running right to left at the end.
+        const qreal phase = e.x() * 0.37;
+        hand.pressureStroke(smoothPath({{e.x(), e.y() - 12}, {e.x() + 0.1, e.y() - 5}, {e.x() - 0.2, e.y() - 0.6},
+                                        {e.x() - 1.8, e.y() + 3.5}, {e.x() - 5.2, e.y() + 6.4}, {e.x() - 10.2, e.y() + 7.9},
+                                        {e.x() - 17, e.y() + 8.3}, {e.x() - 24, e.y() + 7.8}, {e.x() - 31, e.y() + 6.6},
+                                        {e.x() - 37.5, e.y() + 4.8}}),
+                            [phase](qreal t) {
+                                const qreal ease = std::min<qreal>(1, std::max<qreal>(0, t - 0.2) / 0.8);
+                                return (1.02 - 0.45 * std::pow(ease, 0.8)) * (1 + 0.05 * std::sin(t * 13 + phase));
+                            });
         break;
+    }
     case Ending::Extended:
         // Along the line, but as a hand draws it: a shallow sag and a
         // slight rise at the end, not a ruled line.
