@@ -124,6 +124,51 @@ QList<qreal> clearColumnGaps(const QImage &grey, int fromRow, int toRow, int sca
     return gaps;
 }
 
+// The separate pieces of ink (pixels darker than mid-grey, joined across
+// edges and corners) in the band of rows from `fromRow` to `toRow` (pixels,
+// `toRow` excluded), each as its pixels, ordered by their leftmost column.
+// Specks of fewer than four pixels are left out.
+QList<QList<QPoint>> inkPieces(const QImage &grey, int fromRow, int toRow)
+{
+    const int w = grey.width();
+    const int top = std::max(0, fromRow), bottom = std::min(toRow, grey.height());
+    if (bottom <= top)
+        return {};
+    const int h = bottom - top;
+    QList<bool> seen(w * h, false);
+    auto ink = [&](int x, int y) { return grey.constScanLine(top + y)[x] < 128; };
+    QList<std::pair<int, QList<QPoint>>> found;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (seen[y * w + x] || !ink(x, y))
+                continue;
+            QList<QPoint> piece;
+            QList<QPoint> todo{{x, y}};
+            seen[y * w + x] = true;
+            int left = x;
+            while (!todo.isEmpty()) {
+                const QPoint p = todo.takeLast();
+                piece.append(QPoint(p.x(), p.y() + top));
+                left = std::min(left, p.x());
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = p.x() + dx, ny = p.y() + dy;
+                        if (nx < 0 || ny < 0 || nx >= w || ny >= h || seen[ny * w + nx] || !ink(nx, ny))
+                            continue;
+                        seen[ny * w + nx] = true;
+                        todo.append({nx, ny});
+                    }
+            }
+            if (piece.size() >= 4)
+                found.append({left, piece});
+        }
+    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<QList<QPoint>> out;
+    for (const auto &f : found)
+        out.append(f.second);
+    return out;
+}
+
 // The same down column `x` between rows `from` and `to`.
 QList<std::pair<int, int>> inkRunsDown(const QImage &grey, int x, int from, int to)
 {
@@ -1722,6 +1767,49 @@ private slots:
             const qreal normalMost = *std::max_element(normal.begin(), normal.end());
             QVERIFY2(least > normalMost, qPrintable(what + u", normal at most %1"_s.arg(normalMost)));
             QVERIFY2(most >= 1.4 * least, qPrintable(what));
+        }
+    }
+
+    // Close letters are written close, not squeezed into one another: in the
+    // crowded picture each letter of both words is a piece of ink of its own,
+    // never run into its neighbour, yet the paper between two neighbours is
+    // at its narrowest a sliver, well under the normal spacing's.
+    void closeLettersNearlyTouchButDoNotRunTogether_data() { addSizeRows(); }
+
+    void closeLettersNearlyTouchButDoNotRunTogether()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // Nearest distances (1x units) between neighbouring pieces of the
+        // word whose line lies between rows `from` and `to` (1x).
+        auto nearest = [&](int index, int from, int to, qsizetype *pieceCount) {
+            const QList<QList<QPoint>> pieces =
+                inkPieces(greyPicture(u"LetterSpacing"_s, index, doubleSize), from * scale, to * scale);
+            *pieceCount = pieces.size();
+            QList<qreal> out;
+            for (qsizetype i = 1; i < pieces.size(); ++i) {
+                qreal best = 1e9;
+                for (const QPoint &a : pieces[i - 1])
+                    for (const QPoint &b : pieces[i])
+                        best = std::min(best, std::hypot(qreal(a.x() - b.x()), qreal(a.y() - b.y())));
+                out.append(best / scale);
+            }
+            return out;
+        };
+        for (auto [from, to, letters] : {std::tuple{20, 62, 4}, std::tuple{64, 110, 5}}) {
+            qsizetype closePieces = 0, normalPieces = 0;
+            const QList<qreal> close = nearest(0, from, to, &closePieces);
+            const QList<qreal> normal = nearest(2, from, to, &normalPieces);
+            QStringList got;
+            for (qreal d : close)
+                got.append(QString::number(d, 'f', 1));
+            const QString what = u"close letters %1 apart"_s.arg(got.join(u' '));
+            QVERIFY2(closePieces == letters, qPrintable(u"%1 letters in %2 pieces"_s.arg(letters).arg(closePieces)));
+            QCOMPARE(normalPieces, qsizetype(letters));
+            const qreal closeMean = std::accumulate(close.begin(), close.end(), 0.0) / close.size();
+            const qreal normalMean = std::accumulate(normal.begin(), normal.end(), 0.0) / normal.size();
+            QVERIFY2(*std::max_element(close.begin(), close.end()) <= 3, qPrintable(what));
+            QVERIFY2(closeMean * 2.5 <= normalMean, qPrintable(what + u", normal %1 on average"_s.arg(normalMean)));
         }
     }
 

@@ -933,12 +933,34 @@ void addLetterSpacing(QList<SampleDef> &out)
                 const QString &word = text[lineIndex];
                 writing.nextLine();
                 QPainterPath strokes;
+                QPainterPath previous;
                 qreal x = 0;
                 for (qsizetype i = 0; i < word.size(); ++i) {
                     // Leaning slightly forwards, as most hands do, some letters more than others.
                     const qreal lean = 0.08 + rng.uniform(-0.05, 0.05);
                     const PrintedText letter = printText(word.mid(i, 1), {x, 0}, unit * rng.uniform(0.95, 1.06), 0, lean);
-                    strokes.addPath(letter.strokes);
+                    QPainterPath placed = letter.strokes;
+                    if (extra < 0 && !previous.isEmpty()) {
+                        // Crowded letters are written up against the last one by
+                        // its shape, not its box: the s tucks under the t's bar,
+                        // the e comes up to the b's bowl, yet a sliver of paper
+                        // stays between the inks. A pen's mark spreads up to
+                        // about 0.7 of its width either side of its line;
+                        // the sliver varies a little, as a hand keeps it.
+                        const qreal keep = 1.25 * h.width() + rng.uniform(0.3, 0.8);
+                        const QPainterPathStroker room(QPen(Qt::black, keep, Qt::SolidLine, Qt::RoundCap));
+                        const QPainterPath taken = room.createStroke(previous);
+                        auto clashes = [&](qreal dx) { return room.createStroke(placed.translated(dx, 0)).intersects(taken); };
+                        qreal dx = 0;
+                        while (!clashes(dx) && dx > -6 * unit)
+                            dx -= 0.2;
+                        while (clashes(dx))
+                            dx += 0.2;
+                        placed.translate(dx, 0);
+                        x += dx;
+                    }
+                    previous = placed;
+                    strokes.addPath(placed);
                     // The wider the hand spaces its letters, the less evenly:
                     // a wide gap is kept only to a third or so either way,
                     // wider and narrower gaps taking turns at no fixed beat.
