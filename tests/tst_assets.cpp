@@ -2161,8 +2161,11 @@ private slots:
         }
         QVERIFY2(split >= 0, "the two lines run into each other");
         int littleRuns = 0, bellsRuns = 0;
-        const QList<qreal> little = line(0, split / scale, &littleRuns);
-        const QList<qreal> bells = line(split / scale, 131, &bellsRuns);
+        // In 1x rows, rounded up so that the 2x picture's first line keeps
+        // its last inked row.
+        const int parting = (split + scale - 1) / scale;
+        const QList<qreal> little = line(0, parting, &littleRuns);
+        const QList<qreal> bells = line(parting, 131, &bellsRuns);
         // Unjoined like its siblings: most letters stand apart in columns of
         // their own (a t's bar may reach over to its neighbour), none lost.
         QVERIFY2(littleRuns >= 4 && littleRuns <= 6, qPrintable(u"\"little\" in %1 pieces"_s.arg(littleRuns)));
@@ -2185,7 +2188,7 @@ private slots:
         // Big or small, the letters stand on one baseline: the feet along
         // each line (the lowest points of its bottom edge, each the lowest
         // over 4 units either side) lie within a few units of one another.
-        for (auto [from, to] : {std::pair{0, split / scale}, std::pair{split / scale, 131}}) {
+        for (auto [from, to] : {std::pair{0, parting}, std::pair{parting, 131}}) {
             QList<int> bottom;
             for (int x = 0; x < grey.width(); ++x) {
                 int b = -1;
@@ -2209,6 +2212,46 @@ private slots:
             const qreal spread = *std::max_element(feet.begin(), feet.end()) - *std::min_element(feet.begin(), feet.end());
             QVERIFY2(spread <= 6, qPrintable(u"feet of the line from %1 spread over %2"_s.arg(from).arg(spread)));
         }
+    }
+
+    // A hand that will not keep to one size grows its letters mostly upwards,
+    // not as a letter blown up all round: of the two e's, the one in
+    // "little" has an eye far taller than the one in "bells", and taller for
+    // its width too.
+    void irregularSizeGrowsInHeightMoreThanWidth()
+    {
+        const QImage grey = greyPicture(u"SizeOfTheWriting"_s, 4, true);
+        QVERIFY(!grey.isNull());
+        QList<QRect> eyes = letterEyes(grey);
+        const QString got = u"eyes %1"_s.arg(describeEyes(eyes));
+        // "little" has its e's eye in the upper half; "bells" a b's and then
+        // an e's in the lower.
+        std::sort(eyes.begin(), eyes.end(), [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
+        QList<QRect> upper, lower;
+        for (const QRect &e : eyes)
+            (e.center().y() < grey.height() / 2 ? upper : lower).append(e);
+        QVERIFY2(upper.size() == 1 && lower.size() == 2, qPrintable(got));
+        const QRect big = upper.first(), small = lower.last();
+        QVERIFY2(big.height() * 10 >= small.height() * 15, qPrintable(got));
+        const qreal bigShape = qreal(big.height()) / big.width(), smallShape = qreal(small.height()) / small.width();
+        QVERIFY2(bigShape >= 1.2 * smallShape, qPrintable(got));
+    }
+
+    // Tall writing is drawn out upwards, not written big all round: its ink
+    // stands half as high again as it is wide, where the broad writing's is
+    // about as wide as high.
+    void tallWritingStandsTall_data() { addSizeRows(); }
+
+    void tallWritingStandsTall()
+    {
+        QFETCH(bool, doubleSize);
+        const QImage tall = greyPicture(u"SizeOfTheWriting"_s, 0, doubleSize);
+        const QImage broad = greyPicture(u"SizeOfTheWriting"_s, 3, doubleSize);
+        QVERIFY(!tall.isNull() && !broad.isNull());
+        const QRect t = inkBox(tall), b = inkBox(broad);
+        const QString boxes = u"tall %1x%2, broad %3x%4"_s.arg(t.width()).arg(t.height()).arg(b.width()).arg(b.height());
+        QVERIFY2(t.height() * 10 >= t.width() * 15, qPrintable(boxes));
+        QVERIFY2(qreal(t.height()) / t.width() >= 1.4 * b.height() / b.width(), qPrintable(boxes));
     }
 
     // Irregular slant is not a matter of whole words: inside one word the

@@ -42,16 +42,18 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans forwards, another backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
-         {u"The words \"little bells\" in unjoined print on two lines, written tall: big letters of the usual "
-          "shape with ascenders reaching high above them, in the same pen as the others"_s,
+         {u"The words \"little bells\" in unjoined print on two lines, written tall: upright letters drawn out "
+          "upwards, a shade slimmer than usual, their ascenders reaching high above them, in the same pen as the "
+          "others"_s,
           u"The words \"little bells\" in unjoined print written small, taking up only a little patch in the "
           "middle of the picture"_s,
           u"The words \"little bells\" in unjoined print written narrow: letters of the usual height, no taller, "
           "but closely formed, slim upright letters with tall narrow bowls, close together, in a slightly finer pen"_s,
           u"The words \"little bells\" in unjoined print written broad: wide letters of the usual height, with "
           "wide round bowls and long t bars but only ordinary gaps between the letters, in a slightly heavier pen"_s,
-          u"The words \"little bells\" in the same print, but its size will not keep still: along each word a "
-          "few letters grow to about twice the size of others and shrink again, all on the one baseline"_s}},
+          u"The words \"little bells\" in the same print, but its size will not keep still: letter by letter the "
+          "letters come out taller or shorter and the ascenders reach higher or stop short, changing far more in "
+          "height than in width, all on the one baseline and in the one pen"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
