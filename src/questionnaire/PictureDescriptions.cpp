@@ -40,7 +40,7 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right and "
           "their round parts full-sized ovals leaning with them, every foot on the line"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
-          "upright, the next leans forwards, another backwards, yet all evenly spaced"_s}},
+          "upright, the next leans well forwards, another well backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
          {u"The words \"little bells\" in unjoined print on two lines, written tall: upright letters drawn out "
           "upwards, a shade slimmer than usual, their ascenders reaching high above them, in the same pen as the "

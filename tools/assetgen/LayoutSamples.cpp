@@ -688,11 +688,14 @@ void addSlant(QList<SampleDef> &out)
     // Irregular: one hand whose letters will not keep to one slant. Within
     // every word some stand upright, some lean forwards and some back.
     addSample(out, t, 5, u"Irregular Slant"_s, slant(fixed(0.0), [](int line, int word, int letter) {
-                  // A lone l leaning hard reads as a stroke mark, so the
-                  // l's keep near upright and the other letters lean most.
-                  static const qreal leans[3][2][5] = {{{0.0, 0.25, -0.15, 0.1, 0}, {-0.25, 0.12, 0.3, -0.1, 0}},
-                                                       {{0.28, -0.15, -0.12, 0.14, 0}, {-0.22, 0.28, 0.05, 0, 0}},
-                                                       {{0.3, 0.0, -0.15, 0.08, 0}, {0, 0, 0, 0, 0}}};
+                  // Plainly different ways, or the mix takes a second look to
+                  // see: a word holds letters leaning well forwards, upright and
+                  // well back. The hooked letters (k, t, h, b) lean furthest;
+                  // an l leaning as hard reads as a stroke mark, and two l's
+                  // far apart in lean as a v.
+                  static const qreal leans[3][2][5] = {{{0.05, 0.32, -0.2, 0.05, 0}, {-0.36, 0.05, 0.38, -0.12, 0}},
+                                                       {{0.4, -0.05, -0.28, -0.04, 0}, {-0.34, 0.36, 0.02, 0, 0}},
+                                                       {{0.42, -0.05, 0.0, 0.25, 0}, {0, 0, 0, 0, 0}}};
                   return leans[line][word][std::min(letter, 4)];
               }));
 }
