@@ -927,22 +927,31 @@ void addWordSpacing(QList<SampleDef> &out)
     const QString t = u"WordSpacing"_s;
     const QStringList words = u"we all went to the fair and had a go on the big wheel it was fun and so we went again"_s.split(u' ');
     // `px` is the writing's size and `step` the distance between its lines.
-    // A word that a wide gap would push past the edge is, when `least` (a
-    // gap in units of `px`) leaves it room, written that much after the last
-    // one instead, as a writer fits in a word near the end of a line.
-    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21, qreal least = 0) {
-        return [words, gap, px, step, least](Hand &h, Rng &rng) {
+    // With `stagger`, a hand whose gaps are so wide that they could stand one
+    // over another down the page: of a few gaps of its usual width it takes
+    // the one that least overlaps the gaps of the line above, and it comes
+    // back to the left margin only roughly.
+    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21, bool stagger = false,
+                          const QStringList &text = {}) {
+        return [words = text.isEmpty() ? words : text, gap, px, step, stagger](Hand &h, Rng &rng) {
             const QFont font = handFont(Face::Script, px);
             qreal x = 6;
-            qreal end = 6; // where the last word ended
             qreal baseline = 22;
+            QList<std::pair<qreal, qreal>> above, here; // the gaps of the line above and of this one
+            auto overlap = [&](qreal from, qreal to) {
+                qreal sum = 0;
+                for (auto [a, b] : above)
+                    sum += std::max<qreal>(0, std::min(to, b) - std::max(from, a));
+                return sum;
+            };
             Writing writing(rng, font.pixelSize());
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
-                if (x + adv > 114 && least > 0 && end + least * px + adv <= 114 && end > 6)
-                    x = end + least * px;
-                if (x + adv > 114 && x > 6) {
-                    x = 6;
+                if (x + adv > 114 && !here.isEmpty()) {
+                    here.removeLast(); // the room after a line's last word is no gap
+                    above = here;
+                    here.clear();
+                    x = stagger ? 6 + rng.uniform(0, 3) : 6;
                     baseline += step;
                     if (baseline > 126)
                         break;
@@ -950,8 +959,17 @@ void addWordSpacing(QList<SampleDef> &out)
                 }
                 const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
                 writing.ink(h, word, 0.3);
-                end = x + adv;
-                x = end + gap(rng) * font.pixelSize();
+                const qreal end = x + adv;
+                qreal room = gap(rng) * font.pixelSize();
+                if (stagger) {
+                    for (int k = 0; k < 4; ++k) {
+                        const qreal other = gap(rng) * font.pixelSize();
+                        if (overlap(end, end + other) < overlap(end, end + room) - 0.5)
+                            room = other;
+                    }
+                }
+                here.append({end, end + room});
+                x = end + room;
             }
         };
     };
@@ -962,13 +980,12 @@ void addWordSpacing(QList<SampleDef> &out)
     addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.22; }));
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
     // Very large spaces in a smaller hand, so a line still holds a few words
-    // and reads as running text rather than a list.
-    // The gaps are kept only roughly, some nearly twice as wide as others,
-    // so the lines hold two or three words and the words of one line do not
-    // stand over those of the next.
-    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) {
-                  return r.next() % 3 ? r.uniform(1.3, 2.1) : r.uniform(2.7, 3.6);
-              }, 13, 19, 1.4));
+    // and reads as running text rather than a list. The hand keeps its wide
+    // gaps about alike, as it keeps any habit, and a line ends where its
+    // next word will not go, short of the edge, not fitted to it.
+    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) { return r.uniform(2.2, 2.6); }, 12, 17, true,
+                                                               u"on saturday afternoon we went together to the summer fair and "
+                                                               "everybody had a ride on the enormous wheel"_s.split(u' ')));
 }
 
 void addLetterSpacing(QList<SampleDef> &out)
