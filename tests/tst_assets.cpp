@@ -610,7 +610,10 @@ private slots:
         bool shows = false;
         switch (index) {
         case 0: shows = b.left > 3 * b.right && b.left >= 20; break;
-        case 1: shows = b.right > 3 * b.left && b.right >= 20; break;
+        // A right margin has no ruled edge to show it, only where the lines
+        // stop: it must be wider still than the wide left one to read at a
+        // glance, even at its narrowest line.
+        case 1: shows = b.right > 3 * b.left && b.right >= 36; break;
         case 2: shows = b.bottomRight - b.topRight >= 20 && std::abs(b.bottomLeft - b.topLeft) <= 3; break;
         case 3: shows = b.bottomLeft - b.topLeft >= 20 && std::abs(b.bottomRight - b.topRight) <= 3; break;
         case 4:

@@ -304,8 +304,12 @@ void addMargins(QList<SampleDef> &out)
     m = {};
     m.left = 32;
     addSample(out, t, 0, u"Wide Left Margin"_s, page(m));
+    // A right margin shows only where the lines stop, never along a ruled
+    // edge, so it is drawn wider than the left one above and the lines keep
+    // close to where they stop: it must read as wide at a glance.
     m = {};
-    m.right = 32;
+    m.right = 40;
+    m.ragged = 2.5;
     addSample(out, t, 1, u"Wide Right Margin"_s, page(m));
     m = {};
     m.right = 3;
