@@ -40,18 +40,20 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right and "
           "their round parts full-sized ovals leaning with them, every foot on the line"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
-          "upright, the next leans forwards, another backwards, yet all evenly spaced"_s}},
+          "upright, the next leans well forwards, another well backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
-         {u"The words \"little bells\" in unjoined print on two lines, written tall: big letters of the usual "
-          "shape with ascenders reaching high above them, in the same pen as the others"_s,
+         {u"The words \"little bells\" in unjoined print on two lines, written tall: upright letters drawn out "
+          "upwards, a shade slimmer than usual, their ascenders reaching high above them, in the same pen as the "
+          "others"_s,
           u"The words \"little bells\" in unjoined print written small, taking up only a little patch in the "
           "middle of the picture"_s,
           u"The words \"little bells\" in unjoined print written narrow: letters of the usual height, no taller, "
           "but closely formed, slim upright letters with tall narrow bowls, close together, in a slightly finer pen"_s,
           u"The words \"little bells\" in unjoined print written broad: wide letters of the usual height, with "
           "wide round bowls and long t bars but only ordinary gaps between the letters, in a slightly heavier pen"_s,
-          u"The words \"little bells\" in the same print, but its size will not keep still: along each word a "
-          "few letters grow to about twice the size of others and shrink again, all on the one baseline"_s}},
+          u"The words \"little bells\" in the same print, but its size will not keep still: letter by letter the "
+          "letters come out taller or shorter and the ascenders reach higher or stop short, changing far more in "
+          "height than in width, all on the one baseline and in the one pen"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
@@ -68,8 +70,9 @@ const QHash<QString, QStringList> &descriptions()
           u"Lines of joined handwriting whose words almost run into one another, with hardly any space between "
           "them"_s,
           u"Lines of joined handwriting with wide gaps between the words, about the width of a short word"_s,
-          u"Lines of smaller joined handwriting with very wide gaps between the words, most gaps wider than the "
-          "words themselves and no two alike, so that only two or three words fit on a line"_s}},
+          u"Lines of smaller joined handwriting with very wide gaps of about the same width between the words, "
+          "each gap wider than most of the words themselves, so that only two or three words fit on a line and "
+          "the lines end unevenly"_s}},
         {u"LetterSpacing"_s,
          {u"The handwritten words \"best\" and \"notes\", one above the other, their letters crowded so close "
           "that they almost touch"_s,

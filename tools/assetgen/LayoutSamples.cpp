@@ -304,8 +304,12 @@ void addMargins(QList<SampleDef> &out)
     m = {};
     m.left = 32;
     addSample(out, t, 0, u"Wide Left Margin"_s, page(m));
+    // A right margin shows only where the lines stop, never along a ruled
+    // edge, so it is drawn wider than the left one above and the lines keep
+    // close to where they stop: it must read as wide at a glance.
     m = {};
-    m.right = 32;
+    m.right = 40;
+    m.ragged = 2.5;
     addSample(out, t, 1, u"Wide Right Margin"_s, page(m));
     m = {};
     m.right = 3;
@@ -688,11 +692,14 @@ void addSlant(QList<SampleDef> &out)
     // Irregular: one hand whose letters will not keep to one slant. Within
     // every word some stand upright, some lean forwards and some back.
     addSample(out, t, 5, u"Irregular Slant"_s, slant(fixed(0.0), [](int line, int word, int letter) {
-                  // A lone l leaning hard reads as a stroke mark, so the
-                  // l's keep near upright and the other letters lean most.
-                  static const qreal leans[3][2][5] = {{{0.0, 0.25, -0.15, 0.1, 0}, {-0.25, 0.12, 0.3, -0.1, 0}},
-                                                       {{0.28, -0.15, -0.12, 0.14, 0}, {-0.22, 0.28, 0.05, 0, 0}},
-                                                       {{0.3, 0.0, -0.15, 0.08, 0}, {0, 0, 0, 0, 0}}};
+                  // Plainly different ways, or the mix takes a second look to
+                  // see: a word holds letters leaning well forwards, upright and
+                  // well back. The hooked letters (k, t, h, b) lean furthest;
+                  // an l leaning as hard reads as a stroke mark, and two l's
+                  // far apart in lean as a v.
+                  static const qreal leans[3][2][5] = {{{0.05, 0.32, -0.2, 0.05, 0}, {-0.36, 0.05, 0.38, -0.12, 0}},
+                                                       {{0.4, -0.05, -0.28, -0.04, 0}, {-0.34, 0.36, 0.02, 0, 0}},
+                                                       {{0.42, -0.05, 0.0, 0.25, 0}, {0, 0, 0, 0, 0}}};
                   return leans[line][word][std::min(letter, 4)];
               }));
 }
@@ -705,10 +712,16 @@ void addSlant(QList<SampleDef> &out)
 // foot, which stays on the baseline; the room between letters grows with
 // their size and, `roomy` times as much, with their width, but never shrinks
 // below the print's. Above
-// the small letters the ascenders reach `loops` times as far. The unit is
-// that of the print hand; the baseline is y = 0 and the word starts at x = 0.
+// the small letters the ascenders reach `loops` times as far, and each
+// letter's `reaches[i]` times that again if given. A hand that will not keep
+// to one size changes its letters' height more than their width: with
+// `widthFollows` below 1 a letter `sizes[i]` as tall is only
+// `sizes[i]^widthFollows` as wide. All the room between letters is `space`
+// times as wide again. The unit is that of the print hand; the baseline is
+// y = 0 and the word starts at x = 0.
 QPainterPath resizedPrint(const QString &text, qreal unit, qreal wide, qreal loops = 1, const QList<qreal> &sizes = {},
-                          qreal lean = 0, qreal roomy = 1.6)
+                          qreal lean = 0, qreal roomy = 1.6, const QList<qreal> &reaches = {}, qreal widthFollows = 1,
+                          qreal space = 1)
 {
     const qreal fine = 8;
     const QList<QPolygonF> all = printText(text, {0, 0}, unit, 0, lean).strokes.toSubpathPolygons(QTransform::fromScale(fine, fine));
@@ -729,17 +742,20 @@ QPainterPath resizedPrint(const QString &text, qreal unit, qreal wide, qreal loo
                 right = std::max(right, p.x());
             }
         const qreal size = sizes.isEmpty() ? 1 : sizes[std::min(i, sizes.size() - 1)];
-        // The gap before a letter follows the size of the two letters it
+        const qreal across = std::pow(size, widthFollows);
+        const qreal reach = loops * (reaches.isEmpty() ? 1 : reaches[std::min(i, reaches.size() - 1)]);
+        // The gap before a letter follows the width of the two letters it
         // parts, but never shrinks below the print's own: the pen's stroke
         // does not shrink with the letters.
         const qreal before = sizes.isEmpty() || i == 0 ? size : sizes[std::min(i - 1, sizes.size() - 1)];
         if (i > 0)
-            x += (left - previousRight) * std::max<qreal>(1, (size + before) / 2) * std::max<qreal>(1, 1 + (wide - 1) * roomy);
+            x += (left - previousRight) * std::max<qreal>(1, (across + std::pow(before, widthFollows)) / 2)
+                * std::max<qreal>(1, 1 + (wide - 1) * roomy) * space;
         previousRight = right;
         for (const QPolygonF &poly : letter) {
             QPolygonF placed;
             for (const QPointF &p : poly) {
-                qreal up = -p.y() > xHeight ? xHeight + (-p.y() - xHeight) * loops : -p.y();
+                qreal up = -p.y() > xHeight ? xHeight + (-p.y() - xHeight) * reach : -p.y();
                 // A wide hand opens its e's: the bar comes down, so the eye
                 // stays round rather than a slit as the letter widens; the
                 // e's foot stays round too, not pressed flat on the line.
@@ -747,16 +763,32 @@ QPainterPath resizedPrint(const QString &text, qreal unit, qreal wide, qreal loo
                     const qreal u = up / xHeight;
                     up = xHeight * (u - std::min<qreal>(0.4, 0.7 * (wide - 1)) * u * (1 - u));
                 }
-                placed << QPointF(x + (p.x() - left) * wide * size, -up * size);
+                placed << QPointF(x + (p.x() - left) * wide * across, -up * size);
             }
             QPainterPath stroke;
             stroke.addPolygon(placed);
             word.addPath(stroke);
         }
-        x += (right - left) * wide * size;
+        x += (right - left) * wide * across;
     }
     return word;
 }
+
+// How one size picture is written. `unit` sets the height, `wide` the width
+// of the letters, `loops` how far the ascenders reach; `sizes`, per line, how
+// big each letter is and `reaches` how far its ascender reaches, with the
+// letters' width following their size to the power `widthFollows`.
+struct SizedHand
+{
+    qreal unit = 1.45, wide = 1, loops = 1;
+    qreal first = 56, gap = 46; // first baseline and the distance between lines
+    qreal pen = 2.3;
+    qreal lean = 0.07; // leaning a little forwards, as most hands do
+    qreal roomy = 1.6;
+    QList<QList<qreal>> sizes, reaches;
+    qreal widthFollows = 1;
+    qreal space = 1; // the room between letters, against the print's
+};
 
 void addSizeOfTheWriting(QList<SampleDef> &out)
 {
@@ -766,20 +798,17 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // smaller, wider or narrower and the pen's stroke stays as it is, as
     // when a person writes large or small, not as a picture scaled up.
     const qreal pen = 2.3;
-    // `unit` sets the height, `wide` the width of the letters, `loops` how far
-    // the ascenders reach; `sizes`, per line, how big each letter is.
-    auto sized = [text](qreal unit, qreal wide, qreal loops, qreal first, qreal gap, qreal penWidth,
-                        QList<QList<qreal>> sizes = {}, qreal roomy = 1.6) {
+    auto sized = [text](const SizedHand &s) {
         return [=](Hand &h, Rng &rng) {
-            h.setWidth(penWidth);
+            h.setWidth(s.pen);
             // Unsteady enough to be a hand, not so much that the size blurs.
-            Writing writing(rng, 24 * unit, 0.6);
-            qreal baseline = first;
+            Writing writing(rng, 24 * s.unit, 0.6);
+            qreal baseline = s.first;
             for (qsizetype li = 0; li < text.size(); ++li) {
                 writing.nextLine();
-                // Leaning a little forwards, as most hands do.
-                const QPainterPath word =
-                    resizedPrint(text[li], unit, wide * rng.uniform(0.97, 1.03), loops, sizes.value(li), 0.07, roomy);
+                const QPainterPath word = resizedPrint(text[li], s.unit, s.wide * rng.uniform(0.97, 1.03), s.loops,
+                                                       s.sizes.value(li), s.lean, s.roomy, s.reaches.value(li),
+                                                       s.widthFollows, s.space);
                 const QPainterPath written = writing.word(word, {0, 0});
                 const QRectF box = written.boundingRect();
                 const QPointF shift((118 - box.width()) / 2 - box.left() + rng.uniform(-2, 2), baseline);
@@ -788,7 +817,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
                 for (const QPolygonF &poly : written.toSubpathPolygons()) {
                     const QRectF part = poly.boundingRect();
                     if (part.width() + part.height() < 0.5) {
-                        h.dot(part.center() + shift, 0.7 * penWidth);
+                        h.dot(part.center() + shift, 0.7 * s.pen);
                         continue;
                     }
                     QPainterPath stroke;
@@ -796,27 +825,58 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
                     strokes.addPath(stroke);
                 }
                 h.stroke(strokes);
-                baseline += gap;
+                baseline += s.gap;
             }
         };
     };
-    // Tall: big letters of ordinary proportions, their ascenders reaching up
-    // further still.
-    addSample(out, t, 0, u"Tall"_s, sized(2.1, 1, 1.45, 60, 54, pen));
+    // Tall: the letters are drawn out upwards, not made bigger all round:
+    // upright, a shade slimmer than usual, their ascenders reaching far
+    // above small letters that are themselves tall.
+    SizedHand tall;
+    tall.unit = 1.8;
+    tall.wide = 0.9;
+    tall.loops = 1.9;
+    tall.lean = 0;
+    tall.first = 56;
+    tall.gap = 55;
+    addSample(out, t, 0, u"Tall"_s, sized(tall));
     // Small: a small hand in a finer pen, or its letters would fill in.
-    addSample(out, t, 1, u"Small"_s, sized(0.6, 1, 1, 60, 22, 1.1));
+    SizedHand small;
+    small.unit = 0.6;
+    small.first = 60;
+    small.gap = 22;
+    small.pen = 1.1;
+    addSample(out, t, 1, u"Small"_s, sized(small));
     // Narrow and broad: letters of ordinary height written close-formed or
     // wide open. A broad hand's width is in its letters: wide round bowls and
     // long bars, the room between letters about as usual, so it does not read
     // as wide letter spacing. A narrow hand's pen runs a shade finer, or its
     // close stems would clot, and a broad one's a shade heavier for the
     // bigger letters.
-    addSample(out, t, 2, u"Narrow"_s, sized(1.45, 0.68, 1, 56, 46, pen - 0.15));
-    addSample(out, t, 3, u"Broad"_s, sized(1.45, 1.5, 1, 58, 46, pen + 0.15, {}, 0.3));
-    // Irregular: the hand will not keep to one size; along each word the
-    // letters grow for a few and shrink again, all on the one baseline.
-    addSample(out, t, 4, u"Irregular"_s,
-              sized(1.45, 1, 1, 56, 50, pen, {{0.65, 0.8, 1.15, 1.4, 1.1, 0.75}, {1.4, 1.1, 0.82, 0.95, 0.68}}));
+    SizedHand narrow;
+    narrow.wide = 0.68;
+    narrow.pen = pen - 0.15;
+    addSample(out, t, 2, u"Narrow"_s, sized(narrow));
+    SizedHand broad;
+    broad.wide = 1.5;
+    broad.first = 58;
+    broad.pen = pen + 0.15;
+    broad.roomy = 0.3;
+    addSample(out, t, 3, u"Broad"_s, sized(broad));
+    // Irregular: the hand will not keep to one size. Letter by letter the
+    // small letters come out taller or shorter, and the ascenders reach
+    // higher or stop short of their own; the letters grow far less in width
+    // than in height, as a hand's do, so none looks like a copy of its
+    // neighbour blown up. All stand on the one baseline.
+    SizedHand irregular;
+    irregular.gap = 50;
+    irregular.sizes = {{1.0, 0.72, 1.4, 0.84, 1.12, 1.45}, {1.42, 0.78, 1.05, 1.3, 0.74}};
+    irregular.reaches = {{1.45, 1, 0.6, 1.2, 0.6, 1}, {1.1, 1, 0.58, 1.3, 1}};
+    irregular.widthFollows = 0.5;
+    // A little more room between the letters: a tall letter's top must not
+    // crowd a short neighbour's bar.
+    irregular.space = 1.3;
+    addSample(out, t, 4, u"Irregular"_s, sized(irregular));
 }
 
 const QStringList kLineText = {u"we went down to"_s, u"the big blue sea"_s, u"and played all"_s,
@@ -871,22 +931,31 @@ void addWordSpacing(QList<SampleDef> &out)
     const QString t = u"WordSpacing"_s;
     const QStringList words = u"we all went to the fair and had a go on the big wheel it was fun and so we went again"_s.split(u' ');
     // `px` is the writing's size and `step` the distance between its lines.
-    // A word that a wide gap would push past the edge is, when `least` (a
-    // gap in units of `px`) leaves it room, written that much after the last
-    // one instead, as a writer fits in a word near the end of a line.
-    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21, qreal least = 0) {
-        return [words, gap, px, step, least](Hand &h, Rng &rng) {
+    // With `stagger`, a hand whose gaps are so wide that they could stand one
+    // over another down the page: of a few gaps of its usual width it takes
+    // the one that least overlaps the gaps of the line above, and it comes
+    // back to the left margin only roughly.
+    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21, bool stagger = false,
+                          const QStringList &text = {}) {
+        return [words = text.isEmpty() ? words : text, gap, px, step, stagger](Hand &h, Rng &rng) {
             const QFont font = handFont(Face::Script, px);
             qreal x = 6;
-            qreal end = 6; // where the last word ended
             qreal baseline = 22;
+            QList<std::pair<qreal, qreal>> above, here; // the gaps of the line above and of this one
+            auto overlap = [&](qreal from, qreal to) {
+                qreal sum = 0;
+                for (auto [a, b] : above)
+                    sum += std::max<qreal>(0, std::min(to, b) - std::max(from, a));
+                return sum;
+            };
             Writing writing(rng, font.pixelSize());
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
-                if (x + adv > 114 && least > 0 && end + least * px + adv <= 114 && end > 6)
-                    x = end + least * px;
-                if (x + adv > 114 && x > 6) {
-                    x = 6;
+                if (x + adv > 114 && !here.isEmpty()) {
+                    here.removeLast(); // the room after a line's last word is no gap
+                    above = here;
+                    here.clear();
+                    x = stagger ? 6 + rng.uniform(0, 3) : 6;
                     baseline += step;
                     if (baseline > 126)
                         break;
@@ -894,8 +963,17 @@ void addWordSpacing(QList<SampleDef> &out)
                 }
                 const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
                 writing.ink(h, word, 0.3);
-                end = x + adv;
-                x = end + gap(rng) * font.pixelSize();
+                const qreal end = x + adv;
+                qreal room = gap(rng) * font.pixelSize();
+                if (stagger) {
+                    for (int k = 0; k < 4; ++k) {
+                        const qreal other = gap(rng) * font.pixelSize();
+                        if (overlap(end, end + other) < overlap(end, end + room) - 0.5)
+                            room = other;
+                    }
+                }
+                here.append({end, end + room});
+                x = end + room;
             }
         };
     };
@@ -906,13 +984,12 @@ void addWordSpacing(QList<SampleDef> &out)
     addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.22; }));
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
     // Very large spaces in a smaller hand, so a line still holds a few words
-    // and reads as running text rather than a list.
-    // The gaps are kept only roughly, some nearly twice as wide as others,
-    // so the lines hold two or three words and the words of one line do not
-    // stand over those of the next.
-    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) {
-                  return r.next() % 3 ? r.uniform(1.3, 2.1) : r.uniform(2.7, 3.6);
-              }, 13, 19, 1.4));
+    // and reads as running text rather than a list. The hand keeps its wide
+    // gaps about alike, as it keeps any habit, and a line ends where its
+    // next word will not go, short of the edge, not fitted to it.
+    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) { return r.uniform(2.2, 2.6); }, 12, 17, true,
+                                                               u"on saturday afternoon we went together to the summer fair and "
+                                                               "everybody had a ride on the enormous wheel"_s.split(u' ')));
 }
 
 void addLetterSpacing(QList<SampleDef> &out)
@@ -933,12 +1010,34 @@ void addLetterSpacing(QList<SampleDef> &out)
                 const QString &word = text[lineIndex];
                 writing.nextLine();
                 QPainterPath strokes;
+                QPainterPath previous;
                 qreal x = 0;
                 for (qsizetype i = 0; i < word.size(); ++i) {
                     // Leaning slightly forwards, as most hands do, some letters more than others.
                     const qreal lean = 0.08 + rng.uniform(-0.05, 0.05);
                     const PrintedText letter = printText(word.mid(i, 1), {x, 0}, unit * rng.uniform(0.95, 1.06), 0, lean);
-                    strokes.addPath(letter.strokes);
+                    QPainterPath placed = letter.strokes;
+                    if (extra < 0 && !previous.isEmpty()) {
+                        // Crowded letters are written up against the last one by
+                        // its shape, not its box: the s tucks under the t's bar,
+                        // the e comes up to the b's bowl, yet a sliver of paper
+                        // stays between the inks. A pen's mark spreads up to
+                        // about 0.7 of its width either side of its line;
+                        // the sliver varies a little, as a hand keeps it.
+                        const qreal keep = 1.25 * h.width() + rng.uniform(0.3, 0.8);
+                        const QPainterPathStroker room(QPen(Qt::black, keep, Qt::SolidLine, Qt::RoundCap));
+                        const QPainterPath taken = room.createStroke(previous);
+                        auto clashes = [&](qreal dx) { return room.createStroke(placed.translated(dx, 0)).intersects(taken); };
+                        qreal dx = 0;
+                        while (!clashes(dx) && dx > -6 * unit)
+                            dx -= 0.2;
+                        while (clashes(dx))
+                            dx += 0.2;
+                        placed.translate(dx, 0);
+                        x += dx;
+                    }
+                    previous = placed;
+                    strokes.addPath(placed);
                     // The wider the hand spaces its letters, the less evenly:
                     // a wide gap is kept only to a third or so either way,
                     // wider and narrower gaps taking turns at no fixed beat.
