@@ -471,37 +471,13 @@ QList<int> enclosedPatchSizes(const QImage &grey, int minSize)
     return patches;
 }
 
-// Separate pieces of ink (darker than mid-grey, touching along a side or a
-// corner) of at least `minSize` pixels: strokes that meet make one piece.
+// How many separate pieces of ink (as inkPieces() finds them over the whole
+// picture) have at least `minSize` pixels: strokes that meet make one piece.
 int inkPieces(const QImage &grey, int minSize)
 {
-    const int w = grey.width(), h = grey.height();
-    QList<uchar> seen(w * h, 0);
-    int pieces = 0;
-    for (int start = 0; start < w * h; ++start) {
-        if (seen[start] || grey.constScanLine(start / w)[start % w] >= 128)
-            continue;
-        QList<int> todo{start};
-        seen[start] = 1;
-        int size = 0;
-        while (!todo.isEmpty()) {
-            const int i = todo.takeLast();
-            const int x = i % w, y = i / w;
-            ++size;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int nx = x + dx, ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h || seen[ny * w + nx]
-                        || grey.constScanLine(ny)[nx] >= 128)
-                        continue;
-                    seen[ny * w + nx] = 1;
-                    todo.append(ny * w + nx);
-                }
-        }
-        if (size >= minSize)
-            ++pieces;
-    }
-    return pieces;
+    const QList<QList<QPoint>> pieces = inkPieces(grey, 0, grey.height());
+    return int(std::count_if(pieces.cbegin(), pieces.cend(),
+                             [minSize](const QList<QPoint> &piece) { return piece.size() >= minSize; }));
 }
 
 // Patches of paper closed in all round by ink of `minSize` to `maxSize` pixels.
