@@ -1487,6 +1487,36 @@ private slots:
         QCOMPARE(enclosedPatches(grey, 6 * scale * scale, 250 * scale * scale), smallEyes);
     }
 
+    // The o closed at the top ends where it began: the pen runs over its
+    // own start and lifts inside the round, no tick or tail standing out of
+    // it. Across the top of the o the ink lies evenly either side of the
+    // middle of the bowl.
+    void closedOEndsInItsRound_data() { addSizeRows(); }
+
+    void closedOEndsInItsRound()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"TheLowerCaseo"_s, 0, doubleSize);
+        QVERIFY(!grey.isNull());
+        // The o stands right of x = 60.
+        const QImage o = grey.copy(60 * scale, 0, grey.width() - 60 * scale, grey.height());
+        QRect bowl = inkBox(o);
+        QVERIFY(!bowl.isEmpty());
+        // Its upper half, clear of the a's exit stroke down by the line.
+        bowl = inkBox(o.copy(0, 0, o.width(), bowl.top() + bowl.height() / 2));
+        const qreal middle = bowl.left() + (bowl.width() - 1) / 2.0;
+        int left = 0, right = 0;
+        for (int y = bowl.top(); y < bowl.top() + 8 * scale; ++y)
+            for (int x = bowl.left(); x <= bowl.right(); ++x)
+                if (o.constScanLine(y)[x] < 128)
+                    (x < middle ? left : right) += 1;
+        const QString got = u"o %1..%2 from %3: top ink %4 left of the middle, %5 right"_s.arg(bowl.left()).arg(bowl.right())
+                                .arg(bowl.top()).arg(left).arg(right);
+        QVERIFY2(left > 0 && right > 0, qPrintable(got));
+        QVERIFY2(4 * right <= 5 * left && 4 * left <= 5 * right, qPrintable(got));
+    }
+
     void openOHasAnOpenEye()
     {
         // The a's gap closes against its stem, but the o's eye is open to

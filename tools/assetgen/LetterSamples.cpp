@@ -463,10 +463,11 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     QPainterPath p;
     switch (kind) {
     case Oval::Closed:
-        // Closed where it began, at the top, and left with a short tick to
-        // the right rather than a tail that curls over the letter.
-        p = smoothPath(ovalArc(c, rx, ry, 95, 95 + 370));
-        smoothTo(p, {onOval(c, rx, ry, 95 + 370), {c.x() + rx * 0.45, c.y() - ry + 0.5}, {c.x() + rx * 0.8, c.y() - ry + 3}});
+        // Closed where it began, at the top: the pen comes round, runs a
+        // little way over its own start just inside it and lifts there, so
+        // nothing stands out of the round.
+        p = smoothPath(ovalArc(c, rx, ry, 95, 95 + 350));
+        smoothTo(p, {onOval(c, rx, ry, 95 + 350), onOval(c, rx * 0.98, ry * 0.97, 95 + 368), onOval(c, rx * 0.94, ry * 0.92, 95 + 385)});
         break;
     case Oval::Open:
         // Round all the way but for a small gap at the top right, where the
