@@ -139,6 +139,40 @@ QList<std::pair<int, int>> inkRunsDown(const QImage &grey, int x, int from, int 
     return runs;
 }
 
+// Typical weights of the strokes in `area`: the median width across of the
+// ink in strokes that run up and down, and the median height of the ink in
+// strokes that run sideways (pixels darker than mid-grey).
+std::pair<int, int> uprightAndSidewaysWeights(const QImage &grey, const QRect &area)
+{
+    const QRect r = area & grey.rect();
+    auto dark = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
+    QList<int> upright, sideways;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            if (!dark(x, y))
+                continue;
+            int l = x, rr = x, t = y, b = y;
+            while (l > r.left() && dark(l - 1, y))
+                --l;
+            while (rr < r.right() && dark(rr + 1, y))
+                ++rr;
+            while (t > r.top() && dark(x, t - 1))
+                --t;
+            while (b < r.bottom() && dark(x, b + 1))
+                ++b;
+            const int across = rr - l + 1, down = b - t + 1;
+            if (down > 2 * across)
+                upright.append(across);
+            else if (across > 2 * down)
+                sideways.append(down);
+        }
+    auto median = [](QList<int> v) {
+        std::sort(v.begin(), v.end());
+        return v.isEmpty() ? 0 : v[v.size() / 2];
+    };
+    return {median(upright), median(sideways)};
+}
+
 // The rows of a test that runs once on the 1x and once on the 2x pictures.
 void addSizeRows()
 {
@@ -1426,6 +1460,28 @@ private slots:
             QVERIFY2(loopless.ink.height() * 10 >= looped.ink.height() * 9,
                      qPrintable(u"loopless e's %1 tall, e %2 %3"_s.arg(loopless.ink.height()).arg(index).arg(looped.ink.height())));
         }
+    }
+
+    // The looped e's are written with the pen's pressure, not a line of one
+    // weight: the down-stroke of the back is pressed half as heavy again as
+    // the strokes that run sideways, the light rise into the loop among
+    // them. Measured in the 2x pictures, where a pixel is a fine enough step.
+    void loopedEsPressIntoTheBack_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("narrow") << 0;
+        QTest::newRow("broad") << 1;
+    }
+
+    void loopedEsPressIntoTheBack()
+    {
+        QFETCH(int, index);
+        const QImage grey = greyPicture(u"TheLowerCaseE"_s, index, true);
+        QVERIFY(!grey.isNull());
+        // The e's stand right of x = 38.
+        const auto [upright, sideways] = uprightAndSidewaysWeights(grey, QRect(76, 0, grey.width(), grey.height()));
+        QVERIFY2(upright > 0 && sideways > 0 && 2 * upright >= 3 * sideways,
+                 qPrintable(u"e %1: upright strokes %2 px across, sideways ones %3 px high"_s.arg(index).arg(upright).arg(sideways)));
     }
 
     // The narrow-loop e's stay within the height of the s, as e's do, where

@@ -283,7 +283,9 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
     case ELoop::Greek:
         break;
     }
-    hand.stroke(smoothPath(pts));
+    // The rise into the loop is written lightly; the pen presses into the
+    // down-stroke of the back and eases off round the foot to the exit.
+    hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.82 + 0.33 * std::exp(-std::pow((t - 0.6) / 0.17, 2)); });
 }
 
 void addLowerCaseE(QList<SampleDef> &out)
