@@ -1573,6 +1573,31 @@ private slots:
         QVERIFY2(4 * right <= 5 * left && 4 * left <= 5 * right, qPrintable(got));
     }
 
+    // A bowl is written round with the pen's pressure: the down-stroke of
+    // its left side is pressed heavier than a plain down-stroke of the same
+    // pen, such as the tall d's stem beside it. Measured over 8 rows of the
+    // 2x picture, where the a's left side and the d's stem both run
+    // straight down.
+    void bowlsPressDownTheirLeftSide()
+    {
+        const QImage grey = greyPicture(u"StemsofLowerCased"_s, 0, true);
+        QVERIFY(!grey.isNull());
+        int side = 0, stem = 0;
+        // The a's bowl is about 12 to 40 across, its middle at row 98; the
+        // d's stem stands alone near x 90 from row 8 to the d's bowl at 82.
+        for (int y = 2 * 94; y < 2 * 98; ++y) {
+            const QList<std::pair<int, int>> runs = inkRuns(grey, y, 0, 2 * 44);
+            QVERIFY2(runs.size() >= 2, qPrintable(u"%1 strokes across the a at row %2"_s.arg(runs.size()).arg(y)));
+            side += runs.first().second - runs.first().first;
+        }
+        for (int y = 2 * 30; y < 2 * 34; ++y) {
+            const QList<std::pair<int, int>> runs = inkRuns(grey, y, 2 * 60, grey.width());
+            QCOMPARE(runs.size(), 1);
+            stem += runs.first().second - runs.first().first;
+        }
+        QVERIFY2(stem > 0 && side >= stem + 5, qPrintable(u"a's left side %1 px across, the d's stem %2"_s.arg(side).arg(stem)));
+    }
+
     void openOHasAnOpenEye()
     {
         // The a's gap closes against its stem, but the o's eye is open to

@@ -435,22 +435,30 @@ void addLowerCaseM(QList<SampleDef> &out)
 
 enum class Oval { Closed, Open, InnerLoop };
 
+// A bowl written round from its top is pressed hardest going down its left
+// side, lighter over the top and on the way back up; `heavy` is how far
+// along the stroke (0 to 1) the left side is.
+std::function<qreal(qreal)> bowlPressure(qreal heavy)
+{
+    return [heavy](qreal t) { return 0.84 + 0.36 * std::exp(-std::pow((t - heavy) / 0.16, 2)); };
+}
+
 void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
 {
     const qreal base = c.y() + ry;
     const qreal stemX = c.x() + rx + 1;
     switch (kind) {
     case Oval::Closed:
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
+        hand.pressureStroke(smoothPath(ovalArc(c, rx, ry, 40, 400)), bowlPressure(0.42));
         break;
     case Oval::Open:
         // The bowl runs up against the stem as usual, but its start at the
         // top stops short of the stem: a small gap at the top only.
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 360 + 16)));
+        hand.pressureStroke(smoothPath(ovalArc(c, rx, ry, 40, 360 + 16)), bowlPressure(0.45));
         break;
     case Oval::InnerLoop:
         // Only the o carries the loop; the a beside it is written plainly.
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
+        hand.pressureStroke(smoothPath(ovalArc(c, rx, ry, 40, 400)), bowlPressure(0.42));
         break;
     }
     const qreal stemTop = c.y() - ry - 1;
@@ -489,7 +497,7 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         break;
     }
     }
-    hand.stroke(p);
+    hand.pressureStroke(p, bowlPressure(kind == Oval::InnerLoop ? 0.24 : 0.27));
 }
 
 void addLowerCaseO(QList<SampleDef> &out)
@@ -525,7 +533,7 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
     struct Restore { QPainter &p; ~Restore() { p.restore(); } } restore{hand.painter()};
 
     const QPointF c(74, base - ry);
-    hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
+    hand.pressureStroke(smoothPath(ovalArc(c, rx, ry, 40, 400)), bowlPressure(0.42));
     const qreal sx = c.x() + rx + 1;
     const qreal xTop = base - 2 * ry;
     const qreal stemTop = kind == DStem::High ? 7 : 42;
