@@ -88,12 +88,12 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         // Barely pressed: the pen only touches the paper in passing and
         // leaves a small, short dab, thinner and paler than the word's
         // strokes and fading at its ends, not a round dot.
-        Hand faint(hand.painter(), 1.7 + j(0.1));
-        faint.setInk(QColor(108, 108, 114));
+        Hand faint(hand.painter(), 1.8 + j(0.1));
+        faint.setInk(QColor(96, 96, 102));
         const QPointF c(top.x() + 0.3 + j(0.4), top.y() - 12 + j(0.6));
-        const qreal tilt = qDegreesToRadians(which == 0 ? rng.uniform(58, 68) : rng.uniform(70, 80));
+        const qreal tilt = qDegreesToRadians(which == 0 ? rng.uniform(74, 82) : rng.uniform(84, 92));
         const QPointF along(std::cos(tilt), std::sin(tilt));
-        const qreal half = 1.9 + j(0.15);
+        const qreal half = 1.8 + j(0.15);
         faint.pressureStroke(smoothPath({c - along * half, c + QPointF(0, 0.2 + j(0.1)), c + along * half}),
                              [](qreal t) { return 0.7 + 0.4 * std::sin(t * M_PI); });
         break;
