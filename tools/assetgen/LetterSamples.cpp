@@ -144,10 +144,10 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
             QPolygonF poly;
             for (int s = 0; s < steps; ++s) {
                 const qreal a = 2 * M_PI * s / steps;
-                qreal r = 1 + 0.5 * (frayed[s] + frayed[(s + 1) % steps]);
+                qreal out = 1 + 0.5 * (frayed[s] + frayed[(s + 1) % steps]);
                 for (int k = 0; k < 5; ++k)
-                    r += amp[k] * std::cos((k + 2) * a + phase[k]);
-                poly << centre + (axis * std::cos(a) * stretch + across * std::sin(a)) * radius * r;
+                    out += amp[k] * std::cos((k + 2) * a + phase[k]);
+                poly << centre + (axis * std::cos(a) * stretch + across * std::sin(a)) * radius * out;
             }
             QPainterPath path;
             path.addPolygon(poly);
