@@ -142,16 +142,17 @@ const QHash<QString, QStringList> &descriptions()
           QString()}},
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
-          "well over half the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot set down low over the tip of its stem, a narrow gap "
-          "between them, and a shade to the right"_s,
+          "about half the letter's height above it"_s,
+          u"The word \"mini\", each i with a round dot set square over the tip of its stem and very close to it, only "
+          "a narrow gap between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i with a tiny, faint grey dot"_s,
+          u"The word \"mini\", each i dotted with a tiny, thin, faint tick, as if the pen barely touched the paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
-          u"The word \"mini\", each i's dot a heavy blot of ink smeared to the right while wet into a solid "
-          "tear shape that thins to a point"_s,
+          u"The word \"mini\", each i's dot a heavy blot of ink pressed and rubbed while wet into a shapeless spot "
+          "with a ragged edge and a short, paler rub to one side, to the right on the first i and to the left on "
+          "the second"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two small, round e's each with a thin, slit-like eye, no taller than the s"_s,
@@ -172,10 +173,11 @@ const QHash<QString, QStringList> &descriptions()
           u"A lower case a and o, the a closed plainly and the o closed at the top with one small loop curled inside the top of the oval, where the stroke closes"_s}},
         {u"StemsofLowerCased"_s,
          {u"The letters a and d, the stem of the d rising very high, more than three times the height of the a"_s,
-          u"The letters a and d, the stem of the d drawn up and down to a sharp point, a narrow upturned V whose two strokes meet only at the tip"_s,
+          u"The letters a and d, the stem of the d drawn up and down to a sharp point, a narrow upturned V whose two "
+          "strokes, of much the same weight, meet only at the tip"_s,
           u"The letters a and d, the stem of the d with a narrow loop in it"_s,
-          u"The letters a and d, the stem of the d split: its upper part is two strokes side by side, a narrow fork "
-          "open at the top, that close into one stem above the bowl"_s}},
+          u"The letters a and d, the stem of the d split at its top into a narrow V-shaped fork, two strokes that "
+          "part towards the top and run into one stem above the bowl"_s}},
         {u"TheLowerCasegandy"_s,
          {u"A lower case g and y whose lower parts end in a triangle with a flat bottom and a straight stroke back "
           "up"_s,

@@ -2,6 +2,7 @@
 
 #include "Samples.h"
 
+#include <QLineF>
 #include <QLinearGradient>
 
 #include <cmath>
@@ -70,26 +71,31 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
     };
     switch (dot) {
     case Dot::Direct:
-        // Exactly plumb over the stem at the usual height of a written dot:
-        // a clear gap of well over half the letter's height, so it stands
-        // apart from the stem and is plainly no low dot.
-        dab(hand, {top.x() + j(0.1), top.y() - r - 17 + j(0.5)}, r);
+        // Square over the stem at the height a dot is usually set: a clear
+        // gap of about half the letter's height, plainly no low dot and no
+        // high one.
+        dab(hand, {top.x() + j(0.1), top.y() - r - 13 + j(0.4)}, r);
         break;
     case Dot::Close:
-        // Set down hastily just over the tip of the stem: low, with only a
-        // narrow strip of paper between them, and a shade to the right where
-        // the careful plumb dot sits square over its stem.
-        dab(hand, {top.x() + 1.6 + j(0.15), top.y() - r - 4.6}, r);
+        // Set down right over the tip of the stem, as square over it as the
+        // plumb dot, with only a narrow strip of paper between them.
+        dab(hand, {top.x() + j(0.1), top.y() - r - 4.4 + j(0.15)}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Barely pressed: a small, pale dot, far fainter than the pen's
-        // full ink.
-        Hand faint(hand.painter());
-        faint.setInk(QColor(172, 172, 172));
-        faint.dot({top.x() + 0.5 + j(0.6), top.y() - 12 + j(0.8)}, 1.7 + j(0.2));
+        // Barely pressed: the pen only touches the paper in passing and
+        // leaves a small, short dab, thinner and paler than the word's
+        // strokes and fading at its ends, not a round dot.
+        Hand faint(hand.painter(), 1.8 + j(0.1));
+        faint.setInk(QColor(96, 96, 102));
+        const QPointF c(top.x() + 0.3 + j(0.4), top.y() - 12 + j(0.6));
+        const qreal tilt = qDegreesToRadians(which == 0 ? rng.uniform(74, 82) : rng.uniform(84, 92));
+        const QPointF along(std::cos(tilt), std::sin(tilt));
+        const qreal half = 1.8 + j(0.15);
+        faint.pressureStroke(smoothPath({c - along * half, c + QPointF(0, 0.2 + j(0.1)), c + along * half}),
+                             [](qreal t) { return 0.7 + 0.4 * std::sin(t * M_PI); });
         break;
     }
     case Dot::Left:
@@ -110,46 +116,83 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A wet blot of ink smeared by a finger one way before it dried: a
-        // heavy dot pulled out into a solid tear that thins to a point. Ink
-        // on paper has flat tone and a slightly ragged edge.
+        // A heavy dot of wet ink pressed and rubbed before it dried: a
+        // shapeless blot a good deal wider than a dot, its edge ragged where
+        // the ink crept into the paper, and on one side a short rub where
+        // some of it was dragged off, thinner ink with a torn edge. Each blot
+        // spreads its own way.
         QPainter &p = hand.painter();
-        const QPointF c(top.x() - 1 + j(0.5), top.y() - 12 + j(1));
-        const qreal angle = qDegreesToRadians(which == 0 ? rng.uniform(-12, -6) : rng.uniform(3, 9));
-        const QPointF along(std::cos(angle), std::sin(angle));
-        const QPointF side(-along.y(), along.x());
-        const qreal head = r * 1.3;
-        const qreal length = which == 0 ? rng.uniform(11, 12.5) : rng.uniform(9.5, 11);
-        // The smear bends a little, as a finger's path does.
-        const qreal curl = rng.uniform(-0.02, 0.02);
-        auto at = [&](qreal t, qreal s) { return c + along * t + side * (s + curl * t * t); };
-        qreal wander = 0;
-        auto rag = [&] { return wander = 0.6 * wander + j(0.3); };
-        QPolygonF edge;
-        // Round back of the blot, then both flanks narrowing to the tip.
-        for (int k = 0; k <= 12; ++k) {
-            const qreal a = M_PI / 2 + M_PI * k / 12;
-            edge << at(std::cos(a) * head * 0.95 + rag() * 0.5, -std::sin(a) * head + rag() * 0.5);
-        }
-        const int n = int(length / 0.7);
-        auto half = [&](qreal u) { return head * std::pow(1 - u, 0.55) * (0.95 - 0.25 * u); };
-        for (int k = 1; k < n; ++k) {
-            const qreal u = qreal(k) / n;
-            edge << at(length * u, half(u) + rag());
-        }
-        edge << at(length + 0.4, j(0.3));
-        for (int k = n - 1; k >= 1; --k) {
-            const qreal u = qreal(k) / n;
-            edge << at(length * u, -half(u) * 0.9 + rag());
-        }
+        const QPointF c(top.x() + j(0.5), top.y() - 13 + j(0.8));
+        // The rub runs off to the right and a little down on the first i, to
+        // the left and up on the second.
+        const qreal rubTurn = qDegreesToRadians(which == 0 ? rng.uniform(15, 35) : rng.uniform(195, 215));
+        const QPointF rubDir(std::cos(rubTurn), std::sin(rubTurn));
+        const QPointF rubSide(-rubDir.y(), rubDir.x());
+        // An uneven outline round `centre`: a few slow bulges and dents and
+        // a fine fray on top, drawn out `stretch` times along `axis`.
+        auto blotch = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal fray) {
+            qreal amp[5], phase[5];
+            for (int k = 0; k < 5; ++k) {
+                amp[k] = rng.uniform(0.04, 0.13) / (1 + 0.35 * k);
+                phase[k] = rng.uniform(0, 2 * M_PI);
+            }
+            const QPointF across(-axis.y(), axis.x());
+            const int steps = 72;
+            qreal frayed[steps];
+            for (qreal &f : frayed)
+                f = j(fray);
+            QPolygonF poly;
+            for (int s = 0; s < steps; ++s) {
+                const qreal a = 2 * M_PI * s / steps;
+                qreal out = 1 + 0.5 * (frayed[s] + frayed[(s + 1) % steps]);
+                for (int k = 0; k < 5; ++k)
+                    out += amp[k] * std::cos((k + 2) * a + phase[k]);
+                poly << centre + (axis * std::cos(a) * stretch + across * std::sin(a)) * radius * out;
+            }
+            QPainterPath path;
+            path.addPolygon(poly);
+            path.closeSubpath();
+            return path;
+        };
+        const qreal blot = (which == 0 ? 5.1 : 4.6) + j(0.25);
         p.save();
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(hand.ink());
-        p.drawPolygon(edge);
+        // The rub: ink dragged off the blot thins out as it goes. It is
+        // laid down as a handful of overlapping wipes of thin ink, each
+        // starting in the blot and running out a different way and length,
+        // so the tone is darkest where most of them lie over each other and
+        // the far edge is torn rather than even.
+        const qreal rubLength = (which == 0 ? 11 : 8.5) + j(0.8);
+        const int wipes = which == 0 ? 7 : 6;
+        for (int w = 0; w < wipes; ++w) {
+            QColor thin = hand.ink();
+            thin.setAlphaF(rng.uniform(0.3, 0.55));
+            const qreal off = blot * (rng.uniform(-0.75, 0.75));
+            const qreal reach = rubLength * rng.uniform(0.4, 1.0) * (1 - 0.35 * std::abs(off) / blot);
+            const QPointF bend = rubSide * (j(0.15) + 0.25 * off / blot);
+            const QPointF way = rubDir + bend;
+            const QPointF from = c + rubSide * off * 0.7;
+            const QPointF to = from + way * (blot * 0.5 + reach);
+            const qreal thick = blot * rng.uniform(0.3, 0.55);
+            p.fillPath(blotch((from + to) / 2, thick, QLineF(from, to).length() / (2 * thick) + 0.6, way / std::hypot(way.x(), way.y()),
+                              0.1),
+                       thin);
+        }
+        // The blot: full ink pressed out into a few lobes run together, so
+        // its outline has dents as well as bulges; round it the ink crept a
+        // little way into the paper, paler and frayed.
+        const qreal spread = rng.uniform(-1.2, 1.2);
+        const QPointF lobeDir = rubDir * std::cos(spread) + rubSide * std::sin(spread);
+        QPainterPath core = blotch(c, blot, 1.1 + j(0.05), rubDir, 0.06);
+        core.addPath(blotch(c + rubDir * blot * 0.7 + rubSide * j(0.35) * blot, blot * rng.uniform(0.55, 0.7), 1.2, rubDir, 0.08));
+        core.addPath(blotch(c - lobeDir * blot * 0.65, blot * rng.uniform(0.45, 0.6), 1.1, lobeDir, 0.08));
+        core.setFillRule(Qt::WindingFill);
+        QColor crept = hand.ink();
+        crept.setAlphaF(0.3);
+        p.fillPath(blotch(c + rubDir * blot * 0.2, blot * 1.18, 1.15, rubDir, 0.12), crept);
+        p.fillPath(core, hand.ink());
         p.restore();
-        // The blot itself, where most ink lay.
-        dab(hand, at(0, j(0.15)), head);
         break;
     }
     case Dot::None:
@@ -240,7 +283,9 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
     case ELoop::Greek:
         break;
     }
-    hand.stroke(smoothPath(pts));
+    // The rise into the loop is written lightly; the pen presses into the
+    // down-stroke of the back and eases off round the foot to the exit.
+    hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.82 + 0.33 * std::exp(-std::pow((t - 0.6) / 0.17, 2)); });
 }
 
 void addLowerCaseE(QList<SampleDef> &out)
@@ -390,22 +435,30 @@ void addLowerCaseM(QList<SampleDef> &out)
 
 enum class Oval { Closed, Open, InnerLoop };
 
+// A bowl written round from its top is pressed hardest going down its left
+// side, lighter over the top and on the way back up; `heavy` is how far
+// along the stroke (0 to 1) the left side is.
+std::function<qreal(qreal)> bowlPressure(qreal heavy)
+{
+    return [heavy](qreal t) { return 0.84 + 0.36 * std::exp(-std::pow((t - heavy) / 0.16, 2)); };
+}
+
 void drawA(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
 {
     const qreal base = c.y() + ry;
     const qreal stemX = c.x() + rx + 1;
     switch (kind) {
     case Oval::Closed:
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
+        hand.pressureStroke(smoothPath(ovalArc(c, rx, ry, 40, 400)), bowlPressure(0.42));
         break;
     case Oval::Open:
         // The bowl runs up against the stem as usual, but its start at the
         // top stops short of the stem: a small gap at the top only.
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 360 + 16)));
+        hand.pressureStroke(smoothPath(ovalArc(c, rx, ry, 40, 360 + 16)), bowlPressure(0.45));
         break;
     case Oval::InnerLoop:
         // Only the o carries the loop; the a beside it is written plainly.
-        hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
+        hand.pressureStroke(smoothPath(ovalArc(c, rx, ry, 40, 400)), bowlPressure(0.42));
         break;
     }
     const qreal stemTop = c.y() - ry - 1;
@@ -420,10 +473,11 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
     QPainterPath p;
     switch (kind) {
     case Oval::Closed:
-        // Closed where it began, at the top, and left with a short tick to
-        // the right rather than a tail that curls over the letter.
-        p = smoothPath(ovalArc(c, rx, ry, 95, 95 + 370));
-        smoothTo(p, {onOval(c, rx, ry, 95 + 370), {c.x() + rx * 0.45, c.y() - ry + 0.5}, {c.x() + rx * 0.8, c.y() - ry + 3}});
+        // Closed where it began, at the top: the pen comes round, runs a
+        // little way over its own start just inside it and lifts there, so
+        // nothing stands out of the round.
+        p = smoothPath(ovalArc(c, rx, ry, 95, 95 + 350));
+        smoothTo(p, {onOval(c, rx, ry, 95 + 350), onOval(c, rx * 0.98, ry * 0.97, 95 + 368), onOval(c, rx * 0.94, ry * 0.92, 95 + 385)});
         break;
     case Oval::Open:
         // Round all the way but for a small gap at the top right, where the
@@ -443,7 +497,7 @@ void drawO(Hand &hand, QPointF c, qreal rx, qreal ry, Oval kind)
         break;
     }
     }
-    hand.stroke(p);
+    hand.pressureStroke(p, bowlPressure(kind == Oval::InnerLoop ? 0.24 : 0.27));
 }
 
 void addLowerCaseO(QList<SampleDef> &out)
@@ -479,7 +533,7 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
     struct Restore { QPainter &p; ~Restore() { p.restore(); } } restore{hand.painter()};
 
     const QPointF c(74, base - ry);
-    hand.stroke(smoothPath(ovalArc(c, rx, ry, 40, 400)));
+    hand.pressureStroke(smoothPath(ovalArc(c, rx, ry, 40, 400)), bowlPressure(0.42));
     const qreal sx = c.x() + rx + 1;
     const qreal xTop = base - 2 * ry;
     const qreal stemTop = kind == DStem::High ? 7 : 42;
@@ -492,14 +546,17 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
         hand.stroke(smoothPath({{sx + 1.5, stemTop}, {sx + 1.2, (stemTop + base) / 2}, {sx, base - 6}}));
         break;
     case DStem::Pointed: {
-        // A fine up-stroke leaves the side of the bowl and rises to a sharp
+        // The up-stroke leaves the side of the bowl and rises to a sharp
         // point, where the pen turns and comes back down, pressing harder,
-        // to the foot: a narrow upturned V, the strokes meeting only at the tip.
+        // to the foot: a narrow upturned V, the strokes meeting only at the
+        // tip. Both are the same pen's ink; the rising one is only a shade
+        // finer, as up-strokes are.
         const QPointF apex(sx + 0.3, stemTop - 4);
         const QPointF from = onOval(c, rx, ry, 12);
-        hand.taperedStroke(smoothPath({from, {sx - 3.6, xTop - 2}, {sx - 2.4, stemTop + 20}, apex}), 2.0, 1.0);
+        hand.pressureStroke(smoothPath({from, {sx - 3.6, xTop - 2}, {sx - 2.4, stemTop + 20}, apex}),
+                            [](qreal t) { return 1.4 - 0.3 * t; }, PenEnd::Tapered, PenEnd::Tapered);
         hand.pressureStroke(smoothPath({apex, {sx + 2.6, stemTop + 16}, {sx + 3.0, xTop + 4}, {sx + 1.2, base - 6}}),
-                            [](qreal t) { return 0.5 + 0.5 * std::min<qreal>(1, t * 2.5); }, PenEnd::Tapered, PenEnd::Blunt);
+                            [](qreal t) { return 0.75 + 0.25 * std::min<qreal>(1, t * 2.5); }, PenEnd::Tapered, PenEnd::Blunt);
         break;
     }
     case DStem::Looped:
@@ -507,17 +564,17 @@ void drawD(Hand &hand, DStem kind, Rng &rng)
                                 {sx - 6, stemTop + 10}, {sx - 3, xTop - 14}, {sx, xTop + 10}, {sx, base - 6}}));
         break;
     case DStem::Split: {
-        // The stem itself is split: its upper part is written as two
-        // down-strokes side by side, a narrow fork open at the top whose
-        // left tine bends in to meet the stem about the top of the bowl,
-        // clear of the bowl itself, and runs on down it. Both carry the
-        // stem's weight.
+        // The stem is split at its top into a narrow fork: the pen comes
+        // down from the top twice, once at full weight to the foot and once
+        // from a little to the left, landing lightly and leaning in until it
+        // runs into the stem well above the bowl. The tines part in a V, not
+        // side by side.
         const QPointF apex(sx + 1.6, stemTop);
-        hand.pressureStroke(smoothPath({{sx - 5.2, stemTop + 2.5}, {sx - 5, stemTop + 10}, {sx - 4, xTop - 18}, {sx - 1.8, xTop - 8},
-                                        {sx + 0.6, xTop - 1}, {sx + 1, xTop + 6}}),
-                            [](qreal t) { return 1.0 - 0.1 * t; }, PenEnd::Blunt, PenEnd::Tapered);
         hand.pressureStroke(smoothPath({apex, {sx + 2.1, stemTop + 6}, {sx + 2.0, xTop - 22}, {sx + 1.2, xTop + 6}, {sx, base - 6}}),
                             [](qreal t) { return 0.95 + 0.05 * t; }, PenEnd::Blunt, PenEnd::Blunt);
+        hand.pressureStroke(smoothPath({{sx - 5.8, stemTop + 1}, {sx - 3.7, stemTop + 11}, {sx - 1.5, stemTop + 21},
+                                        {sx + 0.6, xTop - 10}, {sx + 1.4, xTop - 4}}),
+                            [](qreal t) { return 0.9 + 0.1 * t; }, PenEnd::Tapered, PenEnd::Tapered);
         break;
     }
     }
