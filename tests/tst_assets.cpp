@@ -878,11 +878,19 @@ private slots:
         const auto [upFirst, upSecond] = crowns(0);
         const auto [downFirst, downSecond] = crowns(1);
         const auto [evenFirst, evenSecond] = crowns(2);
-        const QString got = u"crowns at %1/%2, %3/%4, %5/%6"_s.arg(upFirst).arg(upSecond).arg(downFirst).arg(downSecond)
-                                .arg(evenFirst).arg(evenSecond);
+        const auto [roundFirst, roundSecond] = crowns(3);
+        const auto [sharpFirst, sharpSecond] = crowns(4);
+        const QString got = u"crowns at %1/%2, %3/%4, %5/%6, %7/%8, %9/%10"_s.arg(upFirst).arg(upSecond).arg(downFirst)
+                                .arg(downSecond).arg(evenFirst).arg(evenSecond).arg(roundFirst).arg(roundSecond)
+                                .arg(sharpFirst).arg(sharpSecond);
         QVERIFY2(upFirst - upSecond >= 10, qPrintable(got));
         QVERIFY2(downSecond - downFirst >= 10, qPrintable(got));
         QVERIFY2(std::abs(evenFirst - evenSecond) <= 2, qPrintable(got));
+        // The even m alone is level: the rounded and sharp m's humps stand a
+        // shade apart, as most hands leave them, yet nowhere near the
+        // uphill or down m's step.
+        for (qreal step : {roundSecond - roundFirst, sharpSecond - sharpFirst})
+            QVERIFY2(step >= 2.5 && step <= 6, qPrintable(got));
     }
 
     void humpsClimbFallOrStayLevel_data() { addSizeRows(); }

@@ -424,11 +424,13 @@ void addLowerCaseM(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Uphill Humps"_s, m(34, 52, Hump::Arched));
     addSample(out, t, 1, u"Down Humps"_s, m(52, 34, Hump::Arched));
-    // Even: two upright, regular arches alike in height and width; rounded:
-    // two wide, low half-round arches.
+    // Even: two upright, regular arches alike in height and width, the one
+    // m whose humps stand exactly level; rounded: two wide, low half-round
+    // arches, and the sharp m's points, each pair a shade apart in height as
+    // most hands leave them, far less than the uphill or down m's.
     addSample(out, t, 2, u"Even Humps"_s, m(47, 47, Hump::Even, 23));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(33, 33, Hump::Rounded, 44));
-    addSample(out, t, 4, u"Sharp Humps"_s, m(46, 46, Hump::Sharp, 30));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(33, 29.5, Hump::Rounded, 44));
+    addSample(out, t, 4, u"Sharp Humps"_s, m(46, 42, Hump::Sharp, 30));
 }
 
 // ---- a and o ----------------------------------------------------------
