@@ -429,7 +429,7 @@ void addLowerCaseM(QList<SampleDef> &out)
     // arches, and the sharp m's points, each pair a shade apart in height as
     // most hands leave them, far less than the uphill or down m's.
     addSample(out, t, 2, u"Even Humps"_s, m(47, 47, Hump::Even, 23));
-    addSample(out, t, 3, u"Rounded Humps"_s, m(33, 29.5, Hump::Rounded, 44));
+    addSample(out, t, 3, u"Rounded Humps"_s, m(33, 29, Hump::Rounded, 43));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 42, Hump::Sharp, 30));
 }
 
