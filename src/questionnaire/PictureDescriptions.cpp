@@ -71,8 +71,8 @@ const QHash<QString, QStringList> &descriptions()
           "them"_s,
           u"Lines of joined handwriting with wide gaps between the words, about the width of a short word"_s,
           u"Lines of smaller joined handwriting with very wide gaps of about the same width between the words, "
-          "each gap wider than most of the words themselves, so that only two or three words fit on a line and "
-          "the lines end unevenly"_s}},
+          "each gap wider than most of the words themselves, so that only two or three words fit on a line, the "
+          "lines end unevenly and the words of one line do not start under those of the next"_s}},
         {u"LetterSpacing"_s,
          {u"The handwritten words \"best\" and \"notes\", one above the other, their letters crowded so close "
           "that they almost touch"_s,
