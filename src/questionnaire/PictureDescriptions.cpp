@@ -52,8 +52,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The words \"little bells\" in unjoined print written broad: wide letters of the usual height, with "
           "wide round bowls and long t bars but only ordinary gaps between the letters, in a slightly heavier pen"_s,
           u"The words \"little bells\" in the same print, but its size will not keep still: letter by letter the "
-          "letters come out taller or shorter and the ascenders reach higher or stop short, changing far more in "
-          "height than in width, all on the one baseline and in the one pen"_s}},
+          "letters come out plainly bigger or smaller, the e of \"little\" standing well over twice as high as its "
+          "little i and the s of \"bells\" towering over a tiny e, the ascenders reaching higher or stopping short, "
+          "\"little\" written bigger as a whole than \"bells\", all on the one baseline and in the one pen"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,

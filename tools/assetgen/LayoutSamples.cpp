@@ -863,19 +863,21 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     broad.pen = pen + 0.15;
     broad.roomy = 0.3;
     addSample(out, t, 3, u"Broad"_s, sized(broad));
-    // Irregular: the hand will not keep to one size. Letter by letter the
-    // small letters come out taller or shorter, and the ascenders reach
-    // higher or stop short of their own; the letters grow far less in width
+    // Irregular: the hand will not keep to one size, and not by a little.
+    // Letter by letter the bodies of the small letters jump, an e more than
+    // twice the height of the i before it, a big s after a tiny e, and the
+    // ascenders reach higher or stop short of their own; "little" comes out
+    // bigger as a whole than "bells". The letters grow far less in width
     // than in height, as a hand's do, so none looks like a copy of its
     // neighbour blown up. All stand on the one baseline.
     SizedHand irregular;
     irregular.gap = 50;
-    irregular.sizes = {{1.0, 0.72, 1.4, 0.84, 1.12, 1.45}, {1.42, 0.78, 1.05, 1.3, 0.74}};
-    irregular.reaches = {{1.45, 1, 0.6, 1.2, 0.6, 1}, {1.1, 1, 0.58, 1.3, 1}};
+    irregular.sizes = {{0.9, 0.6, 1.5, 0.75, 1.15, 1.75}, {0.8, 0.6, 0.95, 0.7, 1.3}};
+    irregular.reaches = {{1.3, 1, 0.7, 1.1, 0.7, 1}, {1.1, 1, 1.1, 0.75, 1}};
     irregular.widthFollows = 0.5;
     // A little more room between the letters: a tall letter's top must not
     // crowd a short neighbour's bar.
-    irregular.space = 1.3;
+    irregular.space = 1.45;
     addSample(out, t, 4, u"Irregular"_s, sized(irregular));
 }
 
