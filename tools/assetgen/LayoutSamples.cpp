@@ -872,8 +872,8 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // neighbour blown up. All stand on the one baseline.
     SizedHand irregular;
     irregular.gap = 50;
-    irregular.sizes = {{0.9, 0.6, 1.5, 0.75, 1.15, 1.75}, {0.8, 0.6, 0.95, 0.7, 1.3}};
-    irregular.reaches = {{1.3, 1, 0.7, 1.1, 0.7, 1}, {1.1, 1, 1.1, 0.75, 1}};
+    irregular.sizes = {{0.9, 0.6, 1.5, 0.75, 1.15, 1.75}, {0.8, 0.6, 0.95, 0.75, 1.3}};
+    irregular.reaches = {{1.3, 1, 0.7, 1.1, 0.85, 1}, {1.1, 1, 1.1, 0.95, 1}};
     irregular.widthFollows = 0.5;
     // A little more room between the letters: a tall letter's top must not
     // crowd a short neighbour's bar.
