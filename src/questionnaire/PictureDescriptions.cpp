@@ -52,8 +52,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The words \"little bells\" in unjoined print written broad: wide letters of the usual height, with "
           "wide round bowls and long t bars but only ordinary gaps between the letters, in a slightly heavier pen"_s,
           u"The words \"little bells\" in the same print, but its size will not keep still: letter by letter the "
-          "letters come out taller or shorter and the ascenders reach higher or stop short, changing far more in "
-          "height than in width, all on the one baseline and in the one pen"_s}},
+          "letters come out plainly bigger or smaller, the e of \"little\" standing well over twice as high as its "
+          "little i and the s of \"bells\" towering over a tiny e, the ascenders reaching higher or stopping short, "
+          "\"little\" written bigger as a whole than \"bells\", all on the one baseline and in the one pen"_s}},
         {u"LineSpacing"_s,
          {u"Lines of joined handwriting with the same moderate gap, about one line's height, between every two "
           "lines"_s,
@@ -71,8 +72,8 @@ const QHash<QString, QStringList> &descriptions()
           "them"_s,
           u"Lines of joined handwriting with wide gaps between the words, about the width of a short word"_s,
           u"Lines of smaller joined handwriting with very wide gaps of about the same width between the words, "
-          "each gap wider than most of the words themselves, so that only two or three words fit on a line and "
-          "the lines end unevenly"_s}},
+          "each gap wider than most of the words themselves, so that only two or three words fit on a line, the "
+          "lines end unevenly and the words of one line do not start under those of the next"_s}},
         {u"LetterSpacing"_s,
          {u"The handwritten words \"best\" and \"notes\", one above the other, their letters crowded so close "
           "that they almost touch"_s,

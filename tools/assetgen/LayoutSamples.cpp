@@ -863,19 +863,21 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     broad.pen = pen + 0.15;
     broad.roomy = 0.3;
     addSample(out, t, 3, u"Broad"_s, sized(broad));
-    // Irregular: the hand will not keep to one size. Letter by letter the
-    // small letters come out taller or shorter, and the ascenders reach
-    // higher or stop short of their own; the letters grow far less in width
+    // Irregular: the hand will not keep to one size, and not by a little.
+    // Letter by letter the bodies of the small letters jump, an e more than
+    // twice the height of the i before it, a big s after a tiny e, and the
+    // ascenders reach higher or stop short of their own; "little" comes out
+    // bigger as a whole than "bells". The letters grow far less in width
     // than in height, as a hand's do, so none looks like a copy of its
     // neighbour blown up. All stand on the one baseline.
     SizedHand irregular;
     irregular.gap = 50;
-    irregular.sizes = {{1.0, 0.72, 1.4, 0.84, 1.12, 1.45}, {1.42, 0.78, 1.05, 1.3, 0.74}};
-    irregular.reaches = {{1.45, 1, 0.6, 1.2, 0.6, 1}, {1.1, 1, 0.58, 1.3, 1}};
+    irregular.sizes = {{0.9, 0.6, 1.5, 0.75, 1.15, 1.75}, {0.8, 0.6, 0.95, 0.75, 1.3}};
+    irregular.reaches = {{1.3, 1, 0.7, 1.1, 0.85, 1}, {1.1, 1, 1.1, 0.95, 1}};
     irregular.widthFollows = 0.5;
     // A little more room between the letters: a tall letter's top must not
     // crowd a short neighbour's bar.
-    irregular.space = 1.3;
+    irregular.space = 1.45;
     addSample(out, t, 4, u"Irregular"_s, sized(irregular));
 }
 
@@ -930,50 +932,28 @@ void addWordSpacing(QList<SampleDef> &out)
 {
     const QString t = u"WordSpacing"_s;
     const QStringList words = u"we all went to the fair and had a go on the big wheel it was fun and so we went again"_s.split(u' ');
-    // `px` is the writing's size and `step` the distance between its lines.
-    // With `stagger`, a hand whose gaps are so wide that they could stand one
-    // over another down the page: of a few gaps of its usual width it takes
-    // the one that least overlaps the gaps of the line above, and it comes
-    // back to the left margin only roughly.
-    auto spaced = [words](std::function<qreal(Rng &)> gap, qreal px = 15, qreal step = 21, bool stagger = false,
-                          const QStringList &text = {}) {
-        return [words = text.isEmpty() ? words : text, gap, px, step, stagger](Hand &h, Rng &rng) {
-            const QFont font = handFont(Face::Script, px);
+    // Lines filled word by word up to the right edge, each gap drawn from `gap`
+    // (in units of the writing's size).
+    auto spaced = [words](std::function<qreal(Rng &)> gap) {
+        return [words, gap](Hand &h, Rng &rng) {
+            const QFont font = handFont(Face::Script, 15);
             qreal x = 6;
             qreal baseline = 22;
-            QList<std::pair<qreal, qreal>> above, here; // the gaps of the line above and of this one
-            auto overlap = [&](qreal from, qreal to) {
-                qreal sum = 0;
-                for (auto [a, b] : above)
-                    sum += std::max<qreal>(0, std::min(to, b) - std::max(from, a));
-                return sum;
-            };
+            bool lineStarted = false;
             Writing writing(rng, font.pixelSize());
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
-                if (x + adv > 114 && !here.isEmpty()) {
-                    here.removeLast(); // the room after a line's last word is no gap
-                    above = here;
-                    here.clear();
-                    x = stagger ? 6 + rng.uniform(0, 3) : 6;
-                    baseline += step;
+                if (x + adv > 114 && lineStarted) {
+                    x = 6;
+                    baseline += 21;
                     if (baseline > 126)
                         break;
                     writing.nextLine();
                 }
                 const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
                 writing.ink(h, word, 0.3);
-                const qreal end = x + adv;
-                qreal room = gap(rng) * font.pixelSize();
-                if (stagger) {
-                    for (int k = 0; k < 4; ++k) {
-                        const qreal other = gap(rng) * font.pixelSize();
-                        if (overlap(end, end + other) < overlap(end, end + room) - 0.5)
-                            room = other;
-                    }
-                }
-                here.append({end, end + room});
-                x = end + room;
+                lineStarted = true;
+                x += adv + gap(rng) * font.pixelSize();
             }
         };
     };
@@ -983,13 +963,39 @@ void addWordSpacing(QList<SampleDef> &out)
               }));
     addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.22; }));
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
-    // Very large spaces in a smaller hand, so a line still holds a few words
-    // and reads as running text rather than a list. The hand keeps its wide
-    // gaps about alike, as it keeps any habit, and a line ends where its
-    // next word will not go, short of the edge, not fitted to it.
-    addSample(out, t, 4, u"Very Large Spaces"_s, spaced([](Rng &r) { return r.uniform(2.2, 2.6); }, 12, 17, true,
-                                                               u"on saturday afternoon we went together to the summer fair and "
-                                                               "everybody had a ride on the enormous wheel"_s.split(u' ')));
+    // Very large spaces in a smaller hand, so a line still holds two or three
+    // words and reads as running text rather than a list. The hand keeps its
+    // wide gaps about alike, as it keeps any habit, though not to the pixel,
+    // and comes back to the margin only roughly. Its lines break where a
+    // writer's would, leaving ragged ends; a line with a long first word
+    // follows one with short words, so the words of neighbouring lines do
+    // not start one under another in columns like a table's.
+    struct Row
+    {
+        QString text;
+        qreal gap; // in pixels, between each two words of the line
+        qreal left;
+    };
+    static const QList<Row> rows = {
+        {u"yesterday we"_s, 26.5, 6.5},  {u"went to the"_s, 26.5, 6.5},   {u"summer fair"_s, 26.5, 6.5},
+        {u"and then"_s, 28.5, 8.5},      {u"we had a"_s, 26.5, 6.5},      {u"ride on the"_s, 30.5, 8.5},
+        {u"enormous wheel"_s, 26.5, 6.5},
+    };
+    addSample(out, t, 4, u"Very Large Spaces"_s, [](Hand &h, Rng &rng) {
+        const QFont font = handFont(Face::Script, 12);
+        Writing writing(rng, font.pixelSize());
+        qreal baseline = 22;
+        for (const Row &row : rows) {
+            writing.nextLine();
+            qreal x = row.left + rng.uniform(-0.4, 0.4);
+            for (const QString &w : row.text.split(u' ')) {
+                const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
+                writing.ink(h, word, 0.3);
+                x += textAdvance(w, font) + row.gap + rng.uniform(-0.6, 0.6);
+            }
+            baseline += 17;
+        }
+    });
 }
 
 void addLetterSpacing(QList<SampleDef> &out)
