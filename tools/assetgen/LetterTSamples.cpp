@@ -51,9 +51,9 @@ void drawStem(Hand &hand, const TLetter &t)
         // once, with here and there a sliver of doubled edge; only at the
         // foot, where the way in joins, do they show as two.
         path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 11, b - 3}, {x - 5.4, b - 7.6},
-                           {x - 2.2, b - 13.5}, {x - 0.9, b - 22}, {x - 0.5, b - 36}, {x - 0.7, b - 52}, {x - 0.4, t.top + h * 0.3},
-                           {x - 0.5, t.top + 6}, {x - 0.4, t.top + 1.2}, {x + 0.2, t.top - 0.4}, {x + 0.8, t.top + 1.3},
-                           {x + 0.7, t.top + 7}, {x + 0.4, t.top + h * 0.45}, {x + 0.7, b - 30}, {x + 0.6, b - 16}, {x + 0.5, b - 8}});
+                           {x - 2.4, b - 13.5}, {x - 1.2, b - 22}, {x - 0.8, b - 36}, {x - 1.0, b - 52}, {x - 0.7, t.top + h * 0.3},
+                           {x - 0.7, t.top + 6}, {x - 0.5, t.top + 1.2}, {x + 0.2, t.top - 0.4}, {x + 0.9, t.top + 1.3},
+                           {x + 0.9, t.top + 7}, {x + 0.7, t.top + h * 0.45}, {x + 0.9, b - 30}, {x + 0.7, b - 16}, {x + 0.5, b - 8}});
         footHook(path, x + 0.5, b);
         hand.stroke(path);
         return;
