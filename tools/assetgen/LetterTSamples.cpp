@@ -93,10 +93,10 @@ void drawStem(Hand &hand, const TLetter &t)
         // top. The down-stroke comes straight down, so under the bar the
         // stem stands split open, the gap widening towards the line: one
         // upright stem with a stroke leaning off it, no loop and no A.
-        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 15, b - 1}, {x - 12, b - 2.4}}
+        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 19, b - 1}, {x - 16, b - 2.6}}
                                                     : QList<QPointF>{t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6),
-                                                                     t.from + QPointF(5, -1.2), {x - 12, b - 2.4}};
-        path = smoothPath(lead + QList<QPointF>{{x - 9.6, b - 5.6}, {x - 7.6, b - 10}, {x - 5.6, b - 16}, {x - 3.6, b - 22},
+                                                                     t.from + QPointF(5, -1.3), {x - 16, b - 2.6}};
+        path = smoothPath(lead + QList<QPointF>{{x - 12.4, b - 4.9}, {x - 9.8, b - 8.2}, {x - 7.7, b - 12}, {x - 5.6, b - 16.6}, {x - 3.6, b - 22},
                            {x - 1.8, b - 28}, {x - 0.5, b - 33}, {x - 0.2, b - 38}, {x - 0.3, t.top + 6}, {x - 0.2, t.top + 1.2},
                            {x + 0.4, t.top - 0.3}, {x + 0.9, t.top + 1.4}, {x + 0.8, t.top + 8}, {x + 0.9, b - 24}, {x + 0.8, b - 8}});
         footHook(path, x + 0.8, b);

@@ -183,8 +183,8 @@ void drawEnding(Hand &hand, Ending kind)
                                         {e.x() - 10, top - 22.4}, {e.x() - 19, top - 20.8}, {e.x() - 27, top - 17.9},
                                         {e.x() - 33.5, top - 14.8}}),
                             [phase](qreal t) {
-                                const qreal ease = std::min<qreal>(1, std::max<qreal>(0, t - 0.5) / 0.5);
-                                return (1.25 - 0.62 * std::pow(ease, 1.3)) * (1 + 0.05 * std::sin(t * 13 + phase));
+                                const qreal ease = std::min<qreal>(1, std::max<qreal>(0, t - 0.45) / 0.55);
+                                return (1.08 - 0.5 * std::pow(ease, 1.3)) * (1 + 0.05 * std::sin(t * 13 + phase));
                             });
         break;
     }
