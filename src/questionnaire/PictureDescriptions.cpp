@@ -99,15 +99,13 @@ const QHash<QString, QStringList> &descriptions()
           "tops of the letters, thinning as it goes"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
           "line, down and to the right"_s,
-          u"The handwritten word \"man\" whose last stroke carries the n's last leg on down through the line and "
-          "swings round under its foot and back to the left, low and shallow under the n and the a, thinning as it "
-          "ends"_s,
+          u"The handwritten word \"man\" whose last stroke turns up from the foot of the n, climbs close beside it "
+          "and arches back to the left high over the n and the a like a roof, thinning as it ends"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
-         {u"The word at, the a running on into the foot of the t and up close beside its stem, a thin sliver of "
-          "paper between the two strokes over the lower half, then back down over the same line, so the stem above "
-          "is one slightly heavier line"_s,
+         {u"The word at, the a running on into the foot of the t, up its stem and back down over the same line, "
+          "so the whole stem is one slightly heavier line"_s,
           u"The word at, the stroke from the a rising on a slant to the t's stem and going on up beside it in a "
           "narrow loop that opens in the stem"_s,
           u"The word to, the t starting with a stiff straight stroke of full weight from well out on the line that "
@@ -116,9 +114,9 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t no taller than the a, its stem barely showing above the bar"_s,
-          u"The word hat, the stroke from the a curving up on a long slant and climbing nearly upright to the top "
-          "of the t, and the t's upright down-stroke coming back down beside it, the two close under the bar and "
-          "parting a little towards the foot"_s}},
+          u"The word hat, the t's stem a single pointed line above its bar but split open below it: the stroke "
+          "from the a leans up into the stem just under the bar, and the upright down-stroke stands apart from it, "
+          "the gap widening towards the line"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "

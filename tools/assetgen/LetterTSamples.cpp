@@ -44,17 +44,17 @@ void drawStem(Hand &hand, const TLetter &t)
         hand.stroke(path);
         return;
     case Stem::Retraced: {
-        // One pen movement: from the letter before along the line, into the
-        // foot of the stem and up close beside it, a tight turn at the top and
-        // back down. Over the lower half of the stem the fine up-stroke runs a
-        // sliver of paper apart from the down-stroke, closing in as it climbs;
-        // higher up the two passes lie on one line. Narrow all the way, so it
-        // never opens into a loop.
-        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 11, b - 3.5}, {x - 5.8, b - 8.5},
-                           {x - 4.5, b - 16}, {x - 4.0, b - 28}, {x - 3.5, b - 40}, {x - 2.5, b - 48}, {x - 1.2, b - 56},
-                           {x - 0.6, t.top + h * 0.3}, {x - 0.7, t.top + 5}, {x - 0.6, t.top + 0.9}, {x + 0.3, t.top - 0.4},
-                           {x + 1.2, t.top + 1.2}, {x + 0.9, t.top + 6}, {x + 0.5, t.top + h * 0.45}, {x + 1.0, b - 20}, {x + 0.9, b - 8}});
-        footHook(path, x + 0.9, b);
+        // One pen movement: from the letter before along the line and up
+        // into the stem low down, up the stem to its top, a tight turn and
+        // straight back down over the same line. The two passes lie a hair
+        // apart at most, one stroke a little heavier than a stem written
+        // once, with here and there a sliver of doubled edge; only at the
+        // foot, where the way in joins, do they show as two.
+        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 11, b - 3}, {x - 5.4, b - 7.6},
+                           {x - 2.4, b - 13.5}, {x - 1.2, b - 22}, {x - 0.8, b - 36}, {x - 1.0, b - 52}, {x - 0.7, t.top + h * 0.3},
+                           {x - 0.7, t.top + 6}, {x - 0.5, t.top + 1.2}, {x + 0.2, t.top - 0.4}, {x + 0.9, t.top + 1.3},
+                           {x + 0.9, t.top + 7}, {x + 0.7, t.top + h * 0.45}, {x + 0.9, b - 30}, {x + 0.7, b - 16}, {x + 0.5, b - 8}});
+        footHook(path, x + 0.5, b);
         hand.stroke(path);
         return;
     }
@@ -86,20 +86,27 @@ void drawStem(Hand &hand, const TLetter &t)
         break;
     }
     case Stem::Spread: {
-        // Written up and down without retracing: the up-stroke from the
-        // letter before curves up out of the line and climbs nearly upright
-        // to the top of the stem, and the down-stroke comes straight back
-        // down beside it into the hook. The two share the top, lie close
-        // under the bar and part a little towards the line: a narrow stem
-        // opening at its foot, not a pair of legs.
-        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 15, b - 1}, {x - 11, b - 2.5}}
+        // Written up and down, but the down-stroke does not retrace the way
+        // up. The stroke from the letter before rises on a long slant that
+        // steepens as it climbs and meets the stem a little under the bar;
+        // from there up the two passes are one line to a sharp turn at the
+        // top. The down-stroke comes straight down, so under the bar the
+        // stem stands split open, the gap widening towards the line: one
+        // upright stem with a stroke leaning off it, no loop and no A.
+        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 19, b - 1}, {x - 16, b - 2.6}}
                                                     : QList<QPointF>{t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6),
-                                                                     t.from + QPointF(4.5, -1.4), {x - 15, b - 3.2}};
-        path = smoothPath(lead + QList<QPointF>{{x - 11.9, b - 6.6}, {x - 9.7, b - 10.6}, {x - 8, b - 15.6}, {x - 6.1, b - 22.2}, {x - 4.4, b - 29},
-                           {x - 2.8, t.top + 9}, {x - 1.2, t.top + 3}, {x + 0.2, t.top}, {x + 0.9, t.top + 2.5},
-                           {x + 1.1, t.top + 11}, {x + 0.9, b - 22}, {x + 0.8, b - 8}});
+                                                                     t.from + QPointF(5, -1.3), {x - 16, b - 2.6}};
+        path = smoothPath(lead + QList<QPointF>{{x - 12.4, b - 4.9}, {x - 9.8, b - 8.2}, {x - 7.7, b - 12}, {x - 5.6, b - 16.6}, {x - 3.6, b - 22},
+                           {x - 1.8, b - 28}, {x - 0.5, b - 33}, {x - 0.2, b - 38}, {x - 0.3, t.top + 6}, {x - 0.2, t.top + 1.2},
+                           {x + 0.4, t.top - 0.3}, {x + 0.9, t.top + 1.4}, {x + 0.8, t.top + 8}, {x + 0.9, b - 24}, {x + 0.8, b - 8}});
         footHook(path, x + 0.8, b);
-        hand.stroke(path);
+        // The way up is pushed firmly, so the fine up-stroke keeps nearly
+        // a stem's weight and reads as half of the stem, not a hairline join.
+        hand.pressureStroke(path, [](qreal u) {
+            const qreal climb = std::clamp<qreal>((u - 0.12) / 0.08, 0, 1) * std::clamp<qreal>((0.52 - u) / 0.14, 0, 1);
+            return 0.8 + 0.2 * std::clamp<qreal>((u - 0.1) / 0.1, 0, 1) + 0.5 * climb;
+        }, PenEnd::Tapered,
+                            PenEnd::Tapered);
         return;
     }
     }

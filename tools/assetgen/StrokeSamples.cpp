@@ -171,19 +171,20 @@ void drawEnding(Hand &hand, Ending kind)
                             [](qreal t) { return 1.0 - 0.2 * std::min<qreal>(1, std::max<qreal>(0, t - 0.15) / 0.3); });
         break;
     case Ending::RightToLeft: {
-        // No turn back on itself: the n's last leg simply carries on down
-        // through the line and, bending the same way all along, swings round
-        // under its own foot and away to the left beneath the word, the pen
-        // easing off as it goes and lifting while it still moves. One
-        // movement, running right to left at the end.
+        // The pen turns at the foot of the n's last leg without lifting,
+        // climbs close beside it and, bending back the same way all along,
+        // arches over to the left above the n and into the a, a roof over
+        // the end of the word that never comes down onto the letters. It
+        // runs right to left at its end, thinning as the pen lifts off.
         const qreal phase = e.x() * 0.37;
-        hand.pressureStroke(smoothPath({{e.x(), e.y() - 12}, {e.x() + 0.1, e.y() - 5}, {e.x() - 0.2, e.y() - 0.6},
-                                        {e.x() - 1.8, e.y() + 3.5}, {e.x() - 5.2, e.y() + 6.4}, {e.x() - 10.2, e.y() + 7.9},
-                                        {e.x() - 17, e.y() + 8.3}, {e.x() - 24, e.y() + 7.8}, {e.x() - 31, e.y() + 6.6},
-                                        {e.x() - 37.5, e.y() + 4.8}}),
+        hand.pressureStroke(smoothPath({{e.x(), e.y() - 5}, {e.x() + 0.7, e.y() - 0.4}, {e.x() + 4, e.y() - 2.4},
+                                        {e.x() + 8.6, e.y() - 8.5}, {e.x() + 12.4, top + 3}, {e.x() + 14, top - 7},
+                                        {e.x() + 12.4, top - 15.5}, {e.x() + 7, top - 20.6}, {e.x() - 1, top - 22.6},
+                                        {e.x() - 10, top - 22.4}, {e.x() - 19, top - 20.8}, {e.x() - 27, top - 17.9},
+                                        {e.x() - 33.5, top - 14.8}}),
                             [phase](qreal t) {
-                                const qreal ease = std::min<qreal>(1, std::max<qreal>(0, t - 0.2) / 0.8);
-                                return (1.02 - 0.45 * std::pow(ease, 0.8)) * (1 + 0.05 * std::sin(t * 13 + phase));
+                                const qreal ease = std::min<qreal>(1, std::max<qreal>(0, t - 0.45) / 0.55);
+                                return (1.08 - 0.5 * std::pow(ease, 1.3)) * (1 + 0.05 * std::sin(t * 13 + phase));
                             });
         break;
     }
