@@ -206,8 +206,8 @@ const QHash<QString, QStringList> &descriptions()
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "
           "followed by \"am\""_s,
-          u"A capital I with a stroke across its foot, whose loop has collapsed into a long, thin but still open loop against the stem, standing "
-          "plumb upright, followed by \"am\""_s}},
+          u"A capital I with a stroke across its foot, whose loop has collapsed into a long, thin but still open loop against the stem, leaning "
+          "only slightly forwards, followed by \"am\""_s}},
         {u"Signature"_s,
          {u"The signature \"J. Marlowe\", written fast and slanting, with a curved lead-in to the J and a "
           "rising end stroke, yet easy to read"_s,

@@ -302,17 +302,17 @@ void addCapitalI(QList<SampleDef> &out)
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". The backhand one leans
     // less, about 17 degrees, as a backhand is seldom written further over.
-    // The vertical one has a small plain loop on a long stem that stands
-    // plumb; the inflated one leans only a little forwards, as most hands
-    // do, far less than the one tilted to the right, and the deflated one
-    // stands plumb, so each is told by its loop and not by its slant.
+    // The vertical one has a small plain loop on a long stem and is the one
+    // looped I that stands plumb; the inflated and deflated ones lean only a
+    // little forwards, as most hands do, far less than the one tilted to the
+    // right, so each is told by its loop and not by its slant.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -17));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(23, 30, 24));
     addSample(out, t, 6, u"Vertical"_s, cursive(17, 29, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(10, 50, 0));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(10, 50, 8));
 }
 
 } // namespace
