@@ -107,7 +107,7 @@ void drawStem(Hand &hand, const TLetter &t)
         // stem's weight and reads as one leg of the stem, not a hairline.
         hand.pressureStroke(path, [](qreal u) {
             const qreal climb = std::clamp<qreal>(u / 0.1, 0, 1) * std::clamp<qreal>((0.48 - u) / 0.1, 0, 1);
-            return 0.75 + 0.25 * std::clamp<qreal>(u / 0.08, 0, 1) + 0.45 * climb;
+            return 0.75 + 0.25 * std::clamp<qreal>(u / 0.08, 0, 1) + 0.6 * climb;
         }, PenEnd::Tapered, PenEnd::Tapered);
         return;
     }

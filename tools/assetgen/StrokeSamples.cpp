@@ -98,10 +98,10 @@ void drawBeginning(Hand &hand, LeadIn kind)
         // top of the first stem and on down it without a lift: the way in
         // runs from right to left. Light where it lands, it gathers weight
         // as it comes round, ending in the stem's own ink.
-        const QPainterPath curl = smoothPath({{p.x() + 7, p.y() - 6.4}, {p.x() + 2.4, p.y() - 9.4}, {p.x() - 5.5, p.y() - 10.6},
-                                              {p.x() - 13.5, p.y() - 8.4}, {p.x() - 19, p.y() - 3.4}, {p.x() - 20.2, p.y() + 2.2},
-                                              {p.x() - 17.2, p.y() + 6.4}, {p.x() - 11.2, p.y() + 6.6}, {p.x() - 5.6, p.y() + 3.4},
-                                              {p.x() - 1.9, p.y() + 0.4}, {p.x() + 0.1, p.y() + 3.2}, {p.x() + 0.1, p.y() + 8},
+        const QPainterPath curl = smoothPath({{p.x() + 7.5, p.y() - 7.2}, {p.x() + 2.6, p.y() - 10.2}, {p.x() - 5.5, p.y() - 11.2},
+                                              {p.x() - 14, p.y() - 9}, {p.x() - 20.5, p.y() - 4.2}, {p.x() - 22.4, p.y() + 0.8},
+                                              {p.x() - 19.6, p.y() + 4.6}, {p.x() - 13.2, p.y() + 5.2}, {p.x() - 6.6, p.y() + 2.8},
+                                              {p.x() - 2.2, p.y() + 0.2}, {p.x() + 0.1, p.y() + 3.2}, {p.x() + 0.1, p.y() + 8},
                                               {p.x(), p.y() + 15}});
         hand.pressureStroke(curl, [](qreal t) {
             const qreal gather = std::min<qreal>(1, t / 0.6);
