@@ -88,8 +88,9 @@ const QHash<QString, QStringList> &descriptions()
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose m begins with a wide, open hook on its left: starting low and well "
-          "clear of the m, the pen swings out to the left and round over into the first stroke of the m"_s,
+          u"The handwritten word \"man\" whose m begins with a loose curl: the pen lands lightly above the m, right "
+          "of its first stroke, sweeps left over the top, round and down, and swings up into the first stroke of "
+          "the m without a lift"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
@@ -104,8 +105,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
-         {u"The word at, the a running on into the foot of the t, up its stem and back down over the same line, "
-          "so the whole stem is one slightly heavier line"_s,
+         {u"The word at, the a running on into the foot of the t, up its stem and back down nearly over the same "
+          "line, so the stem is clearly heavier than one written once, with a doubled edge low down and the two "
+          "passes parting only at the foot"_s,
           u"The word at, the stroke from the a rising on a slant to the t's stem and going on up beside it in a "
           "narrow loop that opens in the stem"_s,
           u"The word to, the t starting with a stiff straight stroke of full weight from well out on the line that "
@@ -114,9 +116,9 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t no taller than the a, its stem barely showing above the bar"_s,
-          u"The word hat, the t's stem a single pointed line above its bar but split open below it: the stroke "
-          "from the a leans up into the stem just under the bar, and the upright down-stroke stands apart from it, "
-          "the gap widening towards the line"_s}},
+          u"The word hat, the a ending in a short flick of its own and the t begun afresh on the line: its "
+          "up-stroke climbs on a slant to a point at the top and the upright down-stroke comes straight back down "
+          "apart from it, so under the bar the stem stands open on two feet, the gap widest at the line"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "

@@ -45,17 +45,25 @@ void drawStem(Hand &hand, const TLetter &t)
         return;
     case Stem::Retraced: {
         // One pen movement: from the letter before along the line and up
-        // into the stem low down, up the stem to its top, a tight turn and
-        // straight back down over the same line. The two passes lie a hair
-        // apart at most, one stroke a little heavier than a stem written
-        // once, with here and there a sliver of doubled edge; only at the
-        // foot, where the way in joins, do they show as two.
-        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 11, b - 3}, {x - 5.4, b - 7.6},
-                           {x - 2.4, b - 13.5}, {x - 1.2, b - 22}, {x - 0.8, b - 36}, {x - 1.0, b - 52}, {x - 0.7, t.top + h * 0.3},
-                           {x - 0.7, t.top + 6}, {x - 0.5, t.top + 1.2}, {x + 0.2, t.top - 0.4}, {x + 0.9, t.top + 1.3},
-                           {x + 0.9, t.top + 7}, {x + 0.7, t.top + h * 0.45}, {x + 0.9, b - 30}, {x + 0.7, b - 16}, {x + 0.5, b - 8}});
-        footHook(path, x + 0.5, b);
-        hand.stroke(path);
+        // into the stem at its foot, up the stem's left side to the top, a
+        // tight turn and back down over the way up. The down-stroke does not
+        // land exactly on the up-stroke: it lies a little to the right,
+        // wandering nearer and further, so the stem comes out heavier than
+        // one written once, with a dark core where the passes overlap and a
+        // doubled left edge. Only at the foot, where the way in arrives, do
+        // the two part.
+        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 12, b - 2.2},
+                           {x - 6.6, b - 5.2}, {x - 3.8, b - 10}, {x - 2.8, b - 17}, {x - 2.6, b - 30}, {x - 2.1, b - 46},
+                           {x - 1.0, t.top + h * 0.3}, {x - 0.7, t.top + 6}, {x - 0.5, t.top + 1.2}, {x + 0.3, t.top - 0.5},
+                           {x + 0.9, t.top + 1.4}, {x + 1.0, t.top + 8}, {x + 0.7, t.top + h * 0.4}, {x + 1.2, b - 34},
+                           {x + 1.2, b - 18}, {x + 0.7, b - 8}});
+        footHook(path, x + 0.7, b);
+        // The way up is pushed firmly, so the nib's fine up-stroke keeps
+        // enough weight to show as a second pass beside the stem.
+        hand.pressureStroke(path, [](qreal u) {
+            const qreal up = std::clamp<qreal>((u - 0.1) / 0.12, 0, 1) * std::clamp<qreal>((0.5 - u) / 0.08, 0, 1);
+            return 0.85 + 0.15 * std::clamp<qreal>(u / 0.1, 0, 1) + 0.45 * up;
+        }, PenEnd::Tapered, PenEnd::Tapered);
         return;
     }
     case Stem::Looped:
@@ -86,27 +94,21 @@ void drawStem(Hand &hand, const TLetter &t)
         break;
     }
     case Stem::Spread: {
-        // Written up and down, but the down-stroke does not retrace the way
-        // up. The stroke from the letter before rises on a long slant that
-        // steepens as it climbs and meets the stem a little under the bar;
-        // from there up the two passes are one line to a sharp turn at the
-        // top. The down-stroke comes straight down, so under the bar the
-        // stem stands split open, the gap widening towards the line: one
-        // upright stem with a stroke leaning off it, no loop and no A.
-        const QList<QPointF> lead = t.from.isNull() ? QList<QPointF>{{x - 19, b - 1}, {x - 16, b - 2.6}}
-                                                    : QList<QPointF>{t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6),
-                                                                     t.from + QPointF(5, -1.3), {x - 16, b - 2.6}};
-        path = smoothPath(lead + QList<QPointF>{{x - 12.4, b - 4.9}, {x - 9.8, b - 8.2}, {x - 7.7, b - 12}, {x - 5.6, b - 16.6}, {x - 3.6, b - 22},
-                           {x - 1.8, b - 28}, {x - 0.5, b - 33}, {x - 0.2, b - 38}, {x - 0.3, t.top + 6}, {x - 0.2, t.top + 1.2},
-                           {x + 0.4, t.top - 0.3}, {x + 0.9, t.top + 1.4}, {x + 0.8, t.top + 8}, {x + 0.9, b - 24}, {x + 0.8, b - 8}});
-        footHook(path, x + 0.8, b);
-        // The way up is pushed firmly, so the fine up-stroke keeps nearly
-        // a stem's weight and reads as half of the stem, not a hairline join.
+        // The t is begun on its own on the line, well left of the stem:
+        // the up-stroke climbs on a slant to the top, the pen turns sharply
+        // and comes straight down. The two passes touch only in the point
+        // at the top and stand apart all the way down, so the stem stands
+        // on two feet with paper between them, widest at the line.
+        path = smoothPath({{x - 10.5, b - 0.6}, {x - 9.6, b - 3}, {x - 7.4, b - 12}, {x - 5.0, b - 22}, {x - 2.9, b - 32},
+                           {x - 1.3, t.top + 9}, {x - 0.4, t.top + 2}, {x + 0.3, t.top - 0.3}, {x + 0.9, t.top + 1.6},
+                           {x + 1.0, t.top + 9}, {x + 0.8, b - 24}, {x + 0.9, b - 8}});
+        footHook(path, x + 0.9, b);
+        // The way up is pushed firmly, so the fine up-stroke keeps nearly a
+        // stem's weight and reads as one leg of the stem, not a hairline.
         hand.pressureStroke(path, [](qreal u) {
-            const qreal climb = std::clamp<qreal>((u - 0.12) / 0.08, 0, 1) * std::clamp<qreal>((0.52 - u) / 0.14, 0, 1);
-            return 0.8 + 0.2 * std::clamp<qreal>((u - 0.1) / 0.1, 0, 1) + 0.5 * climb;
-        }, PenEnd::Tapered,
-                            PenEnd::Tapered);
+            const qreal climb = std::clamp<qreal>(u / 0.1, 0, 1) * std::clamp<qreal>((0.48 - u) / 0.1, 0, 1);
+            return 0.75 + 0.25 * std::clamp<qreal>(u / 0.08, 0, 1) + 0.6 * climb;
+        }, PenEnd::Tapered, PenEnd::Tapered);
         return;
     }
     }
@@ -171,9 +173,15 @@ void addStemHeight(QList<SampleDef> &out)
             const qreal base = 108;
             const qreal unit = 3.2;
             const PrintedText ha = print(h, u"ha"_s, {10, base}, unit);
+            if (kind == Stem::Spread) {
+                // The a ends in a short flick of its own; the t starts afresh.
+                const QPointF e = ha.exit;
+                h.pressureStroke(smoothPath({e + QPointF(0, -5), e + QPointF(0.7, -0.6), e + QPointF(3.4, 0.5), e + QPointF(7.5, -2.2)}),
+                                 [](qreal u) { return 1.0 - 0.25 * u; }, PenEnd::Blunt, PenEnd::Tapered);
+            }
             const qreal x = kind == Stem::Spread ? 89 : 86;
             varyCopy(h.painter(), {x, base}, rng);
-            drawStem(h, TLetter{x, top, base, kind, kind == Stem::Spread ? ha.exit : QPointF()});
+            drawStem(h, TLetter{x, top, base, kind, QPointF()});
             bar(h, {x - 10, barY + 0.5}, {x + 11, barY - 0.5});
             h.painter().restore();
         };

@@ -92,21 +92,20 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::RightToLeft: {
-        // The pen lands low, well clear of the first stem, tucked in under
-        // what becomes the curl, and while still moving swings off to the
-        // left and up round a wide, lopsided bend, higher than it is low,
-        // that comes back over into the top of the stem and runs on down
-        // it: one movement with the first down-stroke, the way in running
-        // from right to left. The short lower arm leaves the curl open
-        // towards the m, a hook rather than a letter c. Landing light and
-        // gathering weight over the top, it ends in the stem's own ink.
-        const QPainterPath curl = smoothPath({{p.x() - 8.6, p.y() + 12.4}, {p.x() - 11.4, p.y() + 13.3}, {p.x() - 15, p.y() + 11.9},
-                                              {p.x() - 17.6, p.y() + 7.8}, {p.x() - 17.9, p.y() + 2.6}, {p.x() - 14.6, p.y() - 1.6},
-                                              {p.x() - 8.6, p.y() - 3.4}, {p.x() - 3.4, p.y() - 2.1}, {p.x() - 0.6, p.y() + 1.2},
-                                              {p.x() + 0.05, p.y() + 5.5}, {p.x(), p.y() + 15}});
+        // The pen lands lightly above the m, right of its first stem, and
+        // while moving sweeps off to the left over the top, round and down
+        // in a loose, lopsided bend, then swings up to the right into the
+        // top of the first stem and on down it without a lift: the way in
+        // runs from right to left. Light where it lands, it gathers weight
+        // as it comes round, ending in the stem's own ink.
+        const QPainterPath curl = smoothPath({{p.x() + 7.5, p.y() - 7.2}, {p.x() + 2.6, p.y() - 10.2}, {p.x() - 5.5, p.y() - 11.2},
+                                              {p.x() - 14, p.y() - 9}, {p.x() - 20.5, p.y() - 4.2}, {p.x() - 22.4, p.y() + 0.8},
+                                              {p.x() - 19.6, p.y() + 4.6}, {p.x() - 13.2, p.y() + 5.2}, {p.x() - 6.6, p.y() + 2.8},
+                                              {p.x() - 2.2, p.y() + 0.2}, {p.x() + 0.1, p.y() + 3.2}, {p.x() + 0.1, p.y() + 8},
+                                              {p.x(), p.y() + 15}});
         hand.pressureStroke(curl, [](qreal t) {
-            const qreal gather = std::min<qreal>(1, t / 0.55);
-            return 0.45 + 0.7 * gather * gather * (3 - 2 * gather) + 0.04 * std::sin(t * 11);
+            const qreal gather = std::min<qreal>(1, t / 0.6);
+            return 0.4 + 0.75 * gather * gather * (3 - 2 * gather) + 0.05 * std::sin(t * 9 + 0.5);
         });
         break;
     }
