@@ -143,20 +143,21 @@ const QHash<QString, QStringList> &descriptions()
           QString()}},
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
-          "about half the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot set square over the tip of its stem and very close to it, only "
-          "a narrow gap between them"_s,
+          "most of the letter's height above it"_s,
+          u"The word \"mini\", each i with a round dot set square over the tip of its stem, almost sitting on it, "
+          "only a hair of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
           u"The word \"mini\", each i dotted with a tiny, thin, faint tick, as if the pen barely touched the paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
-          u"The word \"mini\", each i's dot a heavy blot of ink pressed and rubbed while wet into a shapeless spot "
-          "with a ragged edge and a short, paler rub to one side, to the right on the first i and to the left on "
-          "the second"_s,
+          u"The word \"mini\", each i's dot a dense, shapeless spot of full ink, somewhat bigger than a dot, "
+          "rubbed by a finger while wet: from it a short, slightly lighter smear runs out and fades, to the right "
+          "on the first i and to the left on the second"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
-         {u"The word \"see\", its two small, round e's each with a thin, slit-like eye, no taller than the s"_s,
+         {u"The word \"see\", its two small, round e's, lower than the s, each with a slim, slit-like eye leaning "
+          "into a wide, round back"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
           u"The word \"see\", its two e's written without any loop: from the middle of each e's back a single "
           "line runs up into the round towards its shoulder, written out and straight back over itself, so no "

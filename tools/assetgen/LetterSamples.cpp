@@ -41,6 +41,9 @@ const qreal kIGap = 4.4 * kIUnit;
 const qreal kIWordLeft = 12;
 // How far a dot set to one side of its i stands off the stem.
 const qreal kIDotAside = 8;
+// How far over the top of its stem an ordinary dot is set: most of the
+// letter's height, so a dot just over the tip looks plainly low beside it.
+const qreal kIDotLift = 22;
 const qreal kIStems[2] = {kIWordLeft + 11.8 * kIUnit + kIGap + 0.5 * kIUnit,
                           kIWordLeft + 19.8 * kIUnit + 3 * kIGap + 0.5 * kIUnit};
 
@@ -72,17 +75,17 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
     switch (dot) {
     case Dot::Direct:
         // Square over the stem at the height a dot is usually set: a clear
-        // gap of about half the letter's height, plainly no low dot and no
+        // gap of most of the letter's height, plainly no low dot and no
         // high one.
-        dab(hand, {top.x() + j(0.1), top.y() - r - 13 + j(0.4)}, r);
+        dab(hand, {top.x() + j(0.1), top.y() - r - kIDotLift + j(0.4)}, r);
         break;
     case Dot::Close:
         // Set down right over the tip of the stem, as square over it as the
-        // plumb dot, with only a narrow strip of paper between them.
-        dab(hand, {top.x() + j(0.1), top.y() - r - 4.4 + j(0.15)}, r);
+        // plumb dot, almost sitting on it: only a hair of paper between.
+        dab(hand, {top.x() + j(0.1), top.y() - r - 2.6 + j(0.1)}, r);
         break;
     case Dot::High:
-        dab(hand, {top.x() + 1 + j(1.2), top.y() - 52 + j(2)}, r);
+        dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
         break;
     case Dot::Light: {
         // Barely pressed: the pen only touches the paper in passing and
@@ -101,10 +104,10 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
     case Dot::Left:
         // Well off to the side, so it plainly misses the stem, yet nearer its
         // own i than the letter before.
-        dab(hand, {top.x() - kIDotAside + j(0.6), top.y() - r - 13 + j(1)}, r);
+        dab(hand, {top.x() - kIDotAside + j(0.6), top.y() - r - kIDotLift + j(1)}, r);
         break;
     case Dot::Right:
-        dab(hand, {top.x() + kIDotAside + j(0.6), top.y() - r - 13 + j(1)}, r);
+        dab(hand, {top.x() + kIDotAside + j(0.6), top.y() - r - kIDotLift + j(1)}, r);
         break;
     case Dot::Circle: {
         // A little ring written round from its top, closed with a small overlap.
@@ -116,36 +119,32 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     }
     case Dot::Smudge: {
-        // A heavy dot of wet ink pressed and rubbed before it dried: a
-        // shapeless blot a good deal wider than a dot, its edge ragged where
-        // the ink crept into the paper, and on one side a short rub where
-        // some of it was dragged off, thinner ink with a torn edge. Each blot
-        // spreads its own way.
+        // A full dot of wet ink touched by a finger before it dried: the dot
+        // itself pressed out into a dense, shapeless spot somewhat bigger
+        // than a dot, and from it the ink rubbed a short way over the paper
+        // in one stroke, a shade lighter and thinning out as it goes. Each
+        // i is rubbed its own way, so no two spots are alike.
         QPainter &p = hand.painter();
-        const QPointF c(top.x() + j(0.5), top.y() - 13 + j(0.8));
-        // The rub runs off to the right and a little down on the first i, to
-        // the left and up on the second.
-        const qreal rubTurn = qDegreesToRadians(which == 0 ? rng.uniform(15, 35) : rng.uniform(195, 215));
+        const QPointF c(top.x() + j(0.4), top.y() - 4 - kIDotLift * 0.8 + j(0.6));
+        // Off to the right and a little down on the first i, to the left
+        // and a little up on the second.
+        const qreal rubTurn = qDegreesToRadians(which == 0 ? rng.uniform(12, 30) : rng.uniform(190, 208));
         const QPointF rubDir(std::cos(rubTurn), std::sin(rubTurn));
         const QPointF rubSide(-rubDir.y(), rubDir.x());
-        // An uneven outline round `centre`: a few slow bulges and dents and
-        // a fine fray on top, drawn out `stretch` times along `axis`.
-        auto blotch = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal fray) {
-            qreal amp[5], phase[5];
-            for (int k = 0; k < 5; ++k) {
-                amp[k] = rng.uniform(0.04, 0.13) / (1 + 0.35 * k);
+        // A smooth outline round `centre` with a few slow bulges and dents,
+        // drawn out `stretch` times along `axis`.
+        auto blob = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal wobble) {
+            qreal amp[4], phase[4];
+            for (int k = 0; k < 4; ++k) {
+                amp[k] = rng.uniform(0.4, 1.0) * wobble / (1 + 0.5 * k);
                 phase[k] = rng.uniform(0, 2 * M_PI);
             }
             const QPointF across(-axis.y(), axis.x());
-            const int steps = 72;
-            qreal frayed[steps];
-            for (qreal &f : frayed)
-                f = j(fray);
             QPolygonF poly;
-            for (int s = 0; s < steps; ++s) {
-                const qreal a = 2 * M_PI * s / steps;
-                qreal out = 1 + 0.5 * (frayed[s] + frayed[(s + 1) % steps]);
-                for (int k = 0; k < 5; ++k)
+            for (int s = 0; s < 48; ++s) {
+                const qreal a = 2 * M_PI * s / 48;
+                qreal out = 1;
+                for (int k = 0; k < 4; ++k)
                     out += amp[k] * std::cos((k + 2) * a + phase[k]);
                 poly << centre + (axis * std::cos(a) * stretch + across * std::sin(a)) * radius * out;
             }
@@ -154,43 +153,38 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
             path.closeSubpath();
             return path;
         };
-        const qreal blot = (which == 0 ? 5.1 : 4.6) + j(0.25);
+        const qreal spot = (which == 0 ? 4.1 : 3.9) + j(0.15);
         p.save();
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        // The rub: ink dragged off the blot thins out as it goes. It is
-        // laid down as a handful of overlapping wipes of thin ink, each
-        // starting in the blot and running out a different way and length,
-        // so the tone is darkest where most of them lie over each other and
-        // the far edge is torn rather than even.
-        const qreal rubLength = (which == 0 ? 11 : 8.5) + j(0.8);
-        const int wipes = which == 0 ? 7 : 6;
-        for (int w = 0; w < wipes; ++w) {
-            QColor thin = hand.ink();
-            thin.setAlphaF(rng.uniform(0.3, 0.55));
-            const qreal off = blot * (rng.uniform(-0.75, 0.75));
-            const qreal reach = rubLength * rng.uniform(0.4, 1.0) * (1 - 0.35 * std::abs(off) / blot);
-            const QPointF bend = rubSide * (j(0.15) + 0.25 * off / blot);
-            const QPointF way = rubDir + bend;
-            const QPointF from = c + rubSide * off * 0.7;
-            const QPointF to = from + way * (blot * 0.5 + reach);
-            const qreal thick = blot * rng.uniform(0.3, 0.55);
-            p.fillPath(blotch((from + to) / 2, thick, QLineF(from, to).length() / (2 * thick) + 0.6, way / std::hypot(way.x(), way.y()),
-                              0.1),
-                       thin);
+        // The rub: the finger takes ink off the spot and spreads it over
+        // the paper as it slides, less and less as it goes, in a band about
+        // as wide as the spot that narrows a little. Laid down as the
+        // finger's print moved along in fine steps, each leaving a trace of
+        // ink, so the tone runs on without a streak and the band's edges are
+        // soft only as far as a fingertip's are.
+        const qreal rubLength = (which == 0 ? 10 : 9) + j(0.6);
+        const QPointF from = c + rubDir * spot * 0.1;
+        const qreal curl = j(1.1);
+        // The fingertip presses a little unevenly and wanders as it slides.
+        const qreal waver = rng.uniform(0, 2 * M_PI), press = rng.uniform(0, 2 * M_PI);
+        const int steps = int(rubLength * 6);
+        for (int s = 0; s <= steps; ++s) {
+            const qreal t = qreal(s) / steps;
+            const QPointF at = from + rubDir * (spot * 0.5 + rubLength) * t
+                + rubSide * (curl * std::sin(t * M_PI) + spot * 0.12 * std::sin(t * 4 + waver));
+            QColor trace = hand.ink();
+            trace.setAlphaF(0.085 * std::pow(1 - t, 1.5) * (1 + 0.15 * std::sin(t * 6 + press)));
+            QPainterPath print;
+            print.addEllipse(at, spot * 0.85, spot * (0.9 + 0.04 * t) * (1 + 0.08 * std::sin(t * 5 + press)));
+            p.fillPath(print, trace);
         }
-        // The blot: full ink pressed out into a few lobes run together, so
-        // its outline has dents as well as bulges; round it the ink crept a
-        // little way into the paper, paler and frayed.
-        const qreal spread = rng.uniform(-1.2, 1.2);
-        const QPointF lobeDir = rubDir * std::cos(spread) + rubSide * std::sin(spread);
-        QPainterPath core = blotch(c, blot, 1.1 + j(0.05), rubDir, 0.06);
-        core.addPath(blotch(c + rubDir * blot * 0.7 + rubSide * j(0.35) * blot, blot * rng.uniform(0.55, 0.7), 1.2, rubDir, 0.08));
-        core.addPath(blotch(c - lobeDir * blot * 0.65, blot * rng.uniform(0.45, 0.6), 1.1, lobeDir, 0.08));
-        core.setFillRule(Qt::WindingFill);
-        QColor crept = hand.ink();
-        crept.setAlphaF(0.3);
-        p.fillPath(blotch(c + rubDir * blot * 0.2, blot * 1.18, 1.15, rubDir, 0.12), crept);
+        // The spot: full ink, a little drawn out along the rub, with an
+        // uneven outline from two lobes run together.
+        QPainterPath core = blob(c, spot, 1.1 + j(0.05), rubDir, 0.15);
+        const qreal lobeTurn = rng.uniform(-1.6, 1.6);
+        const QPointF lobeDir = rubDir * std::cos(lobeTurn) + rubSide * std::sin(lobeTurn);
+        core = core.united(blob(c + lobeDir * spot * 0.6, spot * rng.uniform(0.5, 0.62), 1.15, lobeDir, 0.1));
         p.fillPath(core, hand.ink());
         p.restore();
         break;
@@ -251,11 +245,12 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
     QList<QPointF> pts;
     switch (kind) {
     case ELoop::Narrow:
-        // No taller than the other e's, or two of them in a row read as
-        // ll: the rise climbs close under the descent, leaving a slim eye
-        // at the top of a full, round body.
-        pts = {at(-10, -2), at(0, -6), at(10, -11), at(18, -17.5), at(21.5, -25), at(18.5, -31.5), at(12, -32),
-               at(7.5, -27), at(7, -19.5), at(3.5, -11), at(3.5, -4), at(10, 0.4), at(20, 0.4), at(29, -2.5), at(35, -7)};
+        // Lower than the other e's and well within the s's height, or a
+        // slim loop stands up like an l: the rise climbs close under the
+        // crown, leaving a small slit of an eye leaning into a wide, round
+        // back and foot.
+        pts = {at(-10, -2), at(0, -5.5), at(9, -10.5), at(16, -16), at(21, -22), at(19.5, -27.5), at(12.5, -29),
+               at(6.5, -24), at(2.8, -15.5), at(2, -8), at(5, -2), at(12, 0.5), at(21, 0.4), at(29, -2.5), at(35, -7)};
         break;
     case ELoop::Normal:
         pts = {at(-10, -2), at(2, -8), at(14, -15), at(26, -22), at(29, -31), at(23, -38), at(12, -36),
