@@ -2253,7 +2253,7 @@ private slots:
             }
             return out;
         };
-        const QList<Line> veryLarge = lines(4, {22, 39, 56, 73, 90, 107, 124});
+        const QList<Line> veryLarge = lines(4, {22, 43, 64, 85, 106});
         QList<qreal> gaps, large;
         for (const Line &l : veryLarge)
             gaps.append(l.gaps);
@@ -2270,13 +2270,13 @@ private slots:
         QVERIFY2(least >= 1.5 * largeMean, qPrintable(all + u"; large spacing's %1 on average"_s.arg(largeMean)));
         QVERIFY2(most <= 1.35 * least, qPrintable(all));
         // Ragged, not justified: the full lines (all but the last) end at
-        // plainly different places, some well short of the picture's edge.
+        // plainly different places, one of them well short of the others.
         QList<int> ends;
         for (qsizetype i = 0; i + 1 < veryLarge.size(); ++i)
             ends.append(veryLarge[i].end);
         const int longest = *std::max_element(ends.begin(), ends.end());
-        const auto short_ = std::count_if(ends.begin(), ends.end(), [&](int e) { return e <= longest - 10; });
-        QVERIFY2(short_ >= 2, qPrintable(u"lines end at %1"_s.arg([&] {
+        const int shortest = *std::min_element(ends.begin(), ends.end());
+        QVERIFY2(shortest <= longest - 18, qPrintable(u"lines end at %1"_s.arg([&] {
                      QStringList e;
                      for (int v : ends)
                          e.append(QString::number(v));
@@ -2420,9 +2420,11 @@ private slots:
     // A far-leaning hand writes its bowls as leaning ovals of about the
     // upright bowl's size, not upright circles pushed over into slivers: the
     // extreme slants close in as many eyes as the upright writing, the
-    // typical eye keeps most of the upright eye's room and, where the 2x
-    // picture shows it finely enough, so do all the eyes together (sheared
-    // bowls pushed over keep under two thirds of it).
+    // typical eye is at least as roomy as the upright one's, as a round
+    // letter tipped over keeps its width (squeezed ones come out smaller),
+    // and, where the 2x picture shows it finely enough, all the eyes
+    // together keep most of the upright ones' room (sheared bowls pushed
+    // over keep under two thirds of it).
     void extremeSlantBowlsKeepTheirSize_data() { addSizeRows(); }
 
     void extremeSlantBowlsKeepTheirSize()
@@ -2442,7 +2444,7 @@ private slots:
                                     .arg(median(upright)).arg(index).arg(leaning.size()).arg(median(leaning));
             QVERIFY2(upright.size() >= 5, qPrintable(got));
             QVERIFY2(std::abs(leaning.size() - upright.size()) <= 1, qPrintable(got));
-            QVERIFY2(median(leaning) * 10 >= median(upright) * 7, qPrintable(got));
+            QVERIFY2(median(leaning) >= median(upright), qPrintable(got));
             const int total = std::accumulate(leaning.begin(), leaning.end(), 0);
             const int uprightTotal = std::accumulate(upright.begin(), upright.end(), 0);
             if (doubleSize)
