@@ -2207,6 +2207,42 @@ private slots:
     // alike, the lines end unevenly where their next word would not go
     // rather than fitted to the edge, and the gaps of one line do not stand
     // over those of the next in channels of clear paper.
+    // Very large spaces are written in the same hand and size as the other
+    // spacings, not a smaller one squeezed in to fit more words: the band of
+    // the small letters (rows holding at least half the densest row's ink)
+    // on each of the first lines is as tall as the large spacing's, and the
+    // very wide gaps, though alike, differ by a few pixels as a hand's do.
+    void veryLargeWordSpacesKeepTheHandsSize_data() { addSizeRows(); }
+
+    void veryLargeWordSpacesKeepTheHandsSize()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // The height (1x) of the small letters' band of the line on `baseline`.
+        auto band = [&](int index, int baseline) {
+            const QImage grey = greyPicture(u"WordSpacing"_s, index, doubleSize);
+            QList<int> counts;
+            for (int y = (baseline - 12) * scale; y <= (baseline + 1) * scale; ++y) {
+                int count = 0;
+                for (int x = 0; x < grey.width(); ++x)
+                    count += grey.constScanLine(y)[x] < 160;
+                counts.append(count);
+            }
+            const int densest = *std::max_element(counts.begin(), counts.end());
+            const auto rows = std::count_if(counts.begin(), counts.end(), [&](int c) { return 2 * c >= densest; });
+            return qreal(rows) / scale;
+        };
+        // A band is only a few rows, so the lines are taken together.
+        QStringList got;
+        qreal large = 0, veryLarge = 0;
+        for (int baseline : {22, 43, 64, 85, 106}) {
+            large += band(3, baseline);
+            veryLarge += band(4, baseline);
+            got.append(u"%1: %2 against %3"_s.arg(baseline).arg(band(4, baseline)).arg(band(3, baseline)));
+        }
+        QVERIFY2(veryLarge >= 0.85 * large && veryLarge <= 1.15 * large, qPrintable(got.join(u"; ")));
+    }
+
     void veryLargeWordSpacesDoNotStandInColumns_data() { addSizeRows(); }
 
     void veryLargeWordSpacesDoNotStandInColumns()
@@ -2269,6 +2305,8 @@ private slots:
         const qreal largeMean = std::accumulate(large.begin(), large.end(), 0.0) / large.size();
         QVERIFY2(least >= 1.5 * largeMean, qPrintable(all + u"; large spacing's %1 on average"_s.arg(largeMean)));
         QVERIFY2(most <= 1.35 * least, qPrintable(all));
+        // Kept by hand, not by a ruler: the wide gaps differ by a few pixels.
+        QVERIFY2(most - least >= 3, qPrintable(all));
         // Ragged, not justified: the full lines (all but the last) end at
         // plainly different places, one of them well short of the others.
         QList<int> ends;
