@@ -2243,6 +2243,42 @@ private slots:
     // alike, the lines end unevenly where their next word would not go
     // rather than fitted to the edge, and the gaps of one line do not stand
     // over those of the next in channels of clear paper.
+    // Very large spaces are written in the same hand and size as the other
+    // spacings, not a smaller one squeezed in to fit more words: the band of
+    // the small letters (rows holding at least half the densest row's ink)
+    // on each of the first lines is as tall as the large spacing's, and the
+    // very wide gaps, though alike, differ by a few pixels as a hand's do.
+    void veryLargeWordSpacesKeepTheHandsSize_data() { addSizeRows(); }
+
+    void veryLargeWordSpacesKeepTheHandsSize()
+    {
+        QFETCH(bool, doubleSize);
+        const int scale = doubleSize ? 2 : 1;
+        // The height (1x) of the small letters' band of the line on `baseline`.
+        auto band = [&](int index, int baseline) {
+            const QImage grey = greyPicture(u"WordSpacing"_s, index, doubleSize);
+            QList<int> counts;
+            for (int y = (baseline - 12) * scale; y <= (baseline + 1) * scale; ++y) {
+                int count = 0;
+                for (int x = 0; x < grey.width(); ++x)
+                    count += grey.constScanLine(y)[x] < 160;
+                counts.append(count);
+            }
+            const int densest = *std::max_element(counts.begin(), counts.end());
+            const auto rows = std::count_if(counts.begin(), counts.end(), [&](int c) { return 2 * c >= densest; });
+            return qreal(rows) / scale;
+        };
+        // A band is only a few rows, so the lines are taken together.
+        QStringList got;
+        qreal large = 0, veryLarge = 0;
+        for (int baseline : {22, 43, 64, 85, 106}) {
+            large += band(3, baseline);
+            veryLarge += band(4, baseline);
+            got.append(u"%1: %2 against %3"_s.arg(baseline).arg(band(4, baseline)).arg(band(3, baseline)));
+        }
+        QVERIFY2(veryLarge >= 0.85 * large && veryLarge <= 1.15 * large, qPrintable(got.join(u"; ")));
+    }
+
     void veryLargeWordSpacesDoNotStandInColumns_data() { addSizeRows(); }
 
     void veryLargeWordSpacesDoNotStandInColumns()
@@ -2289,7 +2325,7 @@ private slots:
             }
             return out;
         };
-        const QList<Line> veryLarge = lines(4, {22, 39, 56, 73, 90, 107, 124});
+        const QList<Line> veryLarge = lines(4, {22, 43, 64, 85, 106});
         QList<qreal> gaps, large;
         for (const Line &l : veryLarge)
             gaps.append(l.gaps);
@@ -2305,14 +2341,16 @@ private slots:
         const qreal largeMean = std::accumulate(large.begin(), large.end(), 0.0) / large.size();
         QVERIFY2(least >= 1.5 * largeMean, qPrintable(all + u"; large spacing's %1 on average"_s.arg(largeMean)));
         QVERIFY2(most <= 1.35 * least, qPrintable(all));
+        // Kept by hand, not by a ruler: the wide gaps differ by a few pixels.
+        QVERIFY2(most - least >= 3, qPrintable(all));
         // Ragged, not justified: the full lines (all but the last) end at
-        // plainly different places, some well short of the picture's edge.
+        // plainly different places, one of them well short of the others.
         QList<int> ends;
         for (qsizetype i = 0; i + 1 < veryLarge.size(); ++i)
             ends.append(veryLarge[i].end);
         const int longest = *std::max_element(ends.begin(), ends.end());
-        const auto short_ = std::count_if(ends.begin(), ends.end(), [&](int e) { return e <= longest - 10; });
-        QVERIFY2(short_ >= 2, qPrintable(u"lines end at %1"_s.arg([&] {
+        const int shortest = *std::min_element(ends.begin(), ends.end());
+        QVERIFY2(shortest <= longest - 18, qPrintable(u"lines end at %1"_s.arg([&] {
                      QStringList e;
                      for (int v : ends)
                          e.append(QString::number(v));
@@ -2456,9 +2494,11 @@ private slots:
     // A far-leaning hand writes its bowls as leaning ovals of about the
     // upright bowl's size, not upright circles pushed over into slivers: the
     // extreme slants close in as many eyes as the upright writing, the
-    // typical eye keeps most of the upright eye's room and, where the 2x
-    // picture shows it finely enough, so do all the eyes together (sheared
-    // bowls pushed over keep under two thirds of it).
+    // typical eye is at least as roomy as the upright one's, as a round
+    // letter tipped over keeps its width (squeezed ones come out smaller),
+    // and, where the 2x picture shows it finely enough, all the eyes
+    // together keep most of the upright ones' room (sheared bowls pushed
+    // over keep under two thirds of it).
     void extremeSlantBowlsKeepTheirSize_data() { addSizeRows(); }
 
     void extremeSlantBowlsKeepTheirSize()
@@ -2478,7 +2518,7 @@ private slots:
                                     .arg(median(upright)).arg(index).arg(leaning.size()).arg(median(leaning));
             QVERIFY2(upright.size() >= 5, qPrintable(got));
             QVERIFY2(std::abs(leaning.size() - upright.size()) <= 1, qPrintable(got));
-            QVERIFY2(median(leaning) * 10 >= median(upright) * 7, qPrintable(got));
+            QVERIFY2(median(leaning) >= median(upright), qPrintable(got));
             const int total = std::accumulate(leaning.begin(), leaning.end(), 0);
             const int uprightTotal = std::accumulate(upright.begin(), upright.end(), 0);
             if (doubleSize)

@@ -34,11 +34,13 @@ const QHash<QString, QStringList> &descriptions()
         {u"Slant"_s,
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
-          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left and "
-          "their round parts full-sized ovals leaning with them, every foot on the line"_s,
+          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left, each "
+          "letter at a slightly different angle, written close together, their round parts full-sized ovals "
+          "leaning with them, every foot on the line"_s,
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
-          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right and "
-          "their round parts full-sized ovals leaning with them, every foot on the line"_s,
+          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right, each "
+          "letter at a slightly different angle, written close together, their round parts full-sized ovals "
+          "leaning with them, every foot on the line"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans well forwards, another well backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
@@ -71,9 +73,10 @@ const QHash<QString, QStringList> &descriptions()
           u"Lines of joined handwriting whose words almost run into one another, with hardly any space between "
           "them"_s,
           u"Lines of joined handwriting with wide gaps between the words, about the width of a short word"_s,
-          u"Lines of smaller joined handwriting with very wide gaps of about the same width between the words, "
-          "each gap wider than most of the words themselves, so that only two or three words fit on a line, the "
-          "lines end unevenly and the words of one line do not start under those of the next"_s}},
+          u"Five lines of joined handwriting, the same size as the others, with very wide gaps between the words, "
+          "each gap wider than most of the words themselves and none quite like the next, so that only two or "
+          "three words of very different lengths fit on a line, the lines start and end unevenly and the words of "
+          "one line do not start under those of the next"_s}},
         {u"LetterSpacing"_s,
          {u"The handwritten words \"best\" and \"notes\", one above the other, their letters crowded so close "
           "that they almost touch"_s,

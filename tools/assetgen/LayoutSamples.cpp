@@ -428,9 +428,15 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
                          Rng *rng = nullptr)
 {
     const qreal narrow = 0.86;
-    QPainterPath word;
+    // A hand leaning this far writes its letters closer along the line than
+    // upright: each one starts a little back into the room the last left.
+    const qreal pull = 0.6 * unit;
+    const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 1.2 * unit));
+    QPainterPath word, previous;
+    qreal pushed = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const qreal slant = wordSlant + (rng ? rng->uniform(-0.05, 0.05) : 0);
+        QPainterPath written;
+        const qreal slant = wordSlant + (rng ? rng->uniform(-0.08, 0.08) : 0);
         const qreal angle = std::atan(slant);
         // The letter as written after the ones before it, so it takes its
         // own small irregularities and place from the print hand.
@@ -450,7 +456,10 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
         // middle, narrowed; y up), and the letter's own leaned back out.
         const qreal middle = (left + right) / 2;
         auto local = [&](QPointF p) { return QPointF((p.x() - middle) * narrow, -p.y()); };
-        auto sheared = [&](QPointF q) { return QPointF(middle + q.x() + slant * q.y(), -q.y()); };
+        // Each straight stroke takes its own shade of lean about its foot
+        // (`own`), so no two strokes of a letter run exactly parallel.
+        qreal own = 0;
+        auto sheared = [&](QPointF q) { return QPointF(middle - pull * i + pushed + q.x() + (slant + own) * q.y(), -q.y()); };
         // A stroke is straight when it runs not much longer than from end to end.
         auto straight = [](const QPolygonF &poly) {
             qreal length = 0;
@@ -473,7 +482,9 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
         auto anchored = [&](QPointF p) { return -p.y() < 0.8 * unit || onStem(p); };
         for (const QPolygonF &poly : letter) {
             QPolygonF out;
+            own = 0;
             if (straight(poly)) {
+                own = rng ? rng->uniform(-0.04, 0.04) : 0;
                 for (const QPointF &p : poly)
                     out << sheared(local(p));
             } else {
@@ -481,10 +492,14 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
                 for (const QPointF &p : poly)
                     box |= QRectF(local(p), QSizeF(0.001, 0.001));
                 const QPointF c = box.center();
-                // A bowl a little narrower across than upright, as the
-                // letters are; a flat stroke (a bar, a hook) keeps the plain lean.
+                // The round letters (e, o, c) keep the upright bowl's width
+                // across, though the other strokes narrow; an arch or a bowl
+                // joined to a stem a little narrower, or it bulges through the
+                // stem where it leaves it; a flat stroke (a bar, a hook) keeps
+                // the plain lean.
+                const bool free = u"eoc"_s.contains(text[i]);
                 const qreal high = std::max<qreal>(0.01, box.height());
-                const BowlMap bowl = high > 3.5 * unit ? leaningBowl(box.width() / narrow / high, angle, 0.8)
+                const BowlMap bowl = high > 3.5 * unit ? leaningBowl(box.width() / narrow / high, angle, free ? 1.0 : 0.8)
                                                        : BowlMap{narrow, slant};
                 QList<qreal> along{0};
                 for (qsizetype k = 1; k < poly.size(); ++k)
@@ -532,10 +547,24 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
                 out << out.first() + QPointF(0.05 * unit, -0.05 * unit);
             QPainterPath stroke;
             stroke.addPolygon(out);
-            word.addPath(stroke);
+            written.addPath(stroke);
         }
+        // Closer, but never touching: a letter that would run into the last
+        // one moves on until paper shows between them again, and the rest of
+        // the word moves with it.
+        if (!previous.isEmpty()) {
+            const QPainterPath taken = clearance.createStroke(previous);
+            qreal moved = 0;
+            while (clearance.createStroke(written).intersects(taken) && moved < 8 * unit) {
+                written.translate(0.25, 0);
+                moved += 0.25;
+            }
+            pushed += moved;
+        }
+        previous = written;
+        word.addPath(written);
     }
-    *advance = printText(text, {0, 0}, unit, letterGap).advance;
+    *advance = printText(text, {0, 0}, unit, letterGap).advance - pull * (text.size() - 1) + pushed;
     return word;
 }
 
@@ -963,37 +992,43 @@ void addWordSpacing(QList<SampleDef> &out)
               }));
     addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.22; }));
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
-    // Very large spaces in a smaller hand, so a line still holds two or three
-    // words and reads as running text rather than a list. The hand keeps its
-    // wide gaps about alike, as it keeps any habit, though not to the pixel,
-    // and comes back to the margin only roughly. Its lines break where a
-    // writer's would, leaving ragged ends; a line with a long first word
-    // follows one with short words, so the words of neighbouring lines do
-    // not start one under another in columns like a table's.
+    // Very large spaces in the same hand and size as the other spacings, so
+    // a line holds only two or three words, short and long ones mixed, and
+    // still reads as running text rather than a list. The hand keeps its wide
+    // gaps roughly alike, as it keeps any habit, but never to the pixel, and
+    // comes back to the margin only roughly. Its lines break where a
+    // writer's would, leaving ragged ends; a long word opens the line after
+    // short ones, so the words of neighbouring lines do not start one under
+    // another in columns like a table's.
     struct Row
     {
         QString text;
-        qreal gap; // in pixels, between each two words of the line
+        QList<qreal> gaps; // in pixels, after each word but the last
         qreal left;
     };
     static const QList<Row> rows = {
-        {u"yesterday we"_s, 26.5, 6.5},  {u"went to the"_s, 26.5, 6.5},   {u"summer fair"_s, 26.5, 6.5},
-        {u"and then"_s, 28.5, 8.5},      {u"we had a"_s, 26.5, 6.5},      {u"ride on the"_s, 30.5, 8.5},
-        {u"enormous wheel"_s, 26.5, 6.5},
+        {u"on sunday"_s, {29}, 6},
+        {u"we had a"_s, {31, 28}, 10},
+        {u"wonderful ride"_s, {28}, 5},
+        {u"up on the"_s, {27, 33}, 9},
+        {u"big wheel"_s, {30}, 11},
     };
     addSample(out, t, 4, u"Very Large Spaces"_s, [](Hand &h, Rng &rng) {
-        const QFont font = handFont(Face::Script, 12);
+        const QFont font = handFont(Face::Script, 15);
         Writing writing(rng, font.pixelSize());
         qreal baseline = 22;
         for (const Row &row : rows) {
             writing.nextLine();
             qreal x = row.left + rng.uniform(-0.4, 0.4);
-            for (const QString &w : row.text.split(u' ')) {
-                const QPainterPath word = writing.word(textPath(QPointF(x, baseline), w, font), QPointF(x, baseline));
+            const QStringList words = row.text.split(u' ');
+            for (qsizetype i = 0; i < words.size(); ++i) {
+                const QPainterPath word =
+                    writing.word(textPath(QPointF(x, baseline), words[i], font), QPointF(x, baseline));
                 writing.ink(h, word, 0.3);
-                x += textAdvance(w, font) + row.gap + rng.uniform(-0.6, 0.6);
+                if (i < row.gaps.size())
+                    x += textAdvance(words[i], font) + row.gaps[i] + rng.uniform(-0.6, 0.6);
             }
-            baseline += 17;
+            baseline += 21;
         }
     });
 }
