@@ -660,14 +660,26 @@ private slots:
         case 2: shows = b.bottomRight - b.topRight >= 20 && std::abs(b.bottomLeft - b.topLeft) <= 3; break;
         case 3: shows = b.bottomLeft - b.topLeft >= 20 && std::abs(b.bottomRight - b.topRight) <= 3; break;
         case 4:
+            // Even all round, and the foot no deeper than the head: a page
+            // that stops short shares what is left between the two.
             shows = std::min({b.left, b.right, b.top, b.bottom}) >= 8
-                && std::max({b.left, b.right, b.top, b.bottom}) <= 2 * std::min({b.left, b.right, b.top, b.bottom});
+                && std::max({b.left, b.right, b.top, b.bottom}) <= 2 * std::min({b.left, b.right, b.top, b.bottom})
+                && std::max(b.top, b.bottom) <= 1.3 * std::min(b.top, b.bottom);
             break;
         case 5: shows = b.top >= 35 && b.top > 4 * b.bottom; break;
         case 6: shows = b.bottom >= 35 && b.bottom > 4 * b.top; break;
         case 7: shows = std::max({b.left, b.right, b.top, b.bottom}) <= 3; break;
         }
         QVERIFY2(shows, qPrintable(got));
+        if (index == 4) {
+            // Nor does a nearly empty last line leave a deep foot: the lowest
+            // line's letters reach at least half across the writing.
+            const int scale = doubleSize ? 2 : 1;
+            const int full = grey.width() / scale - 30 - b.left - b.right;
+            const QRect lastLine = inkBox(grey.copy(0, (124 - b.bottom - 6) * scale, grey.width(), 3 * scale));
+            QVERIFY2(lastLine.width() / scale >= full / 2,
+                     qPrintable(u"last line %1 wide of %2"_s.arg(lastLine.width() / scale).arg(full)));
+        }
     }
 
     // A left margin that widens down the page is a hand drifting in, not a

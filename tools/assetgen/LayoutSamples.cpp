@@ -29,6 +29,10 @@ struct PageMargins
     // is fitted to end at its right one, its last words squeezed in or
     // spaced out a little, as a writer does who uses every bit of paper.
     bool edgeToEdge = false;
+    // A writer who keeps even margins all round and finishes a line or so
+    // early sets the text down the page so the room left at the foot is
+    // shared with the head.
+    bool balanced = false;
 };
 
 // A line of the page as planned: where it stands, its words, how much
@@ -175,12 +179,20 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
                 continue;
             // Lower is better, and a fuller last line a little better still.
             const PageLine &end = tried.last();
-            const qreal score = (closes ? 1000 : 0) + end.y + 0.02 * end.words.join(u' ').size();
+            // A page with even margins shows its foot only through its last
+            // line: one that is nearly empty reads as a deeper margin.
+            const qreal fullness = m.balanced ? 0.6 : 0.02;
+            const qreal score = (closes ? 1000 : 0) + end.y + fullness * end.words.join(u' ').size();
             if (score > best + 0.5) {
                 best = score;
                 planned = tried;
             }
         }
+    }
+    if (m.balanced && !planned.isEmpty()) {
+        const qreal spare = last - planned.last().y;
+        for (PageLine &pl : planned)
+            pl.y += spare / 2;
     }
     Writing writing(rng, font.pixelSize());
     for (const PageLine &pl : planned) {
@@ -325,6 +337,7 @@ void addMargins(QList<SampleDef> &out)
     m.spread = false;
     addSample(out, t, 3, u"Narrow to Wider Left Margin"_s, page(m));
     m = {16, 16, 16, 15};
+    m.balanced = true;
     addSample(out, t, 4, u"Even Margins All Around"_s, page(m));
     m = {};
     m.top = 46;
