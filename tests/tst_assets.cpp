@@ -2475,7 +2475,7 @@ private slots:
 
     // The extreme slants lean opposite ways: against the upright writing, the
     // ink at the top of the first line sits well left of its foot in one and
-    // well right in the other.
+    // well right in the other; yet both are written with the same weight.
     void extremeSlantsLeanApart_data() { addSizeRows(); }
 
     void extremeSlantsLeanApart()
@@ -2501,6 +2501,20 @@ private slots:
         const qreal upright = lean(0), left = lean(2), right = lean(4);
         const QString got = u"upright %1, left %2, right %3"_s.arg(upright).arg(left).arg(right);
         QVERIFY2(left < upright - 4 && right > upright + 4, qPrintable(got));
+        // The hand turns its pen with its slant: leaning either way, the same
+        // words carry about the same ink, not hairline stems one way and bold
+        // ones the other, as a sloped typeface would.
+        auto ink = [&](int index) {
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+            int dark = 0;
+            for (int y = 0; y < grey.height(); ++y)
+                for (int x = 0; x < grey.width(); ++x)
+                    dark += grey.constScanLine(y)[x] < 128;
+            return qreal(dark);
+        };
+        const qreal leftInk = ink(2), rightInk = ink(4);
+        QVERIFY2(std::max(leftInk, rightInk) <= 1.08 * std::min(leftInk, rightInk),
+                 qPrintable(u"ink leaning left %1, right %2 pixels"_s.arg(leftInk).arg(rightInk)));
     }
 
     // A far-leaning hand writes its bowls as leaning ovals of about the

@@ -94,9 +94,9 @@ const qreal kFinest = 0.8;
 // Width of the nib's mark for a pen moving along unit tangent `t`, relative
 // to the pen's width: the edge's angle to the movement plus pressure, which
 // is heavier pulling down towards the writer and lighter pushing up.
-qreal nibWidth(QPointF t)
+qreal nibWidth(QPointF t, qreal nibAngle = kNibAngle)
 {
-    const QPointF edge(std::cos(kNibAngle), -std::sin(kNibAngle));
+    const QPointF edge(std::cos(nibAngle), -std::sin(nibAngle));
     const qreal across = std::abs(t.x() * edge.y() - t.y() * edge.x());
     const qreal shape = 0.72 + 0.28 * across;
     const qreal down = 1 + 0.26 * t.y();
@@ -422,7 +422,7 @@ qreal smoothStep(qreal x)
 // follows the pressure (the pen lands thin, swells on down-strokes, thins on
 // up-strokes and lifts off tapering) and both ends are rounded.
 QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qreal(qreal)> &pressure = {},
-                     bool lift = true, bool land = true)
+                     bool lift = true, bool land = true, qreal nibAngle = kNibAngle)
 {
     // Even steps along the line, so the width changes smoothly.
     QList<QPointF> pts;
@@ -492,7 +492,7 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
     // pressure eases, rather than at a step.
     QList<qreal> shape(n);
     for (qsizetype i = 0; i < n; ++i)
-        shape[i] = nibWidth(tangent(i));
+        shape[i] = nibWidth(tangent(i), nibAngle);
     {
         const qsizetype reach = 6;
         QList<qreal> sums(n + 1, 0);
@@ -602,7 +602,8 @@ void Hand::pressureStroke(const QPainterPath &path, const std::function<qreal(qr
     for (QPolygonF line : path.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
         for (QPointF &p : line)
             p /= fine;
-        ink.addPolygon(penOutline(line, m_width, pressure, end == PenEnd::Tapered, start == PenEnd::Tapered));
+        ink.addPolygon(penOutline(line, m_width, pressure, end == PenEnd::Tapered, start == PenEnd::Tapered,
+                                  kNibAngle - m_nibTurn));
         ink.closeSubpath();
     }
     m_painter.fillPath(ink, inkFlow(ink.boundingRect(), m_ink));

@@ -112,6 +112,9 @@ public:
     void setWidth(qreal width) { m_width = width; }
     QColor ink() const { return m_ink; }
     void setInk(const QColor &ink) { m_ink = ink; }
+    // A hand that slants its writing turns the pen with it: `radians`
+    // clockwise keeps its strokes as heavy as its upright writing's.
+    void setNibTurn(qreal radians) { m_nibTurn = radians; }
 
     // With round caps the stroke is drawn as ink from a nib held at an angle:
     // thinner where the pen lands and lifts, heavier on down-strokes and
@@ -137,6 +140,7 @@ private:
     QPainter &m_painter;
     qreal m_width;
     QColor m_ink;
+    qreal m_nibTurn = 0;
 };
 
 // Unjoined, upright print drawn by the generator itself as pen strokes (no
