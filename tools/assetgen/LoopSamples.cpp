@@ -280,31 +280,6 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
     hand.pressureStroke(bar, [](qreal t) { return 1.1 - 0.25 * t; });
 }
 
-// Upright cursive I without a loop: the pen lands left of the stem, a
-// little below its top, swings up in a short hook over into the top of the
-// stem and drops plumb to the line, onto the same foot stroke as the looped
-// I's. No eye closes, so it is told from them by its stance alone, and the
-// hook and foot keep it from reading as a bare printed line.
-void drawUprightI(Hand &hand)
-{
-    const qreal x = kIX + 2;
-    const qreal top = kITop;
-    const qreal base = kIBase;
-    // The hook rises a shade past the stem's line before turning down, as a
-    // pen swinging in from the left does; below it the stem is plumb.
-    const QPainterPath path = smoothPath({{x - 13, top + 9}, {x - 10, top + 3.2}, {x - 5, top + 0.3}, {x + 0.4, top + 0.2},
-                                          {x + 2.3, top + 4}, {x + 0.8, top + 10.5}, {x, top + 20}, {x, base - 14},
-                                          {x - 0.2, base}});
-    QPainterPath bar(QPointF(x - 10, base + 1.2));
-    smoothTo(bar, {QPointF(x - 10, base + 1.2), QPointF(x - 3, base + 0.5), QPointF(x + 5, base + 0.1),
-                   QPointF(x + 14, base - 1.4)});
-    hand.setWidth(3.2);
-    // Light where the pen sweeps in, bearing down as it turns into the stem.
-    hand.pressureStroke(path, [](qreal t) { return t < 0.12 ? 0.7 + 2.8 * t : 1.04 - 0.08 * t; }, PenEnd::Tapered,
-                        PenEnd::Blunt);
-    hand.pressureStroke(bar, [](qreal t) { return 1.1 - 0.25 * t; });
-}
-
 void addCapitalI(QList<SampleDef> &out)
 {
     const QString t = u"TheCapitalLetterI"_s;
@@ -327,16 +302,13 @@ void addCapitalI(QList<SampleDef> &out)
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". The backhand one leans
     // less, about 17 degrees, as a backhand is seldom written further over.
-    // The vertical one is written without a loop and stands plumb, so its
-    // stance is all that tells it; the inflated and deflated ones lean only a
+    // The vertical one has a small plain loop on a long stem and is the one
+    // looped I that stands plumb; the inflated and deflated ones lean only a
     // little forwards, as most hands do, far less than the one tilted to the
     // right, so each is told by its loop and not by its slant.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -17));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(23, 30, 24));
-    addSample(out, t, 6, u"Vertical"_s, [](Hand &h, Rng &) {
-        drawUprightI(h);
-        writeAm(h);
-    });
+    addSample(out, t, 6, u"Vertical"_s, cursive(17, 29, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
