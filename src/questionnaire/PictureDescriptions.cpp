@@ -147,10 +147,11 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
           "most of the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot set square over the tip of its stem, almost sitting on it, "
-          "only a hair of paper between them"_s,
+          u"The word \"mini\", each i with a round dot set over the tip of its stem, a touch to the right of plumb, "
+          "almost sitting on it, only a hair of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i dotted with a tiny, thin, faint tick, as if the pen barely touched the paper"_s,
+          u"The word \"mini\", each i with a dot of about the usual size at the usual height, but in faint mid-grey "
+          "ink that thins towards its edge, as if the pen barely touched the paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
@@ -162,9 +163,9 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word \"see\", its two small, round e's, lower than the s, each with a slim, slit-like eye leaning "
           "into a wide, round back"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two e's written without any loop: from the middle of each e's back a single "
-          "line runs up into the round towards its shoulder, written out and straight back over itself, so no "
-          "eye opens"_s,
+          u"The word \"see\", its two e's written without any loop: each starts with a straight, slightly rising "
+          "bar across its middle that turns at a sharp corner into the round, up over the top, down the back and "
+          "round the foot"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,

@@ -4,6 +4,7 @@
 
 #include <QLineF>
 #include <QLinearGradient>
+#include <QRadialGradient>
 
 #include <cmath>
 
@@ -80,25 +81,47 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + j(0.1), top.y() - r - kIDotLift + j(0.4)}, r);
         break;
     case Dot::Close:
-        // Set down right over the tip of the stem, as square over it as the
-        // plumb dot, almost sitting on it: only a hair of paper between.
-        dab(hand, {top.x() + j(0.1), top.y() - r - 2.6 + j(0.1)}, r);
+        // Set down right over the tip of the stem, almost sitting on it:
+        // only a hair of paper between. Dabbed in passing, so it lands a
+        // little to the right of plumb, a shade differently on each i; only
+        // the dots set at the usual height stand exactly over their stems.
+        dab(hand, {top.x() + (which == 0 ? 1.3 : 1.75) + j(0.1), top.y() - r - 2.6 + j(0.1)}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Barely pressed: the pen only touches the paper in passing and
-        // leaves a small, short dab, thinner and paler than the word's
-        // strokes and fading at its ends, not a round dot.
-        Hand faint(hand.painter(), 1.8 + j(0.1));
-        faint.setInk(QColor(96, 96, 102));
-        const QPointF c(top.x() + 0.3 + j(0.4), top.y() - 12 + j(0.6));
-        const qreal tilt = qDegreesToRadians(which == 0 ? rng.uniform(74, 82) : rng.uniform(84, 92));
-        const QPointF along(std::cos(tilt), std::sin(tilt));
-        const qreal half = 1.8 + j(0.15);
-        faint.pressureStroke(smoothPath({c - along * half, c + QPointF(0, 0.2 + j(0.1)), c + along * half}),
-                             [](qreal t) { return 0.7 + 0.4 * std::sin(t * M_PI); });
+        // Set down with hardly any pressure: a dot of about the usual size,
+        // but the nib barely wets the paper, so the ink is a mid-grey that
+        // thins out towards the edge, patchy as a light touch leaves it.
+        QPainter &p = hand.painter();
+        const QPointF c(top.x() + 0.2 + j(0.3), top.y() - r - kIDotLift + 1 + j(0.5));
+        const qreal radius = 2.9 + j(0.15);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        // A few overlapping touches of thin ink along a short dab, none
+        // quite centred, so the outline is a slightly lopsided oval, tilted
+        // as the pen moved, and the tone uneven.
+        p.translate(c);
+        p.rotate(rng.uniform(-40, -20));
+        for (int s = 0; s < 4; ++s) {
+            const QPointF at(radius * rng.uniform(-0.3, 0.3), radius * rng.uniform(-0.12, 0.12));
+            const qreal rr = radius * rng.uniform(0.8, 0.95);
+            QRadialGradient wash(at, rr * 1.1);
+            QColor ink(70, 70, 76);
+            ink.setAlphaF(rng.uniform(0.2, 0.27));
+            wash.setColorAt(0, ink);
+            wash.setColorAt(0.65, ink);
+            ink.setAlphaF(ink.alphaF() * 0.35);
+            wash.setColorAt(0.88, ink);
+            ink.setAlphaF(0);
+            wash.setColorAt(1, ink);
+            QPainterPath touch;
+            touch.addEllipse(at, rr * rng.uniform(1.05, 1.15), rr * rng.uniform(0.8, 0.9));
+            p.fillPath(touch, wash);
+        }
+        p.restore();
         break;
     }
     case Dot::Left:
@@ -261,18 +284,19 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The eye is never opened: the pen starts on the back at half
-        // height, runs out towards the shoulder and comes straight back over
-        // itself, so all that is left of the loop is one line inside the
-        // curve, fast to the back. The round is then written from the
-        // shoulder over the crown, down the back over the start of the line
-        // and round the foot. Without a loop there is nothing for a join to
-        // rise into, so the letter starts on its own.
-        QPainterPath bar = smoothPath({at(2.4, -17.2), at(6, -19.2), at(12, -21.1), at(19.5, -23.1)});
-        smoothTo(bar, {at(19.5, -23.1), at(13, -21.4), at(7.5, -19.8), at(3.6, -18.4)});
-        hand.pressureStroke(bar, [](qreal t) { return 1.0 + 0.08 * std::sin(t * 5); }, PenEnd::Blunt, PenEnd::Tapered);
-        hand.stroke(smoothPath({at(26.2, -25.5), at(26.6, -32.5), at(18, -38.5), at(7, -34), at(2.2, -21), at(3.4, -7.5), at(10, -0.8),
-                                at(20, 0), at(35, -7)}));
+        // Written in one movement without a loop: the pen starts on the left
+        // at half height, runs a straight, slightly rising bar out to the
+        // right side of the bowl and there turns sharply up, without lifting
+        // and without looping, over the crown, down the back past the start
+        // of the bar and round the foot. Without a loop there is nothing for
+        // a join to rise into, so the letter starts on its own.
+        const QPointF corner = at(27.2, -21.6);
+        QPainterPath e = smoothPath({at(3.2, -17.6), at(10, -18.9), at(18, -20.2), corner});
+        smoothTo(e, {corner, at(28.2, -27), at(25.5, -34.5), at(17, -38.6), at(7.5, -34.5), at(2.3, -22), at(3.2, -8),
+                     at(10, -0.9), at(20, 0), at(35, -7)});
+        // Pressed in the bar and the back, eased off round the foot.
+        hand.pressureStroke(e, [](qreal t) { return 0.95 + 0.18 * std::exp(-std::pow((t - 0.55) / 0.2, 2)); },
+                            PenEnd::Blunt, PenEnd::Tapered);
         return;
     }
     case ELoop::Greek:
