@@ -1342,6 +1342,36 @@ private slots:
         QVERIFY2(under.size() == 1, qPrintable(got + u", %1 strokes beside the stem low down"_s.arg(under.size())));
     }
 
+    // The curl is the way this hand starts its m, not an ornament stuck on:
+    // left of the first stem both its branches are written in about the
+    // weight of the m's own stem, only the first touch being lighter.
+    void beginningCurlKeepsTheLettersWeight_data() { addSizeRows(); }
+
+    void beginningCurlKeepsTheLettersWeight()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage plain = greyPicture(u"BeginningStroke"_s, 4, doubleSize);
+        const QImage curl = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
+        QVERIFY(!plain.isNull() && !curl.isNull());
+        const QList<std::pair<int, int>> middle = inkRuns(plain, 70 * s, 0, plain.width());
+        QVERIFY(!middle.isEmpty());
+        const int stemLeft = middle.first().first;
+        const qreal stem = qreal(middle.first().second - stemLeft) / s;
+        QVERIFY2(stem >= 2.5, qPrintable(u"first stem %1 broad"_s.arg(stem)));
+        for (int dx = 4; dx <= 12; dx += 2) {
+            // A column through the curl crosses its upper and its lower
+            // branch, each nearly as thick as the stem is broad.
+            const QList<std::pair<int, int>> column = inkRunsDown(curl, stemLeft - dx * s, 0, curl.height());
+            QVERIFY2(column.size() == 2, qPrintable(u"%1 left of the stem the column crosses %2 strokes"_s.arg(dx).arg(column.size())));
+            for (const auto &[from, to] : column) {
+                const qreal thick = qreal(to - from) / s;
+                QVERIFY2(thick >= 0.75 * stem && thick <= 1.8 * stem,
+                         qPrintable(u"%1 left of the stem a branch %2 thick at %3, stem %4 broad"_s.arg(dx).arg(thick).arg(from / s).arg(stem)));
+            }
+        }
+    }
+
     // The long lead-in from under the line is pushed up as one movement with
     // the m and keeps visible weight: across its course it is nearly as
     // broad as the first stem.
@@ -2064,6 +2094,50 @@ private slots:
             const qreal widest = gaps.isEmpty() ? 0 : *std::max_element(gaps.begin(), gaps.end());
             QVERIFY2(widest >= 3, qPrintable(got + u", widest paper between the a and the t's foot %1"_s.arg(widest)));
         }
+    }
+
+    // The spread stem is one written t: its up-stroke is as heavy as the
+    // down-stroke, not a fine line pasted beside it, and the two part right
+    // under the bar, which reaches out past both legs.
+    void spreadStemLegsMatchUnderTheBar_data() { addSizeRows(); }
+
+    void spreadStemLegsMatchUnderTheBar()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"StemHeight"_s, 3, doubleSize);
+        QVERIFY(!grey.isNull());
+        auto parts = [&](int y) { return inkRuns(grey, y * s, 70 * s, 104 * s); };
+        // The bar: the row with the longest stretch of ink across the t.
+        int barRow = -1, widest = 0, barLeft = 0, barRight = 0;
+        for (int y = 60; y < 90; ++y)
+            for (const auto &[from, to] : parts(y))
+                if (to - from > widest) {
+                    widest = to - from;
+                    barRow = y;
+                    barLeft = from;
+                    barRight = to;
+                }
+        QVERIFY2(barRow > 0 && widest >= 15 * s, qPrintable(u"bar %1 long at row %2"_s.arg(widest / s).arg(barRow)));
+        // The legs have parted within a few rows under the bar, and the bar
+        // reaches out past both of them.
+        int parted = -1;
+        for (int y = barRow + 1; y <= barRow + 5 && parted < 0; ++y)
+            if (parts(y).size() == 2)
+                parted = y;
+        QVERIFY2(parted > 0, qPrintable(u"the legs are still one stroke 5 rows under the bar at %1"_s.arg(barRow)));
+        const auto legs = parts(parted);
+        QVERIFY2(barLeft <= legs[0].first - 2 * s && barRight >= legs[1].second + 2 * s,
+                 qPrintable(u"bar %1..%2, legs %3..%4"_s.arg(barLeft / s).arg(barRight / s).arg(legs[0].first / s).arg(legs[1].second / s)));
+        // Both legs in the same weight.
+        qreal up = 0, down = 0;
+        for (int y = parted + 1; y <= 100; ++y) {
+            const auto pair = parts(y);
+            QVERIFY2(pair.size() == 2, qPrintable(u"%1 strokes at row %2"_s.arg(pair.size()).arg(y)));
+            up += pair[0].second - pair[0].first;
+            down += pair[1].second - pair[1].first;
+        }
+        QVERIFY2(up >= 0.93 * down && up <= 1.3 * down, qPrintable(u"up-stroke %1, down-stroke %2 in all"_s.arg(up / s).arg(down / s)));
     }
 
     // Stem heights of the t in "hat" against its a: the normal stem rises

@@ -91,9 +91,9 @@ const QHash<QString, QStringList> &descriptions()
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose m begins with a loose curl: the pen lands lightly above the m, right "
-          "of its first stroke, sweeps left over the top, round and down, and swings up into the first stroke of "
-          "the m without a lift"_s,
+          u"The handwritten word \"man\" whose m begins with a loose curl in the weight of the letters: the pen lands "
+          "above the m, right of its first stroke, sweeps left over the top, round and down, and swings up into "
+          "the first stroke of the m without a lift"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
@@ -120,8 +120,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t no taller than the a, its stem barely showing above the bar"_s,
           u"The word hat, the a ending in a short flick of its own and the t begun afresh on the line: its "
-          "up-stroke climbs on a slant to a point at the top and the upright down-stroke comes straight back down "
-          "apart from it, so under the bar the stem stands open on two feet, the gap widest at the line"_s}},
+          "up-stroke, as heavy as the down-stroke, climbs in a gentle curve to a sharp turn at the top and the "
+          "upright down-stroke comes straight back down beside it, parting from it under the bar, so the stem "
+          "stands open on two feet, the gap widest at the line"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "

@@ -94,20 +94,23 @@ void drawStem(Hand &hand, const TLetter &t)
         break;
     }
     case Stem::Spread: {
-        // The t is begun on its own on the line, well left of the stem:
-        // the up-stroke climbs on a slant to the top, the pen turns sharply
-        // and comes straight down. The two passes touch only in the point
-        // at the top and stand apart all the way down, so the stem stands
-        // on two feet with paper between them, widest at the line.
-        path = smoothPath({{x - 10.5, b - 0.6}, {x - 9.6, b - 3}, {x - 7.4, b - 12}, {x - 5.0, b - 22}, {x - 2.9, b - 32},
-                           {x - 1.3, t.top + 9}, {x - 0.4, t.top + 2}, {x + 0.3, t.top - 0.3}, {x + 0.9, t.top + 1.6},
-                           {x + 1.0, t.top + 9}, {x + 0.8, b - 24}, {x + 0.9, b - 8}});
+        // The t is begun on its own on the line, left of the stem: the
+        // up-stroke leaves the line on a slant and bends gradually up
+        // towards the upright as it climbs, the pen turns sharply at the top
+        // and comes straight down. The two passes lie together from the top
+        // to the bar and part under it, so the stem stands on two feet with
+        // paper between them, widest at the line.
+        path = smoothPath({{x - 10.8, b - 0.6}, {x - 9.2, b - 4.5}, {x - 6.9, b - 12.5}, {x - 5.2, b - 20}, {x - 4.0, b - 27},
+                           {x - 2.9, b - 34}, {x - 1.8, t.top + 9}, {x - 1.0, t.top + 4}, {x - 0.4, t.top + 0.8}, {x + 0.35, t.top - 0.3},
+                           {x + 0.9, t.top + 1.8}, {x + 1.0, t.top + 9}, {x + 0.8, b - 24}, {x + 0.9, b - 8}});
         footHook(path, x + 0.9, b);
-        // The way up is pushed firmly, so the fine up-stroke keeps nearly a
-        // stem's weight and reads as one leg of the stem, not a hairline.
+        // The up-stroke runs along the nib's edge and would come out a
+        // hairline; it is pushed hard enough to match the down-stroke, so
+        // the two read as the legs of one letter. The pen eases at the turn,
+        // so the top stays a point.
         hand.pressureStroke(path, [](qreal u) {
-            const qreal climb = std::clamp<qreal>(u / 0.1, 0, 1) * std::clamp<qreal>((0.48 - u) / 0.1, 0, 1);
-            return 0.75 + 0.25 * std::clamp<qreal>(u / 0.08, 0, 1) + 0.6 * climb;
+            const qreal climb = std::clamp<qreal>(u / 0.08, 0, 1) * std::clamp<qreal>((0.45 - u) / 0.09, 0, 1);
+            return 0.8 + 0.2 * std::clamp<qreal>(u / 0.06, 0, 1) + 0.78 * climb;
         }, PenEnd::Tapered, PenEnd::Tapered);
         return;
     }
