@@ -284,19 +284,18 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // Written in one movement without a loop: the pen starts on the left
-        // at half height, runs a straight, slightly rising bar out to the
-        // right side of the bowl and there turns sharply up, without lifting
-        // and without looping, over the crown, down the back past the start
-        // of the bar and round the foot. Without a loop there is nothing for
-        // a join to rise into, so the letter starts on its own.
-        const QPointF corner = at(27.2, -21.6);
-        QPainterPath e = smoothPath({at(3.2, -17.6), at(10, -18.9), at(18, -20.2), corner});
-        smoothTo(e, {corner, at(28.2, -27), at(25.5, -34.5), at(17, -38.6), at(7.5, -34.5), at(2.3, -22), at(3.2, -8),
-                     at(10, -0.9), at(20, 0), at(35, -7)});
-        // Pressed in the bar and the back, eased off round the foot.
-        hand.pressureStroke(e, [](qreal t) { return 0.95 + 0.18 * std::exp(-std::pow((t - 0.55) / 0.2, 2)); },
-                            PenEnd::Blunt, PenEnd::Tapered);
+        // The eye is never opened: the pen starts on the back at half
+        // height, runs out towards the shoulder and comes straight back over
+        // itself, so all that is left of the loop is one line inside the
+        // curve, fast to the back. The round is then written from the
+        // shoulder over the crown, down the back over the start of the line
+        // and round the foot. Without a loop there is nothing for a join to
+        // rise into, so the letter starts on its own.
+        QPainterPath bar = smoothPath({at(2.4, -17.2), at(6, -19.2), at(12, -21.1), at(19.5, -23.1)});
+        smoothTo(bar, {at(19.5, -23.1), at(13, -21.4), at(7.5, -19.8), at(3.6, -18.4)});
+        hand.pressureStroke(bar, [](qreal t) { return 1.0 + 0.08 * std::sin(t * 5); }, PenEnd::Blunt, PenEnd::Tapered);
+        hand.stroke(smoothPath({at(26.2, -25.5), at(26.6, -32.5), at(18, -38.5), at(7, -34), at(2.2, -21), at(3.4, -7.5), at(10, -0.8),
+                                at(20, 0), at(35, -7)}));
         return;
     }
     case ELoop::Greek:
