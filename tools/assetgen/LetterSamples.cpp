@@ -91,37 +91,11 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Set down with hardly any pressure: a dot of about the usual size,
-        // but the nib barely wets the paper, so the ink is a mid-grey that
-        // thins out towards the edge, patchy as a light touch leaves it.
-        QPainter &p = hand.painter();
-        const QPointF c(top.x() + 0.2 + j(0.3), top.y() - r - kIDotLift + 1 + j(0.5));
-        const qreal radius = 2.9 + j(0.15);
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        // A few overlapping touches of thin ink along a short dab, none
-        // quite centred, so the outline is a slightly lopsided oval, tilted
-        // as the pen moved, and the tone uneven.
-        p.translate(c);
-        p.rotate(rng.uniform(-40, -20));
-        for (int s = 0; s < 4; ++s) {
-            const QPointF at(radius * rng.uniform(-0.3, 0.3), radius * rng.uniform(-0.12, 0.12));
-            const qreal rr = radius * rng.uniform(0.8, 0.95);
-            QRadialGradient wash(at, rr * 1.1);
-            QColor ink(70, 70, 76);
-            ink.setAlphaF(rng.uniform(0.2, 0.27));
-            wash.setColorAt(0, ink);
-            wash.setColorAt(0.65, ink);
-            ink.setAlphaF(ink.alphaF() * 0.35);
-            wash.setColorAt(0.88, ink);
-            ink.setAlphaF(0);
-            wash.setColorAt(1, ink);
-            QPainterPath touch;
-            touch.addEllipse(at, rr * rng.uniform(1.05, 1.15), rr * rng.uniform(0.8, 0.9));
-            p.fillPath(touch, wash);
-        }
-        p.restore();
+        // Barely pressed: a small, pale dot, far fainter than the pen's
+        // full ink, at the usual height.
+        Hand faint(hand.painter());
+        faint.setInk(QColor(172, 172, 172));
+        faint.dot({top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8)}, 1.7 + j(0.2));
         break;
     }
     case Dot::Left:
