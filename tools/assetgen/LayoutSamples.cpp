@@ -721,9 +721,9 @@ void addSlant(QList<SampleDef> &out)
             // Writing far over, the hand turns with its letters; left as it
             // is, the pen would draw one extreme's stems as hairlines and
             // the other's bold, like a sloped typeface.
-            const qreal main = slantOf(0, 0);
-            if (!letterLean && std::abs(main) > 0.5)
-                h.setNibTurn(std::atan(main));
+            const qreal pageSlant = slantOf(0, 0);
+            if (!letterLean && std::abs(pageSlant) > 0.5)
+                h.setNibTurn(std::atan(pageSlant));
             for (const QPainterPath &line : written)
                 h.stroke(line.translated((118 - all.width()) / 2 - all.left(), 0));
         };
