@@ -3571,6 +3571,35 @@ private slots:
         QVERIFY2(wideWidth * slim.size() * 10 >= slimWidth * wide.size() * 16, qPrintable(got));
     }
 
+    // Tall writing is tall, not narrow: its height is in the ascenders, and
+    // its letters are as wide for their height as ordinary writing's. On
+    // "bells" the word's length over the height of its closing s stands well
+    // above the narrow writing's; tall letters drawn a shade slimmer once
+    // made the two pictures look alike.
+    void tallLettersAreNotNarrow()
+    {
+        // Length of "bells" against its s, from the pieces of ink of the
+        // picture's lower half (2x): the s is the last piece.
+        auto proportion = [](int index) {
+            const QImage grey = greyPicture(u"SizeOfTheWriting"_s, index, true);
+            const QList<QList<QPoint>> pieces = inkPieces(grey, 120, grey.height());
+            QRect word, s;
+            for (const QList<QPoint> &piece : pieces)
+                for (const QPoint &p : piece)
+                    word |= QRect(p, QSize(1, 1));
+            if (!pieces.isEmpty())
+                for (const QPoint &p : pieces.last())
+                    s |= QRect(p, QSize(1, 1));
+            return std::make_tuple(word.width(), s.height(), s.height() ? qreal(word.width()) / s.height() : 0.0);
+        };
+        const auto [tallLength, tallS, tall] = proportion(0);
+        const auto [narrowLength, narrowS, narrow] = proportion(2);
+        const QString got = u"tall %1 long, s %2 high; narrow %3 long, s %4 high"_s.arg(tallLength).arg(tallS)
+                                .arg(narrowLength).arg(narrowS);
+        QVERIFY2(narrow > 0 && tallS > narrowS, qPrintable(got));
+        QVERIFY2(tall >= 1.45 * narrow, qPrintable(got));
+    }
+
     // Broad writing is wide in its letters, not in the room between them,
     // or it reads as wide letter spacing: across the small letters' band the
     // clear columns between letters are about as wide as the narrow

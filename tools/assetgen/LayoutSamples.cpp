@@ -877,13 +877,13 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             }
         };
     };
-    // Tall: the letters are drawn out upwards, not made bigger all round:
-    // upright, a shade slimmer than usual, their ascenders reaching far
-    // above small letters that are themselves tall.
+    // Tall: the letters are drawn out upwards: upright, their ascenders
+    // reaching far above small letters that are themselves tall. The bodies
+    // keep their usual width, so the hand does not read as a narrow one.
     SizedHand tall;
     tall.unit = 1.8;
-    tall.wide = 0.9;
-    tall.loops = 1.9;
+    tall.wide = 1.0;
+    tall.loops = 2.15;
     tall.lean = 0;
     tall.first = 56;
     tall.gap = 55;
@@ -902,7 +902,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // close stems would clot, and a broad one's a shade heavier for the
     // bigger letters.
     SizedHand narrow;
-    narrow.wide = 0.68;
+    narrow.wide = 0.6;
     narrow.pen = pen - 0.15;
     addSample(out, t, 2, u"Narrow"_s, sized(narrow));
     SizedHand broad;
