@@ -101,7 +101,13 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
             const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
             // Each line starts where the hand comes back to, never quite the
             // same place twice, but never further out than the margin.
-            qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
+            qreal left = kPage.left() + m.left + rng.uniform(0, 1.3);
+            // A hand drifting in does so unevenly: slowly at first, then
+            // more, a line now and then starting no further in than the one
+            // above, or a little further out.
+            if (m.growLeft > 0)
+                left = kPage.left() + m.left
+                    + std::max<qreal>(0, m.growLeft * std::pow(f, 1.15) + rng.uniform(-1, 1) * 2.4);
             // Nor does a line end on a ruled edge: where the hand gives up on
             // a line varies by a letter or so.
             qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged) - shorter;
