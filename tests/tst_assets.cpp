@@ -684,7 +684,10 @@ private slots:
 
     // A left margin that widens down the page is a hand drifting in, not a
     // page set flush right: the lines' right ends stand where their last
-    // words stop, several of them plainly short of the longest.
+    // words stop, several of them plainly short of the longest. Nor does it
+    // drift in by a ruler: the lines step in by plainly different amounts,
+    // one line hardly further in than the one above, another well in,
+    // where even steps read as a staircase.
     void wideningLeftMarginLeavesARaggedRightEdge_data() { addSizeRows(); }
 
     void wideningLeftMarginLeavesARaggedRightEdge()
@@ -694,7 +697,7 @@ private slots:
         const QImage grey = greyPicture(u"Margins"_s, 3, doubleSize);
         QVERIFY(!grey.isNull());
         auto ink = [&](int x, int y) { return grey.constScanLine(y)[x] < 128; };
-        QList<qreal> ends;
+        QList<qreal> ends, starts;
         int start = -1;
         for (int y = 6; y <= 125; ++y) {
             int count = 0;
@@ -705,12 +708,15 @@ private slots:
                 start = y;
             if (!dense && start >= 0) {
                 if (y - start >= 3) {
-                    int right = -1;
+                    int right = -1, left = grey.width();
                     for (int row = start * scale; row < y * scale; ++row)
                         for (int x = 15 * scale; x < 104 * scale; ++x)
-                            if (ink(x, row))
+                            if (ink(x, row)) {
                                 right = std::max(right, x);
+                                left = std::min(left, x);
+                            }
                     ends.append(qreal(right) / scale);
+                    starts.append(qreal(left) / scale);
                 }
                 start = -1;
             }
@@ -722,6 +728,15 @@ private slots:
         const qreal longest = *std::max_element(ends.begin(), ends.end());
         const int shorter = int(std::count_if(ends.begin(), ends.end(), [&](qreal e) { return e <= longest - 4; }));
         QVERIFY2(shorter >= 3, qPrintable(u"line ends %1"_s.arg(got.join(u' '))));
+        QStringList from;
+        QList<qreal> steps;
+        for (qsizetype i = 0; i < starts.size(); ++i) {
+            from.append(QString::number(starts[i]));
+            if (i > 0)
+                steps.append(starts[i] - starts[i - 1]);
+        }
+        const auto [least, most] = std::minmax_element(steps.begin(), steps.end());
+        QVERIFY2(*least <= 1.5 && *most - *least >= 5, qPrintable(u"line starts %1"_s.arg(from.join(u' '))));
     }
 
     // The page without margins is a page written edge to edge: every line
@@ -3569,6 +3584,35 @@ private slots:
         for (const QRect &e : wide)
             wideWidth += e.width();
         QVERIFY2(wideWidth * slim.size() * 10 >= slimWidth * wide.size() * 16, qPrintable(got));
+    }
+
+    // Tall writing is tall, not narrow: its height is in the ascenders, and
+    // its letters are as wide for their height as ordinary writing's. On
+    // "bells" the word's length over the height of its closing s stands well
+    // above the narrow writing's; tall letters drawn a shade slimmer once
+    // made the two pictures look alike.
+    void tallLettersAreNotNarrow()
+    {
+        // Length of "bells" against its s, from the pieces of ink of the
+        // picture's lower half (2x): the s is the last piece.
+        auto proportion = [](int index) {
+            const QImage grey = greyPicture(u"SizeOfTheWriting"_s, index, true);
+            const QList<QList<QPoint>> pieces = inkPieces(grey, 120, grey.height());
+            QRect word, s;
+            for (const QList<QPoint> &piece : pieces)
+                for (const QPoint &p : piece)
+                    word |= QRect(p, QSize(1, 1));
+            if (!pieces.isEmpty())
+                for (const QPoint &p : pieces.last())
+                    s |= QRect(p, QSize(1, 1));
+            return std::make_tuple(word.width(), s.height(), s.height() ? qreal(word.width()) / s.height() : 0.0);
+        };
+        const auto [tallLength, tallS, tall] = proportion(0);
+        const auto [narrowLength, narrowS, narrow] = proportion(2);
+        const QString got = u"tall %1 long, s %2 high; narrow %3 long, s %4 high"_s.arg(tallLength).arg(tallS)
+                                .arg(narrowLength).arg(narrowS);
+        QVERIFY2(narrow > 0 && tallS > narrowS, qPrintable(got));
+        QVERIFY2(tall >= 1.45 * narrow, qPrintable(got));
     }
 
     // Broad writing is wide in its letters, not in the room between them,

@@ -44,9 +44,9 @@ const QHash<QString, QStringList> &descriptions()
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans well forwards, another well backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,
-         {u"The words \"little bells\" in unjoined print on two lines, written tall: upright letters drawn out "
-          "upwards, a shade slimmer than usual, their ascenders reaching high above them, in the same pen as the "
-          "others"_s,
+         {u"The words \"little bells\" in unjoined print on two lines, written tall: big upright letters of "
+          "ordinary, roundish proportions, their ascenders drawn out to reach very high above them, in the same pen "
+          "as the others"_s,
           u"The words \"little bells\" in unjoined print written small, taking up only a little patch in the "
           "middle of the picture"_s,
           u"The words \"little bells\" in unjoined print written narrow: letters of the usual height, no taller, "

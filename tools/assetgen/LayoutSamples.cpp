@@ -101,7 +101,13 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
             const qreal f = (y - first) / std::max<qreal>(1, kPage.height() - 12);
             // Each line starts where the hand comes back to, never quite the
             // same place twice, but never further out than the margin.
-            qreal left = kPage.left() + m.left + m.growLeft * f + rng.uniform(0, 1.3);
+            qreal left = kPage.left() + m.left + rng.uniform(0, 1.3);
+            // A hand drifting in does so unevenly: slowly at first, then
+            // more, a line now and then starting no further in than the one
+            // above, or a little further out.
+            if (m.growLeft > 0)
+                left = kPage.left() + m.left
+                    + std::max<qreal>(0, m.growLeft * std::pow(f, 1.15) + rng.uniform(-1, 1) * 2.4);
             // Nor does a line end on a ruled edge: where the hand gives up on
             // a line varies by a letter or so.
             qreal right = kPage.right() - m.right - m.growRight * f - rng.uniform(0, m.ragged) - shorter;
@@ -877,13 +883,13 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
             }
         };
     };
-    // Tall: the letters are drawn out upwards, not made bigger all round:
-    // upright, a shade slimmer than usual, their ascenders reaching far
-    // above small letters that are themselves tall.
+    // Tall: the letters are drawn out upwards: upright, their ascenders
+    // reaching far above small letters that are themselves tall. The bodies
+    // keep their usual width, so the hand does not read as a narrow one.
     SizedHand tall;
     tall.unit = 1.8;
-    tall.wide = 0.9;
-    tall.loops = 1.9;
+    tall.wide = 1.0;
+    tall.loops = 2.15;
     tall.lean = 0;
     tall.first = 56;
     tall.gap = 55;
@@ -902,7 +908,7 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
     // close stems would clot, and a broad one's a shade heavier for the
     // bigger letters.
     SizedHand narrow;
-    narrow.wide = 0.68;
+    narrow.wide = 0.6;
     narrow.pen = pen - 0.15;
     addSample(out, t, 2, u"Narrow"_s, sized(narrow));
     SizedHand broad;
