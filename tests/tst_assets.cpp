@@ -3325,6 +3325,29 @@ private slots:
         }
     }
 
+    // A slanted bar keeps the weight of the letter whichever way it slopes:
+    // the nib would leave the rising one fine and the falling one heavy, but
+    // the hand presses the one and eases the other, so the two come out
+    // much alike.
+    void slantedBarsKeepTheLettersWeight()
+    {
+        for (int s : {1, 2}) {
+            // Ink down columns through the bar either side of the stem, clear of it.
+            auto weight = [&](int index) {
+                const QImage grey = greyPicture(u"LengthOfCrossing"_s, index, s == 2);
+                qreal ink = 0;
+                for (int x : {44, 48, 70, 74})
+                    for (int y = 15 * s; y < 75 * s; ++y)
+                        ink += (255 - grey.constScanLine(y)[x * s]) / 255.0 / s;
+                return ink / 4;
+            };
+            const qreal rising = weight(2), falling = weight(3);
+            const QString got = u"%1x: rising bar %2, falling bar %3 down a column"_s.arg(s).arg(rising).arg(falling);
+            QVERIFY2(rising > 1.5 && falling > 1.5, qPrintable(got));
+            QVERIFY2(falling <= 1.3 * rising && rising <= 1.3 * falling, qPrintable(got));
+        }
+    }
+
     // Lone t's are each written, not one stem drawn again under different
     // bars: each leans a little its own way, none stands like a plumb line
     // next to the others, and all still stand upright.

@@ -111,8 +111,8 @@ void drawStem(Hand &hand, const TLetter &t)
         // The two passes meet only in the point at the top and stand apart
         // below it, a narrow tent, widest at the line.
         const qreal s = t.spread;
-        path = smoothPath({{x - s - 3.4, b + 0.2}, {x - s - 0.9, b - 0.5}, {x - s * 0.9, b - 5}, {x - s * 0.83, b - 9}, {x - s * 0.7, b - h * 0.38},
-                           {x - s * 0.49, t.top + h * 0.36}, {x - s * 0.25, t.top + h * 0.13}, {x - 0.3, t.top + 0.7}});
+        path = smoothPath({{x - s - 3.4, b + 0.2}, {x - s - 0.9, b - 0.5}, {x - s * 0.9, b - 5}, {x - s * 0.8, b - 9}, {x - s * 0.64, b - h * 0.38},
+                           {x - s * 0.44, t.top + h * 0.36}, {x - s * 0.22, t.top + h * 0.13}, {x - 0.3, t.top + 0.7}});
         // The turn: a sharp point, the pen barely stopping before it goes down.
         path.lineTo(x + 0.1, t.top);
         const qreal climb = path.length();
@@ -132,7 +132,8 @@ void drawStem(Hand &hand, const TLetter &t)
     hand.stroke(path);
 }
 
-void bar(Hand &hand, QPointF from, QPointF to)
+// `weight` scales the pen's pressure over the whole bar.
+void bar(Hand &hand, QPointF from, QPointF to, qreal weight = 1)
 {
     // A quick stroke across, never ruled: it arches a little, highest before
     // its middle, as the wrist swings the pen, by more the longer it runs,
@@ -145,8 +146,8 @@ void bar(Hand &hand, QPointF from, QPointF to)
     const qreal arch = 0.9 + 0.011 * length + 0.2 * std::sin(phase);
     auto at = [&](qreal u, qreal lift) { return from + d * u + up * lift; };
     const QPainterPath path = smoothPath({from, at(0.22, arch * 0.75), at(0.45, arch), at(0.72, arch * 0.72 + 0.2 * std::sin(phase * 3)), to});
-    hand.pressureStroke(path, [phase](qreal u) {
-        return 1.08 - 0.16 * u + 0.07 * std::sin(u * 6.5 + phase) + 0.04 * std::sin(u * 17 + 2 * phase);
+    hand.pressureStroke(path, [phase, weight](qreal u) {
+        return weight * (1.08 - 0.16 * u + 0.07 * std::sin(u * 6.5 + phase) + 0.04 * std::sin(u * 17 + 2 * phase));
     }, PenEnd::Blunt, PenEnd::Tapered);
 }
 
@@ -374,12 +375,16 @@ void addLengthOfCrossing(QList<SampleDef> &out)
     // pictures are not one stem with different bars pasted on.
     auto crossed = [](QPointF from, QPointF to, qreal lean) {
         return [from, to, lean](Hand &h, Rng &) {
+            // The nib runs fine along its edge and full across it; a slanted
+            // bar is written at the weight of the rest of the letter all the
+            // same, so it is pressed a little going up and eased going down.
+            const qreal climb = (from.y() - to.y()) / std::max<qreal>(1, to.x() - from.x());
             h.setWidth(kPen);
             const qreal x = 59;
             drawStem(h, TLetter{x, 14, 114, Stem::Plain, {}, 0, lean, 1 - 0.06 * lean});
             // The bar crosses the stem where the stem stands at that height.
             const QPointF shift(x + lean * 0.65, 0);
-            bar(h, from + shift, to + shift);
+            bar(h, from + shift, to + shift, 1 + 0.25 * std::clamp<qreal>(climb, -1, 1));
         };
     };
     addSample(out, name, 0, u"Long"_s, crossed({-52, 46}, {52, 45}, 1.6));
