@@ -22,7 +22,7 @@ struct TLetter
     Stem stem = Stem::Plain;
     QPointF from;    // where the lead-in starts (the letter before), if any
     qreal spread = 10; // how far out the spread stem's up-stroke leaves the line
-    qreal lean = 0;    // a hand's small lean on the stem, + to the right at the top
+    qreal lean = 0;    // a plain stem's small lean, + to the right at the top
     qreal reach = 1;   // how far the exit hook runs out
 };
 
@@ -116,8 +116,7 @@ void drawStem(Hand &hand, const TLetter &t)
         // The turn: a sharp point, the pen barely stopping before it goes down.
         path.lineTo(x + 0.1, t.top);
         const qreal climb = path.length();
-        smoothTo(path, {{x + 0.1, t.top}, {x + 0.45, t.top + 3}, {x + 0.6 - t.lean * 0.5, t.top + h * 0.45},
-                        {x + 0.7 - t.lean * 0.1, b - 9}, {x + 0.8, b - 8}});
+        smoothTo(path, {{x + 0.1, t.top}, {x + 0.45, t.top + 3}, {x + 0.6, t.top + h * 0.45}, {x + 0.7, b - 9}, {x + 0.8, b - 8}});
         footHook(path, x + 0.8, b, t.reach);
         // Pressed on the way down, eased on the way up.
         const qreal turn = climb / path.length();
@@ -202,13 +201,14 @@ void addStemHeight(QList<SampleDef> &out)
             if (kind == Stem::Spread) {
                 // "that": a habit shows in every t a hand writes, so both
                 // t's stand spread, each a little differently.
-                const qreal u = 2.9;
+                // Written a little smaller, so the four letters fit.
+                const qreal small = 2.9;
                 const qreal firstX = 17.5, secondX = 100.5;
                 varyCopy(h.painter(), {firstX, base}, rng);
-                drawStem(h, TLetter{firstX, 64, base, kind, QPointF(), 9, -0.4, 0.66});
+                drawStem(h, TLetter{firstX, 64, base, kind, QPointF(), 9, 0, 0.66});
                 bar(h, {firstX - 9, 79.5}, {firstX + 10, 78.6});
                 h.painter().restore();
-                print(h, u"ha"_s, {32, base}, u);
+                print(h, u"ha"_s, {32, base}, small);
                 varyCopy(h.painter(), {secondX, base}, rng);
                 drawStem(h, TLetter{secondX, 65.5, base, kind, QPointF(), 11, 0.5});
                 bar(h, {secondX - 9.5, 80.2}, {secondX + 10, 78.8});
@@ -304,14 +304,18 @@ void addBarPressure(QList<SampleDef> &out)
                                                           a + QPointF(20, -0.6 - 0.3 * lift), b + QPointF(3, 0.4 - lift)});
                     const qreal phase = x * 0.13;
                     const qreal hold = 0.06 + 0.06 * i;
+                    // On the second t the hand, letting go, presses once
+                    // more for a moment past the stem before it lifts.
+                    const qreal again = 0.16 * i;
                     h.pressureStroke(
                         path,
-                        [phase, hold](qreal t) {
+                        [phase, hold, again](qreal t) {
                             const qreal u = std::clamp<qreal>((t - hold) / (1 - hold), 0, 1);
                             const qreal fade = 1 - u * u * (3 - 2 * u) * 0.55 - u * 0.45;
                             // The hand's tremor shows once the pressure is letting go.
                             const qreal waver = 1 + (0.08 * std::sin(t * 17 + phase) + 0.04 * std::sin(t * 41 + 2 * phase)) * u * (1 - u) * 2.5;
-                            return (0.28 + 1.95 * fade) * waver;
+                            const qreal push = again * std::exp(-std::pow((t - 0.64) / 0.07, 2));
+                            return (0.28 + 1.95 * fade) * waver + push;
                         },
                         PenEnd::Blunt, PenEnd::Tapered);
                     break;
