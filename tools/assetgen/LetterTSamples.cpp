@@ -21,12 +21,16 @@ struct TLetter
     qreal base = 112; // baseline
     Stem stem = Stem::Plain;
     QPointF from;    // where the lead-in starts (the letter before), if any
+    qreal spread = 10; // how far out the spread stem's up-stroke leaves the line
+    qreal lean = 0;    // a plain stem's small lean, + to the right at the top
+    qreal reach = 1;   // how far the exit hook runs out
 };
 
 // The foot of the stem and its exit hook, continuing `path` from (x, b - 8).
-void footHook(QPainterPath &path, qreal x, qreal b)
+// `reach` scales how far the hook runs out to the right.
+void footHook(QPainterPath &path, qreal x, qreal b, qreal reach = 1)
 {
-    smoothTo(path, {{x, b - 8}, {x + 2.6, b - 1.2}, {x + 8.5, b - 1}, {x + 13.5, b - 5.5}});
+    smoothTo(path, {{x, b - 8}, {x + 2.6 * reach, b - 1.2}, {x + 8.5 * reach, b - 1}, {x + 13.5 * reach, b - 5.5 * reach}});
 }
 
 // Stem and the small exit hook at its foot, with the lead-in the stem kind asks for.
@@ -37,12 +41,18 @@ void drawStem(Hand &hand, const TLetter &t)
     const qreal h = b - t.top;
     QPainterPath path;
     switch (t.stem) {
-    case Stem::Plain:
-        // A hand never draws a ruler line: the stem bows a little.
-        path = smoothPath({{x + 0.4, t.top}, {x - 0.2, t.top + h * 0.4}, {x, b - 8}});
-        footHook(path, x, b);
-        hand.stroke(path);
+    case Stem::Plain: {
+        // A hand never draws a ruler line: the stem leans a touch and bows a
+        // little, the bow lower on one stem than the next, and the pen
+        // presses a little unevenly on the way down.
+        const qreal l = t.lean;
+        path = smoothPath({{x + 0.4 + l, t.top}, {x - 0.25 + l * 0.62, t.top + h * (0.38 + 0.05 * l)},
+                           {x + 0.05 + l * 0.2, t.top + h * 0.72}, {x, b - 8}});
+        footHook(path, x, b, t.reach);
+        const qreal phase = x * 0.21 + t.top * 0.37;
+        hand.pressureStroke(path, [phase](qreal u) { return 1.0 + 0.05 * std::sin(u * 7 + phase) + 0.03 * std::sin(u * 19 + 2 * phase); });
         return;
+    }
     case Stem::Retraced: {
         // One pen movement: from the letter before along the line and up
         // into the stem at its foot, up the stem's left side to the top, a
@@ -94,23 +104,24 @@ void drawStem(Hand &hand, const TLetter &t)
         break;
     }
     case Stem::Spread: {
-        // The t is begun on its own on the line, left of the stem: the
-        // up-stroke leaves the line on a slant and bends gradually up
-        // towards the upright as it climbs, the pen turns sharply at the top
-        // and comes straight down. The two passes lie together from the top
-        // to the bar and part under it, so the stem stands on two feet with
-        // paper between them, widest at the line.
-        path = smoothPath({{x - 10.8, b - 0.6}, {x - 9.2, b - 4.5}, {x - 6.9, b - 12.5}, {x - 5.2, b - 20}, {x - 4.0, b - 27},
-                           {x - 2.9, b - 34}, {x - 1.8, t.top + 9}, {x - 1.0, t.top + 4}, {x - 0.4, t.top + 0.8}, {x + 0.35, t.top - 0.3},
-                           {x + 0.9, t.top + 1.8}, {x + 1.0, t.top + 9}, {x + 0.8, b - 24}, {x + 0.9, b - 8}});
-        footHook(path, x + 0.9, b);
-        // The up-stroke runs along the nib's edge and would come out a
-        // hairline; it is pushed hard enough to match the down-stroke, so
-        // the two read as the legs of one letter. The pen eases at the turn,
-        // so the top stays a point.
-        hand.pressureStroke(path, [](qreal u) {
-            const qreal climb = std::clamp<qreal>(u / 0.08, 0, 1) * std::clamp<qreal>((0.45 - u) / 0.09, 0, 1);
-            return 0.8 + 0.2 * std::clamp<qreal>(u / 0.06, 0, 1) + 0.78 * climb;
+        // Written without lifting and without going back over itself: the
+        // pen leaves the line left of the stem and climbs on a slant in the
+        // nib's fine up-stroke, bending a little towards the upright as it
+        // rises, turns sharply at the top and comes down firm and straight.
+        // The two passes meet only in the point at the top and stand apart
+        // below it, a narrow tent, widest at the line.
+        const qreal s = t.spread;
+        path = smoothPath({{x - s - 3.4, b + 0.2}, {x - s - 0.9, b - 0.5}, {x - s * 0.9, b - 5}, {x - s * 0.8, b - 9}, {x - s * 0.64, b - h * 0.38},
+                           {x - s * 0.44, t.top + h * 0.36}, {x - s * 0.22, t.top + h * 0.13}, {x - 0.3, t.top + 0.7}});
+        // The turn: a sharp point, the pen barely stopping before it goes down.
+        path.lineTo(x + 0.1, t.top);
+        const qreal climb = path.length();
+        smoothTo(path, {{x + 0.1, t.top}, {x + 0.45, t.top + 3}, {x + 0.6, t.top + h * 0.45}, {x + 0.7, b - 9}, {x + 0.8, b - 8}});
+        footHook(path, x + 0.8, b, t.reach);
+        // Pressed on the way down, eased on the way up.
+        const qreal turn = climb / path.length();
+        hand.pressureStroke(path, [turn](qreal u) {
+            return u < turn ? 0.8 + 0.12 * u / turn : 1.0 + 0.08 * std::sin(u * 9);
         }, PenEnd::Tapered, PenEnd::Tapered);
         return;
     }
@@ -120,11 +131,23 @@ void drawStem(Hand &hand, const TLetter &t)
     hand.stroke(path);
 }
 
-void bar(Hand &hand, QPointF from, QPointF to)
+// `weight` scales the pen's pressure over the whole bar.
+void bar(Hand &hand, QPointF from, QPointF to, qreal weight = 1)
 {
-    // A quick stroke across: it bows a touch instead of running dead straight.
-    const QPointF mid = (from + to) / 2 + QPointF(0, -0.7);
-    hand.stroke(smoothPath({from, mid, to}));
+    // A quick stroke across, never ruled: it arches a little, highest before
+    // its middle, as the wrist swings the pen, by more the longer it runs,
+    // and the pen lands firm and eases as it goes. Where the pen lands
+    // sets how each bar comes out, so no two are alike.
+    const QPointF d = to - from;
+    const qreal length = std::hypot(d.x(), d.y());
+    const QPointF up = length > 0 ? QPointF(d.y(), -d.x()) / length : QPointF(0, -1);
+    const qreal phase = from.x() * 0.53 + from.y() * 0.29;
+    const qreal arch = 0.9 + 0.011 * length + 0.2 * std::sin(phase);
+    auto at = [&](qreal u, qreal lift) { return from + d * u + up * lift; };
+    const QPainterPath path = smoothPath({from, at(0.22, arch * 0.75), at(0.45, arch), at(0.72, arch * 0.72 + 0.2 * std::sin(phase * 3)), to});
+    hand.pressureStroke(path, [phase, weight](qreal u) {
+        return weight * (1.08 - 0.16 * u + 0.07 * std::sin(u * 6.5 + phase) + 0.04 * std::sin(u * 17 + 2 * phase));
+    }, PenEnd::Blunt, PenEnd::Tapered);
 }
 
 // The print hand in the t's own pen, for the letters round the t's.
@@ -175,16 +198,28 @@ void addStemHeight(QList<SampleDef> &out)
             h.setWidth(2.8);
             const qreal base = 108;
             const qreal unit = 3.2;
-            const PrintedText ha = print(h, u"ha"_s, {10, base}, unit);
             if (kind == Stem::Spread) {
-                // The a ends in a short flick of its own; the t starts afresh.
-                const QPointF e = ha.exit;
-                h.pressureStroke(smoothPath({e + QPointF(0, -5), e + QPointF(0.7, -0.6), e + QPointF(3.4, 0.5), e + QPointF(7.5, -2.2)}),
-                                 [](qreal u) { return 1.0 - 0.25 * u; }, PenEnd::Blunt, PenEnd::Tapered);
+                // "that": a habit shows in every t a hand writes, so both
+                // t's stand spread, each a little differently.
+                // Written a little smaller, so the four letters fit.
+                const qreal small = 2.9;
+                const qreal firstX = 17.5, secondX = 100.5;
+                varyCopy(h.painter(), {firstX, base}, rng);
+                drawStem(h, TLetter{firstX, 64, base, kind, QPointF(), 9, 0, 0.66});
+                bar(h, {firstX - 9, 79.5}, {firstX + 10, 78.6});
+                h.painter().restore();
+                print(h, u"ha"_s, {32, base}, small);
+                varyCopy(h.painter(), {secondX, base}, rng);
+                drawStem(h, TLetter{secondX, 65.5, base, kind, QPointF(), 11, 0.5});
+                bar(h, {secondX - 9.5, 80.2}, {secondX + 10, 78.8});
+                h.painter().restore();
+                return;
             }
-            const qreal x = kind == Stem::Spread ? 89 : 86;
+            print(h, u"ha"_s, {10, base}, unit);
+            const qreal x = 86;
             varyCopy(h.painter(), {x, base}, rng);
-            drawStem(h, TLetter{x, top, base, kind, QPointF()});
+            // Each t leans its own small way.
+            drawStem(h, TLetter{x, top, base, kind, QPointF(), 0, 0.9 + (top - 58) * 0.045});
             bar(h, {x - 10, barY + 0.5}, {x + 11, barY - 0.5});
             h.painter().restore();
         };
@@ -230,6 +265,8 @@ void addBarPressure(QList<SampleDef> &out)
             h.setInk(p == P::Heavy ? QColor(4, 4, 6) : p == P::Light ? QColor(36, 36, 42) : QColor(12, 12, 16));
             const qreal stems[2] = {25, 88};
             const qreal tops[2] = {26, 28};
+            // The two t's of one hand lean and end a little differently.
+            const TLetter ts[2] = {{stems[0], tops[0], base, Stem::Plain, {}, 0, 1.6, 1}, {stems[1], tops[1], base, Stem::Plain, {}, 0, -0.9, 0.86}};
             for (int i = 0; i < 2; ++i) {
                 const qreal x = stems[i];
                 varyCopy(h.painter(), {x, base}, rng);
@@ -237,25 +274,25 @@ void addBarPressure(QList<SampleDef> &out)
                 const QPointF b(x + 12.5 + i, 72.5);
                 switch (p) {
                 case P::Normal:
-                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
+                    drawStem(h, ts[i]);
                     bar(h, a, b);
                     break;
                 case P::Light:
                     // The paler bar goes under the stem, which covers it.
                     lightBar(h, a, b, rng);
-                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
+                    drawStem(h, ts[i]);
                     break;
                 case P::Heavy: {
-                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
+                    drawStem(h, ts[i]);
                     // The nib spreads under the pressure: a broad stroke that
                     // stays broad to its end, with the slight waver of a pen
                     // dragged hard across the paper.
-                    const QPainterPath path = smoothPath({a, a + QPointF(8, -0.6), a + QPointF(16, -0.5), b});
+                    const QPainterPath path = smoothPath({a, a + QPointF(8, -1.1 + 0.3 * i), a + QPointF(16, -1.0), b});
                     h.pressureStroke(path, [](qreal t) { return 1.0 + 0.06 * std::sin(t * 9); }, PenEnd::Tapered, PenEnd::Blunt);
                     break;
                 }
                 case P::Tapering: {
-                    drawStem(h, TLetter{x, tops[i], base, Stem::Plain, {}});
+                    drawStem(h, ts[i]);
                     // Pressed hard where the pen lands, then eased off as the
                     // hand moves on. The pen sits down heavily and holds its
                     // weight for a moment; the hand lets go of it unevenly,
@@ -267,14 +304,18 @@ void addBarPressure(QList<SampleDef> &out)
                                                           a + QPointF(20, -0.6 - 0.3 * lift), b + QPointF(3, 0.4 - lift)});
                     const qreal phase = x * 0.13;
                     const qreal hold = 0.06 + 0.06 * i;
+                    // On the second t the hand, letting go, presses once
+                    // more for a moment past the stem before it lifts.
+                    const qreal again = 0.16 * i;
                     h.pressureStroke(
                         path,
-                        [phase, hold](qreal t) {
+                        [phase, hold, again](qreal t) {
                             const qreal u = std::clamp<qreal>((t - hold) / (1 - hold), 0, 1);
                             const qreal fade = 1 - u * u * (3 - 2 * u) * 0.55 - u * 0.45;
                             // The hand's tremor shows once the pressure is letting go.
                             const qreal waver = 1 + (0.08 * std::sin(t * 17 + phase) + 0.04 * std::sin(t * 41 + 2 * phase)) * u * (1 - u) * 2.5;
-                            return (0.28 + 1.95 * fade) * waver;
+                            const qreal push = again * std::exp(-std::pow((t - 0.64) / 0.07, 2));
+                            return (0.28 + 1.95 * fade) * waver + push;
                         },
                         PenEnd::Blunt, PenEnd::Tapered);
                     break;
@@ -303,7 +344,7 @@ void addBarHeight(QList<SampleDef> &out)
             for (int i = 0; i < 2; ++i) {
                 const qreal x = stems[i];
                 varyCopy(h.painter(), {x, base}, rng);
-                drawStem(h, TLetter{x, 36 + i * 1.5, base, Stem::Plain, {}});
+                drawStem(h, TLetter{x, 36 + i * 1.5, base, Stem::Plain, {}, 0, i == 0 ? 1.4 : -0.8, i == 0 ? 0.9 : 1.02});
                 if (barY < 36) {
                     // Written clear above the stem, each bar is its own quick
                     // flick: the pen lands just short of the stem's line and
@@ -334,20 +375,28 @@ void addBarHeight(QList<SampleDef> &out)
 void addLengthOfCrossing(QList<SampleDef> &out)
 {
     const QString name = u"LengthOfCrossing"_s;
-    auto crossed = [](QPointF from, QPointF to) {
-        return [from, to](Hand &h, Rng &) {
+    // A lone t on each: the stems lean a little, each its own way, so the
+    // pictures are not one stem with different bars pasted on.
+    auto crossed = [](QPointF from, QPointF to, qreal lean) {
+        return [from, to, lean](Hand &h, Rng &) {
+            // The nib runs fine along its edge and full across it; a slanted
+            // bar is written at the weight of the rest of the letter all the
+            // same, so it is pressed a little going up and eased going down.
+            const qreal climb = (from.y() - to.y()) / std::max<qreal>(1, to.x() - from.x());
             h.setWidth(kPen);
             const qreal x = 59;
-            drawStem(h, TLetter{x, 14, 114, Stem::Plain, {}});
-            bar(h, from + QPointF(x, 0), to + QPointF(x, 0));
+            drawStem(h, TLetter{x, 14, 114, Stem::Plain, {}, 0, lean, 1 - 0.06 * lean});
+            // The bar crosses the stem where the stem stands at that height.
+            const QPointF shift(x + lean * 0.65, 0);
+            bar(h, from + shift, to + shift, 1 + 0.25 * std::clamp<qreal>(climb, -1, 1));
         };
     };
-    addSample(out, name, 0, u"Long"_s, crossed({-52, 46}, {52, 45}));
-    addSample(out, name, 1, u"Short"_s, crossed({-7, 46}, {7, 46}));
-    addSample(out, name, 2, u"Ascending"_s, crossed({-28, 62}, {30, 28}));
-    addSample(out, name, 3, u"Descending"_s, crossed({-28, 28}, {30, 62}));
-    addSample(out, name, 4, u"More to Left"_s, crossed({-44, 46}, {5, 45}));
-    addSample(out, name, 5, u"More to Right"_s, crossed({-5, 46}, {44, 45}));
+    addSample(out, name, 0, u"Long"_s, crossed({-52, 46}, {52, 45}, 1.6));
+    addSample(out, name, 1, u"Short"_s, crossed({-7, 46}, {7, 46}, -1.2));
+    addSample(out, name, 2, u"Ascending"_s, crossed({-28, 62}, {30, 28}, 2.2));
+    addSample(out, name, 3, u"Descending"_s, crossed({-28, 28}, {30, 62}, 0.7));
+    addSample(out, name, 4, u"More to Left"_s, crossed({-44, 46}, {5, 45}, -0.8));
+    addSample(out, name, 5, u"More to Right"_s, crossed({-5, 46}, {44, 45}, 1.9));
 }
 
 } // namespace
