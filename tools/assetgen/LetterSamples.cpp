@@ -269,22 +269,22 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0, Rng *r
         // up round the bowl and on in a straight slant to a point at the
         // top: a spike where a c would curl over.
         const QPointF turn = at(20.5 + j(1.0), -31 + j(0.8));
-        const QPointF knee = at(3.8 + j(0.4), -18.5 + j(0.6));
-        const QList<QPointF> back = {at(0.8, -6.5), at(0, -13), knee, knee + (turn - knee) * 0.5, turn};
+        const QPointF knee = at(3 + j(0.4), -19 + j(0.6));
+        const QList<QPointF> back = {at(0.8, -6.5), at(0.3, -13), knee, knee + (turn - knee) * 0.45 + QPointF(-0.5, -0.5), turn};
         QPainterPath up = smoothPath({at(-10, -1.2), at(-5.8, -2.5), at(-2, -4.4)});
         smoothTo(up, back);
-        hand.pressureStroke(up, [](qreal t) { return 0.85 + 0.3 * std::clamp<qreal>((t - 0.3) / 0.3, 0, 1); },
+        hand.pressureStroke(up, [](qreal t) { return 0.85 + 0.45 * std::clamp<qreal>((t - 0.3) / 0.3, 0, 1); },
                             PenEnd::Tapered, PenEnd::Blunt);
         // The way down runs a hair inside the way up, as a pen never runs
         // back exactly in its own track.
         QList<QPointF> down;
         for (int i = back.size() - 1; i >= 0; --i)
-            down.append(back[i] + QPointF(0.35, 0.2) * (i > 0 && i < back.size() - 1 ? 1 : 0.4));
+            down.append(back[i] + QPointF(0.6, 0.45) * (i > 0 && i < back.size() - 1 ? 1 : 0.4));
         const qreal foot = j(0.8);
         down += {at(2.8 + foot, -2), at(8 + foot, 0.3), at(15, 0.8), at(24, 0), at(30.5, -3), at(35 + j(0.8), -7 + j(0.6))};
         // Pressed hardest on the way back down the line, easing off round
         // the foot and out.
-        hand.pressureStroke(smoothPath(down), [](qreal t) { return 1.18 - 0.34 * std::clamp<qreal>((t - 0.4) / 0.45, 0, 1); },
+        hand.pressureStroke(smoothPath(down), [](qreal t) { return 1.35 - 0.5 * std::clamp<qreal>((t - 0.4) / 0.45, 0, 1); },
                             PenEnd::Blunt, PenEnd::Tapered);
         return;
     }

@@ -98,13 +98,15 @@ void drawBeginning(Hand &hand, LeadIn kind)
         // down it without a lift. The way in runs from right to left and the
         // arc never closes on itself, so it reads as the start of the m.
         const QPainterPath arc = smoothPath({{p.x() + 17, p.y() - 5.4}, {p.x() + 11, p.y() - 8.6}, {p.x() + 4.5, p.y() - 10},
-                                             {p.x() - 0.8, p.y() - 8.8}, {p.x() - 3.4, p.y() - 5.6}, {p.x() - 2.6, p.y() - 2},
-                                             {p.x() - 0.6, p.y() + 1.6}, {p.x() + 0.05, p.y() + 6}, {p.x(), p.y() + 11}});
-        // Light only where it lands, then at the letters' weight.
+                                             {p.x() - 1, p.y() - 8.6}, {p.x() - 3.2, p.y() - 5.4}, {p.x() - 1.3, p.y() - 2.2},
+                                             {p.x() + 0.25, p.y() + 0.8}, {p.x() + 0.3, p.y() + 5}, {p.x(), p.y() + 11}});
+        // Light only where it lands, then at the letters' weight: the run
+        // over the top lies along the nib's edge, so it is pushed harder
+        // than the turn down into the stem.
         hand.pressureStroke(arc, [](qreal t) {
-            const qreal land = std::min<qreal>(1, t / 0.35);
+            const qreal land = std::min<qreal>(1, t / 0.22);
             const qreal down = std::clamp<qreal>((t - 0.55) / 0.2, 0, 1);
-            return 0.3 + 0.75 * land * land * (3 - 2 * land) - 0.2 * down + 0.03 * std::sin(t * 9 + 0.5);
+            return 0.3 + 1.1 * land * land * (3 - 2 * land) - 0.5 * down + 0.03 * std::sin(t * 9 + 0.5);
         });
         break;
     }
