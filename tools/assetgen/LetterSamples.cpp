@@ -268,8 +268,8 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0, Rng *r
         // The back of the letter, from where the join meets it low down,
         // up round the bowl and on in a straight slant to a point at the
         // top: a spike where a c would curl over.
-        const QPointF turn = at(20.5 + j(1.0), -31 + j(0.8));
-        const QPointF knee = at(3 + j(0.4), -19 + j(0.6));
+        const QPointF turn = at(23.5 + j(1.4), -30 + j(1.0));
+        const QPointF knee = at(3.4 + j(0.4), -17.5 + j(0.6));
         const QList<QPointF> back = {at(0.8, -6.5), at(0.3, -13), knee, knee + (turn - knee) * 0.45 + QPointF(-0.5, -0.5), turn};
         QPainterPath up = smoothPath({at(-10, -1.2), at(-5.8, -2.5), at(-2, -4.4)});
         smoothTo(up, back);
