@@ -177,7 +177,11 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     // ending them a shade earlier, the one whose last sentence ends lowest.
     QList<PageLine> planned;
     qreal best = -1;
-    for (qreal lineStep : {8.6, 8.4, 8.8, 8.2, 9.0, 9.3}) {
+    // A page meant to look even may open its lines up a little more, so
+    // that a full last line still comes down near the foot.
+    const QList<qreal> steps = m.balanced ? QList<qreal>{8.6, 8.4, 8.8, 8.2, 9.0, 9.3, 9.7, 10.1, 10.5}
+                                          : QList<qreal>{8.6, 8.4, 8.8, 8.2, 9.0, 9.3};
+    for (qreal lineStep : steps) {
         for (qreal shorter : {0.0, 0.8, 1.6}) {
             QList<PageLine> tried = plan(rng, lineStep, shorter);
             const bool closes = endAtSentence(tried);
@@ -186,8 +190,8 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
             // Lower is better, and a fuller last line a little better still.
             const PageLine &end = tried.last();
             // A page with even margins shows its foot only through its last
-            // line: one that is nearly empty reads as a deeper margin.
-            const qreal fullness = m.balanced ? 0.6 : 0.02;
+            // line: one that stops half way reads as a deeper margin.
+            const qreal fullness = m.balanced ? 5.0 : 0.02;
             const qreal score = (closes ? 1000 : 0) + end.y + fullness * end.words.join(u' ').size();
             if (score > best + 0.5) {
                 best = score;
