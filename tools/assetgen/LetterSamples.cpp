@@ -89,7 +89,7 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
     // a hair of paper or paler ink between them.
     QList<std::pair<qreal, qreal>> lanes; // middle across the drag, width
     for (qreal at = -band / 2; at < band / 2;) {
-        const qreal w = rng.uniform(0.9, 1.4);
+        const qreal w = rng.uniform(0.8, 1.7);
         lanes.append({at + w / 2, w});
         at += w + (rng.uniform(0, 1) < 0.4 ? -0.2 : rng.uniform(0.2, 0.55));
     }
@@ -100,16 +100,17 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
     for (const auto &[lane, width] : lanes) {
         const qreal v = lane + offset;
         const qreal edge = std::min(1.0, 2 * std::abs(lane) / band); // 0 in the middle of the smear, 1 at its sides
-        const qreal length = reach * (0.6 + 0.4 * std::sqrt(1 - edge * edge)) * rng.uniform(0.75, 1.05);
+        const qreal length = reach * (0.6 + 0.4 * std::sqrt(1 - edge * edge)) * rng.uniform(0.68, 1.05);
         const qreal from = spot * (0.6 * edge * edge - 0.3); // inside the dot, where it is wide enough
         // Darkest where the ink left the dot; twice on the way it runs a
         // shade lower, and the last piece of each streak is dry and thin.
-        int tone = int(rng.uniform(18, 60) + 50 * edge * edge);
+        // Some streaks carry much of the ink, others little from the start.
+        int tone = int((rng.uniform(0, 1) < 0.7 ? rng.uniform(18, 60) : rng.uniform(85, 120)) + 50 * edge * edge);
         const int pieces = 3;
         qreal cut[pieces + 1] = {0, 0, 0, 1};
         // The wet ink pulled straight out of the dot runs on nearly as dark
         // as the dot for a short way, then the streak goes paler.
-        cut[1] = std::min(0.6, (spot * (1 - 0.5 * edge * edge) + rng.uniform(1.2, 2.6) - from) / length);
+        cut[1] = std::min(0.6, (spot * (1 - 0.5 * edge * edge) + rng.uniform(0.8, 3.0) - from) / length);
         for (int i = 2; i < pieces; ++i)
             cut[i] = cut[i - 1] + (1 - cut[i - 1]) * rng.uniform(0.25, 0.45);
         cut[pieces] = 1;
@@ -119,7 +120,7 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
             // Each streak follows the paper's fibres a little its own way.
             return c + along * u + across * (v * (1 + 0.06 * t) + bend * t * t + 0.08 * std::sin(2.5 * u + sway));
         };
-        filmEnd.append(centreAt(from + length * rng.uniform(0.7, 0.9)));
+        filmEnd.append(centreAt(from + length * rng.uniform(0.85, 0.97)));
         for (int i = 0; i < pieces; ++i) {
             // Each piece but the last runs on a little into the next, paler
             // one and runs out there, narrowing from one side, so the tone
@@ -148,10 +149,10 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
             piece.addPolygon(left + right);
             piece.closeSubpath();
             p.fillPath(piece, QColor(tone, tone, tone + 2));
-            tone = std::min(170, tone + int(i == 0 ? rng.uniform(55, 80) : rng.uniform(50, 70)));
+            tone = std::min(160, tone + int(i == 0 ? rng.uniform(55, 80) : rng.uniform(50, 70)));
         }
     }
-    const qreal filmTone = rng.uniform(165, 180);
+    const qreal filmTone = rng.uniform(180, 190);
     film << c + across * (offset - band / 2) << filmEnd << c + across * (offset + band / 2);
     QPainterPath filmPath;
     filmPath.addPolygon(film);
