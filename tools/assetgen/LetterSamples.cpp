@@ -187,8 +187,8 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
     const QPainterPath worked = smoothPath(loops);
     // Gone round so often the ink has pooled: whatever the loops enclose
     // is filled in, and only their outer bumps show the pen's circling.
-    pen.fill(worked);
     pen.pressureStroke(worked, [](qreal) { return 1.1; }, PenEnd::Blunt, PenEnd::Blunt);
+    pen.fill(worked);
 }
 
 // The dot over an i whose stem starts at `top`. Every dot is set down by
