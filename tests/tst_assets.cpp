@@ -3987,13 +3987,16 @@ private slots:
         }
     }
 
-    // A smudged dot is a full dot of wet ink rubbed by a finger: over each
-    // i a dense spot of the pen's full ink, somewhat bigger than a clean dot
-    // but nowhere near twice its size, and running out of it to one side a
-    // short rub of lighter ink that fades as it goes. All in one piece, with
-    // no specks, no paler rim round the spot and no streaks in the rub; the
-    // two i's are rubbed different ways, so their spots are no one shape set
-    // down twice. The spot's edge is uneven, off the oval of its own spread.
+    // A smudged dot is a dot worked over with the pen while wet and then
+    // dragged by the hand: over each i a dense spot of the pen's full ink,
+    // bigger and heavier than a clean dot but nowhere near twice its size,
+    // and running out of it to one side a short smear that fades as it goes.
+    // The smear is ink dragged over the paper, not a soft wash: it lies in
+    // streaks along the drag, darker and paler ink side by side, so its tone
+    // changes far more across the drag than along it. All in one piece, with
+    // no specks and no paler rim round the spot; the two i's are smeared
+    // different ways, so their spots are no one shape set down twice. The
+    // spot's edge is uneven, off the oval of its own spread.
     void smudgedDotsBlot_data() { addSizeRows(); }
 
     void smudgedDotsBlot()
@@ -4013,13 +4016,14 @@ private slots:
             const QImage plain = greyPicture(u"IDotAnalysis"_s, 0, doubleSize);
             QVERIFY(!grey.isNull() && !plain.isNull());
             QRect cleanBox, box, darkBox;
-            int cleanInk = 0, ink = 0;
+            int cleanInk = 0, cleanDark = 0, ink = 0;
             QList<QPoint> dark, pale;
             QPointF darkMiddle;
             for (int y = area.top(); y <= area.bottom(); ++y)
                 for (int x = area.left(); x <= area.right(); ++x) {
                     if (plain.constScanLine(y)[x] < 200) {
                         ++cleanInk;
+                        cleanDark += plain.constScanLine(y)[x] < 90;
                         cleanBox |= QRect(x, y, 1, 1);
                     }
                     const int v = grey.constScanLine(y)[x];
@@ -4043,10 +4047,29 @@ private slots:
             // More ink than a dot leaves...
             QVERIFY2(ink >= 5 * cleanInk / 2, qPrintable(got));
             // ...round a spot of full ink bigger than the dot, but not
-            // swollen into a blot twice its size.
-            QVERIFY2(darkBox.height() * 10 >= cleanBox.height() * 12 && darkBox.height() * 10 <= cleanBox.height() * 19,
-                     qPrintable(got));
-            QVERIFY2(darkBox.width() * 10 >= cleanBox.width() * 12, qPrintable(got));
+            // swollen into a blot twice its size. The spot is measured as
+            // far as its ink reaches on the side away from the smear, where
+            // nothing was dragged out of it, and like the clean dot down to
+            // its faintest edge: its full height there, and twice its reach
+            // back from the middle of its full ink for its width.
+            QRect backBox;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (way * (x - darkMiddle.x()) <= 0 && grey.constScanLine(y)[x] < 200)
+                        backBox |= QRect(x, y, 1, 1);
+            const qreal spotHeight = backBox.height();
+            const qreal spotWidth = 2 * std::abs((way > 0 ? backBox.left() : backBox.right()) - darkMiddle.x()) + 1;
+            const QString spotGot = got + u", spot %1 high and %2 wide to its faint edge"_s.arg(spotHeight).arg(spotWidth);
+            // At 1x a pixel is a sixth of the clean dot, so there it need
+            // only be plainly taller.
+            const qreal least = doubleSize ? 1.2 * cleanBox.height() : cleanBox.height() + 1;
+            QVERIFY2(spotHeight >= least && spotHeight <= 1.9 * cleanBox.height(), qPrintable(spotGot));
+            QVERIFY2(spotWidth >= 1.2 * cleanBox.width() && spotWidth <= 2.2 * cleanBox.width(), qPrintable(spotGot));
+            // Its full ink covers more than the clean dot's outline does.
+            QVERIFY2(darkBox.height() > cleanBox.height() && darkBox.width() > cleanBox.width(), qPrintable(got));
+            // A dot worked over, not a dab pressed out thin: twice the full
+            // ink of the clean dot at least.
+            QVERIFY2(dark.size() >= 2 * cleanDark, qPrintable(got + u", clean dot %1 px dark"_s.arg(cleanDark)));
             // One piece: no specks or spray round it.
             QSet<quint64> seen;
             int pieces = 0;
@@ -4083,8 +4106,8 @@ private slots:
             }
             QVERIFY2(rim <= scale, qPrintable(got + u", %1 px of pale rim away from the rub"_s.arg(rim)));
             // The rub runs a good way out past the spot on its own side, and
-            // fades: its far half carries less ink than its near half, and
-            // even its darkest there is plainly lighter.
+            // fades: its far half carries less ink a column than its near
+            // half, and even its darkest there is plainly lighter.
             const int spotEdge = way > 0 ? darkBox.right() : darkBox.left();
             const int outer = way > 0 ? box.right() : box.left();
             const int reach = way * (outer - spotEdge);
@@ -4103,41 +4126,82 @@ private slots:
             };
             qreal nearHalf = 0, farHalf = 0;
             int nearDarkest = 255, farDarkest = 255;
+            // An odd number of columns leaves the far half one longer, so
+            // the halves are compared column for column.
+            int nearColumns = 0;
             for (int k = 1; k <= reach; ++k) {
                 const int x = spotEdge + way * k;
-                (2 * k <= reach ? nearHalf : farHalf) += columnInk(x);
-                int &darkest = 2 * k <= reach ? nearDarkest : farDarkest;
+                const bool near = 2 * k <= reach;
+                nearColumns += near;
+                (near ? nearHalf : farHalf) += columnInk(x);
+                int &darkest = near ? nearDarkest : farDarkest;
                 darkest = std::min(darkest, columnDarkest(x));
             }
+            nearHalf /= std::max(1, nearColumns);
+            farHalf /= std::max(1, reach - nearColumns);
             QVERIFY2(farHalf <= 0.85 * nearHalf && farDarkest >= nearDarkest + 30,
                      qPrintable(got + u", rub ink near %1 (darkest %2), far %3 (darkest %4)"_s.arg(nearHalf).arg(nearDarkest)
                                     .arg(farHalf).arg(farDarkest)));
             // Rubbed ink, not a grey wash: next to the spot it is still
             // well inked.
             QVERIFY2(nearDarkest < 150, qPrintable(got + u", darkest of the rub %1"_s.arg(nearDarkest)));
-            // Across the rub the tone is one smooth band, darkest in one
-            // place and lighter either side of it: no streaks of ink with
-            // paper or paler ink between them.
-            for (int k = 1; k < reach; ++k) {
-                const int x = spotEdge + way * k;
-                int darkest = 255, at = -1;
-                for (int y = area.top(); y <= area.bottom(); ++y)
-                    if (grey.constScanLine(y)[x] < darkest) {
-                        darkest = grey.constScanLine(y)[x];
-                        at = y;
-                    }
-                if (darkest >= 200)
-                    continue;
-                for (int dir : {-1, 1}) {
-                    int lightest = darkest;
-                    for (int y = at + dir; area.contains(x, y); y += dir) {
-                        const int v = grey.constScanLine(y)[x];
+            // Across the drag the rub is streaky: down a column through it
+            // the tone dips into a streak, climbs back towards paper or pale
+            // ink and dips into another. Counted as dips of 30 levels or
+            // more below the lightest since the last streak, each under 200.
+            auto streaksAcross = [&](int x) {
+                int count = 0, lightest = 255, darkest = 255;
+                bool inStreak = false;
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    const int v = grey.constScanLine(y)[x];
+                    if (inStreak) {
+                        darkest = std::min(darkest, v);
+                        if (v >= darkest + 30) {
+                            inStreak = false;
+                            lightest = v;
+                        }
+                    } else if (v < 200 && v <= lightest - 30) {
+                        inStreak = true;
+                        darkest = v;
+                        ++count;
+                    } else {
                         lightest = std::max(lightest, v);
-                        QVERIFY2(v >= lightest - 24, qPrintable(got + u", a streak across the rub at column %1, row %2"_s
-                                                                          .arg(qreal(x) / scale).arg(qreal(y) / scale)));
                     }
                 }
+                return count;
+            };
+            int inkedColumns = 0, streakyColumns = 0;
+            for (int k = 1; k <= reach; ++k) {
+                const int x = spotEdge + way * k;
+                if (columnDarkest(x) >= 200)
+                    continue;
+                ++inkedColumns;
+                streakyColumns += streaksAcross(x) >= 2;
             }
+            // Measured at 2x: at 1x a streak is a pixel or so wide and the
+            // streaks run together.
+            if (doubleSize)
+                QVERIFY2(inkedColumns >= 4 * scale && streakyColumns * 10 >= 4 * inkedColumns,
+                         qPrintable(got + u", %1 of %2 columns of the rub show streaks"_s.arg(streakyColumns).arg(inkedColumns)));
+            // The streaks run along the drag: each keeps its tone for a way,
+            // so from pixel to pixel the tone changes far more across the
+            // smear than along it, where a soft wash changes as much either
+            // way. Again measured at 2x only.
+            qreal alongChange = 0, acrossChange = 0;
+            for (int k = 1; k < reach; ++k) {
+                const int x = spotEdge + way * k;
+                for (int y = area.top(); y < area.bottom(); ++y) {
+                    const int v = grey.constScanLine(y)[x];
+                    const int next = grey.constScanLine(y)[x + way], below = grey.constScanLine(y + 1)[x];
+                    if (v < 235 || next < 235)
+                        alongChange += std::abs(next - v);
+                    if (v < 235 || below < 235)
+                        acrossChange += std::abs(below - v);
+                }
+            }
+            if (doubleSize)
+                QVERIFY2(acrossChange >= 1.6 * alongChange,
+                         qPrintable(got + u", tone changes %1 across the rub, %2 along it"_s.arg(acrossChange).arg(alongChange)));
             // The spot's edge wanders off the smooth oval of its own spread;
             // measured at 2x, as at 1x the spot is too few pixels across for
             // its outline to show.

@@ -3,8 +3,6 @@
 #include "Samples.h"
 
 #include <QLineF>
-#include <QLinearGradient>
-#include <QRadialGradient>
 
 #include <cmath>
 
@@ -58,6 +56,139 @@ QPointF drawIStem(Hand &hand, qreal x, Rng &rng)
     const QPointF mid = (top + foot) / 2 + QPointF(j(0.6), 0);
     hand.stroke(smoothPath({top, mid, foot}));
     return top;
+}
+
+// A dot worked over with the pen while the ink is wet, then dragged across
+// by the hand in the direction `drag` (radians, clockwise from three
+// o'clock, as y runs down). The dot is a few small tight circles of a
+// pressed pen over the lumps of ink they push up, so it comes out denser
+// and bigger than a dab and its outline keeps their bulges. The drag pulls the
+// ink out in fine streaks along the paper's grain: each streak keeps its
+// own tone, drops a shade where its ink runs short and thins out where it
+// ends, some sooner than others, so the smear has no soft edge anywhere and
+// a ragged end.
+void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
+{
+    auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
+    QPainter &p = hand.painter();
+    const QPointF along(std::cos(drag), std::sin(drag));
+    const QPointF across(-along.y(), along.x());
+    const qreal spot = 3.9 + j(0.15); // about how far the worked dot reaches from its middle
+
+    // The smear, under the dot. Streaks laid over each other keep the
+    // darker of the two, as ink on ink does, rather than adding up.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setCompositionMode(QPainter::CompositionMode_Darken);
+    const qreal band = spot * 1.9;              // how wide the dragged ink is where it leaves the dot
+    const qreal reach = spot + 9.5 + j(0.8);    // how far the longest streaks run from the middle
+    const qreal bend = j(1.0);                  // the hand's slide is not quite straight
+    const qreal offset = j(0.6);                // nor squarely across the dot's middle
+    // Side by side across the smear: streaks of ink, now touching, now with
+    // a hair of paper or paler ink between them.
+    QList<std::pair<qreal, qreal>> lanes; // middle across the drag, width
+    for (qreal at = -band / 2; at < band / 2;) {
+        const qreal w = rng.uniform(0.8, 1.7);
+        lanes.append({at + w / 2, w});
+        at += w + (rng.uniform(0, 1) < 0.4 ? -0.2 : rng.uniform(0.2, 0.55));
+    }
+    // Under the streaks, the thin film of ink the drag spreads between
+    // them: one flat, pale tone, ending where the streaks do.
+    QPolygonF film;
+    QList<QPointF> filmEnd;
+    for (const auto &[lane, width] : lanes) {
+        const qreal v = lane + offset;
+        const qreal edge = std::min(1.0, 2 * std::abs(lane) / band); // 0 in the middle of the smear, 1 at its sides
+        const qreal length = reach * (0.6 + 0.4 * std::sqrt(1 - edge * edge)) * rng.uniform(0.68, 1.05);
+        const qreal from = spot * (0.6 * edge * edge - 0.3); // inside the dot, where it is wide enough
+        // Darkest where the ink left the dot; twice on the way it runs a
+        // shade lower, and the last piece of each streak is dry and thin.
+        // Some streaks carry much of the ink, others little from the start.
+        int tone = int((rng.uniform(0, 1) < 0.7 ? rng.uniform(18, 60) : rng.uniform(85, 120)) + 50 * edge * edge);
+        const int pieces = 3;
+        qreal cut[pieces + 1] = {0, 0, 0, 1};
+        // The wet ink pulled straight out of the dot runs on nearly as dark
+        // as the dot for a short way, then the streak goes paler.
+        cut[1] = std::min(0.6, (spot * (1 - 0.5 * edge * edge) + rng.uniform(0.8, 3.0) - from) / length);
+        for (int i = 2; i < pieces; ++i)
+            cut[i] = cut[i - 1] + (1 - cut[i - 1]) * rng.uniform(0.25, 0.45);
+        cut[pieces] = 1;
+        const qreal ripple = rng.uniform(0, 2 * M_PI), sway = rng.uniform(0, 2 * M_PI);
+        auto centreAt = [&](qreal u) {
+            const qreal t = (u - from) / reach;
+            // Each streak follows the paper's fibres a little its own way.
+            return c + along * u + across * (v * (1 + 0.06 * t) + bend * t * t + 0.08 * std::sin(2.5 * u + sway));
+        };
+        filmEnd.append(centreAt(from + length * rng.uniform(0.85, 0.97)));
+        for (int i = 0; i < pieces; ++i) {
+            // Each piece but the last runs on a little into the next, paler
+            // one and runs out there, narrowing from one side, so the tone
+            // drops along a ragged line rather than a square cut.
+            const bool last = i == pieces - 1;
+            const qreal u0 = from + length * cut[i];
+            const qreal u1 = last ? from + length : from + length * cut[i + 1] + rng.uniform(0.5, 1.0);
+            const qreal runOut = last ? 0.3 * (u1 - u0) : std::min(0.55 * (u1 - u0), 1.8);
+            const qreal side = rng.uniform(0, 1) < 0.5 ? -1 : 1;
+            QPolygonF left, right;
+            const int steps = std::max(3, int((u1 - u0) * 4));
+            for (int s = 0; s <= steps; ++s) {
+                const qreal u = u0 + (u1 - u0) * s / steps;
+                const qreal f = (u - from) / length;
+                qreal w = width * (1 + 0.18 * std::sin(f * 9 + ripple));
+                // Where it leaves the dot the ink is pulled out in one piece;
+                // it parts into streaks as it runs thin.
+                w *= 1 + 0.9 * std::max(0.0, 1 - (u - from) / (spot + 2.5 - from));
+                const qreal out = std::max(0.0, (u - (u1 - runOut)) / runOut);
+                const qreal narrow = w * out * (last ? 0.2 : 0.85);
+                const QPointF m = centreAt(u);
+                left << m + across * (w / 2 - (side > 0 ? narrow : 0));
+                right.prepend(m - across * (w / 2 - (side < 0 ? narrow : 0)));
+            }
+            QPainterPath piece;
+            piece.addPolygon(left + right);
+            piece.closeSubpath();
+            p.fillPath(piece, QColor(tone, tone, tone + 2));
+            tone = std::min(160, tone + int(i == 0 ? rng.uniform(55, 80) : rng.uniform(50, 70)));
+        }
+    }
+    const qreal filmTone = rng.uniform(180, 190);
+    film << c + across * (offset - band / 2) << filmEnd << c + across * (offset + band / 2);
+    QPainterPath filmPath;
+    filmPath.addPolygon(film);
+    filmPath.closeSubpath();
+    p.fillPath(filmPath, QColor(filmTone, filmTone, filmTone + 2));
+    p.restore();
+
+    // The dot: a pressed pen worked round in a few small loops that wander
+    // about its middle, over the lumps of ink it pushed up as it went, so
+    // the edge bulges where the pen came round.
+    Hand pen(p, 1.45 + j(0.1));
+    pen.setInk(hand.ink());
+    const qreal lumpTurn = rng.uniform(0, 2 * M_PI);
+    for (int k = 0; k < 3; ++k) {
+        const qreal a = lumpTurn + k * 2 * M_PI / 3 + j(0.4);
+        pen.dot(c + QPointF(std::cos(a) * 1.05, std::sin(a) * 1.45) * rng.uniform(1.35, 1.7), spot * rng.uniform(0.52, 0.6));
+    }
+    QList<QPointF> loops;
+    const qreal sense = rng.uniform(0, 1) < 0.5 ? 1 : -1;
+    const qreal wander = rng.uniform(0, 2 * M_PI), wanderR = spot - 2.3 + j(0.15);
+    const qreal loopCount = rng.uniform(2.6, 3.2), loopR = 1.1 + j(0.1);
+    const qreal loopStart = rng.uniform(0, 2 * M_PI);
+    const int steps = 72;
+    for (int s = 0; s <= steps; ++s) {
+        const qreal t = qreal(s) / steps;
+        const qreal a = wander + sense * 2 * M_PI * 0.95 * t;  // where about the middle the pen is
+        const qreal b = loopStart + sense * 2 * M_PI * loopCount * t;  // and how far round its loop
+        const qreal big = wanderR * (1 + 0.15 * std::sin(5 * t + wander));
+        const qreal small = loopR * (1 + 0.2 * std::sin(2 * M_PI * 1.4 * t + loopStart));
+        loops << c + QPointF(std::cos(a) * big * 1.1, std::sin(a) * big * 1.15) + QPointF(std::cos(b), std::sin(b)) * small;
+    }
+    const QPainterPath worked = smoothPath(loops);
+    // Gone round so often the ink has pooled: whatever the loops enclose
+    // is filled in, and only their outer bumps show the pen's circling.
+    pen.pressureStroke(worked, [](qreal) { return 1.1; }, PenEnd::Blunt, PenEnd::Blunt);
+    pen.fill(worked);
 }
 
 // The dot over an i whose stem starts at `top`. Every dot is set down by
@@ -115,77 +246,14 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         ring.stroke(smoothPath(ovalArc(c, rx, ry, start, start + 380 + j(15), 24)));
         break;
     }
-    case Dot::Smudge: {
-        // A full dot of wet ink touched by a finger before it dried: the dot
-        // itself pressed out into a dense, shapeless spot somewhat bigger
-        // than a dot, and from it the ink rubbed a short way over the paper
-        // in one stroke, a shade lighter and thinning out as it goes. Each
-        // i is rubbed its own way, so no two spots are alike.
-        QPainter &p = hand.painter();
-        const QPointF c(top.x() + j(0.4), top.y() - 4 - kIDotLift * 0.8 + j(0.6));
-        // Off to the right and a little down on the first i, to the left
-        // and a little up on the second.
-        const qreal rubTurn = qDegreesToRadians(which == 0 ? rng.uniform(12, 30) : rng.uniform(190, 208));
-        const QPointF rubDir(std::cos(rubTurn), std::sin(rubTurn));
-        const QPointF rubSide(-rubDir.y(), rubDir.x());
-        // A smooth outline round `centre` with a few slow bulges and dents,
-        // drawn out `stretch` times along `axis`.
-        auto blob = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal wobble) {
-            qreal amp[4], phase[4];
-            for (int k = 0; k < 4; ++k) {
-                amp[k] = rng.uniform(0.4, 1.0) * wobble / (1 + 0.5 * k);
-                phase[k] = rng.uniform(0, 2 * M_PI);
-            }
-            const QPointF across(-axis.y(), axis.x());
-            QPolygonF poly;
-            for (int s = 0; s < 48; ++s) {
-                const qreal a = 2 * M_PI * s / 48;
-                qreal out = 1;
-                for (int k = 0; k < 4; ++k)
-                    out += amp[k] * std::cos((k + 2) * a + phase[k]);
-                poly << centre + (axis * std::cos(a) * stretch + across * std::sin(a)) * radius * out;
-            }
-            QPainterPath path;
-            path.addPolygon(poly);
-            path.closeSubpath();
-            return path;
-        };
-        const qreal spot = (which == 0 ? 4.1 : 3.9) + j(0.15);
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        // The rub: the finger takes ink off the spot and spreads it over
-        // the paper as it slides, less and less as it goes, in a band about
-        // as wide as the spot that narrows a little. Laid down as the
-        // finger's print moved along in fine steps, each leaving a trace of
-        // ink, so the tone runs on without a streak and the band's edges are
-        // soft only as far as a fingertip's are.
-        const qreal rubLength = (which == 0 ? 10 : 9) + j(0.6);
-        const QPointF from = c + rubDir * spot * 0.1;
-        const qreal curl = j(1.1);
-        // The fingertip presses a little unevenly and wanders as it slides.
-        const qreal waver = rng.uniform(0, 2 * M_PI), press = rng.uniform(0, 2 * M_PI);
-        const int steps = int(rubLength * 6);
-        for (int s = 0; s <= steps; ++s) {
-            const qreal t = qreal(s) / steps;
-            const QPointF at = from + rubDir * (spot * 0.5 + rubLength) * t
-                + rubSide * (curl * std::sin(t * M_PI) + spot * 0.12 * std::sin(t * 4 + waver));
-            QColor trace = hand.ink();
-            trace.setAlphaF(0.085 * std::pow(1 - t, 1.5) * (1 + 0.15 * std::sin(t * 6 + press)));
-            QPainterPath print;
-            print.addEllipse(at, spot * 0.85, spot * (0.9 + 0.04 * t) * (1 + 0.08 * std::sin(t * 5 + press)));
-            p.fillPath(print, trace);
-        }
-        // The spot: full ink, a little drawn out along the rub, with an
-        // uneven outline from two lobes run together.
-        QPainterPath core = blob(c, spot, 1.1 + j(0.05), rubDir, 0.15);
-        const qreal lobeTurn = rng.uniform(-1.6, 1.6);
-        const QPointF lobeDir = rubDir * std::cos(lobeTurn) + rubSide * std::sin(lobeTurn);
-        core = core.united(blob(c + lobeDir * spot * 0.6, spot * rng.uniform(0.5, 0.62), 1.15, lobeDir, 0.1));
-        p.fillPath(core, hand.ink());
-        p.restore();
+    case Dot::Smudge:
+        // At the ordinary dot's height; being bigger, its middle sits a
+        // little lower so the paper between it and the stem stays as usual.
+        // The first i is smeared off to the right and a little down, the
+        // second back to the left and a little up, each its own way.
+        drawSmudgedDot(hand, {top.x() + j(0.4), top.y() - r - kIDotLift + 1.2 + j(0.5)},
+                       qDegreesToRadians(which == 0 ? rng.uniform(8, 18) : rng.uniform(186, 196)), rng);
         break;
-    }
     case Dot::None:
         break;
     }
