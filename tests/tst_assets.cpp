@@ -1580,6 +1580,40 @@ private slots:
         QVERIFY2(inkBox(grey).bottom() >= word.bottom() + 20 * s, qPrintable(got));
     }
 
+    // A triangular loop is drawn by hand, not with a ruler: the side that
+    // climbs back from its lower corner to the stem bows off the straight
+    // line between its ends, on the g and on the y.
+    void triangularLoopsAreNotRuled_data() { addSizeRows(); }
+
+    void triangularLoopsAreNotRuled()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"TheLowerCasegandy"_s, 0, doubleSize);
+        QVERIFY(!grey.isNull());
+        // The g's stem stands at x = 49, the y's at 100; the rising side is
+        // the first ink left of the stem on the rows well under the line.
+        for (auto [from, stem] : {std::pair{15, 46}, std::pair{64, 97}}) {
+            QList<QPointF> side;
+            for (int y = 60 * s; y < 86 * s; ++y) {
+                const QList<std::pair<int, int>> runs = inkRuns(grey, y, from * s, stem * s);
+                if (!runs.isEmpty())
+                    side.append(QPointF((runs.first().first + runs.first().second) / 2.0 / s, qreal(y) / s));
+            }
+            QVERIFY2(side.size() >= 20 * s, qPrintable(u"%1 rows of the side"_s.arg(side.size())));
+            const QPointF a = side.first(), b = side.last();
+            qreal most = 0;
+            for (const QPointF &p : side) {
+                const qreal off = a.x() + (b.x() - a.x()) * (p.y() - a.y()) / (b.y() - a.y()) - p.x();
+                if (std::abs(off) > std::abs(most))
+                    most = off;
+            }
+            const QString got = u"%1x, stem %2: side from (%3, %4) to (%5, %6), off the straight by %7 at most"_s.arg(s)
+                                    .arg(stem).arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y()).arg(most);
+            QVERIFY2(std::abs(most) >= 1.0 && std::abs(most) <= 4, qPrintable(got));
+        }
+    }
+
     // The long down strokes of g and y run far below the line and only at
     // their very ends turn off to the left in a small hook, which keeps the
     // g from reading as a q.

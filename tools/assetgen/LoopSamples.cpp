@@ -21,18 +21,29 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
     switch (tail) {
     case Tail::Triangular: {
         // Three nearly straight strokes, but the pen turns each corner on a
-        // small curve instead of a ruled point.
-        const QList<QPointF> corners = {foot, {sx, base + 50}, {sx - 21, base + 50}, {sx + 7, base - 3}};
+        // small curve instead of a ruled point, and no side is ruled either:
+        // the down-stroke bows a little, the foot sags a shade as it runs
+        // back, and the up-stroke swells out on its way to the stem.
+        const QList<QPointF> corners = {foot, {sx + 0.5, base + 50}, {sx - 21, base + 48.5}, {sx + 7, base - 3}};
+        const qreal bows[] = {1.1, -0.9, 2.6};
         const qreal r = 4;
+        // A side from the pen's place to `to`, bowed `bow` to its left.
+        auto side = [&path](QPointF to, qreal bow) {
+            const QPointF from = path.currentPosition();
+            const QPointF along = to - from;
+            const qreal length = std::hypot(along.x(), along.y());
+            const QPointF left(along.y() / length, -along.x() / length);
+            path.quadTo((from + to) / 2 + left * bow * 2, to);
+        };
         for (qsizetype i = 1; i + 1 < corners.size(); ++i) {
             const QPointF in = corners[i] - corners[i - 1];
             const QPointF out = corners[i + 1] - corners[i];
             const qreal lin = std::hypot(in.x(), in.y());
             const qreal lout = std::hypot(out.x(), out.y());
-            path.lineTo(corners[i] - in * (r / lin));
+            side(corners[i] - in * (r / lin), bows[i - 1]);
             path.quadTo(corners[i], corners[i] + out * (r / lout));
         }
-        path.lineTo(corners.last());
+        side(corners.last(), bows[2]);
         break;
     }
     case Tail::Round:
