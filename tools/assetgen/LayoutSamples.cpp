@@ -449,11 +449,11 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
     const bool back = wordSlant < 0;
     // Each letter starts a little back into (or, leaning forwards, a little
     // on from) the room the last left.
-    const qreal pull = (back ? 0.7 : -0.2) * unit;
+    const qreal pull = (back ? 0.45 : -0.2) * unit;
     // How far the ascenders reach above the small letters, against upright.
     const qreal tall = back ? 0.88 : 0.95;
     const qreal xHeight = 10 * unit;
-    const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 1.2 * unit));
+    const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 1.6 * unit));
     QPainterPath word, previous;
     qreal pushed = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -562,13 +562,15 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
                 for (qsizetype k = lead; k < n - trail; ++k)
                     box |= QRectF(q[k], QSizeF(0.001, 0.001));
                 const QPointF c = box.center();
-                // The round letters (e, o, c) keep the upright bowl's width
-                // across; a bowl or an arch joined to a stem is a shade
-                // narrower, or it bulges through the stem where it leaves
-                // it; a flat stroke keeps the plain lean.
+                // Bowls and arches keep the upright bowl's width across; the
+                // round letters (e, o, c) are written a little rounder still,
+                // as the turned pen writes their tops heavier and would
+                // close their eyes (more so in a backhand); a flat stroke
+                // keeps the plain lean.
                 const bool free = u"eoc"_s.contains(text[i]);
                 const qreal high = std::max<qreal>(0.01, box.height());
-                const BowlMap bowl = high > 3.0 * unit ? leaningBowl(box.width() / high, bowlAngle, free ? 1.06 : 0.92)
+                const qreal across = free ? (back ? 1.2 : 1.1) : 1.0;
+                const BowlMap bowl = high > 3.0 * unit ? leaningBowl(box.width() / high, bowlAngle, across)
                                                        : BowlMap{1, slant};
                 QList<qreal> along{0};
                 for (qsizetype k = 1; k < n; ++k)
@@ -632,7 +634,7 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
                 out = {at};
                 for (int k = 1; k <= 8; ++k) {
                     const qreal a = M_PI / 4 * k + 0.3;
-                    out << at + QPointF(0.32 * unit * std::cos(a), 0.26 * unit * std::sin(a));
+                    out << at + QPointF(0.5 * unit * std::cos(a), 0.4 * unit * std::sin(a));
                 }
             }
             QPainterPath stroke;
