@@ -451,7 +451,7 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
     // on from) the room the last left.
     const qreal pull = (back ? 0.45 : -0.2) * unit;
     // How far the ascenders reach above the small letters, against upright.
-    const qreal tall = back ? 0.88 : 0.95;
+    const qreal tall = back ? 0.92 : 0.96;
     const qreal xHeight = 10 * unit;
     const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 1.6 * unit));
     QPainterPath word, previous;
@@ -536,6 +536,24 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
             if (straight(poly)) {
                 for (const QPointF &p : poly)
                     out << sheared(local(p));
+                // A long stroke pulled down at speed is never ruled: it
+                // bows a shade one way or the other along its length.
+                const qreal length = out.size() > 1 ? QLineF(out.first(), out.last()).length() : 0;
+                if (length > 8 * unit && rng) {
+                    const qreal bow = rng->uniform(0.15, 0.4) * unit * (rng->uniform(0, 1) < 0.5 ? -1 : 1);
+                    const QPointF a = out.first(), b = out.last();
+                    const QPointF across(-(b - a).y() / length, (b - a).x() / length);
+                    QPolygonF bowed;
+                    for (int k = 0; k <= 10; ++k) {
+                        const qreal t = k / 10.0;
+                        // Along the drawn stroke (a t's foot turns away from the line).
+                        const qreal at = t * (out.size() - 1);
+                        const qsizetype j = std::min<qsizetype>(qsizetype(at), out.size() - 2);
+                        const QPointF p = out[j] + (out[j + 1] - out[j]) * (at - j);
+                        bowed << p + across * (bow * std::sin(M_PI * t));
+                    }
+                    out = bowed;
+                }
             } else {
                 const qsizetype n = poly.size();
                 QList<QPointF> q;
@@ -679,7 +697,7 @@ void addSlant(QList<SampleDef> &out)
             // stays as set. A strong slant already varies letter by letter,
             // and its line must stay level to read as leaning letters, not
             // a tilted line: less of the word's wandering there.
-            Writing writing(rng, 24, !letterLean && std::abs(slantOf(0, 0)) > 0.5 ? 0.4 : 0.6);
+            Writing writing(rng, 24, !letterLean && std::abs(slantOf(0, 0)) > 0.5 ? 0.25 : 0.6);
             QList<QPainterPath> written;
             for (int li = 0; li < lines.size(); ++li) {
                 writing.nextLine();
