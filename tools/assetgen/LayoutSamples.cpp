@@ -539,14 +539,17 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
                 // A long stroke pulled down at speed is never ruled: it
                 // bows a shade one way or the other along its length.
                 const qreal length = out.size() > 1 ? QLineF(out.first(), out.last()).length() : 0;
-                if (length > 8 * unit && rng) {
-                    const qreal bow = rng->uniform(0.15, 0.4) * unit * (rng->uniform(0, 1) < 0.5 ? -1 : 1);
+                qreal drawn = 0;
+                for (qsizetype k = 1; k < out.size(); ++k)
+                    drawn += QLineF(out[k - 1], out[k]).length();
+                // (Only a plain line: a t's hooked foot keeps its shape.)
+                if (length > 8 * unit && drawn < 1.06 * length && rng) {
+                    const qreal bow = rng->uniform(0.3, 0.6) * unit * (rng->uniform(0, 1) < 0.5 ? -1 : 1);
                     const QPointF a = out.first(), b = out.last();
                     const QPointF across(-(b - a).y() / length, (b - a).x() / length);
                     QPolygonF bowed;
                     for (int k = 0; k <= 10; ++k) {
                         const qreal t = k / 10.0;
-                        // Along the drawn stroke (a t's foot turns away from the line).
                         const qreal at = t * (out.size() - 1);
                         const qsizetype j = std::min<qsizetype>(qsizetype(at), out.size() - 2);
                         const QPointF p = out[j] + (out[j + 1] - out[j]) * (at - j);
