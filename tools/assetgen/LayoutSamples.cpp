@@ -406,25 +406,26 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
 // the full lean (`slant`, positive leans the tops right); the round strokes
 // (bowls, arches, the e) are written as full-width ovals whose axis leans
 // about half as far, so they neither thin into slivers nor turn into
-// lozenges (see leaningBowl()). Heights are kept point by point, so letters
-// stand on a level baseline and bars stay level. Where a round stroke meets
-// a stem or stands on the baseline it follows the stem, so the letter stays
-// joined and its feet stay on the line. The baseline is y = 0, the word
-// starts at x = 0; `advance` receives where the next word may follow.
+// lozenges (see leaningBowl()); a bowl hung on a stem (a, b, d) lies along
+// it on its near side. Heights are kept point by point, so letters stand on
+// a level baseline and bars stay level. Where a round stroke meets a stem
+// or stands on the baseline it follows the stem, so the letter stays joined
+// and its feet stay on the line. The baseline is y = 0, the word starts at
+// x = 0; `advance` receives where the next word may follow.
 // No hand holds a strong slant exactly: with `rng` given, each letter leans
 // a few degrees more or less than the word, each stroke a little more
-// again, and each bowl by its own share of the lean. Its foot stays on the
-// line, though: letters set a shade high or low at this lean read as a
-// tilted line.
+// again, each long stroke bows a shade, and each bowl takes its own share
+// of the lean. Its foot stays on the line, though: letters set a shade high
+// or low at this lean read as a tilted line.
 // A backhand crowds its letters and pulls its ascenders in a little; a hand
 // leaning forwards spreads them a little instead.
 // The map (x, y) -> (xx * x + xy * y, y) that takes an upright bowl, `ratio`
 // times as wide as it is high, to an oval as high, leaning at `angle` from the
 // upright with its long axis along the lean and `across` times the upright
 // bowl's width across that axis. Heights stay as they are, so the bowl keeps
-// to the baseline and the small letters' height. An upright bowl and an oval
-// leaning with its stems are both images of a circle; the map is the one
-// between them that keeps heights.
+// to the baseline and the small letters' height. An upright bowl and a
+// leaning oval are both images of a circle; the map is the one between them
+// that keeps heights.
 struct BowlMap
 {
     qreal xx = 1, xy = 0;
