@@ -478,8 +478,8 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
             }
         }
         // Picture coordinates (y down) to the letter's own (x from its
-        // middle; y up, the ascenders' part above the small letters
-        // scaled), and the letter's own leaned back out.
+        // middle; y up, the ascenders shortened above the small
+        // letters), and the letter's own leaned back out.
         const qreal middle = (left + right) / 2;
         auto local = [&](QPointF p) {
             const qreal y = -p.y();
