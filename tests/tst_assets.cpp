@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QMap>
 #include <QAbstractButton>
 #include <QTextDocument>
 #include <QPixmap>
@@ -493,9 +494,9 @@ PageBorders pageBorders(const QImage &grey, int scale)
     return b;
 }
 
-// Sizes in pixels of the patches of paper closed in all round by ink (the
-// eyes of letters) of at least `minSize` pixels.
-QList<int> enclosedPatchSizes(const QImage &grey, int minSize)
+// The patches of paper closed in all round by ink (the eyes of letters) of
+// at least `minSize` pixels, each as its pixels.
+QList<QList<QPoint>> enclosedPatchPixels(const QImage &grey, int minSize)
 {
     const int w = grey.width(), h = grey.height();
     // 0 unvisited paper, 1 ink, 2 visited paper.
@@ -503,18 +504,18 @@ QList<int> enclosedPatchSizes(const QImage &grey, int minSize)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             state[y * w + x] = grey.constScanLine(y)[x] < 128 ? 1 : 0;
-    QList<int> patches;
+    QList<QList<QPoint>> patches;
     for (int start = 0; start < w * h; ++start) {
         if (state[start] != 0)
             continue;
         QList<int> todo{start};
         state[start] = 2;
-        int size = 0;
+        QList<QPoint> patch;
         bool open = false;
         while (!todo.isEmpty()) {
             const int i = todo.takeLast();
             const int x = i % w, y = i / w;
-            ++size;
+            patch.append(QPoint(x, y));
             open = open || x == 0 || y == 0 || x == w - 1 || y == h - 1;
             for (int n : {i - 1, i + 1, i - w, i + w}) {
                 if (n < 0 || n >= w * h || std::abs(n % w - x) > 1 || state[n] != 0)
@@ -523,10 +524,73 @@ QList<int> enclosedPatchSizes(const QImage &grey, int minSize)
                 todo.append(n);
             }
         }
-        if (!open && size >= minSize)
-            patches.append(size);
+        if (!open && patch.size() >= minSize)
+            patches.append(patch);
     }
     return patches;
+}
+
+// Sizes in pixels of the patches of paper closed in all round by ink (the
+// eyes of letters) of at least `minSize` pixels.
+QList<int> enclosedPatchSizes(const QImage &grey, int minSize)
+{
+    QList<int> sizes;
+    for (const QList<QPoint> &patch : enclosedPatchPixels(grey, minSize))
+        sizes.append(int(patch.size()));
+    return sizes;
+}
+
+// How far a patch of pixels leans: how many columns its middle moves right
+// for each row up (the slope of a straight line fitted to its columns by
+// row), so an upright oval gives 0 and one leaning forwards gives more.
+qreal patchLean(const QList<QPoint> &patch)
+{
+    if (patch.size() < 2)
+        return 0;
+    qreal mx = 0, my = 0;
+    for (const QPoint &p : patch) {
+        mx += p.x();
+        my += p.y();
+    }
+    mx /= patch.size();
+    my /= patch.size();
+    qreal xy = 0, yy = 0;
+    for (const QPoint &p : patch) {
+        xy += (p.x() - mx) * (p.y() - my);
+        yy += (p.y() - my) * (p.y() - my);
+    }
+    return yy > 0 ? -xy / yy : 0;
+}
+
+// The lean of the straight strokes of a page of lines standing on
+// `baselines` (pixels) with small letters `xHeight` pixels high: the shear
+// (columns right per row up) which, undone, stands the most ink in the
+// fewest columns. Stems and ascenders carry most of the ink in any column,
+// so it is their lean that counts, not the bowls'.
+qreal strokeLean(const QImage &grey, const QList<int> &baselines, int xHeight)
+{
+    qreal best = 0, bestScore = -1;
+    for (int step = -60; step <= 60; ++step) {
+        const qreal shear = step / 50.0;
+        qreal score = 0;
+        for (int baseline : baselines) {
+            QList<qreal> columns(grey.width() * 3, 0);
+            for (int y = std::max(0, baseline - 2 * xHeight); y <= std::min(grey.height() - 1, baseline); ++y)
+                for (int x = 0; x < grey.width(); ++x)
+                    if (grey.constScanLine(y)[x] < 128) {
+                        const int c = int(std::lround(x - shear * (baseline - y))) + grey.width();
+                        if (c >= 0 && c < columns.size())
+                            columns[c] += 1;
+                    }
+            for (qreal c : columns)
+                score += c * c;
+        }
+        if (score > bestScore) {
+            bestScore = score;
+            best = shear;
+        }
+    }
+    return best;
 }
 
 // How many separate pieces of ink (as inkPieces() finds them over the whole
@@ -2734,6 +2798,189 @@ private slots:
             if (doubleSize)
                 QVERIFY2(total * 10 >= uprightTotal * 7,
                          qPrintable(got + u"; all eyes %1 against %2 pixels"_s.arg(total).arg(uprightTotal)));
+        }
+    }
+
+    // A hand leaning far writes only its down-strokes at the full lean; its
+    // bowls stay full ovals leaning less, not sheared copies of the upright
+    // ones (a shear leans a bowl as far as the stems). In both extreme
+    // slants the big eyes (of a, b, d) lean the same way as the stems but
+    // less, the side of each away from its stem plainly less, and they are
+    // as wide along the line as the upright eyes.
+    void extremeSlantBowlsLeanLessThanStems_data() { addSizeRows(); }
+
+    void extremeSlantBowlsLeanLessThanStems()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        auto median = [](QList<qreal> l) {
+            std::sort(l.begin(), l.end());
+            return l.isEmpty() ? 0.0 : l[l.size() / 2];
+        };
+        // The eyes at least half as big as the biggest: the bowls', not the e's.
+        auto bigEyes = [&](const QImage &grey) {
+            QList<QList<QPoint>> eyes = enclosedPatchPixels(grey, 3 * s * s);
+            qsizetype biggest = 0;
+            for (const QList<QPoint> &eye : eyes)
+                biggest = std::max(biggest, eye.size());
+            eyes.removeIf([biggest](const QList<QPoint> &eye) { return eye.size() * 2 < biggest; });
+            return eyes;
+        };
+        // An eye's width along the line, through its middle row.
+        auto width = [](const QList<QPoint> &eye) {
+            qreal my = 0;
+            for (const QPoint &p : eye)
+                my += p.y();
+            const int row = int(std::lround(my / eye.size()));
+            return qreal(std::count_if(eye.begin(), eye.end(), [row](const QPoint &p) { return p.y() == row; }));
+        };
+        // The lean of an eye's left or right edge.
+        auto edgeLean = [](const QList<QPoint> &eye, bool right) {
+            QMap<int, int> edge;
+            for (const QPoint &p : eye) {
+                auto it = edge.find(p.y());
+                if (it == edge.end())
+                    edge.insert(p.y(), p.x());
+                else
+                    *it = right ? std::max(*it, p.x()) : std::min(*it, p.x());
+            }
+            QList<QPoint> line;
+            for (auto it = edge.cbegin(); it != edge.cend(); ++it)
+                line.append(QPoint(it.value(), it.key()));
+            return patchLean(line);
+        };
+        const QImage upright = greyPicture(u"Slant"_s, 0, doubleSize);
+        const QList<QList<QPoint>> uprightEyes = bigEyes(upright);
+        QList<qreal> uprightWidths;
+        for (const QList<QPoint> &eye : uprightEyes)
+            uprightWidths.append(width(eye));
+        QVERIFY2(uprightEyes.size() >= 3, qPrintable(u"%1 upright bowls"_s.arg(uprightEyes.size())));
+        const qreal uprightLean = strokeLean(upright, {38 * s, 76 * s, 114 * s}, 12 * s);
+        QVERIFY2(std::abs(uprightLean) <= 0.1, qPrintable(u"upright writing leans %1"_s.arg(uprightLean)));
+        for (int index : {2, 4}) {
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+            const qreal stems = strokeLean(grey, {38 * s, 76 * s, 114 * s}, 12 * s);
+            QList<qreal> leans, freeSides, widths;
+            for (const QList<QPoint> &eye : bigEyes(grey)) {
+                leans.append(patchLean(eye) / stems);
+                freeSides.append(std::min(edgeLean(eye, false) / stems, edgeLean(eye, true) / stems));
+                widths.append(width(eye));
+            }
+            const QString got = u"slant %1: stems lean %2; %3 bowls lean %4 of that, their free sides %5; "
+                                u"bowls %6 wide against upright %7"_s
+                                    .arg(index).arg(stems).arg(leans.size()).arg(median(leans)).arg(median(freeSides))
+                                    .arg(median(widths)).arg(median(uprightWidths));
+            QVERIFY2(std::abs(leans.size() - uprightEyes.size()) <= 1, qPrintable(got));
+            // The stems lean far, the right way.
+            QVERIFY2(index == 2 ? stems <= -0.45 : stems >= 0.45, qPrintable(got));
+            // The bowls lean with them, but not as far.
+            QVERIFY2(median(leans) >= 0.2 && median(leans) <= 0.9, qPrintable(got));
+            QVERIFY2(median(freeSides) >= 0.1 && median(freeSides) <= 0.65, qPrintable(got));
+            QVERIFY2(median(widths) >= 0.85 * median(uprightWidths), qPrintable(got));
+        }
+    }
+
+    // The i of "kite" keeps a dot that shows: in each extreme slant one
+    // piece of ink stands on its own above the small letters of the first
+    // line, clear of every stroke, and it is no speck: at least a pen's
+    // width across each way and as heavy as the upright dot (which at 1x
+    // may be too faint to count at all).
+    void extremeSlantDotsShow_data() { addSizeRows(); }
+
+    void extremeSlantDotsShow()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        // Ink pieces wholly above the small letters of the first line (1x
+        // rows 12 to 27) and no bigger than a dot (specks of under four
+        // pixels are not pieces); their pixel counts and middles (1x columns).
+        auto dots = [&](int index) {
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+            QList<std::pair<int, qreal>> out;
+            for (const QList<QPoint> &piece : inkPieces(grey, 12 * s, 28 * s)) {
+                int top = grey.height(), bottom = -1;
+                qreal x = 0;
+                for (const QPoint &p : piece) {
+                    top = std::min(top, p.y());
+                    bottom = std::max(bottom, p.y());
+                    x += p.x();
+                }
+                if (top > 12 * s && bottom < 27 * s && bottom - top <= 4 * s && piece.size() <= 30 * s * s)
+                    out.append({int(piece.size()), x / piece.size() / s});
+            }
+            return out;
+        };
+        const QList<std::pair<int, qreal>> upright = dots(0);
+        QVERIFY2(upright.size() <= 1, qPrintable(u"%1 upright dots"_s.arg(upright.size())));
+        const int uprightSize = upright.isEmpty() ? 0 : upright.first().first;
+        for (int index : {2, 4}) {
+            const QList<std::pair<int, qreal>> leaning = dots(index);
+            QStringList list;
+            for (const auto &d : leaning)
+                list.append(u"%1 px at %2"_s.arg(d.first).arg(d.second));
+            const QString got = u"slant %1 dots: %2; upright dot %3 px"_s.arg(index).arg(list.join(u", ")).arg(uprightSize);
+            QVERIFY2(leaning.size() == 1, qPrintable(got));
+            QVERIFY2(leaning.first().first >= std::max(4 * s * s, uprightSize), qPrintable(got));
+        }
+    }
+
+    // However far the letters lean, they stand on a level line: in each line
+    // of the extreme slants the feet of the letters (the lowest ink of every
+    // piece that reaches down to the line) lie within a few pixels of each
+    // other, and the line's second half stands no higher or lower than its
+    // first, as it would if whole words were turned rather than leaned.
+    void extremeSlantBaselinesStayLevel_data() { addSizeRows(); }
+
+    void extremeSlantBaselinesStayLevel()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        for (int index : {2, 4}) {
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+            QVERIFY(!grey.isNull());
+            for (int baseline : {38, 76, 114}) {
+                QList<std::pair<qreal, qreal>> feet; // (column, lowest row), 1x pixels
+                for (const QList<QPoint> &piece : inkPieces(grey, (baseline - 26) * s, (baseline + 6) * s)) {
+                    int top = grey.height(), bottom = -1;
+                    qreal x = 0;
+                    for (const QPoint &p : piece) {
+                        top = std::min(top, p.y());
+                        bottom = std::max(bottom, p.y());
+                    }
+                    int count = 0;
+                    for (const QPoint &p : piece)
+                        if (p.y() >= bottom - s) {
+                            x += p.x();
+                            ++count;
+                        }
+                    // Dots and bars do not stand on the line.
+                    if (bottom - top < 6 * s || bottom < (baseline - 6) * s)
+                        continue;
+                    feet.append({x / count / s, qreal(bottom) / s});
+                }
+                QStringList list;
+                for (const auto &f : feet)
+                    list.append(u"%1@%2"_s.arg(f.second).arg(f.first, 0, 'f', 0));
+                const QString got = u"slant %1, line on %2: feet %3"_s.arg(index).arg(baseline).arg(list.join(u' '));
+                QVERIFY2(feet.size() >= 2, qPrintable(got));
+                qreal low = 1e9, high = -1e9;
+                for (const auto &f : feet) {
+                    low = std::min(low, f.second);
+                    high = std::max(high, f.second);
+                }
+                QVERIFY2(high - low <= 3.5, qPrintable(got));
+                // Left and right halves of the line, by where the feet stand.
+                const qreal middle = (feet.first().first + feet.last().first) / 2;
+                qreal sum[2] = {0, 0};
+                int count[2] = {0, 0};
+                for (const auto &f : feet) {
+                    const int half = f.first < middle ? 0 : 1;
+                    sum[half] += f.second;
+                    ++count[half];
+                }
+                if (count[0] > 0 && count[1] > 0)
+                    QVERIFY2(std::abs(sum[0] / count[0] - sum[1] / count[1]) <= 2.0, qPrintable(got));
+            }
         }
     }
 

@@ -35,12 +35,14 @@ const QHash<QString, QStringList> &descriptions()
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
           u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left, each "
-          "letter at a slightly different angle, written close together, their round parts full-sized ovals "
-          "leaning with them, every foot on the line"_s,
+          "letter at a slightly different angle, crowded close together, the tall letters a little short: the "
+          "straight strokes take the whole lean while the round parts stay full-sized ovals leaning only about "
+          "half as far, every foot on a level line and the bars level"_s,
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
           u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right, each "
-          "letter at a slightly different angle, written close together, their round parts full-sized ovals "
-          "leaning with them, every foot on the line"_s,
+          "letter at a slightly different angle, a little spread out: the straight strokes take the whole lean "
+          "while the round parts stay full-sized ovals leaning only about half as far, every foot on a level line "
+          "and the bars level"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans well forwards, another well backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,

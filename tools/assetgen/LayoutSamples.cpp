@@ -411,24 +411,31 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
 }
 
 // A word of the print hand written at a strong slant, the way a hand that
-// leans far writes it rather than upright letters pushed over: the letters a
-// little narrower, their straight strokes leaning by `slant` (positive leans
-// the tops right) and their round strokes redrawn as ovals whose long axis
-// lies along the slant and which are about as wide across as the upright
-// bowl, not a circle pulled into a lozenge (see leaningBowl()). Where a round stroke meets a stem or stands
-// on the baseline it follows the stem, so the letter stays joined and its
-// feet stay on the line. The baseline is y = 0, the word starts at x = 0;
-// `advance` receives where the next word may follow.
+// leans far writes it rather than upright letters pushed over: only the
+// straight down-strokes (stems, ascenders, the t's stem with its hook) take
+// the full lean (`slant`, positive leans the tops right); the round strokes
+// (bowls, arches, the e) are written as full-width ovals whose axis leans
+// about half as far, so they neither thin into slivers nor turn into
+// lozenges (see leaningBowl()); a bowl hung on a stem (a, b, d) lies along
+// it on its near side. Heights are kept point by point, so letters stand on
+// a level baseline and bars stay level. Where a round stroke meets a stem
+// or stands on the baseline it follows the stem, so the letter stays joined
+// and its feet stay on the line. The baseline is y = 0, the word starts at
+// x = 0; `advance` receives where the next word may follow.
 // No hand holds a strong slant exactly: with `rng` given, each letter leans
-// a few degrees more or less than the word. Its foot stays on the line,
-// though: letters set a shade high or low at this lean read as a tilted line.
+// a few degrees more or less than the word, each stroke a little more
+// again, each long stroke bows a shade, and each bowl takes its own share
+// of the lean. Its foot stays on the line, though: letters set a shade high
+// or low at this lean read as a tilted line.
+// A backhand crowds its letters and pulls its ascenders in a little; a hand
+// leaning forwards spreads them a little instead.
 // The map (x, y) -> (xx * x + xy * y, y) that takes an upright bowl, `ratio`
 // times as wide as it is high, to an oval as high, leaning at `angle` from the
 // upright with its long axis along the lean and `across` times the upright
 // bowl's width across that axis. Heights stay as they are, so the bowl keeps
-// to the baseline and the small letters' height. An upright bowl and an oval
-// leaning with its stems are both images of a circle; the map is the one
-// between them that keeps heights.
+// to the baseline and the small letters' height. An upright bowl and a
+// leaning oval are both images of a circle; the map is the one between them
+// that keeps heights.
 struct BowlMap
 {
     qreal xx = 1, xy = 0;
@@ -450,17 +457,22 @@ BowlMap leaningBowl(qreal ratio, qreal angle, qreal across)
 QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal wordSlant, qreal *advance,
                          Rng *rng = nullptr)
 {
-    const qreal narrow = 0.86;
-    // A hand leaning this far writes its letters closer along the line than
-    // upright: each one starts a little back into the room the last left.
-    const qreal pull = 0.6 * unit;
-    const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 1.2 * unit));
+    const bool back = wordSlant < 0;
+    // Each letter starts a little back into (or, leaning forwards, a little
+    // on from) the room the last left.
+    const qreal pull = (back ? 0.45 : -0.2) * unit;
+    // How far the ascenders reach above the small letters, against upright.
+    const qreal tall = back ? 0.92 : 0.96;
+    const qreal xHeight = 10 * unit;
+    const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 1.6 * unit));
     QPainterPath word, previous;
     qreal pushed = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         QPainterPath written;
-        const qreal slant = wordSlant + (rng ? rng->uniform(-0.08, 0.08) : 0);
+        const qreal slant = wordSlant + (rng ? rng->uniform(-0.06, 0.06) : 0);
         const qreal angle = std::atan(slant);
+        // The round strokes lean by their own share of the stems' lean.
+        const qreal bowlAngle = angle * (rng ? rng->uniform(0.38, 0.52) : 0.45);
         // The letter as written after the ones before it, so it takes its
         // own small irregularities and place from the print hand.
         const int strokes = int(printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size());
@@ -476,98 +488,187 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
             }
         }
         // Picture coordinates (y down) to the letter's own (x from its
-        // middle, narrowed; y up), and the letter's own leaned back out.
+        // middle; y up, the ascenders shortened above the small
+        // letters), and the letter's own leaned back out.
         const qreal middle = (left + right) / 2;
-        auto local = [&](QPointF p) { return QPointF((p.x() - middle) * narrow, -p.y()); };
-        // Each straight stroke takes its own shade of lean about its foot
-        // (`own`), so no two strokes of a letter run exactly parallel.
+        auto local = [&](QPointF p) {
+            const qreal y = -p.y();
+            return QPointF(p.x() - middle, y > xHeight ? xHeight + (y - xHeight) * tall : y);
+        };
+        // Each straight stroke leans its own shade more or less about its
+        // foot (`own`), so no two strokes of a letter run exactly parallel.
         qreal own = 0;
         auto sheared = [&](QPointF q) { return QPointF(middle - pull * i + pushed + q.x() + (slant + own) * q.y(), -q.y()); };
-        // A stroke is straight when it runs not much longer than from end to end.
+        // A down-stroke: it runs not much longer than from end to end, or it
+        // is a tall, narrow stroke (a t's stem with its hooked foot).
         auto straight = [](const QPolygonF &poly) {
             qreal length = 0;
             for (qsizetype k = 1; k < poly.size(); ++k)
                 length += QLineF(poly[k - 1], poly[k]).length();
-            return poly.size() < 3 || length < 1.08 * QLineF(poly.first(), poly.last()).length() + 0.01;
+            const QRectF box = poly.boundingRect();
+            return poly.size() < 3 || length < 1.08 * QLineF(poly.first(), poly.last()).length() + 0.01
+                || box.width() < 0.45 * box.height();
         };
+        // Each straight stroke takes its own shade of lean, chosen before
+        // any is drawn so the bowls can be hung on the stems as drawn.
+        QList<qreal> owns;
         QList<QPolygonF> stems;
-        for (const QPolygonF &poly : letter)
-            if (straight(poly))
-                stems.append(poly);
-        // Does a round stroke's end lie on a stem, or on the baseline?
-        auto onStem = [&](QPointF p) {
-            for (const QPolygonF &stem : stems)
-                for (const QPointF &q : stem)
-                    if (QLineF(p, q).length() < 1.2 * unit)
-                        return true;
-            return false;
-        };
-        auto anchored = [&](QPointF p) { return -p.y() < 0.8 * unit || onStem(p); };
+        QList<qreal> stemOwns;
         for (const QPolygonF &poly : letter) {
-            QPolygonF out;
-            own = 0;
+            owns.append(straight(poly) && rng ? rng->uniform(-0.03, 0.03) : 0);
             if (straight(poly)) {
-                own = rng ? rng->uniform(-0.04, 0.04) : 0;
+                stems.append(poly);
+                stemOwns.append(owns.last());
+            }
+        }
+        // Does a round stroke's end lie on a stem, or on the baseline?
+        auto stemAt = [&](QPointF p) -> qsizetype {
+            for (qsizetype s = 0; s < stems.size(); ++s)
+                for (qsizetype k = 0; k < stems[s].size(); ++k) {
+                    // Nearest point of the stem's line from here to its next point.
+                    const QPointF a = stems[s][k], b = stems[s][std::min(k + 1, stems[s].size() - 1)];
+                    const QPointF d = b - a;
+                    const qreal len2 = QPointF::dotProduct(d, d);
+                    const qreal t = len2 < 1e-9 ? 0 : std::clamp<qreal>(QPointF::dotProduct(p - a, d) / len2, 0, 1);
+                    if (QLineF(p, a + d * t).length() < 1.2 * unit)
+                        return s;
+                }
+            return -1;
+        };
+        auto anchored = [&](QPointF p) { return -p.y() < 0.8 * unit || stemAt(p) >= 0; };
+        auto ease = [](qreal x) {
+            x = std::clamp<qreal>(x, 0, 1);
+            return x * x * (3 - 2 * x);
+        };
+        for (qsizetype si = 0; si < letter.size(); ++si) {
+            const QPolygonF &poly = letter[si];
+            QPolygonF out;
+            own = owns[si];
+            if (straight(poly)) {
                 for (const QPointF &p : poly)
                     out << sheared(local(p));
+                // A long stroke pulled down at speed is never ruled: it
+                // bows a shade one way or the other along its length.
+                const qreal length = out.size() > 1 ? QLineF(out.first(), out.last()).length() : 0;
+                qreal drawn = 0;
+                for (qsizetype k = 1; k < out.size(); ++k)
+                    drawn += QLineF(out[k - 1], out[k]).length();
+                // (Only a plain line: a t's hooked foot keeps its shape.)
+                if (length > 8 * unit && drawn < 1.06 * length && rng) {
+                    const qreal bow = rng->uniform(0.3, 0.6) * unit * (rng->uniform(0, 1) < 0.5 ? -1 : 1);
+                    const QPointF a = out.first(), b = out.last();
+                    const QPointF across(-(b - a).y() / length, (b - a).x() / length);
+                    QPolygonF bowed;
+                    for (int k = 0; k <= 10; ++k) {
+                        const qreal t = k / 10.0;
+                        const qreal at = t * (out.size() - 1);
+                        const qsizetype j = std::min<qsizetype>(qsizetype(at), out.size() - 2);
+                        const QPointF p = out[j] + (out[j + 1] - out[j]) * (at - j);
+                        bowed << p + across * (bow * std::sin(M_PI * t));
+                    }
+                    out = bowed;
+                }
             } else {
-                QRectF box;
+                const qsizetype n = poly.size();
+                QList<QPointF> q;
                 for (const QPointF &p : poly)
-                    box |= QRectF(local(p), QSizeF(0.001, 0.001));
+                    q.append(local(p));
+                // A straight run down at either end (an h's leg) is a
+                // down-stroke like any stem and takes the full lean.
+                auto run = [&](bool atEnd) -> qsizetype {
+                    const QPointF from = atEnd ? q.last() : q.first();
+                    qsizetype count = 0;
+                    qreal top = from.y(), bottom = from.y();
+                    while (count < n) {
+                        const QPointF p = q[atEnd ? n - 1 - count : count];
+                        if (std::abs(p.x() - from.x()) > 0.35 * unit)
+                            break;
+                        top = std::max(top, p.y());
+                        bottom = std::min(bottom, p.y());
+                        ++count;
+                    }
+                    return top - bottom > 2.5 * unit && count < n - 2 ? count : 0;
+                };
+                const qsizetype lead = run(false), trail = run(true);
+                QRectF box;
+                for (qsizetype k = lead; k < n - trail; ++k)
+                    box |= QRectF(q[k], QSizeF(0.001, 0.001));
                 const QPointF c = box.center();
-                // The round letters (e, o, c) keep the upright bowl's width
-                // across, though the other strokes narrow; an arch or a bowl
-                // joined to a stem a little narrower, or it bulges through the
-                // stem where it leaves it; a flat stroke (a bar, a hook) keeps
-                // the plain lean.
+                // Bowls and arches keep the upright bowl's width across; the
+                // round letters (e, o, c) are written a little rounder still,
+                // as the turned pen writes their tops heavier and would
+                // close their eyes (more so in a backhand); a flat stroke
+                // keeps the plain lean.
                 const bool free = u"eoc"_s.contains(text[i]);
                 const qreal high = std::max<qreal>(0.01, box.height());
-                const BowlMap bowl = high > 3.5 * unit ? leaningBowl(box.width() / narrow / high, angle, free ? 1.0 : 0.8)
-                                                       : BowlMap{narrow, slant};
+                const qreal across = free ? (back ? 1.2 : 1.1) : 1.0;
+                const BowlMap bowl = high > 3.0 * unit ? leaningBowl(box.width() / high, bowlAngle, across)
+                                                       : BowlMap{1, slant};
                 QList<qreal> along{0};
-                for (qsizetype k = 1; k < poly.size(); ++k)
-                    along.append(along.last() + QLineF(poly[k - 1], poly[k]).length());
-                const qreal total = along.last();
-                const bool fromStart = anchored(poly.first()), fromEnd = anchored(poly.last());
-                const qreal reach = 3.5 * unit;
+                for (qsizetype k = 1; k < n; ++k)
+                    along.append(along.last() + QLineF(q[k - 1], q[k]).length());
+                const bool fromStart = lead > 0 || anchored(poly.first());
+                const bool fromEnd = trail > 0 || anchored(poly.last());
+                const qreal startAt = along[std::max<qsizetype>(lead - 1, 0)];
+                const qreal endAt = along[n - 1 - std::max<qsizetype>(trail - 1, 0)];
+                const qreal reach = 2.2 * unit;
                 // Redrawn about the stroke's middle, which moves as the stems do.
-                auto redrawn = [&](QPointF q) {
-                    const QPointF d = q - c;
-                    return sheared(c) + QPointF(bowl.xx * d.x() / narrow + bowl.xy * d.y(), -d.y());
+                // A bowl hung on a stem (on its `side`, leaning `hugLean`)
+                // is written along it: its near side leans most of the way
+                // with the stem, its far side as the bowl.
+                qreal side = 0, hugLean = 0;
+                auto redrawn = [&](QPointF p) {
+                    const QPointF d = p - c;
+                    const qreal near = std::clamp<qreal>(0.5 + side * d.x() / std::max<qreal>(box.width(), 0.01), 0, 1);
+                    const qreal hug = side != 0 ? 0.85 * near * near * (hugLean - bowl.xy) * d.y() : 0;
+                    return sheared(c) + QPointF(bowl.xx * d.x() + bowl.xy * d.y() + hug, -d.y());
                 };
-                // A bowl hung on a stem (b, d, a) keeps touching it where it
-                // comes closest, rather than running into it or away from it.
-                qreal side = 0;
-                if (onStem(poly.first()))
-                    side += local(poly.first()).x() - c.x();
-                if (onStem(poly.last()))
-                    side += local(poly.last()).x() - c.x();
+                // A bowl hung on a stem (b, d, a) touches the stem as drawn
+                // rather than running into it or away from it.
+                // (An arch leaves its stem at one end only and needs no
+                // such care.)
+                const qsizetype stem = stemAt(poly.first());
                 QPointF toStem;
-                if (side != 0) {
-                    qsizetype far = 0;
-                    for (qsizetype k = 1; k < poly.size(); ++k)
-                        if ((local(poly[k]).x() - local(poly[far]).x()) * side > 0)
-                            far = k;
-                    toStem = QPointF(sheared(local(poly[far])).x() - redrawn(local(poly[far])).x(), 0);
-                }
-                for (qsizetype k = 0; k < poly.size(); ++k) {
-                    const QPointF q = local(poly[k]);
-                    const QPointF turnedAt = redrawn(q) + toStem;
-                    qreal w = 1;
-                    auto ease = [](qreal x) {
-                        x = std::clamp<qreal>(x, 0, 1);
-                        return x * x * (3 - 2 * x);
+                if (stem >= 0 && stemAt(poly.last()) == stem) {
+                    const QPointF foot = local(stems[stem].first()), top = local(stems[stem].last());
+                    const qreal stemLean = slant + stemOwns[stem];
+                    auto stemX = [&](qreal y) {
+                        const qreal t = std::abs(top.y() - foot.y()) < 1e-6 ? 0 : (y - foot.y()) / (top.y() - foot.y());
+                        const qreal x = foot.x() + (top.x() - foot.x()) * t;
+                        return middle - pull * i + pushed + x + stemLean * y;
                     };
+                    side = (q.first().x() + q.last().x()) / 2 < c.x() ? -1 : 1;
+                    hugLean = stemLean;
+                    qreal nearest = -1e9;
+                    for (qsizetype k = 0; k < n; ++k) {
+                        const QPointF at = redrawn(q[k]);
+                        nearest = std::max(nearest, side * (at.x() - stemX(q[k].y())));
+                    }
+                    toStem = QPointF(-side * nearest, 0);
+                }
+                for (qsizetype k = 0; k < n; ++k) {
+                    const QPointF turnedAt = redrawn(q[k]) + toStem;
+                    qreal w = 1;
+                    if (k < lead || k >= n - trail)
+                        w = 0;
                     if (fromStart)
-                        w = std::min(w, ease(along[k] / reach));
+                        w = std::min(w, ease((along[k] - startAt) / reach));
                     if (fromEnd)
-                        w = std::min(w, ease((total - along[k]) / reach));
-                    const QPointF plain = sheared(q);
+                        w = std::min(w, ease((endAt - along[k]) / reach));
+                    const QPointF plain = sheared(q[k]);
                     out << plain + (turnedAt - plain) * w;
                 }
             }
-            if (out.size() == 1)
-                out << out.first() + QPointF(0.05 * unit, -0.05 * unit);
+            // A dot is pressed in with a little turn of the pen, so it
+            // shows as plainly as the strokes beside it, not as a speck.
+            if (out.size() <= 2 && QLineF(out.first(), out.last()).length() < 0.2 * unit) {
+                const QPointF at = out.first();
+                out = {at};
+                for (int k = 1; k <= 8; ++k) {
+                    const qreal a = M_PI / 4 * k + 0.3;
+                    out << at + QPointF(0.5 * unit * std::cos(a), 0.4 * unit * std::sin(a));
+                }
+            }
             QPainterPath stroke;
             stroke.addPolygon(out);
             written.addPath(stroke);
@@ -607,8 +708,10 @@ void addSlant(QList<SampleDef> &out)
             h.setWidth(printPen(unit));
             qreal baseline = 38;
             // A light touch of the hand's unsteadiness; the slant itself
-            // stays as set.
-            Writing writing(rng, 24, 0.6);
+            // stays as set. A strong slant already varies letter by letter,
+            // and its line must stay level to read as leaning letters, not
+            // a tilted line: less of the word's wandering there.
+            Writing writing(rng, 24, !letterLean && std::abs(slantOf(0, 0)) > 0.5 ? 0.25 : 0.6);
             QList<QPainterPath> written;
             for (int li = 0; li < lines.size(); ++li) {
                 writing.nextLine();
