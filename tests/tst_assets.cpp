@@ -3792,6 +3792,9 @@ private slots:
         for (int y = 52 * scale; y < 90 * scale; ++y) {
             qreal ink = 0;
             const QList<Run> found = runs(retraced, y, 56, 82, &ink);
+            // Below row 78 the way in may already be parting from the stem.
+            if (y >= 78 * scale && found.size() != 1)
+                continue;
             QVERIFY2(found.size() == 1, qPrintable(u"row %1: %2 strokes, the passes apart"_s.arg(qreal(y) / scale).arg(found.size())));
             const qreal width = qreal(found[0].end - found[0].start) / scale;
             QVERIFY2(width <= singleWidth + 4,
@@ -3813,15 +3816,20 @@ private slots:
         QVERIFY2(widths / rows >= singleWidth + 1.5,
                  qPrintable(u"retraced stem %1 broad on average, a single one %2"_s.arg(widths / rows).arg(singleWidth)));
         QVERIFY2(seams >= 4 * scale, qPrintable(u"doubled edge shows on %1 rows"_s.arg(seams)));
-        // At the foot, where the way in arrives, the two passes part for a
-        // short way only.
-        int parted = 0;
-        for (int y = 90 * scale; y < 106 * scale; ++y) {
+        // Low down, where the way in arrives on its slant from the a, the two
+        // passes part for a short way only. The way in climbs to the stem
+        // rather than running flat along the line into its foot: they part
+        // a good way above the line (at 112).
+        int parted = 0, highest = 0;
+        for (int y = 78 * scale; y < 106 * scale; ++y) {
             qreal ink = 0;
-            if (runs(retraced, y, 56, 76, &ink).size() >= 2)
+            if (runs(retraced, y, 56, 76, &ink).size() >= 2) {
                 ++parted;
+                highest = highest ? highest : y / scale;
+            }
         }
-        QVERIFY2(parted >= 3 * scale && parted <= 14 * scale, qPrintable(u"passes apart on %1 rows at the foot"_s.arg(parted)));
+        QVERIFY2(parted >= 3 * scale && parted <= 22 * scale, qPrintable(u"passes apart on %1 rows at the foot"_s.arg(parted)));
+        QVERIFY2(highest && highest <= 90, qPrintable(u"passes part from row %1"_s.arg(highest)));
     }
 
     // The looped stem opens an eye between the stroke from the a and the

@@ -54,16 +54,16 @@ void drawStem(Hand &hand, const TLetter &t)
         return;
     }
     case Stem::Retraced: {
-        // One pen movement: from the letter before along the line and up
-        // into the stem at its foot, up the stem's left side to the top, a
+        // One pen movement: from the letter before on a slant up into the
+        // stem a little above its foot, up the stem's left side to the top, a
         // tight turn and back down over the way up. The down-stroke does not
         // land exactly on the up-stroke: it lies a little to the right,
         // wandering nearer and further, so the stem comes out heavier than
         // one written once, with a dark core where the passes overlap and a
         // doubled left edge. Only at the foot, where the way in arrives, do
         // the two part.
-        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.5, 0.4), {x - 12, b - 2.2},
-                           {x - 6.6, b - 5.2}, {x - 3.8, b - 10}, {x - 2.8, b - 17}, {x - 2.6, b - 30}, {x - 2.1, b - 46},
+        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.2, -3.2), {x - 6.5, b - 12},
+                           {x - 3.6, b - 18.5}, {x - 2.8, b - 25}, {x - 2.6, b - 33}, {x - 2.1, b - 46},
                            {x - 1.0, t.top + h * 0.3}, {x - 0.7, t.top + 6}, {x - 0.5, t.top + 1.2}, {x + 0.3, t.top - 0.5},
                            {x + 0.9, t.top + 1.4}, {x + 1.0, t.top + 8}, {x + 0.7, t.top + h * 0.4}, {x + 1.2, b - 34},
                            {x + 1.2, b - 18}, {x + 0.7, b - 8}});
