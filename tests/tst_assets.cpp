@@ -1440,9 +1440,10 @@ private slots:
                                 .arg(qreal(landing) / s);
         // It rises over the word's top, but as a swing, not a tall cap.
         QVERIFY2(box.top() <= word.top() - 5 * s && box.top() >= word.top() - 14 * s, qPrintable(got));
-        // It comes in from the right, over the m's first arch, not over the
-        // whole word.
-        QVERIFY2(landing >= stemRight + 10 * s && landing <= stemRight + 26 * s, qPrintable(got));
+        // It comes in from the right, from over the m's first arch: a hook
+        // the hand starts its m with, no wider than half the arch, where a
+        // wide swing over the arch read as a flag stuck on the letter.
+        QVERIFY2(landing >= stemRight + 5 * s && landing <= stemRight + 14 * s, qPrintable(got));
         // It turns down just beside the stem.
         QVERIFY2(box.left() <= stemLeft - s && box.left() >= stemLeft - 7 * s, qPrintable(got));
         // Left of the stem a column crosses it once: there is no second,
@@ -1486,7 +1487,7 @@ private slots:
         int landing = stemRight;
         while (landing < curl.width() - 1 && !inkRunsDown(curl, landing + 1, 0, word.top() - 2 * s).isEmpty())
             ++landing;
-        QVERIFY2(landing >= stemRight + 10 * s, qPrintable(u"the arc ends %1 right of the stem"_s.arg(qreal(landing - stemRight) / s)));
+        QVERIFY2(landing >= stemRight + 5 * s, qPrintable(u"the arc ends %1 right of the stem"_s.arg(qreal(landing - stemRight) / s)));
         qreal heaviest = 0;
         for (int x = stemLeft; x <= landing - 6 * s; x += s) {
             const qreal weight = arcAt(x);

@@ -93,9 +93,9 @@ const QHash<QString, QStringList> &descriptions()
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose m begins with one quick, open arc in the weight of the letters: the "
-          "pen lands lightly above the m's first arch, swings to the left over the top and turns straight down "
-          "into the first stroke of the m without a lift"_s,
+          u"The handwritten word \"man\" whose m begins with a small, quick hook in the weight of the letters: the "
+          "pen lands lightly just over the m's first arch, curls to the left over the top and turns straight "
+          "down into the first stroke of the m without a lift"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "

@@ -92,14 +92,15 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::RightToLeft: {
-        // One quick movement: the pen lands while moving, above the m's first
-        // arch and right of its first stem, swings left over the top in an
-        // open arc and turns down straight into the first stem, running on
-        // down it without a lift. The way in runs from right to left and the
-        // arc never closes on itself, so it reads as the start of the m.
-        const QPainterPath arc = smoothPath({{p.x() + 17, p.y() - 5.4}, {p.x() + 11, p.y() - 8.6}, {p.x() + 4.5, p.y() - 10},
-                                             {p.x() - 1, p.y() - 8.6}, {p.x() - 3.2, p.y() - 5.4}, {p.x() - 1.3, p.y() - 2.2},
-                                             {p.x() + 0.25, p.y() + 0.8}, {p.x() + 0.3, p.y() + 5}, {p.x(), p.y() + 11}});
+        // One quick movement: the pen lands while moving, just over the m's
+        // first arch and right of its first stem, curls left over the top in
+        // a small open hook and turns down straight into the first stem,
+        // running on down it without a lift. The way in runs from right to
+        // left and never closes on itself, so it reads as the start of the
+        // m; kept small, as a wide swing over the arch reads as a flag.
+        const QPainterPath arc = smoothPath({{p.x() + 11, p.y() - 2.6}, {p.x() + 7, p.y() - 6.2}, {p.x() + 2.5, p.y() - 7.4},
+                                             {p.x() - 1.6, p.y() - 6}, {p.x() - 3, p.y() - 3.2}, {p.x() - 1.2, p.y() - 0.6},
+                                             {p.x() + 0.25, p.y() + 1.6}, {p.x() + 0.3, p.y() + 5.5}, {p.x(), p.y() + 11}});
         // Light only where it lands, then at the letters' weight: the run
         // over the top lies along the nib's edge, so it is pushed harder
         // than the turn down into the stem.
