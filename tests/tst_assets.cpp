@@ -4221,6 +4221,19 @@ private slots:
             const qreal mean = (sxx + syy) / 2, spread = std::hypot((sxx - syy) / 2, sxy);
             const qreal elongation = std::sqrt((mean + spread) / std::max(mean - spread, 1e-9));
             QVERIFY2(elongation <= 1.5, qPrintable(got + u", the mark %1 times as long as it is wide"_s.arg(elongation)));
+            // Not one flat grey either: at 2x, where the dot is a few pixels
+            // across, its darkest speck stands well below its usual tone.
+            if (doubleSize) {
+                QList<int> tones;
+                for (auto [x, y, v] : marks)
+                    if (v > 0.15)
+                        tones.append(qRound(255 - 255 * v));
+                std::sort(tones.begin(), tones.end());
+                QVERIFY2(tones.size() >= 8, qPrintable(got));
+                const int darkest = tones.first(), usual = tones[tones.size() / 2];
+                QVERIFY2(usual - darkest >= 18,
+                         qPrintable(got + u", darkest %1 against a usual %2: one flat grey"_s.arg(darkest).arg(usual)));
+            }
         }
     }
 

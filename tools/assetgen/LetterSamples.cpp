@@ -223,10 +223,17 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     case Dot::Light: {
         // Barely pressed: a small, pale dot, far fainter than the pen's
-        // full ink, at the usual height.
+        // full ink, at the usual height. A pen touching this lightly leaves
+        // its ink unevenly: a faint film with a slightly darker speck off
+        // centre where the tip did bear on the paper, never one flat grey.
         Hand faint(hand.painter());
-        faint.setInk(QColor(172, 172, 172));
-        faint.dot({top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8)}, 1.7 + j(0.2));
+        const QPointF c(top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8));
+        const qreal size = 1.8 + j(0.2);
+        faint.setInk(QColor(196, 196, 196));
+        faint.dot(c, size);
+        faint.setInk(QColor(150, 150, 150));
+        const qreal a = rng.uniform(0, 2 * M_PI);
+        faint.dot(c + QPointF(std::cos(a), std::sin(a)) * size * 0.3, size * 0.5);
         break;
     }
     case Dot::Left:
