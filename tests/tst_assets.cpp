@@ -2750,6 +2750,18 @@ private slots:
         const qreal upright = lean(0), left = lean(2), right = lean(4);
         const QString got = u"upright %1, left %2, right %3"_s.arg(upright).arg(left).arg(right);
         QVERIFY2(left < upright - 4 && right > upright + 4, qPrintable(got));
+        // The moderate slants lean about as far as each other, the backhand
+        // a shade further: a backward lean reads as slighter than a forward
+        // one of the same measure, and a backhand that looks nearly upright
+        // is taken for the vertical writing.
+        // Measured on the down-strokes of each line.
+        auto stems = [&](int index) {
+            return strokeLean(greyPicture(u"Slant"_s, index, doubleSize), {38 * scale, 76 * scale, 114 * scale}, 12 * scale);
+        };
+        const qreal modestLeft = -stems(1), modestRight = stems(3);
+        const QString modest = u"moderate left leans %1, right %2"_s.arg(modestLeft).arg(modestRight);
+        QVERIFY2(modestRight > 0.1, qPrintable(modest));
+        QVERIFY2(modestLeft >= 1.05 * modestRight && modestLeft <= 1.4 * modestRight, qPrintable(modest));
         // The hand turns its pen with its slant: leaning either way, the same
         // words carry about the same ink, not hairline stems one way and bold
         // ones the other, as a sloped typeface would.

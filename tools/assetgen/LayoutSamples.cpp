@@ -844,9 +844,10 @@ void addSlant(QList<SampleDef> &out)
     auto fixed = [](qreal s) { return [s](int, int) { return s; }; };
     // About 17 degrees for the moderate slants and 33 degrees for the extreme
     // ones: far enough apart to tell, and not so far that bowls turn into
-    // slivers.
+    // slivers. The moderate backhand leans a few degrees further, as a
+    // backward lean looks slighter than a forward one of the same angle.
     addSample(out, t, 0, u"Vertical Slant"_s, slant(fixed(0.0)));
-    addSample(out, t, 1, u"Moderate Left Slant"_s, slant(fixed(-0.3)));
+    addSample(out, t, 1, u"Moderate Left Slant"_s, slant(fixed(-0.36)));
     addSample(out, t, 2, u"Extreme Left Slant"_s, slant(fixed(-0.65)));
     addSample(out, t, 3, u"Moderate Right Slant"_s, slant(fixed(0.3)));
     addSample(out, t, 4, u"Extreme Right Slant"_s, slant(fixed(0.65)));
