@@ -3,6 +3,7 @@
 #include "Samples.h"
 
 #include <QLineF>
+#include <QPainterPathStroker>
 
 #include <cmath>
 
@@ -98,43 +99,74 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
         path.closeSubpath();
         return path;
     };
-    const qreal blot = 3.45 + j(0.15); // about how far the blot reaches from its middle
+    const qreal blot = 3.8 + j(0.15); // about how far the blot reaches from its middle
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
+
+    // The blot: full ink pressed out into a few lobes run together, one a
+    // little way on along the drag and one off to some other side, so the
+    // outline dents where they meet.
+    const qreal turn = rng.uniform(0.4, 2.0) * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
+    const QPointF lobeDir = -along * std::cos(turn) + across * std::sin(turn);
+    QPainterPath core = blotch(c, blot * 0.85, 1.05 + j(0.05), along, 0.18);
+    core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.6), 1.2, along, 0.15));
+    core.addPath(blotch(c + lobeDir * blot * 0.5, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
+    core.setFillRule(Qt::WindingFill);
 
     // The rub: ink dragged off the blot thins out as it goes. Each wipe
     // starts inside the blot and runs out a little off the drag, some short,
     // some long, so the tone is darkest where most of them lie over each
     // other and the far edge is uneven. Wipes far off the middle stop
-    // sooner, so the rub narrows as it goes.
-    const qreal rubLength = 12.5 + j(0.8);
-    const int wipes = 5 + int(rng.uniform(0, 2));
-    for (int w = 0; w < wipes; ++w) {
-        QColor thin = hand.ink();
-        thin.setAlphaF(rng.uniform(0.3, 0.5));
-        const qreal off = blot * rng.uniform(-0.7, 0.7);
-        const qreal reach = rubLength * rng.uniform(0.55, 1.0) * (1 - 0.4 * std::abs(off) / blot);
-        QPointF way = along + across * (j(0.14) + 0.08 * off / blot);
-        way /= std::hypot(way.x(), way.y());
-        const QPointF from = c + across * off * 0.6;
-        const QPointF to = from + way * (blot * 0.4 + reach);
-        const qreal thick = blot * rng.uniform(0.4, 0.6);
-        p.fillPath(blotch((from + to) / 2, thick, QLineF(from, to).length() / (2 * thick) + 0.2, way, 0.12, 0.3), thin);
+    // sooner, so the rub narrows as it goes. A wipe over thin ink lifts
+    // some of it as it lays its own, so where they lie over each other the
+    // film darkens only a little: they are laid on a sheet of their own
+    // whose tone is then held well short of the blot's full ink.
+    QImage film(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    film.fill(Qt::transparent);
+    {
+        QPainter fp(&film);
+        fp.setTransform(p.combinedTransform());
+        fp.setRenderHint(QPainter::Antialiasing);
+        fp.setPen(Qt::NoPen);
+        const qreal rubLength = 11.5 + j(0.8);
+        const int wipes = 5 + int(rng.uniform(0, 2));
+        for (int w = 0; w < wipes; ++w) {
+            QColor thin = hand.ink();
+            thin.setAlphaF(rng.uniform(0.3, 0.55));
+            const qreal off = blot * rng.uniform(-0.7, 0.7);
+            const qreal reach = rubLength * rng.uniform(0.55, 1.0) * (1 - 0.4 * std::abs(off) / blot);
+            QPointF way = along + across * (j(0.14) + 0.08 * off / blot);
+            way /= std::hypot(way.x(), way.y());
+            const QPointF from = c + across * off * 0.6;
+            const QPointF to = from + way * (blot * 0.4 + reach);
+            const qreal thick = blot * rng.uniform(0.4, 0.6);
+            fp.fillPath(blotch((from + to) / 2, thick, QLineF(from, to).length() / (2 * thick) + 0.2, way, 0.16, 0.2), thin);
+        }
+        // Round the blot, a paler rim a hair wide where the ink crept
+        // into the paper; it follows the blot's own outline.
+        QColor crept = hand.ink();
+        crept.setAlphaF(0.28);
+        QPainterPathStroker creep;
+        creep.setWidth(1.4);
+        creep.setJoinStyle(Qt::RoundJoin);
+        fp.fillPath(creep.createStroke(core.simplified()), crept);
     }
-
-    // The blot: full ink pressed out into a few lobes run together, one a
-    // little way on along the drag and one off to some other side, so the
-    // outline dents where they meet. Round it, a paler rim a hair wide.
-    const qreal spread = rng.uniform(-1.3, 1.3);
-    const QPointF lobeDir = -along * std::cos(spread) + across * std::sin(spread);
-    QPainterPath core = blotch(c, blot * 0.9, 1.1 + j(0.05), along, 0.14);
-    core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.62), 1.2, along, 0.12));
-    core.addPath(blotch(c + lobeDir * blot * 0.5, blot * rng.uniform(0.42, 0.55), 1.1, lobeDir, 0.12));
-    core.setFillRule(Qt::WindingFill);
-    QColor crept = hand.ink();
-    crept.setAlphaF(0.28);
-    p.fillPath(blotch(c + along * blot * 0.15, blot * 1.1, 1.12, along, 0.08), crept);
+    const QColor ink = hand.ink();
+    for (int y = 0; y < film.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(film.scanLine(y));
+        for (int x = 0; x < film.width(); ++x) {
+            const qreal laid = qAlpha(line[x]) / 255.0;
+            if (laid <= 0)
+                continue;
+            const qreal held = laid * (1 - 0.3 * laid);
+            line[x] = qRgba(qRound(ink.red() * held), qRound(ink.green() * held), qRound(ink.blue() * held), qRound(255 * held));
+        }
+    }
+    p.save();
+    p.resetTransform();
+    p.drawImage(0, 0, film);
+    p.restore();
     p.fillPath(core, hand.ink());
     p.restore();
 }
