@@ -99,7 +99,7 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
         path.closeSubpath();
         return path;
     };
-    const qreal blot = 3.8 + j(0.15); // about how far the blot reaches from its middle
+    const qreal blot = 4.1 + j(0.15); // about how far the blot reaches from its middle
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -109,19 +109,20 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
     // outline dents where they meet.
     const qreal turn = rng.uniform(0.4, 2.0) * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
     const QPointF lobeDir = -along * std::cos(turn) + across * std::sin(turn);
-    QPainterPath core = blotch(c, blot * 0.85, 1.05 + j(0.05), along, 0.18);
+    QPainterPath core = blotch(c, blot * 0.85, 1 + j(0.05), along, 0.22);
     core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.6), 1.2, along, 0.15));
-    core.addPath(blotch(c + lobeDir * blot * 0.5, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
+    core.addPath(blotch(c + lobeDir * blot * 0.6, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
     core.setFillRule(Qt::WindingFill);
 
-    // The rub: ink dragged off the blot thins out as it goes. Each wipe
-    // starts inside the blot and runs out a little off the drag, some short,
-    // some long, so the tone is darkest where most of them lie over each
-    // other and the far edge is uneven. Wipes far off the middle stop
-    // sooner, so the rub narrows as it goes. A wipe over thin ink lifts
-    // some of it as it lays its own, so where they lie over each other the
-    // film darkens only a little: they are laid on a sheet of their own
-    // whose tone is then held well short of the blot's full ink.
+    // The rub: ink dragged off the blot thins out as it goes. It is laid
+    // down as a handful of overlapping wipes of thin ink, each starting in
+    // the blot and running out its own way: most give out soon, so the tone
+    // is darkest next to the blot where they all lie over each other, and
+    // two broad ones from near its middle run on to the rub's end, which is
+    // as uneven as they leave it. A wipe over thin ink lifts some of it as it
+    // lays its own, so the wipes are laid on a sheet of their own and it goes
+    // down paler as a whole: even where they all meet, the rub stays well
+    // short of the blot's full ink.
     QImage film(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
     film.fill(Qt::transparent);
     {
@@ -129,42 +130,34 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
         fp.setTransform(p.combinedTransform());
         fp.setRenderHint(QPainter::Antialiasing);
         fp.setPen(Qt::NoPen);
-        const qreal rubLength = 11.5 + j(0.8);
+        const qreal rubLength = 13 + j(0.8);
         const int wipes = 5 + int(rng.uniform(0, 2));
         for (int w = 0; w < wipes; ++w) {
+            const bool runsOn = w < 2;
+            const qreal off = blot * (runsOn ? rng.uniform(-0.3, 0.3) : rng.uniform(-0.7, 0.7));
+            const qreal share = w == 0 ? rng.uniform(0.8, 1.0) : w == 1 ? rng.uniform(0.7, 0.95) : rng.uniform(0.25, 0.5);
+            const qreal reach = rubLength * share * (1 - 0.4 * std::abs(off) / blot);
             QColor thin = hand.ink();
-            thin.setAlphaF(rng.uniform(0.3, 0.55));
-            const qreal off = blot * rng.uniform(-0.7, 0.7);
-            const qreal reach = rubLength * rng.uniform(0.55, 1.0) * (1 - 0.4 * std::abs(off) / blot);
-            QPointF way = along + across * (j(0.14) + 0.08 * off / blot);
+            thin.setAlphaF(runsOn ? rng.uniform(0.34, 0.42) : rng.uniform(0.3, 0.45));
+            QPointF way = along + across * j(runsOn ? 0.06 : 0.12);
             way /= std::hypot(way.x(), way.y());
             const QPointF from = c + across * off * 0.6;
             const QPointF to = from + way * (blot * 0.4 + reach);
-            const qreal thick = blot * rng.uniform(0.4, 0.6);
-            fp.fillPath(blotch((from + to) / 2, thick, QLineF(from, to).length() / (2 * thick) + 0.2, way, 0.16, 0.2), thin);
+            const qreal thick = blot * (runsOn ? rng.uniform(0.5, 0.65) : rng.uniform(0.4, 0.6));
+            fp.fillPath(blotch((from + to) / 2, thick, QLineF(from, to).length() / (2 * thick) + 0.2, way, 0.22, 0.15), thin);
         }
         // Round the blot, a paler rim a hair wide where the ink crept
         // into the paper; it follows the blot's own outline.
         QColor crept = hand.ink();
-        crept.setAlphaF(0.28);
+        crept.setAlphaF(0.4);
         QPainterPathStroker creep;
         creep.setWidth(1.4);
         creep.setJoinStyle(Qt::RoundJoin);
         fp.fillPath(creep.createStroke(core.simplified()), crept);
     }
-    const QColor ink = hand.ink();
-    for (int y = 0; y < film.height(); ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(film.scanLine(y));
-        for (int x = 0; x < film.width(); ++x) {
-            const qreal laid = qAlpha(line[x]) / 255.0;
-            if (laid <= 0)
-                continue;
-            const qreal held = laid * (1 - 0.3 * laid);
-            line[x] = qRgba(qRound(ink.red() * held), qRound(ink.green() * held), qRound(ink.blue() * held), qRound(255 * held));
-        }
-    }
     p.save();
     p.resetTransform();
+    p.setOpacity(0.7);
     p.drawImage(0, 0, film);
     p.restore();
     p.fillPath(core, hand.ink());
