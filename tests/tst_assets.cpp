@@ -4280,12 +4280,13 @@ private slots:
     // i a blot of the pen's full ink, bigger than a clean dot but no more
     // than about twice as wide, and running out of it to one side a short
     // rub of thinner ink that fades as it goes, a good deal paler than the
-    // blot yet plainly inked. The rub is thin ink spread in a film, not
-    // combed into streaks along the drag. All in one piece, with no specks,
-    // and the paler rim where the ink crept round the blot only a hair wide,
-    // not a spray. The first i is rubbed to the right and a little down, the
-    // second to the left and a little up, so their blots are no one shape
-    // set down twice. The blot's edge is uneven, off the oval of its spread.
+    // blot yet plainly inked. The rub is thin ink spread in a film with an
+    // edge of its own, neither a soft spray of grey nor combed into streaks
+    // along the drag. All in one piece, with no specks, and the paler rim
+    // where the ink crept round the blot only a hair wide, not a spray. The
+    // first i is rubbed to the right and a little down, the second to the
+    // left and a little up, so their blots are no one shape set down twice.
+    // The blot's edge is uneven, off the oval of its spread.
     void smudgedDotsBlot_data() { addSizeRows(); }
 
     void smudgedDotsBlot()
@@ -4456,6 +4457,19 @@ private slots:
             std::sort(rubTones.begin(), rubTones.end());
             const int rubTone = rubTones[rubTones.size() / 2];
             QVERIFY2(rubTone >= 100 && rubTone <= 185, qPrintable(got + u", the rub's middle tone %1"_s.arg(rubTone)));
+            // Wet ink pushed over the paper keeps an edge: round the rub the
+            // tone drops to paper within a pixel, where a soft, airbrushed
+            // trail fades out through a broad fringe of faint grey.
+            int rubInk = 0, haze = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    if (way * (x - spotEdge) <= 0)
+                        continue;
+                    const int v = grey.constScanLine(y)[x];
+                    rubInk += v < 200;
+                    haze += v >= 200 && v < 240;
+                }
+            QVERIFY2(haze * 100 <= 35 * rubInk, qPrintable(got + u", %1 px of faint haze round %2 px of rub"_s.arg(haze).arg(rubInk)));
             // Rubbed to the side and only a little down (first i) or up
             // (second): the rub's middle stands off the blot's along the
             // drag, a little below or above it.
