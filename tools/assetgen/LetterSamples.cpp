@@ -61,8 +61,8 @@ QPointF drawIStem(Hand &hand, qreal x, Rng &rng)
 
 // A dot set down heavy with wet ink and then rubbed by the hand in the
 // direction `drag` (radians, clockwise from three o'clock, as y runs down)
-// before it dried. What is left is a blot of full ink a little wider than a
-// dot, pressed out into a few lobes run together, with a paler rim where the
+// before it dried. What is left is a blot of full ink half as wide again as
+// a dot, pressed out into a few lobes run together, with a paler rim where the
 // ink crept into the paper; and on the drag side a short rub of thin ink, a
 // handful of wipes lying over each other, each pulled off the blot its own
 // way and length. Every outline is uneven in slow bulges and dents, never
@@ -84,6 +84,7 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
             phase[k] = rng.uniform(0, 2 * M_PI);
         }
         const QPointF side(-axis.y(), axis.x());
+        auto flat = [squareness](qreal v) { return std::copysign(std::pow(std::abs(v), 1 - squareness), v); };
         QPolygonF poly;
         const int steps = 60;
         for (int s = 0; s < steps; ++s) {
@@ -91,7 +92,6 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
             qreal out = 1;
             for (int k = 0; k < 5; ++k)
                 out += amp[k] * std::cos((k + 2) * a + phase[k]);
-            auto flat = [squareness](qreal v) { return std::copysign(std::pow(std::abs(v), 1 - squareness), v); };
             poly << centre + (axis * flat(std::cos(a)) * stretch + side * flat(std::sin(a))) * radius * out;
         }
         QPainterPath path;
