@@ -158,9 +158,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
-          u"The word \"mini\", each i's dot a heavy, lumpy spot of full ink, clearly bigger than a dot, as if the pen "
-          "had gone round and round on it, then dragged while wet: from it a short smear of fine ink streaks runs "
-          "out and fades in steps to a ragged end, to the right on the first i and to the left on the second"_s,
+          u"The word \"mini\", each i's dot a ragged blot of full ink, half as wide again as a dot, rubbed while "
+          "wet: from it a short smear of thinner grey ink runs out to one side and fades to an uneven end, to the "
+          "right and a little down on the first i and to the left and a little up on the second"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two small, round e's, lower than the s, each with a slim, slit-like eye leaning "

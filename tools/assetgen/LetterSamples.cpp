@@ -3,6 +3,7 @@
 #include "Samples.h"
 
 #include <QLineF>
+#include <QPainterPathStroker>
 
 #include <cmath>
 
@@ -58,137 +59,109 @@ QPointF drawIStem(Hand &hand, qreal x, Rng &rng)
     return top;
 }
 
-// A dot worked over with the pen while the ink is wet, then dragged across
-// by the hand in the direction `drag` (radians, clockwise from three
-// o'clock, as y runs down). The dot is a few small tight circles of a
-// pressed pen over the lumps of ink they push up, so it comes out denser
-// and bigger than a dab and its outline keeps their bulges. The drag pulls the
-// ink out in fine streaks along the paper's grain: each streak keeps its
-// own tone, drops a shade where its ink runs short and thins out where it
-// ends, some sooner than others, so the smear has no soft edge anywhere and
-// a ragged end.
+// A dot set down heavy with wet ink and then rubbed by the hand in the
+// direction `drag` (radians, clockwise from three o'clock, as y runs down)
+// before it dried. What is left is a blot of full ink half as wide again as
+// a dot, pressed out into a few lobes run together, with a paler rim where the
+// ink crept into the paper; and on the drag side a short rub of thin ink, a
+// handful of wipes lying over each other, each pulled off the blot its own
+// way and length. Every outline is uneven in slow bulges and dents, never
+// frayed, as wet ink keeps a smooth edge however it is pushed about.
 void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
 {
     auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
     QPainter &p = hand.painter();
     const QPointF along(std::cos(drag), std::sin(drag));
     const QPointF across(-along.y(), along.x());
-    const qreal spot = 3.9 + j(0.15); // about how far the worked dot reaches from its middle
-
-    // The smear, under the dot. Streaks laid over each other keep the
-    // darker of the two, as ink on ink does, rather than adding up.
+    // A shape round `centre`, `radius` across and `stretch` times that
+    // along `axis`, whose edge swells and dips a few times on the way round.
+    // `squareness` above 0 flattens its ends and sides, as of ink pushed
+    // along by something broad rather than run out to a point.
+    auto blotch = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness, qreal squareness = 0) {
+        qreal amp[5], phase[5];
+        for (int k = 0; k < 5; ++k) {
+            amp[k] = unevenness * rng.uniform(0.4, 1.0) / (1 + 0.5 * k);
+            phase[k] = rng.uniform(0, 2 * M_PI);
+        }
+        const QPointF side(-axis.y(), axis.x());
+        auto flat = [squareness](qreal v) { return std::copysign(std::pow(std::abs(v), 1 - squareness), v); };
+        QPolygonF poly;
+        const int steps = 60;
+        for (int s = 0; s < steps; ++s) {
+            const qreal a = 2 * M_PI * s / steps;
+            qreal out = 1;
+            for (int k = 0; k < 5; ++k)
+                out += amp[k] * std::cos((k + 2) * a + phase[k]);
+            poly << centre + (axis * flat(std::cos(a)) * stretch + side * flat(std::sin(a))) * radius * out;
+        }
+        QPainterPath path;
+        path.addPolygon(poly);
+        path.closeSubpath();
+        return path;
+    };
+    const qreal blot = 4.1 + j(0.15); // about how far the blot reaches from its middle
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setCompositionMode(QPainter::CompositionMode_Darken);
-    const qreal band = spot * 1.9;              // how wide the dragged ink is where it leaves the dot
-    const qreal reach = spot + 9.5 + j(0.8);    // how far the longest streaks run from the middle
-    const qreal bend = j(1.0);                  // the hand's slide is not quite straight
-    const qreal offset = j(0.6);                // nor squarely across the dot's middle
-    // Side by side across the smear: streaks of ink, now touching, now with
-    // a hair of paper or paler ink between them.
-    QList<std::pair<qreal, qreal>> lanes; // middle across the drag, width
-    for (qreal at = -band / 2; at < band / 2;) {
-        const qreal w = rng.uniform(0.8, 1.7);
-        lanes.append({at + w / 2, w});
-        at += w + (rng.uniform(0, 1) < 0.4 ? -0.2 : rng.uniform(0.2, 0.55));
-    }
-    // Under the streaks, the thin film of ink the drag spreads between
-    // them: one flat, pale tone, ending where the streaks do.
-    QPolygonF film;
-    QList<QPointF> filmEnd;
-    for (const auto &[lane, width] : lanes) {
-        const qreal v = lane + offset;
-        const qreal edge = std::min(1.0, 2 * std::abs(lane) / band); // 0 in the middle of the smear, 1 at its sides
-        const qreal length = reach * (0.6 + 0.4 * std::sqrt(1 - edge * edge)) * rng.uniform(0.68, 1.05);
-        const qreal from = spot * (0.6 * edge * edge - 0.3); // inside the dot, where it is wide enough
-        // Darkest where the ink left the dot; twice on the way it runs a
-        // shade lower, and the last piece of each streak is dry and thin.
-        // Some streaks carry much of the ink, others little from the start.
-        int tone = int((rng.uniform(0, 1) < 0.7 ? rng.uniform(18, 60) : rng.uniform(85, 120)) + 50 * edge * edge);
-        const int pieces = 3;
-        qreal cut[pieces + 1] = {0, 0, 0, 1};
-        // The wet ink pulled straight out of the dot runs on nearly as dark
-        // as the dot for a short way, then the streak goes paler.
-        cut[1] = std::min(0.6, (spot * (1 - 0.5 * edge * edge) + rng.uniform(0.8, 3.0) - from) / length);
-        for (int i = 2; i < pieces; ++i)
-            cut[i] = cut[i - 1] + (1 - cut[i - 1]) * rng.uniform(0.25, 0.45);
-        cut[pieces] = 1;
-        const qreal ripple = rng.uniform(0, 2 * M_PI), sway = rng.uniform(0, 2 * M_PI);
-        auto centreAt = [&](qreal u) {
-            const qreal t = (u - from) / reach;
-            // Each streak follows the paper's fibres a little its own way.
-            return c + along * u + across * (v * (1 + 0.06 * t) + bend * t * t + 0.08 * std::sin(2.5 * u + sway));
-        };
-        filmEnd.append(centreAt(from + length * rng.uniform(0.85, 0.97)));
-        for (int i = 0; i < pieces; ++i) {
-            // Each piece but the last runs on a little into the next, paler
-            // one and runs out there, narrowing from one side, so the tone
-            // drops along a ragged line rather than a square cut.
-            const bool last = i == pieces - 1;
-            const qreal u0 = from + length * cut[i];
-            const qreal u1 = last ? from + length : from + length * cut[i + 1] + rng.uniform(0.5, 1.0);
-            const qreal runOut = last ? 0.3 * (u1 - u0) : std::min(0.55 * (u1 - u0), 1.8);
-            const qreal side = rng.uniform(0, 1) < 0.5 ? -1 : 1;
-            QPolygonF left, right;
-            const int steps = std::max(3, int((u1 - u0) * 4));
-            for (int s = 0; s <= steps; ++s) {
-                const qreal u = u0 + (u1 - u0) * s / steps;
-                const qreal f = (u - from) / length;
-                qreal w = width * (1 + 0.18 * std::sin(f * 9 + ripple));
-                // Where it leaves the dot the ink is pulled out in one piece;
-                // it parts into streaks as it runs thin.
-                w *= 1 + 0.9 * std::max(0.0, 1 - (u - from) / (spot + 2.5 - from));
-                const qreal out = std::max(0.0, (u - (u1 - runOut)) / runOut);
-                const qreal narrow = w * out * (last ? 0.2 : 0.85);
-                const QPointF m = centreAt(u);
-                left << m + across * (w / 2 - (side > 0 ? narrow : 0));
-                right.prepend(m - across * (w / 2 - (side < 0 ? narrow : 0)));
-            }
-            QPainterPath piece;
-            piece.addPolygon(left + right);
-            piece.closeSubpath();
-            p.fillPath(piece, QColor(tone, tone, tone + 2));
-            tone = std::min(160, tone + int(i == 0 ? rng.uniform(55, 80) : rng.uniform(50, 70)));
-        }
-    }
-    const qreal filmTone = rng.uniform(180, 190);
-    film << c + across * (offset - band / 2) << filmEnd << c + across * (offset + band / 2);
-    QPainterPath filmPath;
-    filmPath.addPolygon(film);
-    filmPath.closeSubpath();
-    p.fillPath(filmPath, QColor(filmTone, filmTone, filmTone + 2));
-    p.restore();
 
-    // The dot: a pressed pen worked round in a few small loops that wander
-    // about its middle, over the lumps of ink it pushed up as it went, so
-    // the edge bulges where the pen came round.
-    Hand pen(p, 1.45 + j(0.1));
-    pen.setInk(hand.ink());
-    const qreal lumpTurn = rng.uniform(0, 2 * M_PI);
-    for (int k = 0; k < 3; ++k) {
-        const qreal a = lumpTurn + k * 2 * M_PI / 3 + j(0.4);
-        pen.dot(c + QPointF(std::cos(a) * 1.05, std::sin(a) * 1.45) * rng.uniform(1.35, 1.7), spot * rng.uniform(0.52, 0.6));
+    // The blot: full ink pressed out into a few lobes run together, one a
+    // little way on along the drag and one off to some other side, so the
+    // outline dents where they meet.
+    const qreal turn = rng.uniform(0.4, 2.0) * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
+    const QPointF lobeDir = -along * std::cos(turn) + across * std::sin(turn);
+    QPainterPath core = blotch(c, blot * 0.85, 1 + j(0.05), along, 0.22);
+    core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.6), 1.2, along, 0.15));
+    core.addPath(blotch(c + lobeDir * blot * 0.6, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
+    core.setFillRule(Qt::WindingFill);
+
+    // The rub: ink dragged off the blot thins out as it goes. It is laid
+    // down as a handful of overlapping wipes of thin ink, each starting in
+    // the blot and running out its own way: most give out soon, so the tone
+    // is darkest next to the blot where they all lie over each other, and
+    // two broad ones from near its middle run on to the rub's end, which is
+    // as uneven as they leave it. A wipe over thin ink lifts some of it as it
+    // lays its own, so the wipes are laid on a sheet of their own and it goes
+    // down paler as a whole: even where they all meet, the rub stays well
+    // short of the blot's full ink.
+    QImage film(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    film.fill(Qt::transparent);
+    {
+        QPainter fp(&film);
+        fp.setTransform(p.combinedTransform());
+        fp.setRenderHint(QPainter::Antialiasing);
+        fp.setPen(Qt::NoPen);
+        const qreal rubLength = 13 + j(0.8);
+        const int wipes = 5 + int(rng.uniform(0, 2));
+        for (int w = 0; w < wipes; ++w) {
+            const bool runsOn = w < 2;
+            const qreal off = blot * (runsOn ? rng.uniform(-0.3, 0.3) : rng.uniform(-0.7, 0.7));
+            const qreal share = w == 0 ? rng.uniform(0.8, 1.0) : w == 1 ? rng.uniform(0.7, 0.95) : rng.uniform(0.25, 0.5);
+            const qreal reach = rubLength * share * (1 - 0.4 * std::abs(off) / blot);
+            QColor thin = hand.ink();
+            thin.setAlphaF(runsOn ? rng.uniform(0.34, 0.42) : rng.uniform(0.3, 0.45));
+            QPointF way = along + across * j(runsOn ? 0.06 : 0.12);
+            way /= std::hypot(way.x(), way.y());
+            const QPointF from = c + across * off * 0.6;
+            const QPointF to = from + way * (blot * 0.4 + reach);
+            const qreal thick = blot * (runsOn ? rng.uniform(0.5, 0.65) : rng.uniform(0.4, 0.6));
+            fp.fillPath(blotch((from + to) / 2, thick, QLineF(from, to).length() / (2 * thick) + 0.2, way, 0.22, 0.15), thin);
+        }
+        // Round the blot, a paler rim a hair wide where the ink crept
+        // into the paper; it follows the blot's own outline.
+        QColor crept = hand.ink();
+        crept.setAlphaF(0.4);
+        QPainterPathStroker creep;
+        creep.setWidth(1.4);
+        creep.setJoinStyle(Qt::RoundJoin);
+        fp.fillPath(creep.createStroke(core.simplified()), crept);
     }
-    QList<QPointF> loops;
-    const qreal sense = rng.uniform(0, 1) < 0.5 ? 1 : -1;
-    const qreal wander = rng.uniform(0, 2 * M_PI), wanderR = spot - 2.3 + j(0.15);
-    const qreal loopCount = rng.uniform(2.6, 3.2), loopR = 1.1 + j(0.1);
-    const qreal loopStart = rng.uniform(0, 2 * M_PI);
-    const int steps = 72;
-    for (int s = 0; s <= steps; ++s) {
-        const qreal t = qreal(s) / steps;
-        const qreal a = wander + sense * 2 * M_PI * 0.95 * t;  // where about the middle the pen is
-        const qreal b = loopStart + sense * 2 * M_PI * loopCount * t;  // and how far round its loop
-        const qreal big = wanderR * (1 + 0.15 * std::sin(5 * t + wander));
-        const qreal small = loopR * (1 + 0.2 * std::sin(2 * M_PI * 1.4 * t + loopStart));
-        loops << c + QPointF(std::cos(a) * big * 1.1, std::sin(a) * big * 1.15) + QPointF(std::cos(b), std::sin(b)) * small;
-    }
-    const QPainterPath worked = smoothPath(loops);
-    // Gone round so often the ink has pooled: whatever the loops enclose
-    // is filled in, and only their outer bumps show the pen's circling.
-    pen.pressureStroke(worked, [](qreal) { return 1.1; }, PenEnd::Blunt, PenEnd::Blunt);
-    pen.fill(worked);
+    p.save();
+    p.resetTransform();
+    p.setOpacity(0.7);
+    p.drawImage(0, 0, film);
+    p.restore();
+    p.fillPath(core, hand.ink());
+    p.restore();
 }
 
 // The dot over an i whose stem starts at `top`. Every dot is set down by
