@@ -540,26 +540,37 @@ QList<int> enclosedPatchSizes(const QImage &grey, int minSize)
     return sizes;
 }
 
-// How far a patch of pixels leans: how many columns its middle moves right
-// for each row up (the slope of a straight line fitted to its columns by
-// row), so an upright oval gives 0 and one leaning forwards gives more.
-qreal patchLean(const QList<QPoint> &patch)
+// How far points lean: how far right they move for each unit up (the slope
+// of a straight line fitted by least squares to their x against their y,
+// with y counted downwards as on the picture); 0 when they do not rise.
+qreal pointsLean(const QList<QPointF> &points)
 {
-    if (patch.size() < 2)
+    if (points.size() < 2)
         return 0;
     qreal mx = 0, my = 0;
-    for (const QPoint &p : patch) {
+    for (const QPointF &p : points) {
         mx += p.x();
         my += p.y();
     }
-    mx /= patch.size();
-    my /= patch.size();
+    mx /= points.size();
+    my /= points.size();
     qreal xy = 0, yy = 0;
-    for (const QPoint &p : patch) {
+    for (const QPointF &p : points) {
         xy += (p.x() - mx) * (p.y() - my);
         yy += (p.y() - my) * (p.y() - my);
     }
     return yy > 0 ? -xy / yy : 0;
+}
+
+// How far a patch of pixels leans: how many columns its middle moves right
+// for each row up, so an upright oval gives 0 and one leaning forwards gives
+// more.
+qreal patchLean(const QList<QPoint> &patch)
+{
+    QList<QPointF> points;
+    for (const QPoint &p : patch)
+        points.append(p);
+    return pointsLean(points);
 }
 
 // The lean of the straight strokes of a page of lines standing on
@@ -3288,19 +3299,10 @@ private slots:
                 }
                 if (points.last().y() < 4)
                     return qQNaN();
-                qreal mx = 0, my = 0;
-                for (const QPointF &p : points) {
-                    mx += p.x();
-                    my += p.y();
-                }
-                mx /= points.size();
-                my /= points.size();
-                qreal sxy = 0, syy = 0;
-                for (const QPointF &p : points) {
-                    sxy += (p.x() - mx) * (p.y() - my);
-                    syy += (p.y() - my) * (p.y() - my);
-                }
-                return sxy / syy;
+                // Heights run up the picture; the fit counts them down it.
+                for (QPointF &p : points)
+                    p.setY(-p.y());
+                return pointsLean(points);
             };
             QList<qreal> spreads;
             for (int baseline : {38, 76, 114}) {
