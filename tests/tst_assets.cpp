@@ -4235,6 +4235,23 @@ private slots:
             const qreal mean = (sxx + syy) / 2, spread = std::hypot((sxx - syy) / 2, sxy);
             const qreal elongation = std::sqrt((mean + spread) / std::max(mean - spread, 1e-9));
             QVERIFY2(elongation <= 1.5, qPrintable(got + u", the mark %1 times as long as it is wide"_s.arg(elongation)));
+            // Yet a dot, not a speck: at 2x, where a pixel is fine enough to
+            // tell, nearly as tall as the ordinary dot, whose dab is a little
+            // longer than it is high.
+            auto height = [&](int index) {
+                const QImage picture = greyPicture(u"IDotAnalysis"_s, index, doubleSize);
+                int top = -1, bottom = -1;
+                for (int y = 0; y < 72 * scale; ++y)
+                    for (int x = (stemX - 8) * scale; x < (stemX + 9) * scale; ++x)
+                        if (picture.constScanLine(y)[x] < 230) {
+                            top = top < 0 ? y : top;
+                            bottom = y;
+                        }
+                return top < 0 ? 0 : bottom - top + 1;
+            };
+            const int lightHeight = height(3), plainHeight = height(0);
+            QVERIFY2(!doubleSize || lightHeight * 10 >= plainHeight * 8,
+                     qPrintable(got + u", %1 px high against the ordinary dot's %2"_s.arg(lightHeight).arg(plainHeight)));
             // Not one flat grey either: at 2x, where the dot is a few pixels
             // across, its darkest speck stands well below its usual tone.
             if (doubleSize) {

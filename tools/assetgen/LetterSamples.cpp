@@ -195,13 +195,15 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Barely pressed: a small, pale dot, far fainter than the pen's
-        // full ink, at the usual height. A pen touching this lightly leaves
-        // its ink unevenly: a faint film with a slightly darker speck off
-        // centre where the tip did bear on the paper, never one flat grey.
+        // Barely pressed: a pale dot, far fainter than the pen's full ink,
+        // at the usual height and nearly the usual size, so it reads as a
+        // dot set down lightly rather than a speck. A pen touching this
+        // lightly leaves its ink unevenly: a faint film with a slightly
+        // darker speck off centre where the tip did bear on the paper,
+        // never one flat grey.
         Hand faint(hand.painter());
         const QPointF c(top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8));
-        const qreal size = 1.8 + j(0.2);
+        const qreal size = 2.3 + j(0.15);
         faint.setInk(QColor(196, 196, 196));
         faint.dot(c, size);
         faint.setInk(QColor(150, 150, 150));
