@@ -153,8 +153,8 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with a round dot set over the tip of its stem, a touch to the right of plumb, "
           "almost sitting on it, only a hair of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i with a round dot of about the usual size and height in faint, pale grey ink, a little "
-          "darker at one spot, as if the pen barely touched the paper"_s,
+          u"The word \"mini\", each i with a round dot of about the usual size and height in faint, pale grey "
+          "ink, a little darker at one spot, as if the pen barely touched the paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
