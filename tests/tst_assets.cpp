@@ -1690,6 +1690,40 @@ private slots:
         }
     }
 
+    // The ring round an encircled signature is swung by hand, not laid out
+    // as a level ellipse: it tilts with the writing, so its highest point
+    // stands well to one side of its lowest. It still closes round the
+    // whole name, clear of the picture's edges.
+    void encirclingRingIsSwungByHand_data() { addSizeRows(); }
+
+    void encirclingRingIsSwungByHand()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Signature"_s, 5, doubleSize);
+        QVERIFY(!grey.isNull());
+        const QRect ring = inkBox(grey);
+        QVERIFY2(ring.left() >= 2 * s && ring.right() < grey.width() - 2 * s, qPrintable(u"ring from %1 to %2"_s.arg(ring.left()).arg(ring.right())));
+        // The middle of the ink on the ring's top and bottom rows.
+        auto middle = [&](int y) {
+            const QList<std::pair<int, int>> runs = inkRuns(grey, y, 0, grey.width());
+            qreal sum = 0;
+            int count = 0;
+            for (const auto &[from, to] : runs) {
+                sum += (from + to - 1) / 2.0 * (to - from);
+                count += to - from;
+            }
+            return count ? sum / count / s : qreal(-1);
+        };
+        const qreal top = middle(ring.top()), bottom = middle(ring.bottom());
+        const QString got = u"%1x: ring's top at %2, its foot at %3"_s.arg(s).arg(top).arg(bottom);
+        QVERIFY2(top >= 0 && bottom >= 0 && std::abs(top - bottom) >= 4, qPrintable(got));
+        // The name lies inside the ring: the row through the ring's middle
+        // meets ink at the ring's two sides and in the name between them.
+        const QList<std::pair<int, int>> across = inkRuns(grey, ring.center().y(), 0, grey.width());
+        QVERIFY2(across.size() >= 3, qPrintable(got + u", %1 strokes across its middle"_s.arg(across.size())));
+    }
+
     // The long down strokes of g and y run far below the line and only at
     // their very ends turn off to the left in a small hook, which keeps the
     // g from reading as a q.

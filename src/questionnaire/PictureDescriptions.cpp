@@ -226,7 +226,8 @@ const QHash<QString, QStringList> &descriptions()
           "them"_s,
           u"Two lines of a note in small handwriting, with a much larger signature \"J. Marlowe\" under them"_s,
           u"The signature \"J. Marlowe\" with a line drawn under it"_s,
-          u"The signature \"J. Marlowe\" with an oval drawn round it"_s,
+          u"The signature \"J. Marlowe\" with an oval swung round it by hand, tilted a little and running on past "
+          "where it started"_s,
           u"The signature \"J. Marlowe\" struck through with a quick pen stroke that runs across it and back"_s}},
     };
     return table;

@@ -145,14 +145,23 @@ void addSignatureVariants(QList<SampleDef> &out)
         const QPointF c = box.center();
         const qreal rx = box.width() / 2 + 4.5;
         const qreal ry = box.height() / 2 + 14;
+        // Swung round the name in one quick movement, not laid out with a
+        // template: the loop tilts a little with the writing, bulges on one
+        // side and flattens on another, and runs on past its start a shade
+        // wider, pressed harder on its way round than where it sets off
+        // and lifts.
+        const qreal tilt = qDegreesToRadians(-4.0);
         QList<QPointF> pts;
-        for (int a = 30; a <= 390; a += 20) {
-            const qreal grow = 1.0 + (a - 30) / 360.0 * 0.06;
+        for (int a = 30; a <= 394; a += 14) {
             const qreal rad = qDegreesToRadians(qreal(a));
-            pts.append({c.x() + rx * grow * std::cos(rad), c.y() - ry * grow * std::sin(rad)});
+            const qreal grow = 1.0 + (a - 30) / 364.0 * 0.05;
+            const qreal wobble = 1 + 0.04 * std::sin(2 * rad + 0.8) + 0.02 * std::sin(3 * rad + 2.1);
+            const QPointF local(rx * grow * wobble * std::cos(rad), -ry * grow * wobble * std::sin(rad));
+            pts.append(c + QPointF(local.x() * std::cos(tilt) - local.y() * std::sin(tilt),
+                                   local.x() * std::sin(tilt) + local.y() * std::cos(tilt)));
         }
         h.setWidth(2.0);
-        h.stroke(smoothPath(pts));
+        h.pressureStroke(smoothPath(pts), [](qreal t) { return 0.8 + 0.3 * std::sin(t * M_PI) + 0.05 * std::sin(t * 11); });
     });
     addSample(out, t, 6, u"Crossed-Out Signature"_s, [](Hand &h, Rng &) {
         const QRectF box = standardName(h);
