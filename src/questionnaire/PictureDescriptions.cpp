@@ -93,9 +93,9 @@ const QHash<QString, QStringList> &descriptions()
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose m begins with a small, quick hook in the weight of the letters: the "
-          "pen lands lightly just over the m's first arch, curls to the left over the top and turns straight "
-          "down into the first stroke of the m without a lift"_s,
+          u"The handwritten word \"man\" whose m begins with a loose curl in the weight of the letters: the pen lands "
+          "above the m, right of its first stroke, sweeps left over the top, round and down, and swings up into "
+          "the first stroke of the m without a lift"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
@@ -166,9 +166,9 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word \"see\", its two small, round e's, lower than the s, each with a slim, slit-like eye leaning "
           "into a wide, round back"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two joined e's written without any loop: the pen runs up from the join to a "
-          "point at the top of the e and straight back down the same line, a little heavier for being written "
-          "twice, then round the foot and out, so each e is a narrow, pointed round with no eye at all"_s,
+          u"The word \"see\", its two e's written without any loop: from the middle of each e's back a single "
+          "line runs up into the round towards its shoulder, written out and straight back over itself, so no "
+          "eye opens"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,

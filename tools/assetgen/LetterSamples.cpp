@@ -273,7 +273,7 @@ void addIDots(QList<SampleDef> &out)
 
 enum class ELoop { Narrow, Normal, Broad, Retraced, Greek };
 
-void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0, Rng *rng = nullptr)
+void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
 {
     const qreal H = 40;
     const qreal W = 34;
@@ -308,34 +308,18 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0, Rng *r
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The same joined e as the looped ones, but the loop is never
-        // opened: the pen runs up from the join on a slant to the top of the
-        // letter and comes straight back down the same line before it swings
-        // round the foot and out. What would have been the eye is one line,
-        // a little heavier for being written twice, so no paper shows
-        // through it. No two are written quite alike.
-        auto j = [rng](qreal a) { return rng ? rng->uniform(-a, a) : 0.0; };
-        // The back of the letter, from where the join meets it low down,
-        // up round the bowl and on in a straight slant to a point at the
-        // top: a spike where a c would curl over.
-        const QPointF turn = at(23.5 + j(1.4), -30 + j(1.0));
-        const QPointF knee = at(3.4 + j(0.4), -17.5 + j(0.6));
-        const QList<QPointF> back = {at(0.8, -6.5), at(0.3, -13), knee, knee + (turn - knee) * 0.45 + QPointF(-0.5, -0.5), turn};
-        QPainterPath up = smoothPath({at(-10, -1.2), at(-5.8, -2.5), at(-2, -4.4)});
-        smoothTo(up, back);
-        hand.pressureStroke(up, [](qreal t) { return 0.85 + 0.45 * std::clamp<qreal>((t - 0.3) / 0.3, 0, 1); },
-                            PenEnd::Tapered, PenEnd::Blunt);
-        // The way down runs a hair inside the way up, as a pen never runs
-        // back exactly in its own track.
-        QList<QPointF> down;
-        for (int i = back.size() - 1; i >= 0; --i)
-            down.append(back[i] + QPointF(0.6, 0.45) * (i > 0 && i < back.size() - 1 ? 1 : 0.4));
-        const qreal foot = j(0.8);
-        down += {at(2.8 + foot, -2), at(8 + foot, 0.3), at(15, 0.8), at(24, 0), at(30.5, -3), at(35 + j(0.8), -7 + j(0.6))};
-        // Pressed hardest on the way back down the line, easing off round
-        // the foot and out.
-        hand.pressureStroke(smoothPath(down), [](qreal t) { return 1.35 - 0.5 * std::clamp<qreal>((t - 0.4) / 0.45, 0, 1); },
-                            PenEnd::Blunt, PenEnd::Tapered);
+        // The eye is never opened: the pen starts on the back at half
+        // height, runs out towards the shoulder and comes straight back over
+        // itself, so all that is left of the loop is one line inside the
+        // curve, fast to the back. The round is then written from the
+        // shoulder over the crown, down the back over the start of the line
+        // and round the foot. Without a loop there is nothing for a join to
+        // rise into, so the letter starts on its own.
+        QPainterPath bar = smoothPath({at(2.4, -17.2), at(6, -19.2), at(12, -21.1), at(19.5, -23.1)});
+        smoothTo(bar, {at(19.5, -23.1), at(13, -21.4), at(7.5, -19.8), at(3.6, -18.4)});
+        hand.pressureStroke(bar, [](qreal t) { return 1.0 + 0.08 * std::sin(t * 5); }, PenEnd::Blunt, PenEnd::Tapered);
+        hand.stroke(smoothPath({at(26.2, -25.5), at(26.6, -32.5), at(18, -38.5), at(7, -34), at(2.2, -21), at(3.4, -7.5), at(10, -0.8),
+                                at(20, 0), at(35, -7)}));
         return;
     }
     case ELoop::Greek:
@@ -364,10 +348,10 @@ void addLowerCaseE(QList<SampleDef> &out)
             p.scale(k, k);
             p.translate(-47, -base);
             varyCopy(p, {59, base}, rng);
-            drawE(h, 47, base, first, 3.0 / k, &rng);
+            drawE(h, 47, base, first, 3.0 / k);
             p.restore();
             varyCopy(p, {99, base}, rng);
-            drawE(h, 47 + 40, base, second, 3.0 / k, &rng);
+            drawE(h, 47 + 40, base, second, 3.0 / k);
             p.restore();
             p.restore();
         };

@@ -92,22 +92,23 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::RightToLeft: {
-        // One quick movement: the pen lands while moving, just over the m's
-        // first arch and right of its first stem, curls left over the top in
-        // a small open hook and turns down straight into the first stem,
-        // running on down it without a lift. The way in runs from right to
-        // left and never closes on itself, so it reads as the start of the
-        // m; kept small, as a wide swing over the arch reads as a flag.
-        const QPainterPath arc = smoothPath({{p.x() + 11, p.y() - 2.6}, {p.x() + 7, p.y() - 6.2}, {p.x() + 2.5, p.y() - 7.4},
-                                             {p.x() - 1.6, p.y() - 6}, {p.x() - 3, p.y() - 3.2}, {p.x() - 1.2, p.y() - 0.6},
-                                             {p.x() + 0.25, p.y() + 1.6}, {p.x() + 0.3, p.y() + 5.5}, {p.x(), p.y() + 11}});
-        // Light only where it lands, then at the letters' weight: the run
-        // over the top lies along the nib's edge, so it is pushed harder
-        // than the turn down into the stem.
-        hand.pressureStroke(arc, [](qreal t) {
-            const qreal land = std::min<qreal>(1, t / 0.22);
-            const qreal down = std::clamp<qreal>((t - 0.55) / 0.2, 0, 1);
-            return 0.3 + 1.1 * land * land * (3 - 2 * land) - 0.5 * down + 0.03 * std::sin(t * 9 + 0.5);
+        // The pen lands lightly above the m, right of its first stem, and
+        // while moving sweeps off to the left over the top, round and down
+        // in a loose, lopsided bend, then swings up to the right into the
+        // top of the first stem and on down it without a lift: the way in
+        // runs from right to left, in the same movement as the m itself.
+        const QPainterPath curl = smoothPath({{p.x() + 7.5, p.y() - 7.2}, {p.x() + 2.6, p.y() - 10.2}, {p.x() - 5.5, p.y() - 11.2},
+                                              {p.x() - 14, p.y() - 9}, {p.x() - 20.5, p.y() - 4.2}, {p.x() - 22.4, p.y() + 0.8},
+                                              {p.x() - 19.6, p.y() + 4.6}, {p.x() - 13.2, p.y() + 5.2}, {p.x() - 6.6, p.y() + 2.8},
+                                              {p.x() - 2.2, p.y() + 0.2}, {p.x() + 0.1, p.y() + 3.2}, {p.x() + 0.1, p.y() + 8},
+                                              {p.x(), p.y() + 15}});
+        // Written at the letters' weight: only the first touch is light.
+        // The swing up into the stem runs along the nib's edge, so it is
+        // pushed harder to keep its weight there.
+        hand.pressureStroke(curl, [](qreal t) {
+            const qreal land = std::min<qreal>(1, t / 0.14);
+            const qreal rise = std::clamp<qreal>((t - 0.5) / 0.08, 0, 1) * std::clamp<qreal>((0.84 - t) / 0.08, 0, 1);
+            return 0.4 + 0.75 * land * land * (3 - 2 * land) + 0.45 * rise + 0.04 * std::sin(t * 9 + 0.5);
         });
         break;
     }
