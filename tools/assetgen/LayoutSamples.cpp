@@ -511,12 +511,14 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
         };
         // Each straight stroke takes its own shade of lean, chosen before
         // any is drawn so the bowls can be hung on the stems as drawn.
+        QList<bool> isStem;
         QList<qreal> owns;
         QList<QPolygonF> stems;
         QList<qreal> stemOwns;
         for (const QPolygonF &poly : letter) {
-            owns.append(straight(poly) && rng ? rng->uniform(-0.03, 0.03) : 0);
-            if (straight(poly)) {
+            isStem.append(straight(poly));
+            owns.append(isStem.last() && rng ? rng->uniform(-0.03, 0.03) : 0);
+            if (isStem.last()) {
                 stems.append(poly);
                 stemOwns.append(owns.last());
             }
@@ -544,7 +546,7 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
             const QPolygonF &poly = letter[si];
             QPolygonF out;
             own = owns[si];
-            if (straight(poly)) {
+            if (isStem[si]) {
                 for (const QPointF &p : poly)
                     out << sheared(local(p));
                 // A long stroke pulled down at speed is never ruled: it
