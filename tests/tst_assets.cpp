@@ -1396,99 +1396,113 @@ private slots:
         }
     }
 
-    // The lead-in curved from right to left is one movement with the m: the
-    // pen lands lightly above the word, right of its first stem, sweeps left
-    // over the top, round and down, and swings up into the first stem
-    // without a lift. It stays clear of the line, and a column through it
-    // crosses both its upper and its lower branch.
-    void beginningCurlsInFromTheRight_data() { addSizeRows(); }
+    // The lead-in curved from right to left swings in backwards from under
+    // the m: the pen lands under the m's first arch, right of the first
+    // stem, runs back to the left under the line, passing under the stem's
+    // foot with paper between, turns round in front of the m and rises into
+    // the top of the first stem without a lift. It is a stroke, not a bowl:
+    // it closes no paper in, and it stays close under the line, unlike the
+    // long lead-in from far below.
+    void beginningSwingsBackFromUnderTheM_data() { addSizeRows(); }
 
-    void beginningCurlsInFromTheRight()
+    void beginningSwingsBackFromUnderTheM()
     {
         QFETCH(bool, doubleSize);
         const int s = doubleSize ? 2 : 1;
         const QImage plain = greyPicture(u"BeginningStroke"_s, 4, doubleSize);
-        const QImage curl = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
-        QVERIFY(!plain.isNull() && !curl.isNull());
-        // The bare word: its first stem's left edge, its top and its foot.
+        const QImage swing = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
+        QVERIFY(!plain.isNull() && !swing.isNull());
+        // The bare word: its first stem, its top and its foot.
         const QRect word = inkBox(plain);
         const QList<std::pair<int, int>> middle = inkRuns(plain, 70 * s, 0, plain.width());
         QVERIFY(!middle.isEmpty());
         const int stemLeft = middle.first().first, stemRight = middle.first().second;
-        const qreal stem = qreal(stemLeft) / s;
-        const QRect box = inkBox(curl);
-        const QString got = u"word %1..%2 high, first stem at %3; curl picture inked %4..%5 high from %6"_s
-                                .arg(word.top() / s).arg(word.bottom() / s).arg(stem)
-                                .arg(box.top() / s).arg(box.bottom() / s).arg(box.left() / s);
-        // It rises over the word's top, but as a swing, not a tall cap.
-        QVERIFY2(box.top() <= word.top() - 6 * s && box.top() >= word.top() - 16 * s, qPrintable(got));
-        // Loose and wide: it reaches well out to the left of the word.
-        QVERIFY2(stem - qreal(box.left()) / s >= 12 && stem - qreal(box.left()) / s <= 26, qPrintable(got));
-        // It comes in from the right: above the word there is ink right of
-        // the first stem, where the pen landed, and there the stroke is
-        // still fine, clearly lighter than the curl on its left.
-        int landing = 0;
-        for (int y = word.top() - 12 * s; y < word.top() - 2 * s; ++y)
-            for (const auto &[from, to] : inkRuns(curl, y, stemRight + 3 * s, curl.width()))
+        const QRect box = inkBox(swing);
+        const QString got = u"word %1..%2 high, first stem at %3..%4; lead-in picture inked %5..%6 from %7"_s
+                                .arg(qreal(word.top()) / s).arg(qreal(word.bottom()) / s).arg(qreal(stemLeft) / s)
+                                .arg(qreal(stemRight) / s).arg(qreal(box.top()) / s).arg(qreal(box.bottom()) / s)
+                                .arg(qreal(box.left()) / s);
+        // Nothing rises over the word: the way in comes from below.
+        QVERIFY2(box.top() >= word.top() - s, qPrintable(got));
+        // Close under the line, not a long run up from far below it.
+        QVERIFY2(box.bottom() >= word.bottom() + 5 * s && box.bottom() <= word.bottom() + 12 * s, qPrintable(got));
+        // It turns well out in front of the m, but not as far as a long lead-in.
+        QVERIFY2(stemLeft - box.left() >= 16 * s && stemLeft - box.left() <= 30 * s, qPrintable(got));
+        // Where the pen landed: the right end of the ink under the line lies
+        // right of the first stem, under the m's first arch.
+        int landing = -1;
+        for (int y = word.bottom() + 2 * s; y <= box.bottom(); ++y)
+            for (const auto &[from, to] : inkRuns(swing, y, 0, swing.width()))
                 landing = std::max(landing, to);
-        QVERIFY2(landing > stemRight + 3 * s, qPrintable(got + u", nothing lands right of the stem"_s));
-        const QList<std::pair<int, int>> tip = inkRunsDown(curl, landing - 2 * s, 0, word.top());
-        const int side = box.left() + 2 * s;
-        qreal broadest = 0;
-        for (int y = box.top(); y < word.bottom(); ++y)
-            for (const auto &[from, to] : inkRuns(curl, y, box.left(), side + 1))
-                if (from <= side && to > side)
-                    broadest = std::max(broadest, qreal(to - from));
-        for (const auto &[from, to] : tip)
-            QVERIFY2(to - from <= 0.7 * broadest,
-                     qPrintable(got + u", landing %1 thick, left side %2"_s.arg(qreal(to - from) / s).arg(broadest / s)));
-        QVERIFY2(!tip.isEmpty() && broadest >= 2 * s, qPrintable(got + u", left side %1 broad"_s.arg(broadest / s)));
-        // Left of the stem nothing comes down near the line.
-        for (int y = word.bottom() - 5 * s; y <= word.bottom(); ++y)
-            QVERIFY2(inkRuns(curl, y, 0, stemLeft - 2 * s).isEmpty(), qPrintable(got + u", ink at row %1"_s.arg(y / s)));
-        const QList<std::pair<int, int>> column = inkRunsDown(curl, int((stem - 8) * s), 0, curl.height());
+        QVERIFY2(landing >= stemRight + 4 * s && landing <= stemRight + 14 * s,
+                 qPrintable(got + u", the stroke under the line ends at %1"_s.arg(qreal(landing) / s)));
+        // Under the first stem's foot the stroke passes with paper between.
+        const QList<std::pair<int, int>> underStem = inkRunsDown(swing, (stemLeft + stemRight) / 2, word.bottom() - 4 * s, swing.height());
+        QVERIFY2(underStem.size() == 2, qPrintable(got + u", %1 runs down through the stem's foot"_s.arg(underStem.size())));
+        QVERIFY2(underStem[1].first - underStem[0].second >= 3 * s,
+                 qPrintable(got + u", only %1 of paper under the stem's foot"_s.arg(qreal(underStem[1].first - underStem[0].second) / s)));
+        // Left of the stem a column crosses the rise over the line and the
+        // swing back under it.
+        const QList<std::pair<int, int>> column = inkRunsDown(swing, stemLeft - 8 * s, 0, swing.height());
         QVERIFY2(column.size() == 2, qPrintable(got + u", column crosses %1 strokes"_s.arg(column.size())));
-        QVERIFY2(column[1].first - column[0].second >= 9 * s, qPrintable(got + u", branches too close"_s));
-        // The lower branch runs on into the first stem: one unbroken run of
-        // ink from left of the stem into it, near the stem's top.
+        QVERIFY2(column[0].second <= word.bottom() - 4 * s && column[1].first > word.bottom(),
+                 qPrintable(got + u", branches at %1 and %2"_s.arg(qreal(column[0].second) / s).arg(qreal(column[1].first) / s)));
+        // The rise runs on into the first stem: one unbroken run of ink from
+        // left of the stem into it, near the stem's top.
         bool joined = false;
         for (int y = word.top(); y < word.top() + 7 * s && !joined; ++y)
-            for (const auto &[from, to] : inkRuns(curl, y, 0, stemRight))
+            for (const auto &[from, to] : inkRuns(swing, y, 0, stemRight))
                 joined = joined || (from <= stemLeft - 4 * s && to > stemLeft + s);
-        QVERIFY2(joined, qPrintable(got + u", the curl does not run into the stem"_s));
-        // Under the word's top the curl keeps clear of the stem: between its
-        // lower branch and the stem, paper, so it is no closed blob.
-        const QList<std::pair<int, int>> under = inkRuns(curl, word.top() + 14 * s, 0, stemRight);
-        QVERIFY2(under.size() == 1, qPrintable(got + u", %1 strokes beside the stem low down"_s.arg(under.size())));
+        QVERIFY2(joined, qPrintable(got + u", the lead-in does not run into the stem"_s));
+        // No bowl: the lead-in closes in no paper the bare word does not.
+        QCOMPARE(enclosedPatchSizes(swing, 3 * s * s).size(), enclosedPatchSizes(plain, 3 * s * s).size());
     }
 
-    // The curl is the way this hand starts its m, not an ornament stuck on:
-    // left of the first stem both its branches are written in about the
-    // weight of the m's own stem, only the first touch being lighter.
-    void beginningCurlKeepsTheLettersWeight_data() { addSizeRows(); }
+    // The pen lands while moving: the swing starts as a hairline under the
+    // m and firms as it goes round, and its rise into the m keeps about the
+    // weight of the m's own strokes, neither a faint thread nor a heavy bar.
+    void beginningSwingFirmsFromAHairline_data() { addSizeRows(); }
 
-    void beginningCurlKeepsTheLettersWeight()
+    void beginningSwingFirmsFromAHairline()
     {
         QFETCH(bool, doubleSize);
         const int s = doubleSize ? 2 : 1;
         const QImage plain = greyPicture(u"BeginningStroke"_s, 4, doubleSize);
-        const QImage curl = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
-        QVERIFY(!plain.isNull() && !curl.isNull());
+        const QImage swing = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
+        QVERIFY(!plain.isNull() && !swing.isNull());
+        const QRect word = inkBox(plain);
         const QList<std::pair<int, int>> middle = inkRuns(plain, 70 * s, 0, plain.width());
         QVERIFY(!middle.isEmpty());
         const int stemLeft = middle.first().first;
         const qreal stem = qreal(middle.first().second - stemLeft) / s;
         QVERIFY2(stem >= 2.5, qPrintable(u"first stem %1 broad"_s.arg(stem)));
-        for (int dx = 4; dx <= 12; dx += 2) {
-            // A column through the curl crosses its upper and its lower
-            // branch, each nearly as thick as the stem is broad.
-            const QList<std::pair<int, int>> column = inkRunsDown(curl, stemLeft - dx * s, 0, curl.height());
-            QVERIFY2(column.size() == 2, qPrintable(u"%1 left of the stem the column crosses %2 strokes"_s.arg(dx).arg(column.size())));
-            for (const auto &[from, to] : column) {
-                const qreal thick = qreal(to - from) / s;
-                QVERIFY2(thick >= 0.75 * stem && thick <= 1.8 * stem,
-                         qPrintable(u"%1 left of the stem a branch %2 thick at %3, stem %4 broad"_s.arg(dx).arg(thick).arg(from / s).arg(stem)));
-            }
+        // Thickness of the swing under the line down column x.
+        auto under = [&](int x) {
+            const QList<std::pair<int, int>> runs = inkRunsDown(swing, x, word.bottom() + 2 * s, swing.height());
+            return runs.isEmpty() ? qreal(-1) : qreal(runs.last().second - runs.last().first) / s;
+        };
+        int landing = -1;
+        for (int y = word.bottom() + 2 * s; y < swing.height(); ++y)
+            for (const auto &[from, to] : inkRuns(swing, y, 0, swing.width()))
+                landing = std::max(landing, to);
+        QVERIFY(landing > stemLeft);
+        const qreal tip = under(landing - 3 * s), round = under(stemLeft - 10 * s);
+        const QString got = u"stem %1 broad, swing %2 thick where it lands, %3 on its way round"_s.arg(stem).arg(tip).arg(round);
+        QVERIFY2(tip > 0 && round > 0, qPrintable(got));
+        QVERIFY2(tip <= 0.6 * round, qPrintable(got));
+        QVERIFY2(round >= 0.6 * stem, qPrintable(got));
+        // Across the rise, from its run along a row and its lean.
+        auto centre = [&](int y) {
+            const QList<std::pair<int, int>> runs = inkRuns(swing, y, 0, stemLeft - 2 * s);
+            return runs.isEmpty() ? qreal(-1) : (runs.last().first + runs.last().second) / 2.0;
+        };
+        for (int y = word.top() + 7 * s; y <= word.bottom() - 7 * s; y += 3 * s) {
+            const QList<std::pair<int, int>> runs = inkRuns(swing, y, 0, stemLeft - 2 * s);
+            QVERIFY2(runs.size() == 1, qPrintable(got + u", row %1 crosses %2 strokes"_s.arg(y / s).arg(runs.size())));
+            const qreal lean = std::atan2(centre(y - 3 * s) - centre(y + 3 * s), 6.0 * s);
+            const qreal across = qreal(runs[0].second - runs[0].first) / s * std::cos(lean);
+            QVERIFY2(across >= 0.55 * stem && across <= 1.3 * stem,
+                     qPrintable(got + u", rise %1 broad at row %2"_s.arg(across).arg(y / s)));
         }
     }
 

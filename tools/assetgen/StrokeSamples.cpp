@@ -92,23 +92,27 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::RightToLeft: {
-        // The pen lands lightly above the m, right of its first stem, and
-        // while moving sweeps off to the left over the top, round and down
-        // in a loose, lopsided bend, then swings up to the right into the
-        // top of the first stem and on down it without a lift: the way in
-        // runs from right to left, in the same movement as the m itself.
-        const QPainterPath curl = smoothPath({{p.x() + 7.5, p.y() - 7.2}, {p.x() + 2.6, p.y() - 10.2}, {p.x() - 5.5, p.y() - 11.2},
-                                              {p.x() - 14, p.y() - 9}, {p.x() - 20.5, p.y() - 4.2}, {p.x() - 22.4, p.y() + 0.8},
-                                              {p.x() - 19.6, p.y() + 4.6}, {p.x() - 13.2, p.y() + 5.2}, {p.x() - 6.6, p.y() + 2.8},
-                                              {p.x() - 2.2, p.y() + 0.2}, {p.x() + 0.1, p.y() + 3.2}, {p.x() + 0.1, p.y() + 8},
-                                              {p.x(), p.y() + 15}});
-        // Written at the letters' weight: only the first touch is light.
-        // The swing up into the stem runs along the nib's edge, so it is
-        // pushed harder to keep its weight there.
-        hand.pressureStroke(curl, [](qreal t) {
-            const qreal land = std::min<qreal>(1, t / 0.14);
-            const qreal rise = std::clamp<qreal>((t - 0.5) / 0.08, 0, 1) * std::clamp<qreal>((0.84 - t) / 0.08, 0, 1);
-            return 0.4 + 0.75 * land * land * (3 - 2 * land) + 0.45 * rise + 0.04 * std::sin(t * 9 + 0.5);
+        // The pen lands under the m's first arch, runs back to the left well
+        // under the line, past the foot of the first stem, turns round in
+        // front of the m and rises into the top of its first stem, going on
+        // down it without a lift: the way in runs backwards, right to left,
+        // before the writing goes forward. Kept clear of the stem's foot, with
+        // a fairly straight rise, it stays a stroke: a round bowl there would
+        // read as a c or G before the word. The turn and the join at the top
+        // are rounded, as from a quick hand, not angled.
+        const QPainterPath sweep = smoothPath({{p.x() + 8.5, base + 5.4}, {p.x() + 2, base + 7.8}, {p.x() - 6, base + 8.7},
+                                               {p.x() - 13, base + 8}, {p.x() - 18.6, base + 5.6}, {p.x() - 21.6, base + 2.4},
+                                               {p.x() - 22.3, base - 1.4}, {p.x() - 20.8, base - 5.2}, {p.x() - 17, base - 8.9},
+                                               {p.x() - 12.4, base - 12.6}, {p.x() - 7.8, base - 16.3}, {p.x() - 4.2, p.y() + 0.6},
+                                               {p.x() - 1.6, p.y() - 0.6}, {p.x() - 0.2, p.y() + 0.8}, {p.x() + 0.1, p.y() + 4},
+                                               {p.x() + 0.1, p.y() + 9}});
+        // A hairline where the pen lands while moving, firming as it goes
+        // round; the rise runs along the nib's edge and is pushed a little
+        // harder, to about the weight of the m's own up-strokes.
+        hand.pressureStroke(sweep, [](qreal t) {
+            const qreal land = std::min<qreal>(1, t / 0.35);
+            const qreal rise = std::clamp<qreal>((t - 0.4) / 0.14, 0, 1) * std::clamp<qreal>((0.88 - t) / 0.06, 0, 1);
+            return 0.3 + 1.05 * land * land * (3 - 2 * land) + 0.35 * rise * rise * (3 - 2 * rise);
         });
         break;
     }
