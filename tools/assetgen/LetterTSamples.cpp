@@ -21,7 +21,7 @@ struct TLetter
     qreal base = 112; // baseline
     Stem stem = Stem::Plain;
     QPointF from;    // where the lead-in starts (the letter before), if any
-    qreal spread = 10; // how far out the spread stem's up-stroke leaves the line
+    qreal spread = 10; // how far out the spread stem's up-stroke leaves the line, if begun afresh
     qreal lean = 0;    // a plain stem's small lean, + to the right at the top
     qreal reach = 1;   // how far the exit hook runs out
 };
@@ -105,23 +105,42 @@ void drawStem(Hand &hand, const TLetter &t)
     }
     case Stem::Spread: {
         // Written without lifting and without going back over itself: the
-        // pen leaves the line left of the stem and climbs on a slant in the
-        // nib's fine up-stroke, bending a little towards the upright as it
-        // rises, turns sharply at the top and comes down firm and straight.
-        // The two passes meet only in the point at the top and stand apart
-        // below it, a narrow tent, widest at the line.
-        const qreal s = t.spread;
-        path = smoothPath({{x - s - 3.4, b + 0.2}, {x - s - 0.9, b - 0.5}, {x - s * 0.9, b - 5}, {x - s * 0.8, b - 9}, {x - s * 0.64, b - h * 0.38},
-                           {x - s * 0.44, t.top + h * 0.36}, {x - s * 0.22, t.top + h * 0.13}, {x - 0.3, t.top + 0.7}});
+        // pen climbs on a slant in the nib's fine up-stroke, bending towards
+        // the upright as it rises, turns sharply at the top and comes down
+        // firm and plumb to the usual foot. The two passes meet only in the
+        // point at the top and stand apart below it, widest at the line, a
+        // narrow lopsided split rather than the even legs of an A.
+        const QPointF tip(x + 0.1, t.top);
+        QPointF start;
+        if (!t.from.isNull()) {
+            // Run on from the letter before: out of its foot, a small round
+            // turn along the line, clear of its bowl, and up.
+            path = smoothPath({t.from + QPointF(0.2, -2.5), t.from + QPointF(1.0, -0.2), t.from + QPointF(3.3, 0.3), t.from + QPointF(5.8, -1.0)});
+            start = t.from + QPointF(5.8, -1.0);
+        } else {
+            // Begun afresh: the pen lands on the line with a small tick.
+            path = smoothPath({{x - t.spread - 5, b + 0.2}, {x - t.spread - 2.4, b - 0.2}, {x - t.spread - 0.6, b - 1.2}});
+            start = QPointF(x - t.spread - 0.6, b - 1.2);
+        }
+        // The up-stroke leaves the line on a slant and stands ever more
+        // upright as it rises, so it curves gently instead of ruling a
+        // straight diagonal to the top.
+        QList<QPointF> climb{start};
+        for (qreal v : {0.12, 0.3, 0.5, 0.7, 0.88, 0.97}) {
+            const qreal across = 1 - std::pow(1 - v, 1.9);
+            climb.append({start.x() + (tip.x() - 0.4 - start.x()) * across, start.y() + (tip.y() + 0.7 - start.y()) * v});
+        }
+        smoothTo(path, climb);
         // The turn: a sharp point, the pen barely stopping before it goes down.
-        path.lineTo(x + 0.1, t.top);
-        const qreal climb = path.length();
-        smoothTo(path, {{x + 0.1, t.top}, {x + 0.45, t.top + 3}, {x + 0.6, t.top + h * 0.45}, {x + 0.7, b - 9}, {x + 0.8, b - 8}});
+        path.lineTo(tip);
+        const qreal up = path.length();
+        smoothTo(path, {tip, {x + 0.45, t.top + 3}, {x + 0.6, t.top + h * 0.45}, {x + 0.7, b - 9}, {x + 0.8, b - 8}});
         footHook(path, x + 0.8, b, t.reach);
-        // Pressed on the way down, eased on the way up.
-        const qreal turn = climb / path.length();
+        // Pressed on the way down, eased on the way up, but never so little
+        // that the up-stroke fades to a hairline.
+        const qreal turn = up / path.length();
         hand.pressureStroke(path, [turn](qreal u) {
-            return u < turn ? 0.8 + 0.12 * u / turn : 1.0 + 0.08 * std::sin(u * 9);
+            return u < turn ? 0.8 + 0.1 * u / turn : 1.0 + 0.08 * std::sin(u * 9);
         }, PenEnd::Tapered, PenEnd::Tapered);
         return;
     }
@@ -200,18 +219,21 @@ void addStemHeight(QList<SampleDef> &out)
             const qreal unit = 3.2;
             if (kind == Stem::Spread) {
                 // "that": a habit shows in every t a hand writes, so both
-                // t's stand spread, each a little differently.
-                // Written a little smaller, so the four letters fit.
+                // t's are spread, the first begun on the line, the second
+                // run on from the a. Written a little smaller, so the four
+                // letters fit; each t's bar sits high, crosses the
+                // down-stroke and reaches out to the right as a t's does.
                 const qreal small = 2.9;
-                const qreal firstX = 17.5, secondX = 100.5;
-                varyCopy(h.painter(), {firstX, base}, rng);
-                drawStem(h, TLetter{firstX, 64, base, kind, QPointF(), 9, 0, 0.66});
-                bar(h, {firstX - 9, 79.5}, {firstX + 10, 78.6});
+                const qreal first = 19;
+                varyCopy(h.painter(), {first, base}, rng);
+                drawStem(h, TLetter{first, 62, base, kind, QPointF(), 9, 0, 0.8});
+                bar(h, {first - 5, 74.5}, {first + 12, 73.6});
                 h.painter().restore();
-                print(h, u"ha"_s, {32, base}, small);
-                varyCopy(h.painter(), {secondX, base}, rng);
-                drawStem(h, TLetter{secondX, 65.5, base, kind, QPointF(), 11, 0.5});
-                bar(h, {secondX - 9.5, 80.2}, {secondX + 10, 78.8});
+                const PrintedText ha = print(h, u"ha"_s, {35, base}, small);
+                const qreal second = ha.exit.x() + 16.5;
+                varyCopy(h.painter(), {second, base}, rng);
+                drawStem(h, TLetter{second, 63, base, kind, ha.exit, 0, 0, 0.68});
+                bar(h, {second - 5, 75.2}, {second + 10.5, 74.2});
                 h.painter().restore();
                 return;
             }
