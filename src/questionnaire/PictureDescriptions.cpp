@@ -168,8 +168,8 @@ const QHash<QString, QStringList> &descriptions()
           "into a wide, round back"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
           u"The word \"see\", its two e's written without any loop: from the middle of each e's back a single "
-          "line runs up into the round towards its shoulder, written out and straight back over itself, so no "
-          "eye opens"_s,
+          "line runs up into the round towards its shoulder, written out and straight back over itself, and the "
+          "round's end stops high on the shoulder, well clear of that line, so no eye opens"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,

@@ -313,12 +313,15 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         // itself, so all that is left of the loop is one line inside the
         // curve, fast to the back. The round is then written from the
         // shoulder over the crown, down the back over the start of the line
-        // and round the foot. Without a loop there is nothing for a join to
-        // rise into, so the letter starts on its own.
+        // and round the foot. It starts high on the shoulder with a short
+        // tick, well clear of the line's free end: a round whose end curled
+        // down towards the line would all but close an eye. Without a loop
+        // there is nothing for a join to rise into, so the letter starts on
+        // its own.
         QPainterPath bar = smoothPath({at(2.4, -17.2), at(6, -19.2), at(12, -21.1), at(19.5, -23.1)});
         smoothTo(bar, {at(19.5, -23.1), at(13, -21.4), at(7.5, -19.8), at(3.6, -18.4)});
         hand.pressureStroke(bar, [](qreal t) { return 1.0 + 0.08 * std::sin(t * 5); }, PenEnd::Blunt, PenEnd::Tapered);
-        hand.stroke(smoothPath({at(26.2, -25.5), at(26.6, -32.5), at(18, -38.5), at(7, -34), at(2.2, -21), at(3.4, -7.5), at(10, -0.8),
+        hand.stroke(smoothPath({at(26, -30.8), at(24.4, -35.8), at(18, -38.6), at(7, -34), at(2.2, -21), at(3.4, -7.5), at(10, -0.8),
                                 at(20, 0), at(35, -7)}));
         return;
     }
