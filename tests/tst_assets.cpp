@@ -538,15 +538,50 @@ qreal pointsLean(const QList<QPointF> &points)
     return yy > 0 ? -xy / yy : 0;
 }
 
-// How far a patch of pixels leans: how many columns its middle moves right
-// for each row up, so an upright oval gives 0 and one leaning forwards gives
-// more.
-qreal patchLean(const QList<QPoint> &patch)
+// The shape of a patch of pixels as the ellipse of the same spread: how far
+// its long axis leans (columns right per row up) and how wide it is across
+// that axis (the spread of its pixels across it, in pixels: about a quarter
+// of a filled oval's full width).
+struct PatchAxes
 {
-    QList<QPointF> points;
-    for (const QPoint &p : patch)
-        points.append(p);
-    return pointsLean(points);
+    qreal lean = 0, across = 0;
+};
+
+PatchAxes patchAxes(const QList<QPoint> &patch)
+{
+    if (patch.size() < 2)
+        return {};
+    qreal mx = 0, my = 0;
+    for (const QPoint &p : patch) {
+        mx += p.x();
+        my += p.y();
+    }
+    mx /= patch.size();
+    my /= patch.size();
+    // Spreads with y counted upwards.
+    qreal xx = 0, xy = 0, yy = 0;
+    for (const QPoint &p : patch) {
+        const qreal dx = p.x() - mx, dy = my - p.y();
+        xx += dx * dx;
+        xy += dx * dy;
+        yy += dy * dy;
+    }
+    xx /= patch.size();
+    xy /= patch.size();
+    yy /= patch.size();
+    const qreal half = (xx + yy) / 2, root = std::sqrt(std::max<qreal>(0, (xx - yy) * (xx - yy) / 4 + xy * xy));
+    const qreal major = half + root, minor = std::max<qreal>(0, half - root);
+    // The long axis's direction (x, y) with y up: (xy, major - xx), or
+    // (major - yy, xy), whichever is better defined.
+    qreal ax = xy, ay = major - xx;
+    if (std::abs(ay) < 1e-9 && std::abs(ax) < 1e-9) {
+        ax = major - yy;
+        ay = xy;
+    }
+    PatchAxes out;
+    out.lean = std::abs(ay) < 1e-9 ? 0 : ax / ay;
+    out.across = std::sqrt(minor);
+    return out;
 }
 
 // The lean of the straight strokes of a page of lines standing on
@@ -2838,7 +2873,8 @@ private slots:
 
     // The extreme slants lean opposite ways: against the upright writing, the
     // ink at the top of the first line sits well left of its foot in one and
-    // well right in the other; yet both are written with the same weight.
+    // well right in the other; yet both are written with the same weight,
+    // the upright writing's.
     void extremeSlantsLeanApart_data() { addSizeRows(); }
 
     void extremeSlantsLeanApart()
@@ -2887,9 +2923,12 @@ private slots:
                     dark += grey.constScanLine(y)[x] < 128;
             return qreal(dark);
         };
-        const qreal leftInk = ink(2), rightInk = ink(4);
-        QVERIFY2(std::max(leftInk, rightInk) <= 1.08 * std::min(leftInk, rightInk),
-                 qPrintable(u"ink leaning left %1, right %2 pixels"_s.arg(leftInk).arg(rightInk)));
+        const qreal leftInk = ink(2), rightInk = ink(4), uprightInk = ink(0);
+        const QString weights = u"ink leaning left %1, right %2, upright %3 pixels"_s.arg(leftInk).arg(rightInk).arg(uprightInk);
+        QVERIFY2(std::max(leftInk, rightInk) <= 1.08 * std::min(leftInk, rightInk), qPrintable(weights));
+        // Nor are they thinner than the upright writing's: leaning, the same
+        // strokes run longer, so at the same weight they carry more ink.
+        QVERIFY2(std::min(leftInk, rightInk) >= uprightInk, qPrintable(weights));
     }
 
     // A far-leaning hand writes its bowls as leaning ovals of about the
@@ -2928,15 +2967,17 @@ private slots:
         }
     }
 
-    // A hand leaning far writes only its down-strokes at the full lean; its
-    // bowls stay full ovals leaning less, not sheared copies of the upright
-    // ones (a shear leans a bowl as far as the stems). In both extreme
-    // slants the big eyes (of a, b, d) lean the same way as the stems but
-    // less, the side of each away from its stem plainly less, and they are
-    // as wide along the line as the upright eyes.
-    void extremeSlantBowlsLeanLessThanStems_data() { addSizeRows(); }
+    // A hand leaning far turns its letters over rather than pushing them
+    // over: the big eyes (of a, b, d) in both extreme slants are the upright
+    // eyes turned, their long axes leaning with the stems about as far (a
+    // shear pushes the long axis of a bowl narrower than it is tall well past
+    // the stems; a bowl left upright does not lean at all), as wide across
+    // that axis as the upright eyes are across theirs, give or take a copy's
+    // own shape (a shear thins them by a quarter or more at this lean), and
+    // no narrower along the line.
+    void extremeSlantBowlsAreTurned_data() { addSizeRows(); }
 
-    void extremeSlantBowlsLeanLessThanStems()
+    void extremeSlantBowlsAreTurned()
     {
         QFETCH(bool, doubleSize);
         const int s = doubleSize ? 2 : 1;
@@ -2961,48 +3002,36 @@ private slots:
             const int row = int(std::lround(my / eye.size()));
             return qreal(std::count_if(eye.begin(), eye.end(), [row](const QPoint &p) { return p.y() == row; }));
         };
-        // The lean of an eye's left or right edge.
-        auto edgeLean = [](const QList<QPoint> &eye, bool right) {
-            QMap<int, int> edge;
-            for (const QPoint &p : eye) {
-                auto it = edge.find(p.y());
-                if (it == edge.end())
-                    edge.insert(p.y(), p.x());
-                else
-                    *it = right ? std::max(*it, p.x()) : std::min(*it, p.x());
-            }
-            QList<QPoint> line;
-            for (auto it = edge.cbegin(); it != edge.cend(); ++it)
-                line.append(QPoint(it.value(), it.key()));
-            return patchLean(line);
-        };
         const QImage upright = greyPicture(u"Slant"_s, 0, doubleSize);
         const QList<QList<QPoint>> uprightEyes = bigEyes(upright);
-        QList<qreal> uprightWidths;
-        for (const QList<QPoint> &eye : uprightEyes)
+        QList<qreal> uprightWidths, uprightAcross;
+        for (const QList<QPoint> &eye : uprightEyes) {
             uprightWidths.append(width(eye));
+            uprightAcross.append(patchAxes(eye).across);
+        }
         QVERIFY2(uprightEyes.size() >= 3, qPrintable(u"%1 upright bowls"_s.arg(uprightEyes.size())));
         const qreal uprightLean = strokeLean(upright, {38 * s, 76 * s, 114 * s}, 12 * s);
         QVERIFY2(std::abs(uprightLean) <= 0.1, qPrintable(u"upright writing leans %1"_s.arg(uprightLean)));
         for (int index : {2, 4}) {
             const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
             const qreal stems = strokeLean(grey, {38 * s, 76 * s, 114 * s}, 12 * s);
-            QList<qreal> leans, freeSides, widths;
+            QList<qreal> axes, across, widths;
             for (const QList<QPoint> &eye : bigEyes(grey)) {
-                leans.append(patchLean(eye) / stems);
-                freeSides.append(std::min(edgeLean(eye, false) / stems, edgeLean(eye, true) / stems));
+                const PatchAxes a = patchAxes(eye);
+                axes.append(a.lean / stems);
+                across.append(a.across);
                 widths.append(width(eye));
             }
-            const QString got = u"slant %1: stems lean %2; %3 bowls lean %4 of that, their free sides %5; "
-                                u"bowls %6 wide against upright %7"_s
-                                    .arg(index).arg(stems).arg(leans.size()).arg(median(leans)).arg(median(freeSides))
-                                    .arg(median(widths)).arg(median(uprightWidths));
-            QVERIFY2(std::abs(leans.size() - uprightEyes.size()) <= 1, qPrintable(got));
+            const QString got = u"slant %1: stems lean %2; %3 bowls' axes lean %4 of that, %5 across them "
+                                u"against upright %6; bowls %7 wide against upright %8"_s
+                                    .arg(index).arg(stems).arg(axes.size()).arg(median(axes)).arg(median(across))
+                                    .arg(median(uprightAcross)).arg(median(widths)).arg(median(uprightWidths));
+            QVERIFY2(std::abs(axes.size() - uprightEyes.size()) <= 1, qPrintable(got));
             // The stems lean far, the right way.
             QVERIFY2(index == 2 ? stems <= -0.45 : stems >= 0.45, qPrintable(got));
-            // The bowls lean with them, but not as far.
-            QVERIFY2(median(leans) >= 0.2 && median(leans) <= 0.9, qPrintable(got));
-            QVERIFY2(median(freeSides) >= 0.1 && median(freeSides) <= 0.65, qPrintable(got));
+            // The bowls turn with them, not past them.
+            QVERIFY2(median(axes) >= 0.6 && median(axes) <= 1.2, qPrintable(got));
+            QVERIFY2(median(across) >= 0.85 * median(uprightAcross), qPrintable(got));
             QVERIFY2(median(widths) >= 0.85 * median(uprightWidths), qPrintable(got));
         }
     }
@@ -3049,6 +3078,48 @@ private slots:
             QVERIFY2(leaning.size() == 1, qPrintable(got));
             QVERIFY2(leaning.first().first >= std::max(4 * s * s, uprightSize), qPrintable(got));
         }
+    }
+
+    // Leaning far, every letter keeps its room and stays in one piece: no
+    // letter runs into its neighbour (an a into the l after it) and none
+    // comes apart (a k's arms off its stem): each line of the extreme
+    // slants breaks into exactly one piece of ink per letter, dots aside.
+    void extremeSlantLettersStandApart_data() { addSizeRows(); }
+
+    void extremeSlantLettersStandApart()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        // Pieces of the line on `baseline` (1x rows), from above its
+        // ascenders to below its feet, bigger than a dot.
+        auto pieces = [&](int index, int baseline) {
+            // Any visible grey counts as ink: letters whose soft edges run
+            // together read as touching.
+            QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+            for (int y = 0; y < grey.height(); ++y) {
+                uchar *row = grey.scanLine(y);
+                for (int x = 0; x < grey.width(); ++x)
+                    row[x] = row[x] < 215 ? 0 : 255;
+            }
+            int count = 0;
+            for (const QList<QPoint> &piece : inkPieces(grey, (baseline - 30) * s, (baseline + 6) * s)) {
+                int top = grey.height(), bottom = -1;
+                for (const QPoint &p : piece) {
+                    top = std::min(top, p.y());
+                    bottom = std::max(bottom, p.y());
+                }
+                count += bottom - top > 4 * s || piece.size() > 30 * s * s;
+            }
+            return count;
+        };
+        // "tall kite", "held the", "bell": letters, not counting the dot.
+        const QList<std::pair<int, int>> lines = {{38, 8}, {76, 7}, {114, 4}};
+        for (const auto &[baseline, letters] : lines)
+            for (int index : {2, 4}) {
+                const int count = pieces(index, baseline);
+                QVERIFY2(count == letters, qPrintable(u"slant %1, line on %2: %3 pieces for %4 letters"_s.arg(index)
+                                                          .arg(baseline).arg(count).arg(letters)));
+            }
     }
 
     // However far the letters lean, they stand on a level line: in each line

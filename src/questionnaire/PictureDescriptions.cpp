@@ -34,15 +34,13 @@ const QHash<QString, QStringList> &descriptions()
         {u"Slant"_s,
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
-          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left, each "
-          "letter at a slightly different angle, crowded close together, the tall letters a little short: the "
-          "straight strokes take the whole lean while the round parts stay full-sized ovals leaning only about "
-          "half as far, every foot on a level line and the bars level"_s,
+          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left: each "
+          "letter is turned over on its foot rather than pushed over, so its round parts keep their shape, each at "
+          "a slightly different angle and a little apart from the next, every foot on a level line"_s,
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
-          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right, each "
-          "letter at a slightly different angle, a little spread out: the straight strokes take the whole lean "
-          "while the round parts stay full-sized ovals leaning only about half as far, every foot on a level line "
-          "and the bars level"_s,
+          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right: each "
+          "letter is turned over on its foot rather than pushed over, so its round parts keep their shape, each at "
+          "a slightly different angle and a little apart from the next, every foot on a level line"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans well forwards, another well backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,

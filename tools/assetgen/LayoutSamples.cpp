@@ -410,265 +410,110 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
     return g;
 }
 
-// A word of the print hand written at a strong slant, the way a hand that
-// leans far writes it rather than upright letters pushed over: only the
-// straight down-strokes (stems, ascenders, the t's stem with its hook) take
-// the full lean (`slant`, positive leans the tops right); the round strokes
-// (bowls, arches, the e) are written as full-width ovals whose axis leans
-// about half as far, so they neither thin into slivers nor turn into
-// lozenges (see leaningBowl()); a bowl hung on a stem (a, b, d) lies along
-// it on its near side. Heights are kept point by point, so letters stand on
-// a level baseline and bars stay level. Where a round stroke meets a stem
-// or stands on the baseline it follows the stem, so the letter stays joined
-// and its feet stay on the line. The baseline is y = 0, the word starts at
-// x = 0; `advance` receives where the next word may follow.
-// No hand holds a strong slant exactly: with `rng` given, each letter leans
-// a few degrees more or less than the word, each stroke a little more
-// again, each long stroke bows a shade, and each bowl takes its own share
-// of the lean. Its foot stays on the line, though: letters set a shade high
-// or low at this lean read as a tilted line.
-// A backhand crowds its letters and pulls its ascenders in a little; a hand
-// leaning forwards spreads them a little instead.
-// The map (x, y) -> (xx * x + xy * y, y) that takes an upright bowl, `ratio`
-// times as wide as it is high, to an oval as high, leaning at `angle` from the
-// upright with its long axis along the lean and `across` times the upright
-// bowl's width across that axis. Heights stay as they are, so the bowl keeps
-// to the baseline and the small letters' height. An upright bowl and a
-// leaning oval are both images of a circle; the map is the one between them
-// that keeps heights.
-struct BowlMap
+// A word of the print hand written at a strong slant by a hand that turns
+// each letter over rather than pushing it over: every letter is turned about
+// the middle of its foot by most of the lean (`slant`, positive leans the
+// tops right), so its bowls, arches and arms keep their own proportions, and
+// only the rest of the lean is a shear. Turned whole, a letter would stand
+// on one corner; each stroke is set back on the line by sliding it along the
+// letter's own upright, which keeps every join with a stem (see below).
+// No hand holds a strong slant exactly: each letter leans a few degrees
+// more or less than the word and leaves a little more or less room after
+// the last, so no two neighbours (an ll) stand as parallel twins. A letter
+// that would come near the last one moves on until paper shows between
+// them. The baseline is y = 0, the word starts at x = 0; `advance` receives
+// where the next word may follow.
+QPainterPath turnedWord(const QString &text, qreal unit, qreal letterGap, qreal slant, qreal *advance, Rng &rng)
 {
-    qreal xx = 1, xy = 0;
-};
-
-BowlMap leaningBowl(qreal ratio, qreal angle, qreal across)
-{
-    const qreal sn = std::sin(angle), cs = std::cos(angle);
-    // Half-axes of the leaning oval, for a bowl of half-height 1: `b` across
-    // the lean and `a` along it, long enough to keep the bowl's height.
-    const qreal b = std::max<qreal>(0.05, ratio * across);
-    const qreal a2 = std::max(b * b, (1 - b * b * sn * sn) / (cs * cs));
-    const qreal exy = (a2 - b * b) * sn * cs;
-    const qreal exx = b * b * cs * cs + a2 * sn * sn;
-    const qreal alpha = std::sqrt(std::max<qreal>(1e-6, exx - exy * exy));
-    return {alpha / std::max<qreal>(0.05, ratio), exy};
-}
-
-QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal wordSlant, qreal *advance,
-                         Rng *rng = nullptr)
-{
-    const bool back = wordSlant < 0;
-    // Each letter starts a little back into (or, leaning forwards, a little
-    // on from) the room the last left.
-    const qreal pull = (back ? 0.45 : -0.2) * unit;
-    // How far the ascenders reach above the small letters, against upright.
-    const qreal tall = back ? 0.92 : 0.96;
-    const qreal xHeight = 10 * unit;
-    const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 1.6 * unit));
+    // Nearly all of the lean is the turn: the shear left over is too small
+    // to thin a bowl.
+    const qreal share = 0.92;
+    // Room for the ink either side of two centre lines and paper between
+    // them that stays white even in the small picture.
+    const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 2.0 * unit));
     QPainterPath word, previous;
     qreal pushed = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        QPainterPath written;
-        const qreal slant = wordSlant + (rng ? rng->uniform(-0.06, 0.06) : 0);
-        const qreal angle = std::atan(slant);
-        // The round strokes lean by their own share of the stems' lean.
-        const qreal bowlAngle = angle * (rng ? rng->uniform(0.38, 0.52) : 0.45);
-        // The letter as written after the ones before it, so it takes its
-        // own small irregularities and place from the print hand.
+        const QChar c = text[i];
+        // The letter as written after the ones before it, so it takes its own
+        // small irregularities and place from the print hand.
         const int strokes = int(printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size());
         const QList<QPolygonF> all = printText(text.left(i + 1), {0, 0}, unit, letterGap)
                                          .strokes.toSubpathPolygons(QTransform::fromScale(8, 8));
         QList<QPolygonF> letter = all.mid(all.size() - strokes);
         qreal left = 1e9, right = -1e9;
-        for (QPolygonF &poly : letter) {
+        for (QPolygonF &poly : letter)
             for (QPointF &p : poly) {
                 p /= 8;
                 left = std::min(left, p.x());
                 right = std::max(right, p.x());
             }
-        }
-        // Picture coordinates (y down) to the letter's own (x from its
-        // middle; y up, the ascenders shortened above the small
-        // letters), and the letter's own leaned back out.
         const qreal middle = (left + right) / 2;
-        auto local = [&](QPointF p) {
-            const qreal y = -p.y();
-            return QPointF(p.x() - middle, y > xHeight ? xHeight + (y - xHeight) * tall : y);
+        const qreal angle = std::atan(slant) + qDegreesToRadians(rng.uniform(-4.5, 4.5));
+        const qreal turn = angle * share;
+        const qreal rest = std::tan(angle) - std::tan(turn);
+        const qreal sn = std::sin(turn), cs = std::cos(turn);
+        const qreal at = middle + pushed;
+        // The letter turned about the middle of its foot, in its own
+        // coordinates (y up). Turned, it keeps its height on the page.
+        auto turned = [&](QPointF p) {
+            const qreal x = p.x() - middle, y = -p.y() / cs;
+            return QPointF(x * cs + y * sn, -x * sn + y * cs);
         };
-        // Each straight stroke leans its own shade more or less about its
-        // foot (`own`), so no two strokes of a letter run exactly parallel.
-        qreal own = 0;
-        auto sheared = [&](QPointF q) { return QPointF(middle - pull * i + pushed + q.x() + (slant + own) * q.y(), -q.y()); };
-        // A down-stroke: it runs not much longer than from end to end, or it
-        // is a tall, narrow stroke (a t's stem with its hooked foot).
-        auto straight = [](const QPolygonF &poly) {
-            qreal length = 0;
-            for (qsizetype k = 1; k < poly.size(); ++k)
-                length += QLineF(poly[k - 1], poly[k]).length();
-            const QRectF box = poly.boundingRect();
-            return poly.size() < 3 || length < 1.08 * QLineF(poly.first(), poly.last()).length() + 0.01
-                || box.width() < 0.45 * box.height();
+        // Slid `by` along the letter's own upright, sheared for the rest of
+        // the lean and set in its place on the line.
+        auto finish = [&](QPointF r, qreal by) {
+            r += QPointF(sn, cs) * by;
+            r.rx() += rest * r.y();
+            return QPointF(at + r.x(), -r.y());
         };
-        // Each straight stroke takes its own shade of lean, chosen before
-        // any is drawn so the bowls can be hung on the stems as drawn.
-        QList<bool> isStem;
-        QList<qreal> owns;
-        QList<QPolygonF> stems;
-        QList<qreal> stemOwns;
-        for (const QPolygonF &poly : letter) {
-            isStem.append(straight(poly));
-            owns.append(isStem.last() && rng ? rng->uniform(-0.03, 0.03) : 0);
-            if (isStem.last()) {
-                stems.append(poly);
-                stemOwns.append(owns.last());
-            }
-        }
-        // Does a round stroke's end lie on a stem, or on the baseline?
-        auto stemAt = [&](QPointF p) -> qsizetype {
-            for (qsizetype s = 0; s < stems.size(); ++s)
-                for (qsizetype k = 0; k < stems[s].size(); ++k) {
-                    // Nearest point of the stem's line from here to its next point.
-                    const QPointF a = stems[s][k], b = stems[s][std::min(k + 1, stems[s].size() - 1)];
-                    const QPointF d = b - a;
-                    const qreal len2 = QPointF::dotProduct(d, d);
-                    const qreal t = len2 < 1e-9 ? 0 : std::clamp<qreal>(QPointF::dotProduct(p - a, d) / len2, 0, 1);
-                    if (QLineF(p, a + d * t).length() < 1.2 * unit)
-                        return s;
-                }
-            return -1;
-        };
-        auto anchored = [&](QPointF p) { return -p.y() < 0.8 * unit || stemAt(p) >= 0; };
-        auto ease = [](qreal x) {
-            x = std::clamp<qreal>(x, 0, 1);
-            return x * x * (3 - 2 * x);
-        };
+        QPainterPath written;
         for (qsizetype si = 0; si < letter.size(); ++si) {
             const QPolygonF &poly = letter[si];
+            qreal low = 1e9, high = -1e9;
+            for (const QPointF &p : poly) {
+                low = std::min(low, -p.y());
+                high = std::max(high, -p.y());
+            }
+            // A bowl slides whole until its lowest point is back on the
+            // line, keeping its shape. A stroke that runs down to the line
+            // (a stem, a leg, an arch) slides at its foot and less and less
+            // towards its top, so it only grows or shrinks along its own
+            // line and stays straight. Strokes clear of the line (bars,
+            // dots, the k's arm) stay where the turn put them. Sliding along
+            // the upright keeps each on the stems it meets.
+            const bool round = (u"ado"_s.contains(c) && si == 0) || (c == u'b' && si == 1) || u"es"_s.contains(c);
             QPolygonF out;
-            own = owns[si];
-            if (isStem[si]) {
+            if (low > unit) {
                 for (const QPointF &p : poly)
-                    out << sheared(local(p));
-                // A long stroke pulled down at speed is never ruled: it
-                // bows a shade one way or the other along its length.
-                const qreal length = out.size() > 1 ? QLineF(out.first(), out.last()).length() : 0;
-                qreal drawn = 0;
-                for (qsizetype k = 1; k < out.size(); ++k)
-                    drawn += QLineF(out[k - 1], out[k]).length();
-                // (Only a plain line: a t's hooked foot keeps its shape.)
-                if (length > 8 * unit && drawn < 1.06 * length && rng) {
-                    const qreal bow = rng->uniform(0.3, 0.6) * unit * (rng->uniform(0, 1) < 0.5 ? -1 : 1);
-                    const QPointF a = out.first(), b = out.last();
-                    const QPointF across(-(b - a).y() / length, (b - a).x() / length);
-                    QPolygonF bowed;
-                    for (int k = 0; k <= 10; ++k) {
-                        const qreal t = k / 10.0;
-                        const qreal at = t * (out.size() - 1);
-                        const qsizetype j = std::min<qsizetype>(qsizetype(at), out.size() - 2);
-                        const QPointF p = out[j] + (out[j + 1] - out[j]) * (at - j);
-                        bowed << p + across * (bow * std::sin(M_PI * t));
-                    }
-                    out = bowed;
+                    out << finish(turned(p), 0);
+            } else if (round) {
+                qreal lowest = 1e9;
+                for (const QPointF &p : poly)
+                    lowest = std::min(lowest, turned(p).y());
+                // A letter of one round stroke (e, o, s) meets no stem and
+                // is simply set down on the line, not moved along it.
+                const bool alone = letter.size() == 1;
+                for (const QPointF &p : poly) {
+                    if (alone)
+                        out << finish(turned(p) + QPointF(0, low - lowest), 0);
+                    else
+                        out << finish(turned(p), (low - lowest) / cs);
                 }
             } else {
-                const qsizetype n = poly.size();
-                QList<QPointF> q;
-                for (const QPointF &p : poly)
-                    q.append(local(p));
-                // A straight run down at either end (an h's leg) is a
-                // down-stroke like any stem and takes the full lean.
-                auto run = [&](bool atEnd) -> qsizetype {
-                    const QPointF from = atEnd ? q.last() : q.first();
-                    qsizetype count = 0;
-                    qreal top = from.y(), bottom = from.y();
-                    while (count < n) {
-                        const QPointF p = q[atEnd ? n - 1 - count : count];
-                        if (std::abs(p.x() - from.x()) > 0.35 * unit)
-                            break;
-                        top = std::max(top, p.y());
-                        bottom = std::min(bottom, p.y());
-                        ++count;
-                    }
-                    return top - bottom > 2.5 * unit && count < n - 2 ? count : 0;
-                };
-                const qsizetype lead = run(false), trail = run(true);
-                QRectF box;
-                for (qsizetype k = lead; k < n - trail; ++k)
-                    box |= QRectF(q[k], QSizeF(0.001, 0.001));
-                const QPointF c = box.center();
-                // Bowls and arches keep the upright bowl's width across; the
-                // round letters (e, o, c) are written a little rounder still,
-                // as the turned pen writes their tops heavier and would
-                // close their eyes (more so in a backhand); a flat stroke
-                // keeps the plain lean.
-                const bool free = u"eoc"_s.contains(text[i]);
-                const qreal high = std::max<qreal>(0.01, box.height());
-                const qreal across = free ? (back ? 1.2 : 1.1) : 1.0;
-                const BowlMap bowl = high > 3.0 * unit ? leaningBowl(box.width() / high, bowlAngle, across)
-                                                       : BowlMap{1, slant};
-                QList<qreal> along{0};
-                for (qsizetype k = 1; k < n; ++k)
-                    along.append(along.last() + QLineF(q[k - 1], q[k]).length());
-                const bool fromStart = lead > 0 || anchored(poly.first());
-                const bool fromEnd = trail > 0 || anchored(poly.last());
-                const qreal startAt = along[std::max<qsizetype>(lead - 1, 0)];
-                const qreal endAt = along[n - 1 - std::max<qsizetype>(trail - 1, 0)];
-                const qreal reach = 2.2 * unit;
-                // Redrawn about the stroke's middle, which moves as the stems do.
-                // A bowl hung on a stem (on its `side`, leaning `hugLean`)
-                // is written along it: its near side leans most of the way
-                // with the stem, its far side as the bowl.
-                qreal side = 0, hugLean = 0;
-                auto redrawn = [&](QPointF p) {
-                    const QPointF d = p - c;
-                    const qreal near = std::clamp<qreal>(0.5 + side * d.x() / std::max<qreal>(box.width(), 0.01), 0, 1);
-                    const qreal hug = side != 0 ? 0.85 * near * near * (hugLean - bowl.xy) * d.y() : 0;
-                    return sheared(c) + QPointF(bowl.xx * d.x() + bowl.xy * d.y() + hug, -d.y());
-                };
-                // A bowl hung on a stem (b, d, a) touches the stem as drawn
-                // rather than running into it or away from it.
-                // (An arch leaves its stem at one end only and needs no
-                // such care.)
-                const qsizetype stem = stemAt(poly.first());
-                QPointF toStem;
-                if (stem >= 0 && stemAt(poly.last()) == stem) {
-                    const QPointF foot = local(stems[stem].first()), top = local(stems[stem].last());
-                    const qreal stemLean = slant + stemOwns[stem];
-                    auto stemX = [&](qreal y) {
-                        const qreal t = std::abs(top.y() - foot.y()) < 1e-6 ? 0 : (y - foot.y()) / (top.y() - foot.y());
-                        const qreal x = foot.x() + (top.x() - foot.x()) * t;
-                        return middle - pull * i + pushed + x + stemLean * y;
-                    };
-                    side = (q.first().x() + q.last().x()) / 2 < c.x() ? -1 : 1;
-                    hugLean = stemLean;
-                    qreal nearest = -1e9;
-                    for (qsizetype k = 0; k < n; ++k) {
-                        const QPointF at = redrawn(q[k]);
-                        nearest = std::max(nearest, side * (at.x() - stemX(q[k].y())));
-                    }
-                    toStem = QPointF(-side * nearest, 0);
-                }
-                for (qsizetype k = 0; k < n; ++k) {
-                    const QPointF turnedAt = redrawn(q[k]) + toStem;
-                    qreal w = 1;
-                    if (k < lead || k >= n - trail)
-                        w = 0;
-                    if (fromStart)
-                        w = std::min(w, ease((along[k] - startAt) / reach));
-                    if (fromEnd)
-                        w = std::min(w, ease((endAt - along[k]) / reach));
-                    const QPointF plain = sheared(q[k]);
-                    out << plain + (turnedAt - plain) * w;
+                for (const QPointF &p : poly) {
+                    const qreal w = 1 - std::clamp<qreal>(-p.y() / std::max(high, unit), 0, 1);
+                    out << finish(turned(p), (p.x() - middle) * std::tan(turn) * w);
                 }
             }
             // A dot is pressed in with a little turn of the pen, so it
             // shows as plainly as the strokes beside it, not as a speck.
-            if (out.size() <= 2 && QLineF(out.first(), out.last()).length() < 0.2 * unit) {
-                const QPointF at = out.first();
-                out = {at};
+            if (poly.size() <= 2 && QLineF(poly.first(), poly.last()).length() < 0.2 * unit) {
+                const QPointF centre = out.first();
+                out = {centre};
                 for (int k = 1; k <= 8; ++k) {
                     const qreal a = M_PI / 4 * k + 0.3;
-                    out << at + QPointF(0.5 * unit * std::cos(a), 0.4 * unit * std::sin(a));
+                    out << centre + QPointF(0.5 * unit * std::cos(a), 0.4 * unit * std::sin(a));
                 }
             }
             QPainterPath stroke;
@@ -685,12 +530,15 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal letterGap, qreal
                 written.translate(0.25, 0);
                 moved += 0.25;
             }
-            pushed += moved;
+            // Then a shade further, by a different amount each time.
+            const qreal extra = rng.uniform(0, 0.2) * unit;
+            written.translate(extra, 0);
+            pushed += moved + extra;
         }
         previous = written;
         word.addPath(written);
     }
-    *advance = printText(text, {0, 0}, unit, letterGap).advance - pull * (text.size() - 1) + pushed;
+    *advance = printText(text, {0, 0}, unit, letterGap).advance + pushed;
     return word;
 }
 
@@ -699,7 +547,7 @@ void addSlant(QList<SampleDef> &out)
     const QString t = u"Slant"_s;
     // Upright print from the pen-stroke hand, so "vertical" really is vertical
     // and each variant only leans the letters: a moderate slant shears them,
-    // a strong one is written leaning (see leaningWord()).
+    // a strong one is written leaning (see turnedWord()).
     // `letterLean(line, word, letter)`, when given, adds a lean of its own to
     // each letter on top of the word's slant.
     using LetterLean = std::function<qreal(int, int, int)>;
@@ -777,9 +625,8 @@ void addSlant(QList<SampleDef> &out)
                             return word;
                         }
                         if (std::abs(s) > 0.5) {
-                            // Stems leaning this far stand closer across than their
-                            // feet are apart; a little more room keeps them apart.
-                            QPainterPath word = leaningWord(text, unit, letterGap + 0.7, s, advance, &rng);
+                            // Written letter by letter, each turned over on its foot.
+                            QPainterPath word = turnedWord(text, unit, letterGap, s, advance, rng);
                             return word.translated(at, 0);
                         }
                         if (s > -0.6) {
@@ -822,7 +669,9 @@ void addSlant(QList<SampleDef> &out)
                     line.addPath(writing.word(word, {x, 0}));
                     previousSlant = s;
                     previousRight = word.boundingRect().right();
-                    x += advance + 13 * widen;
+                    // Letters leaning far stand a little apart; the words a
+                    // little further, or they read as one.
+                    x += advance + 13 * widen + (std::abs(s) > 0.5 && !letterLean ? 1.5 : 0);
                 }
                 // Every line starts from the same left margin, as a hand
                 // comes back to it, give or take a little; lines are not
