@@ -629,30 +629,9 @@ void addSlant(QList<SampleDef> &out)
                             QPainterPath word = turnedWord(text, unit, letterGap, s, advance, rng);
                             return word.translated(at, 0);
                         }
-                        if (s > -0.6) {
-                            *advance = upright.advance * open;
-                            const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
-                            return slanted(wide, 0, s).translated(at, 0);
-                        }
-                        // Leaning far back, each letter is turned over on its
-                        // foot for most of the lean and sheared only for the
-                        // rest, so its bowls stay round.
-                        const qreal turn = -20.0;
-                        const qreal rest = s - std::tan(qDegreesToRadians(turn));
-                        const qreal roomy = 1.1;
-                        QPainterPath word;
-                        for (qsizetype i = 0; i < text.size(); ++i) {
-                            const qreal from = printText(text.left(i), {0, 0}, unit, letterGap).advance * roomy;
-                            const QPainterPath letter = printText(text.mid(i, 1), {0, 0}, unit, letterGap).strokes;
-                            const qreal foot = letter.boundingRect().center().x();
-                            QTransform place;
-                            place.translate(from + foot, 0);
-                            place.rotate(turn);
-                            place.translate(-foot, 0);
-                            word.addPath(slanted(place.map(letter), 0, rest));
-                        }
-                        *advance = upright.advance * roomy;
-                        return word.translated(at, 0);
+                        *advance = upright.advance * open;
+                        const QPainterPath wide = QTransform::fromScale(open, 1).map(upright.strokes);
+                        return slanted(wide, 0, s).translated(at, 0);
                     };
                     qreal advance = 0;
                     QPainterPath word = write(x, &advance);
