@@ -108,9 +108,10 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,
-         {u"The word at, the stroke from the a climbing on a slant into the t's stem a little above its foot, "
-          "up the stem and back down nearly over the same line, so the stem is clearly heavier than one written "
-          "once, with a doubled edge low down and the two passes parting only where the way in arrives"_s,
+         {u"The word at, the stroke from the a climbing on a clear slant into the t's stem about a third of the "
+          "way up, up the stem and back down nearly over the same line, so the stem is clearly heavier than one "
+          "written once, its upper part showing a doubled right edge where the two passes part by a hair for a "
+          "few short stretches"_s,
           u"The word at, the stroke from the a rising on a slant to the t's stem and going on up beside it in a "
           "narrow loop that opens in the stem"_s,
           u"The word to, the t starting with a stiff straight stroke of full weight from well out on the line that "

@@ -54,25 +54,29 @@ void drawStem(Hand &hand, const TLetter &t)
         return;
     }
     case Stem::Retraced: {
-        // One pen movement: from the letter before on a slant up into the
-        // stem a little above its foot, up the stem's left side to the top, a
-        // tight turn and back down over the way up. The down-stroke does not
-        // land exactly on the up-stroke: it lies a little to the right,
-        // wandering nearer and further, so the stem comes out heavier than
-        // one written once, with a dark core where the passes overlap and a
-        // doubled left edge. Only at the foot, where the way in arrives, do
-        // the two part.
-        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.9, -0.6), t.from + QPointF(4.2, -3.2), {x - 6.5, b - 12},
-                           {x - 3.6, b - 18.5}, {x - 2.8, b - 25}, {x - 2.6, b - 33}, {x - 2.1, b - 46},
-                           {x - 1.0, t.top + h * 0.3}, {x - 0.7, t.top + 6}, {x - 0.5, t.top + 1.2}, {x + 0.3, t.top - 0.5},
-                           {x + 0.9, t.top + 1.4}, {x + 1.0, t.top + 8}, {x + 0.7, t.top + h * 0.4}, {x + 1.2, b - 34},
-                           {x + 1.2, b - 18}, {x + 0.7, b - 8}});
-        footHook(path, x + 0.7, b);
+        // One pen movement: from the foot of the a the pen climbs on a clear
+        // slant, with no run along the line, and meets the stem about a third
+        // of the way up; it goes on up along the stem's right side, turns
+        // bluntly at the top and comes back down firmly over the way up to
+        // the foot. The two passes do not quite coincide: the way up lies a
+        // hair out from the down-stroke's right edge, nearer in some places
+        // than others, so the upper stem shows a doubled edge with short
+        // slits of paper where the passes part. Each slit closes again
+        // within a few pixels, so no long narrow eye opens to read as a
+        // loop. Below the join the stem is written once.
+        const qreal join = b - h * 0.33;
+        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.8, -0.8), t.from + QPointF(4.5, -3.4),
+                           {x - 14, b - 15}, {x - 5, join + 6.5}, {x + 0.8, join - 0.5}, {x + 2.8, join - 6},
+                           {x + 3.55, join - 13}, {x + 3.35, join - 22}, {x + 3.45, t.top + h * 0.4},
+                           {x + 3.75, t.top + h * 0.3}, {x + 2.6, t.top + h * 0.1}, {x + 1.8, t.top + 1.2}, {x + 0.8, t.top - 0.2},
+                           {x - 0.3, t.top + 0.8}, {x - 0.5, t.top + 4}, {x - 0.3, t.top + h * 0.4},
+                           {x + 0.1, b - 30}, {x + 0.2, b - 18}, {x, b - 8}});
+        footHook(path, x, b);
         // The way up is pushed firmly, so the nib's fine up-stroke keeps
-        // enough weight to show as a second pass beside the stem.
+        // enough weight to show as a line of its own beside the stem.
         hand.pressureStroke(path, [](qreal u) {
-            const qreal up = std::clamp<qreal>((u - 0.1) / 0.12, 0, 1) * std::clamp<qreal>((0.5 - u) / 0.08, 0, 1);
-            return 0.85 + 0.15 * std::clamp<qreal>(u / 0.1, 0, 1) + 0.45 * up;
+            const qreal up = std::clamp<qreal>((u - 0.25) / 0.1, 0, 1) * std::clamp<qreal>((0.5 - u) / 0.06, 0, 1);
+            return 0.9 + 0.15 * std::clamp<qreal>(u / 0.1, 0, 1) + 0.35 * up;
         }, PenEnd::Tapered, PenEnd::Tapered);
         return;
     }
