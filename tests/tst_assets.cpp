@@ -4345,8 +4345,9 @@ private slots:
     // to its end. All in one piece, with no specks, and the paler rim where
     // the ink crept round the blot only a hair wide, not a spray. One hand
     // went over both i's, so both are rubbed to the right and a little down,
-    // yet their blots are no one shape set down twice. The blot's edge is
-    // uneven, off the oval of its spread.
+    // yet their blots are no one shape set down twice: they differ in size
+    // and in a good part of their ink. The blot's edge is uneven, off the
+    // oval of its spread.
     void smudgedDotsBlot_data() { addSizeRows(); }
 
     void smudgedDotsBlot()
@@ -4355,6 +4356,7 @@ private slots:
         const int scale = doubleSize ? 2 : 1;
         auto key = [](int x, int y) { return (quint64(quint32(x)) << 32) | quint32(y); };
         QList<QPoint> firstShape;
+        qsizetype firstDark = 0;
         for (int stemX : {54, 96}) {
             // One hand smeared both i's the same way: to the right.
             const int way = 1;
@@ -4630,8 +4632,14 @@ private slots:
                 QVERIFY2(offOval * 100 >= 8 * dark.size(), qPrintable(got + u", %1 px off its oval"_s.arg(offOval)));
             if (firstShape.isEmpty()) {
                 firstShape = inked;
+                firstDark = dark.size();
                 continue;
             }
+            // Each blot was pressed out its own way, not one shape set down
+            // twice: one holds plainly less full ink than the other.
+            const qsizetype fewer = std::min(firstDark, dark.size()), more = std::max(firstDark, dark.size());
+            QVERIFY2(fewer * 100 <= 85 * more,
+                     qPrintable(got + u", the blots hold %1 and %2 px of full ink"_s.arg(firstDark).arg(dark.size())));
             // Laid over each other by their spots, the two smudges differ in
             // a good part of their ink.
             const QSet<QPoint> a(firstShape.cbegin(), firstShape.cend()), b(inked.cbegin(), inked.cend());

@@ -95,68 +95,71 @@ private:
 // Clears from `film` every speck of ink within `box` that is not joined to
 // its largest piece: ink rubbed over paper thins out but stays one spread;
 // loose flecks round it would read as spray. Pieces are told apart by the
-// ink that shows plainly, at least `showing` of alpha: the faint edge round
-// a fleck would otherwise join it on, and is kept only next to the piece
-// that stays.
+// ink that shows plainly, at least `showing` of alpha; fainter ink is kept
+// where it runs on from the piece that stays, as the thinning end of a rub
+// does, and cleared round the flecks.
 void keepLargestPiece(QImage &film, const QRect &box, int showing)
 {
     const int w = box.width(), h = box.height();
     auto alphaAt = [&](int x, int y) {
         return qAlpha(reinterpret_cast<const QRgb *>(film.constScanLine(box.top() + y))[box.left() + x]);
     };
+    // Floods from (x0, y0) over the pixels `joins` accepts, marking them
+    // `mark`; returns how many it marked.
     QList<int> piece(w * h, -1);
-    int largest = -1, largestSize = 0, count = 0;
-    for (int y0 = 0; y0 < h; ++y0)
-        for (int x0 = 0; x0 < w; ++x0) {
-            if (piece[y0 * w + x0] >= 0 || alphaAt(x0, y0) < showing)
-                continue;
-            int size = 0;
-            QList<QPoint> todo{{x0, y0}};
-            piece[y0 * w + x0] = count;
-            while (!todo.isEmpty()) {
-                const QPoint q = todo.takeLast();
-                ++size;
-                for (int y = std::max(0, q.y() - 1); y <= std::min(h - 1, q.y() + 1); ++y)
-                    for (int x = std::max(0, q.x() - 1); x <= std::min(w - 1, q.x() + 1); ++x)
-                        if (piece[y * w + x] < 0 && alphaAt(x, y) >= showing) {
-                            piece[y * w + x] = count;
-                            todo.append({x, y});
-                        }
-            }
-            if (size > largestSize) {
-                largestSize = size;
-                largest = count;
-            }
-            ++count;
+    auto flood = [&](int x0, int y0, int mark, const auto &joins) {
+        int size = 0;
+        QList<QPoint> todo{{x0, y0}};
+        piece[y0 * w + x0] = mark;
+        while (!todo.isEmpty()) {
+            const QPoint q = todo.takeLast();
+            ++size;
+            for (int y = std::max(0, q.y() - 1); y <= std::min(h - 1, q.y() + 1); ++y)
+                for (int x = std::max(0, q.x() - 1); x <= std::min(w - 1, q.x() + 1); ++x)
+                    if (piece[y * w + x] < 0 && joins(x, y)) {
+                        piece[y * w + x] = mark;
+                        todo.append({x, y});
+                    }
         }
-    // A faint pixel stays if the kept piece lies within two pixels of it.
-    auto nearKept = [&](int x0, int y0) {
-        for (int y = std::max(0, y0 - 2); y <= std::min(h - 1, y0 + 2); ++y)
-            for (int x = std::max(0, x0 - 2); x <= std::min(w - 1, x0 + 2); ++x)
-                if (piece[y * w + x] == largest)
-                    return true;
-        return false;
+        return size;
     };
-    QList<QPoint> cleared;
+    auto plain = [&](int x, int y) { return alphaAt(x, y) >= showing; };
+    int largest = -1, largestSize = 0, count = 0;
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int a = alphaAt(x, y);
-            if (a > 0 && (a >= showing ? piece[y * w + x] != largest : !nearKept(x, y)))
-                cleared.append({x, y});
-        }
-    for (const QPoint &q : cleared)
-        reinterpret_cast<QRgb *>(film.scanLine(box.top() + q.y()))[box.left() + q.x()] = 0;
+        for (int x = 0; x < w; ++x)
+            if (piece[y * w + x] < 0 && plain(x, y)) {
+                const int size = flood(x, y, count, plain);
+                if (size > largestSize) {
+                    largestSize = size;
+                    largest = count;
+                }
+                ++count;
+            }
+    // The faint ink that runs on from the kept piece joins it.
+    auto faint = [&](int x, int y) { return alphaAt(x, y) > 0 && !plain(x, y); };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (piece[y * w + x] == largest)
+                for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
+                    for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
+                        if (piece[ny * w + nx] < 0 && faint(nx, ny))
+                            flood(nx, ny, largest, faint);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (alphaAt(x, y) > 0 && piece[y * w + x] != largest)
+                reinterpret_cast<QRgb *>(film.scanLine(box.top() + y))[box.left() + x] = 0;
 }
 
 // A dot set down heavy with wet ink and then rubbed by the hand in the
 // direction `drag` (radians, clockwise from three o'clock, as y runs down)
-// before it dried. What is left is a blot of full ink half as wide again as
-// a dot, pressed out into a few lobes run together, with a paler rim where the
-// ink crept into the paper; and on the drag side a rub of thinner ink about
-// `length` long and `width` either side of its middle, fading as it goes. The
-// blot's outline is uneven in slow bulges and dents, never frayed, as wet ink
-// keeps a smooth edge however it is pushed about.
-void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, qreal length, qreal width, Rng &rng)
+// before it dried. What is left is a blot of full ink reaching about `size`
+// from its middle, with a paler rim where the ink crept into the paper:
+// `lobed`, pressed out into a few lobes run together, or else one long,
+// tilted press of the nib. On the drag side lies a rub of thinner ink about
+// `length` long and `width` either side of its middle, fading as it goes.
+// The blot's outline is uneven in slow bulges and dents, never frayed, as
+// wet ink keeps a smooth edge however it is pushed about.
+void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, qreal length, qreal width, qreal size, bool lobed, Rng &rng)
 {
     auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
     QPainter &p = hand.painter();
@@ -185,19 +188,30 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, qreal length, qreal width
         path.closeSubpath();
         return path;
     };
-    const qreal blot = 4.1 + j(0.15); // about how far the blot reaches from its middle
+    const qreal blot = size + j(0.15); // about how far the blot reaches from its middle
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
 
-    // The blot: full ink pressed out into a few lobes run together, one a
-    // little way on along the drag and one off to some other side, so the
-    // outline dents where they meet.
-    const qreal turn = rng.uniform(0.4, 2.0) * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
-    const QPointF lobeDir = -along * std::cos(turn) + across * std::sin(turn);
-    QPainterPath core = blotch(c, blot * 0.85, 1 + j(0.05), along, 0.22);
-    core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.6), 1.2, along, 0.15));
-    core.addPath(blotch(c + lobeDir * blot * 0.6, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
+    QPainterPath core;
+    if (lobed) {
+        // The blot: full ink pressed out into a few lobes run together, one
+        // a little way on along the drag and one off to some other side, so
+        // the outline dents where they meet.
+        const qreal turn = rng.uniform(0.4, 2.0) * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
+        const QPointF lobeDir = -along * std::cos(turn) + across * std::sin(turn);
+        core = blotch(c, blot * 0.85, 1 + j(0.05), along, 0.22);
+        core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.6), 1.2, along, 0.15));
+        core.addPath(blotch(c + lobeDir * blot * 0.6, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
+    } else {
+        // The blot: one long press of the nib, tilted up across the drag,
+        // whose ink spread out at its lower back into a single swelling.
+        const qreal tilt = qDegreesToRadians(rng.uniform(40, 55));
+        const QPointF axis = along * std::cos(tilt) - across * std::sin(tilt);
+        core = blotch(c, blot * 0.74, 1.35 + j(0.05), axis, 0.2);
+        const QPointF swell = -along * 0.8 + across * 0.6;
+        core.addPath(blotch(c + swell * blot * 0.5, blot * rng.uniform(0.52, 0.58), 1.1, swell, 0.15));
+    }
     core.setFillRule(Qt::WindingFill);
 
     // The rub: ink dragged off the blot by the hand, spread thinner the
@@ -210,7 +224,7 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, qreal length, qreal width
     const qreal rubLength = length + j(0.6);
     const qreal start = blot * 0.3; // under the blot already
     const PaperGrain grain(rng, 1.5);
-    const PaperGrain reachGrain(rng, 1.2);
+    const PaperGrain reachGrain(rng, 1.7);
     const PaperGrain sideGrain(rng, 1.8);
     const qreal bow = j(0.12); // the hand's path curves a little
     const QTransform toDevice = p.combinedTransform();
@@ -242,20 +256,21 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, qreal length, qreal width
             if (side <= 0)
                 continue;
             // Thinner further on, more in some places than others.
-            const qreal fade = std::pow(1 - on, 0.6);
-            const qreal patch = 0.85 + 0.7 * (grain.at(u / 1.1, w / 1.1) - 0.5);
+            const qreal fade = std::pow(1 - on, 0.9);
+            const qreal patch = 0.85 + 0.7 * (1 - 0.6 * on) * (grain.at(u / 1.1, w / 1.4) - 0.5);
             qreal alpha = 0.8 * fade * patch * side * side * (3 - 2 * side);
             // Where too little ink is left to show, the paper stays clean.
-            if (alpha < 0.12)
+            if (alpha < 0.17)
                 continue;
-            // Even where most lies, rubbed ink stays short of the blot's.
-            alpha = std::min(alpha, 0.66);
+            // Even where most lies, rubbed ink stays short of the blot's,
+            // and the further on, the less there is to lie thick.
+            alpha = std::min(alpha, 0.66 * (1 - 0.6 * on));
             const int a = qRound(alpha * 255);
             line[x] = qRgba(ink.red() * a / 255, ink.green() * a / 255, ink.blue() * a / 255, a);
         }
     }
-    // Pieces are told apart where the ink shows plainly, a little darker
-    // than the faintest grey the paper shows as ink.
+    // Pieces are told apart by the ink that shows plainly: a quarter of
+    // full strength and more.
     keepLargestPiece(film, box, 64);
     p.save();
     p.resetTransform();
@@ -342,10 +357,12 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         // little lower so the paper between it and the stem stays as usual.
         // One hand moving on along the line smeared both the same way, to
         // the right and a little down, each at its own angle and into a rub
-        // of its own length and breadth.
+        // of its own length and breadth. The dots were not set down alike
+        // either: the first pressed out into lobes, the second a smaller,
+        // tilted press.
         drawSmudgedDot(hand, {top.x() + j(0.4), top.y() - r - kIDotLift + 1.2 + j(0.5)},
-                       qDegreesToRadians(which == 0 ? rng.uniform(7, 13) : rng.uniform(14, 20)),
-                       which == 0 ? 17 : 15, which == 0 ? 3.3 : 3.2, rng);
+                       qDegreesToRadians(which == 0 ? rng.uniform(7, 13) : rng.uniform(16, 22)),
+                       which == 0 ? 17 : 15.5, which == 0 ? 3.3 : 3.2, which == 0 ? 4.1 : 3.9, which == 0, rng);
         break;
     case Dot::None:
         break;
