@@ -4531,13 +4531,15 @@ private slots:
     // i a blot of the pen's full ink, bigger than a clean dot but no more
     // than about twice as wide, and running out of it to one side a short
     // rub of thinner ink that fades as it goes, a good deal paler than the
-    // blot yet plainly inked. The rub is thin ink spread in a film with an
-    // edge of its own, neither a soft spray of grey nor combed into streaks
-    // along the drag. All in one piece, with no specks, and the paler rim
-    // where the ink crept round the blot only a hair wide, not a spray. The
-    // first i is rubbed to the right and a little down, the second to the
-    // left and a little up, so their blots are no one shape set down twice.
-    // The blot's edge is uneven, off the oval of its spread.
+    // blot yet plainly inked. The rub is thin ink spread in a film, neither
+    // a soft spray of grey nor combed into streaks along the drag, nor a
+    // flat shape of one grey: its tone changes all over and it thins away
+    // to its end. All in one piece, with no specks, and the paler rim where
+    // the ink crept round the blot only a hair wide, not a spray. One hand
+    // went over both i's, so both are rubbed to the right and a little down,
+    // yet their blots are no one shape set down twice: they differ in size
+    // and in a good part of their ink. The blot's edge is uneven, off the
+    // oval of its spread.
     void smudgedDotsBlot_data() { addSizeRows(); }
 
     void smudgedDotsBlot()
@@ -4546,13 +4548,14 @@ private slots:
         const int scale = doubleSize ? 2 : 1;
         auto key = [](int x, int y) { return (quint64(quint32(x)) << 32) | quint32(y); };
         QList<QPoint> firstShape;
+        qsizetype firstDark = 0;
         for (int stemX : {54, 96}) {
-            // The first i is rubbed to the right, the second to the left.
-            const int way = stemX == 54 ? 1 : -1;
-            // The ink above the word round the stem: the word's tops are at
-            // row 77, and the letters next to the i's are further off than
-            // 16 px.
-            const QRect area((stemX - 16) * scale, 0, 33 * scale, 73 * scale);
+            // One hand smeared both i's the same way: to the right.
+            const int way = 1;
+            // The ink above the word round the stem and out to the right as
+            // far as a rub may run: the word's tops are at row 77, so no
+            // other letter reaches in.
+            const QRect area((stemX - 16) * scale, 0, 37 * scale, 73 * scale);
             const QImage grey = greyPicture(u"IDotAnalysis"_s, 7, doubleSize);
             const QImage plain = greyPicture(u"IDotAnalysis"_s, 0, doubleSize);
             QVERIFY(!grey.isNull() && !plain.isNull());
@@ -4708,6 +4711,18 @@ private slots:
             std::sort(rubTones.begin(), rubTones.end());
             const int rubTone = rubTones[rubTones.size() / 2];
             QVERIFY2(rubTone >= 100 && rubTone <= 185, qPrintable(got + u", the rub's middle tone %1"_s.arg(rubTone)));
+            // Not a flat shape of one grey: its tone changes all over, so no
+            // one tone, give or take 8 levels, covers much of it. Thin shapes
+            // of even ink laid over each other leave most of the rub in one
+            // or two tones. Measured at 2x, where the rub is enough pixels
+            // for its tones to count.
+            int flattest = 0;
+            for (int tone = 90; tone < 200; ++tone)
+                flattest = std::max(flattest, int(std::count_if(rubTones.cbegin(), rubTones.cend(),
+                                                                 [tone](int v) { return std::abs(v - tone) <= 8; })));
+            if (doubleSize)
+                QVERIFY2(flattest * 100 <= 42 * rubTones.size(),
+                         qPrintable(got + u", %1 of %2 px of the rub in one tone"_s.arg(flattest).arg(rubTones.size())));
             // Wet ink pushed over the paper keeps an edge: round the rub the
             // tone drops to paper within a pixel, where a soft, airbrushed
             // trail fades out through a broad fringe of faint grey.
@@ -4721,11 +4736,11 @@ private slots:
                     haze += v >= 200 && v < 240;
                 }
             QVERIFY2(haze * 100 <= 35 * rubInk, qPrintable(got + u", %1 px of faint haze round %2 px of rub"_s.arg(haze).arg(rubInk)));
-            // Rubbed to the side and only a little down (first i) or up
-            // (second): the rub's middle stands off the blot's along the
-            // drag, a little below or above it.
+            // Rubbed to the right and only a little down, on both i's: the
+            // rub's middle stands off the blot's along the drag, a little
+            // below it.
             const qreal rubDx = (rubMiddle.x() - darkMiddle.x()) / scale, rubDy = (rubMiddle.y() - darkMiddle.y()) / scale;
-            QVERIFY2(way * rubDx >= 4 && way * rubDy >= 0.25 && way * rubDy <= 0.6 * way * rubDx,
+            QVERIFY2(rubDx >= 4 && rubDy >= 0.25 && rubDy <= 0.6 * rubDx,
                      qPrintable(got + u", the rub's middle %1, %2 px off the blot's"_s.arg(rubDx).arg(rubDy)));
             // A film of ink, not a comb of streaks: down a column through the
             // rub the tone seldom dips into one band, climbs back towards
@@ -4762,6 +4777,26 @@ private slots:
             }
             QVERIFY2(inkedColumns >= 4 * scale && combedColumns * 10 <= 2 * inkedColumns,
                      qPrintable(got + u", %1 of %2 columns of the rub show separate bands"_s.arg(combedColumns).arg(inkedColumns)));
+            // It thins away rather than stopping on a line: along nearly
+            // every row that runs a way through it (not just grazing its
+            // faint side), the last ink before the paper is well paler than
+            // the row's darkest ink in the rub.
+            int rubRows = 0, thinning = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                int last = -1, darkest = 255, inRow = 0;
+                for (int k = 1; k <= reach; ++k)
+                    if (const int v = grey.constScanLine(y)[spotEdge + way * k]; v < 200) {
+                        last = v;
+                        darkest = std::min(darkest, v);
+                        ++inRow;
+                    }
+                if (inRow < 3 * scale)
+                    continue;
+                ++rubRows;
+                thinning += last >= darkest + 25;
+            }
+            QVERIFY2(rubRows >= 3 * scale && thinning * 4 >= rubRows * 3,
+                     qPrintable(got + u", %1 of %2 rows of the rub thin out to their end"_s.arg(thinning).arg(rubRows)));
             // The spot's edge wanders off the smooth oval of its own spread;
             // measured at 2x, as at 1x the spot is too few pixels across for
             // its outline to show.
@@ -4789,8 +4824,14 @@ private slots:
                 QVERIFY2(offOval * 100 >= 8 * dark.size(), qPrintable(got + u", %1 px off its oval"_s.arg(offOval)));
             if (firstShape.isEmpty()) {
                 firstShape = inked;
+                firstDark = dark.size();
                 continue;
             }
+            // Each blot was pressed out its own way, not one shape set down
+            // twice: one holds plainly less full ink than the other.
+            const qsizetype fewer = std::min(firstDark, dark.size()), more = std::max(firstDark, dark.size());
+            QVERIFY2(fewer * 100 <= 85 * more,
+                     qPrintable(got + u", the blots hold %1 and %2 px of full ink"_s.arg(firstDark).arg(dark.size())));
             // Laid over each other by their spots, the two smudges differ in
             // a good part of their ink.
             const QSet<QPoint> a(firstShape.cbegin(), firstShape.cend()), b(inked.cbegin(), inked.cend());

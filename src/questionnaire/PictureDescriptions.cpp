@@ -159,8 +159,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
           u"The word \"mini\", each i's dot a ragged blot of full ink, half as wide again as a dot, rubbed while "
-          "wet: from it a short smear of thinner grey ink runs out to one side and fades to an uneven end, to the "
-          "right and a little down on the first i and to the left and a little up on the second"_s,
+          "wet, the first pressed out into lobes, the second a smaller, tilted press: from each a short smear of "
+          "thinner grey ink runs out to the right and a little down, fading unevenly and thinning away to a ragged "
+          "end, on each i at its own angle and length"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two small, round e's, lower than the s, each with a slim, slit-like eye leaning "

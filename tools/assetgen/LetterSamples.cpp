@@ -2,7 +2,6 @@
 
 #include "Samples.h"
 
-#include <QLineF>
 #include <QPainterPathStroker>
 
 #include <cmath>
@@ -59,15 +58,108 @@ QPointF drawIStem(Hand &hand, qreal x, Rng &rng)
     return top;
 }
 
+// A smooth random field over the paper, about 0 to 1, its features some
+// `size` picture units across: how much ink the paper's grain takes up
+// differs from place to place in patches of about that size.
+class PaperGrain
+{
+public:
+    PaperGrain(Rng &rng, qreal size)
+        : m_size(size)
+    {
+        for (qreal &v : m_lattice)
+            v = rng.uniform(0, 1);
+    }
+    qreal at(qreal x, qreal y) const
+    {
+        // Two octaves of smoothly interpolated lattice values.
+        return 0.7 * layer(x / m_size, y / m_size) + 0.3 * layer(x * 2.3 / m_size + 7.1, y * 2.3 / m_size + 3.7);
+    }
+
+private:
+    qreal layer(qreal x, qreal y) const
+    {
+        const qreal fx = std::floor(x), fy = std::floor(y);
+        auto v = [this](int i, int k) { return m_lattice[(i & 31) * 32 + (k & 31)]; };
+        auto ease = [](qreal t) { return t * t * (3 - 2 * t); };
+        const qreal tx = ease(x - fx), ty = ease(y - fy);
+        const int i = int(fx), k = int(fy);
+        const qreal top = v(i, k) + (v(i + 1, k) - v(i, k)) * tx;
+        const qreal bottom = v(i, k + 1) + (v(i + 1, k + 1) - v(i, k + 1)) * tx;
+        return top + (bottom - top) * ty;
+    }
+    qreal m_size;
+    qreal m_lattice[32 * 32];
+};
+
+// Clears from `film` every speck of ink within `box` that is not joined to
+// its largest piece: ink rubbed over paper thins out but stays one spread;
+// loose flecks round it would read as spray. Pieces are told apart by the
+// ink that shows plainly, at least `showing` of alpha; fainter ink is kept
+// where it runs on from the piece that stays, as the thinning end of a rub
+// does, and cleared round the flecks.
+void keepLargestPiece(QImage &film, const QRect &box, int showing)
+{
+    const int w = box.width(), h = box.height();
+    auto alphaAt = [&](int x, int y) {
+        return qAlpha(reinterpret_cast<const QRgb *>(film.constScanLine(box.top() + y))[box.left() + x]);
+    };
+    // Floods from (x0, y0) over the pixels `joins` accepts, marking them
+    // `mark`; returns how many it marked.
+    QList<int> piece(w * h, -1);
+    auto flood = [&](int x0, int y0, int mark, const auto &joins) {
+        int size = 0;
+        QList<QPoint> todo{{x0, y0}};
+        piece[y0 * w + x0] = mark;
+        while (!todo.isEmpty()) {
+            const QPoint q = todo.takeLast();
+            ++size;
+            for (int y = std::max(0, q.y() - 1); y <= std::min(h - 1, q.y() + 1); ++y)
+                for (int x = std::max(0, q.x() - 1); x <= std::min(w - 1, q.x() + 1); ++x)
+                    if (piece[y * w + x] < 0 && joins(x, y)) {
+                        piece[y * w + x] = mark;
+                        todo.append({x, y});
+                    }
+        }
+        return size;
+    };
+    auto plain = [&](int x, int y) { return alphaAt(x, y) >= showing; };
+    int largest = -1, largestSize = 0, count = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (piece[y * w + x] < 0 && plain(x, y)) {
+                const int size = flood(x, y, count, plain);
+                if (size > largestSize) {
+                    largestSize = size;
+                    largest = count;
+                }
+                ++count;
+            }
+    // The faint ink that runs on from the kept piece joins it.
+    auto faint = [&](int x, int y) { return alphaAt(x, y) > 0 && !plain(x, y); };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (piece[y * w + x] == largest)
+                for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
+                    for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx)
+                        if (piece[ny * w + nx] < 0 && faint(nx, ny))
+                            flood(nx, ny, largest, faint);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (alphaAt(x, y) > 0 && piece[y * w + x] != largest)
+                reinterpret_cast<QRgb *>(film.scanLine(box.top() + y))[box.left() + x] = 0;
+}
+
 // A dot set down heavy with wet ink and then rubbed by the hand in the
 // direction `drag` (radians, clockwise from three o'clock, as y runs down)
-// before it dried. What is left is a blot of full ink half as wide again as
-// a dot, pressed out into a few lobes run together, with a paler rim where the
-// ink crept into the paper; and on the drag side a short rub of thin ink, a
-// handful of wipes lying over each other, each pulled off the blot its own
-// way and length. Every outline is uneven in slow bulges and dents, never
-// frayed, as wet ink keeps a smooth edge however it is pushed about.
-void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
+// before it dried. What is left is a blot of full ink reaching about `size`
+// from its middle, with a paler rim where the ink crept into the paper:
+// `lobed`, pressed out into a few lobes run together, or else one long,
+// tilted press of the nib. On the drag side lies a rub of thinner ink about
+// `length` long and `width` either side of its middle, fading as it goes.
+// The blot's outline is uneven in slow bulges and dents, never frayed, as
+// wet ink keeps a smooth edge however it is pushed about.
+void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, qreal length, qreal width, qreal size, bool lobed, Rng &rng)
 {
     auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
     QPainter &p = hand.painter();
@@ -75,16 +167,13 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
     const QPointF across(-along.y(), along.x());
     // A shape round `centre`, `radius` across and `stretch` times that
     // along `axis`, whose edge swells and dips a few times on the way round.
-    // `squareness` above 0 flattens its ends and sides, as of ink pushed
-    // along by something broad rather than run out to a point.
-    auto blotch = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness, qreal squareness = 0) {
+    auto blotch = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness) {
         qreal amp[5], phase[5];
         for (int k = 0; k < 5; ++k) {
             amp[k] = unevenness * rng.uniform(0.4, 1.0) / (1 + 0.5 * k);
             phase[k] = rng.uniform(0, 2 * M_PI);
         }
         const QPointF side(-axis.y(), axis.x());
-        auto flat = [squareness](qreal v) { return std::copysign(std::pow(std::abs(v), 1 - squareness), v); };
         QPolygonF poly;
         const int steps = 60;
         for (int s = 0; s < steps; ++s) {
@@ -92,74 +181,109 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, Rng &rng)
             qreal out = 1;
             for (int k = 0; k < 5; ++k)
                 out += amp[k] * std::cos((k + 2) * a + phase[k]);
-            poly << centre + (axis * flat(std::cos(a)) * stretch + side * flat(std::sin(a))) * radius * out;
+            poly << centre + (axis * std::cos(a) * stretch + side * std::sin(a)) * radius * out;
         }
         QPainterPath path;
         path.addPolygon(poly);
         path.closeSubpath();
         return path;
     };
-    const qreal blot = 4.1 + j(0.15); // about how far the blot reaches from its middle
+    const qreal blot = size + j(0.15); // about how far the blot reaches from its middle
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
 
-    // The blot: full ink pressed out into a few lobes run together, one a
-    // little way on along the drag and one off to some other side, so the
-    // outline dents where they meet.
-    const qreal turn = rng.uniform(0.4, 2.0) * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
-    const QPointF lobeDir = -along * std::cos(turn) + across * std::sin(turn);
-    QPainterPath core = blotch(c, blot * 0.85, 1 + j(0.05), along, 0.22);
-    core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.6), 1.2, along, 0.15));
-    core.addPath(blotch(c + lobeDir * blot * 0.6, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
+    QPainterPath core;
+    if (lobed) {
+        // The blot: full ink pressed out into a few lobes run together, one
+        // a little way on along the drag and one off to some other side, so
+        // the outline dents where they meet.
+        const qreal turn = rng.uniform(0.4, 2.0) * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
+        const QPointF lobeDir = -along * std::cos(turn) + across * std::sin(turn);
+        core = blotch(c, blot * 0.85, 1 + j(0.05), along, 0.22);
+        core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.6), 1.2, along, 0.15));
+        core.addPath(blotch(c + lobeDir * blot * 0.6, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
+    } else {
+        // The blot: one long press of the nib, tilted up across the drag,
+        // whose ink spread out at its lower back into a single swelling.
+        const qreal tilt = qDegreesToRadians(rng.uniform(40, 55));
+        const QPointF axis = along * std::cos(tilt) - across * std::sin(tilt);
+        core = blotch(c, blot * 0.74, 1.35 + j(0.05), axis, 0.2);
+        const QPointF swell = -along * 0.8 + across * 0.6;
+        core.addPath(blotch(c + swell * blot * 0.5, blot * rng.uniform(0.52, 0.58), 1.1, swell, 0.15));
+    }
     core.setFillRule(Qt::WindingFill);
 
-    // The rub: ink dragged off the blot thins out as it goes. It is laid
-    // down as a handful of overlapping wipes of thin ink, each starting in
-    // the blot and running out its own way: most give out soon, so the tone
-    // is darkest next to the blot where they all lie over each other, and
-    // two broad ones from near its middle run on to the rub's end, which is
-    // as uneven as they leave it. A wipe over thin ink lifts some of it as it
-    // lays its own, so the wipes are laid on a sheet of their own and it goes
-    // down paler as a whole: even where they all meet, the rub stays well
-    // short of the blot's full ink.
+    // The rub: ink dragged off the blot by the hand, spread thinner the
+    // further it went. Its tone is worked out point by point rather than
+    // laid down in shapes, so it has no outline of its own: it fades along
+    // the drag, unevenly, in patches where the paper's grain took more or
+    // less of it, its sides soften over a hair's width and waver as the
+    // hand's pressure did, and it runs out at a different place in each
+    // part of its width, thinning away instead of stopping on a line.
+    const qreal rubLength = length + j(0.6);
+    const qreal start = blot * 0.3; // under the blot already
+    const PaperGrain grain(rng, 1.5);
+    const PaperGrain reachGrain(rng, 1.7);
+    const PaperGrain sideGrain(rng, 1.8);
+    const qreal bow = j(0.12); // the hand's path curves a little
+    const QTransform toDevice = p.combinedTransform();
+    const QTransform toPaper = toDevice.inverted();
+    const qreal margin = 2 * width;
+    const QRectF reachBox = QRectF(c, c + along * (rubLength + 2)).normalized().adjusted(-margin, -margin, margin, margin);
+    const QRect box = toDevice.mapRect(reachBox).toAlignedRect() & QRect(0, 0, p.device()->width(), p.device()->height());
     QImage film(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
     film.fill(Qt::transparent);
-    {
-        QPainter fp(&film);
-        fp.setTransform(p.combinedTransform());
-        fp.setRenderHint(QPainter::Antialiasing);
-        fp.setPen(Qt::NoPen);
-        const qreal rubLength = 13 + j(0.8);
-        const int wipes = 5 + int(rng.uniform(0, 2));
-        for (int w = 0; w < wipes; ++w) {
-            const bool runsOn = w < 2;
-            const qreal off = blot * (runsOn ? rng.uniform(-0.3, 0.3) : rng.uniform(-0.7, 0.7));
-            const qreal share = w == 0 ? rng.uniform(0.8, 1.0) : w == 1 ? rng.uniform(0.7, 0.95) : rng.uniform(0.25, 0.5);
-            const qreal reach = rubLength * share * (1 - 0.4 * std::abs(off) / blot);
-            QColor thin = hand.ink();
-            thin.setAlphaF(runsOn ? rng.uniform(0.34, 0.42) : rng.uniform(0.3, 0.45));
-            QPointF way = along + across * j(runsOn ? 0.06 : 0.12);
-            way /= std::hypot(way.x(), way.y());
-            const QPointF from = c + across * off * 0.6;
-            const QPointF to = from + way * (blot * 0.4 + reach);
-            const qreal thick = blot * (runsOn ? rng.uniform(0.5, 0.65) : rng.uniform(0.4, 0.6));
-            fp.fillPath(blotch((from + to) / 2, thick, QLineF(from, to).length() / (2 * thick) + 0.2, way, 0.22, 0.15), thin);
+    const QColor ink = hand.ink();
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(film.scanLine(y));
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QPointF at = toPaper.map(QPointF(x + 0.5, y + 0.5)) - c;
+            const qreal u = at.x() * along.x() + at.y() * along.y();
+            if (u < start)
+                continue;
+            const qreal w = at.x() * across.x() + at.y() * across.y() - bow * (u - start) * (u - start) / rubLength;
+            // How far the rub runs out along this line, and how far on
+            // along it this point is, 0 at the blot and 1 where it ends.
+            const qreal end = rubLength * (0.7 + 0.55 * reachGrain.at(0, w));
+            const qreal on = (u - start) / (end - start);
+            if (on >= 1)
+                continue;
+            // Its sides draw in a little as it goes and waver, each side in
+            // its own way; they soften over 0.8 of a pixel.
+            const qreal half = width * (1.1 - 0.45 * (u - start) / rubLength) * (0.8 + 0.4 * sideGrain.at(u, w > 0 ? 5 : 9));
+            const qreal side = std::clamp((half - std::abs(w)) / 0.8, 0.0, 1.0);
+            if (side <= 0)
+                continue;
+            // Thinner further on, more in some places than others.
+            const qreal fade = std::pow(1 - on, 0.9);
+            const qreal patch = 0.85 + 0.7 * (1 - 0.6 * on) * (grain.at(u / 1.1, w / 1.4) - 0.5);
+            qreal alpha = 0.8 * fade * patch * side * side * (3 - 2 * side);
+            // Where too little ink is left to show, the paper stays clean.
+            if (alpha < 0.17)
+                continue;
+            // Even where most lies, rubbed ink stays short of the blot's,
+            // and the further on, the less there is to lie thick.
+            alpha = std::min(alpha, 0.66 * (1 - 0.6 * on));
+            const int a = qRound(alpha * 255);
+            line[x] = qRgba(ink.red() * a / 255, ink.green() * a / 255, ink.blue() * a / 255, a);
         }
-        // Round the blot, a paler rim a hair wide where the ink crept
-        // into the paper; it follows the blot's own outline.
-        QColor crept = hand.ink();
-        crept.setAlphaF(0.4);
-        QPainterPathStroker creep;
-        creep.setWidth(1.4);
-        creep.setJoinStyle(Qt::RoundJoin);
-        fp.fillPath(creep.createStroke(core.simplified()), crept);
     }
+    // Pieces are told apart by the ink that shows plainly: a quarter of
+    // full strength and more.
+    keepLargestPiece(film, box, 64);
     p.save();
     p.resetTransform();
-    p.setOpacity(0.7);
     p.drawImage(0, 0, film);
     p.restore();
+    // Round the blot, a paler rim a hair wide where the ink crept into the
+    // paper; it follows the blot's own outline.
+    QColor crept = hand.ink();
+    crept.setAlphaF(0.28);
+    QPainterPathStroker creep;
+    creep.setWidth(1.4);
+    creep.setJoinStyle(Qt::RoundJoin);
+    p.fillPath(creep.createStroke(core.simplified()), crept);
     p.fillPath(core, hand.ink());
     p.restore();
 }
@@ -231,10 +355,14 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
     case Dot::Smudge:
         // At the ordinary dot's height; being bigger, its middle sits a
         // little lower so the paper between it and the stem stays as usual.
-        // The first i is smeared off to the right and a little down, the
-        // second back to the left and a little up, each its own way.
+        // One hand moving on along the line smeared both the same way, to
+        // the right and a little down, each at its own angle and into a rub
+        // of its own length and breadth. The dots were not set down alike
+        // either: the first pressed out into lobes, the second a smaller,
+        // tilted press.
         drawSmudgedDot(hand, {top.x() + j(0.4), top.y() - r - kIDotLift + 1.2 + j(0.5)},
-                       qDegreesToRadians(which == 0 ? rng.uniform(8, 18) : rng.uniform(186, 196)), rng);
+                       qDegreesToRadians(which == 0 ? rng.uniform(7, 13) : rng.uniform(16, 22)),
+                       which == 0 ? 17 : 15.5, which == 0 ? 3.3 : 3.2, which == 0 ? 4.1 : 3.9, which == 0, rng);
         break;
     case Dot::None:
         break;
