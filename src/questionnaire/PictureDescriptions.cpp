@@ -193,8 +193,9 @@ const QHash<QString, QStringList> &descriptions()
           "up"_s,
           u"A lower case g and y whose lower parts end in a full, rounded loop"_s,
           u"A lower case g and y whose lower parts are long and end in a narrow, closed loop"_s,
-          u"A lower case g and y, the y's top a round u, whose lower parts go on down from the stem, giving a "
-          "little to the left low down, and stop short at full weight without any hook or loop"_s,
+          u"A lower case g and y, the y's top a round u, whose lower parts go straight on down from the stem, "
+          "leaning a shade to the left, and stop short, swelling heavier at the end where the pen bore down "
+          "before lifting, without any turn, hook or loop"_s,
           u"A lower case g and y whose lower parts are long straight lines with no loop, each ending in a little "
           "hook to the left"_s,
           u"A lower case g and y whose lower parts curve round into a loop whose up-stroke stops well short of the "

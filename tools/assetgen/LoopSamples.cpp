@@ -114,16 +114,18 @@ void drawTail(Hand &hand, qreal sx, qreal top, qreal base, Tail tail, Rng &rng)
     stem.lineTo(sx, base);
     if (tail == Tail::Blunt) {
         // A down-stroke that stops short, as far below the line as a loop
-        // would reach, and is lifted while still bearing down, so the end is
-        // as heavy as the stroke: no taper, no hook, no loop. Straight all
-        // the way it would make the g a q, so low down it gives a little to
-        // the left, as a g's descender does and a q's never, and stops
-        // there, pointing down and left, before it could turn into a hook.
+        // would reach, straight on from the stem with no turn at the end:
+        // the pen slows and bears down before it is lifted, so the end swells
+        // heavier than the stroke above it and is raised straight off. No
+        // hand rules it, though: each leans a shade to the left and bows a
+        // little its own way.
+        const qreal lean = rng.uniform(0.9, 2.2), bow = rng.uniform(-0.7, 0.7);
         QPainterPath down(QPointF(sx, top));
-        smoothTo(down, {{sx, top}, {sx, base}, {sx - 0.2, base + 12}, {sx - 1.6, base + 23}, {sx - 4.2, base + 31},
-                        {sx - 7.2, base + 36}});
-        hand.pressureStroke(varied(down, base, sx, rng), [](qreal t) { return 1.0 + 0.15 * t; }, PenEnd::Tapered,
-                            PenEnd::Blunt);
+        smoothTo(down, {{sx, top}, {sx, base}, {sx - lean * 0.3 + bow, base + 12}, {sx - lean * 0.65 + bow, base + 24},
+                        {sx - lean, base + 34}});
+        hand.pressureStroke(varied(down, base, sx, rng),
+                            [](qreal t) { return 1.0 + 0.45 * std::pow(std::max<qreal>(0, t - 0.82) / 0.18, 1.5); },
+                            PenEnd::Tapered, PenEnd::Blunt);
         return;
     }
     if (tail == Tail::LongStraight) {
@@ -149,8 +151,22 @@ void drawGY(Hand &hand, Tail tail, Rng &rng)
     QList<QPointF> body;
     for (int a = 40; a <= 400; a += 20)
         body.append({c.x() + 13 * std::cos(qDegreesToRadians(qreal(a))), c.y() - 14 * std::sin(qDegreesToRadians(qreal(a)))});
-    hand.stroke(smoothPath(body));
-    drawTail(hand, c.x() + 14, xTop, base, tail, rng);
+    if (tail == Tail::Blunt) {
+        // With no loop below to tell it from a q, the g is written as a g is:
+        // the pen comes round the bowl, climbs on up the stem's side to its
+        // top and turns straight down it, so bowl and stem meet in a pointed
+        // turn at the top rather than the stem standing beside a closed ring.
+        QList<QPointF> round;
+        for (int a = 20; a <= 350; a += 22)
+            round.append({c.x() + 13 * std::cos(qDegreesToRadians(qreal(a))), c.y() - 14 * std::sin(qDegreesToRadians(qreal(a)))});
+        QPainterPath g = smoothPath(round);
+        smoothTo(g, {round.last(), {c.x() + 13.6, c.y() + 1}, {c.x() + 14.3, c.y() - 9}, {c.x() + 14.4, xTop - 0.5}});
+        hand.stroke(g);
+        drawTail(hand, c.x() + 14, xTop, base, tail, rng);
+    } else {
+        hand.stroke(smoothPath(body));
+        drawTail(hand, c.x() + 14, xTop, base, tail, rng);
+    }
 
     // y: a cup, then the right stroke runs on into the descender.
     const qreal yx = 85;
