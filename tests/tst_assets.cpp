@@ -104,6 +104,33 @@ QList<std::pair<int, int>> inkRuns(const QImage &grey, int y, int from, int to)
     return runs;
 }
 
+// The lead-in curved from right to left beside the same word written
+// without a lead-in, and from the bare word its ink box and first stem
+// (columns, at row 70 of the 1x picture).
+struct SwingBesideWord
+{
+    QImage plain, swing;
+    QRect word;
+    int stemLeft = 0, stemRight = 0;
+};
+
+SwingBesideWord swingBesideWord(bool doubleSize)
+{
+    SwingBesideWord pictures;
+    pictures.plain = greyPicture(u"BeginningStroke"_s, 4, doubleSize);
+    pictures.swing = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
+    if (pictures.plain.isNull() || pictures.swing.isNull())
+        return {};
+    pictures.word = inkBox(pictures.plain);
+    const int s = doubleSize ? 2 : 1;
+    const QList<std::pair<int, int>> middle = inkRuns(pictures.plain, 70 * s, 0, pictures.plain.width());
+    if (!middle.isEmpty()) {
+        pictures.stemLeft = middle.first().first;
+        pictures.stemRight = middle.first().second;
+    }
+    return pictures;
+}
+
 // Widths of the clear paper between the inked columns of the band of rows
 // from `fromRow` to `toRow` (pixels, `toRow` excluded), left to right: the
 // gaps between the letters or words on a line. A column is inked where any
@@ -1444,14 +1471,11 @@ private slots:
     {
         QFETCH(bool, doubleSize);
         const int s = doubleSize ? 2 : 1;
-        const QImage plain = greyPicture(u"BeginningStroke"_s, 4, doubleSize);
-        const QImage swing = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
-        QVERIFY(!plain.isNull() && !swing.isNull());
-        // The bare word: its first stem, its top and its foot.
-        const QRect word = inkBox(plain);
-        const QList<std::pair<int, int>> middle = inkRuns(plain, 70 * s, 0, plain.width());
-        QVERIFY(!middle.isEmpty());
-        const int stemLeft = middle.first().first, stemRight = middle.first().second;
+        const SwingBesideWord pictures = swingBesideWord(doubleSize);
+        QVERIFY(!pictures.swing.isNull() && pictures.stemRight > pictures.stemLeft);
+        const QImage &plain = pictures.plain, &swing = pictures.swing;
+        const QRect word = pictures.word;
+        const int stemLeft = pictures.stemLeft, stemRight = pictures.stemRight;
         const QRect box = inkBox(swing);
         const QString got = u"word %1..%2 high, first stem at %3..%4; lead-in picture inked %5..%6 from %7"_s
                                 .arg(qreal(word.top()) / s).arg(qreal(word.bottom()) / s).arg(qreal(stemLeft) / s)
@@ -1502,14 +1526,12 @@ private slots:
     {
         QFETCH(bool, doubleSize);
         const int s = doubleSize ? 2 : 1;
-        const QImage plain = greyPicture(u"BeginningStroke"_s, 4, doubleSize);
-        const QImage swing = greyPicture(u"BeginningStroke"_s, 3, doubleSize);
-        QVERIFY(!plain.isNull() && !swing.isNull());
-        const QRect word = inkBox(plain);
-        const QList<std::pair<int, int>> middle = inkRuns(plain, 70 * s, 0, plain.width());
-        QVERIFY(!middle.isEmpty());
-        const int stemLeft = middle.first().first;
-        const qreal stem = qreal(middle.first().second - stemLeft) / s;
+        const SwingBesideWord pictures = swingBesideWord(doubleSize);
+        QVERIFY(!pictures.swing.isNull() && pictures.stemRight > pictures.stemLeft);
+        const QImage &swing = pictures.swing;
+        const QRect word = pictures.word;
+        const int stemLeft = pictures.stemLeft;
+        const qreal stem = qreal(pictures.stemRight - stemLeft) / s;
         QVERIFY2(stem >= 2.5, qPrintable(u"first stem %1 broad"_s.arg(stem)));
         // Thickness of the swing under the line down column x.
         auto under = [&](int x) {
