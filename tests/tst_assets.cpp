@@ -4420,8 +4420,10 @@ private slots:
     void lightDotsAreFaintButThere_data() { addSizeRows(); }
 
     // A very light dot is set down with hardly any pressure: over each stem
-    // there is a small, round dot, but in pale ink, far less than a normal
-    // dot carries and nowhere as dark as the pen's full ink.
+    // there is a small dab, but in pale ink, far less than a normal dot
+    // carries and nowhere as dark as the pen's full ink. Thin ink still has
+    // a firm edge, and lies unevenly on the paper's grain: neither a soft
+    // blur nor one flat grey.
     void lightDotsAreFaintButThere()
     {
         QFETCH(bool, doubleSize);
@@ -4477,6 +4479,19 @@ private slots:
             const qreal mean = (sxx + syy) / 2, spread = std::hypot((sxx - syy) / 2, sxy);
             const qreal elongation = std::sqrt((mean + spread) / std::max(mean - spread, 1e-9));
             QVERIFY2(elongation <= 1.5, qPrintable(got + u", the mark %1 times as long as it is wide"_s.arg(elongation)));
+            // ...yet a dab where the tip touched down and slid a hair, a
+            // little longer than it is wide, not a stamped disc.
+            QVERIFY2(elongation >= 1.2, qPrintable(got + u", the mark only %1 times as long as it is wide"_s.arg(elongation)));
+            // A firm edge: nearly all of the mark is its body of pale ink,
+            // with only a thin ring of fainter pixels where it meets the
+            // paper. A blurred spot is mostly such fringe (two thirds of
+            // it); at 1x a pixel is a good part of the dab, so its edge
+            // pixels count for more.
+            int fringe = 0;
+            for (auto [x, y, v] : marks)
+                fringe += v < 0.25;
+            QVERIFY2(fringe * 100 <= marks.size() * (doubleSize ? 40 : 50),
+                     qPrintable(got + u", %1 of its %2 px a faint fringe"_s.arg(fringe).arg(marks.size())));
             // Yet a dot, not a speck: at 2x, where a pixel is fine enough to
             // tell, nearly as tall as the ordinary dot, whose dab is a little
             // longer than it is high.
@@ -4506,6 +4521,21 @@ private slots:
                 const int darkest = tones.first(), usual = tones[tones.size() / 2];
                 QVERIFY2(usual - darkest >= 18,
                          qPrintable(got + u", darkest %1 against a usual %2: one flat grey"_s.arg(darkest).arg(usual)));
+                // The grain: side by side, two pixels of the dab's body
+                // differ on the whole by a good few tones, where a smooth
+                // film shades off by only a few (about 10 once).
+                qreal step = 0;
+                int pairs = 0;
+                for (int y = 0; y < 72 * scale; ++y)
+                    for (int x = (stemX - 8) * scale; x < (stemX + 8) * scale; ++x) {
+                        const int a = grey.constScanLine(y)[x], b = grey.constScanLine(y)[x + 1];
+                        if (a <= 216 && b <= 216) {
+                            step += std::abs(a - b);
+                            ++pairs;
+                        }
+                    }
+                QVERIFY2(pairs >= 20 && step / pairs >= 15,
+                         qPrintable(got + u", neighbours differ by %1 over %2 pairs: a smooth film"_s.arg(step / std::max(pairs, 1)).arg(pairs)));
             }
         }
     }
@@ -4514,22 +4544,38 @@ private slots:
 
     // A dot set to the left or right of its i stands plainly off to that
     // side: nothing of it over the stem itself, its middle well aside, yet
-    // still nearer its own stem than the next letter's. The plumb dot sits
-    // square over the stem, the just-above one a touch to its right.
+    // still nearer its own stem than the next letter's. It is set lower than
+    // the plumb dot, though well clear of the stem's tip, so that from the
+    // stem's top it is seen off at a wide angle rather than nearly straight
+    // up; and the two i's dots do not land in quite the same place. The
+    // plumb dot sits square over the stem, the just-above one a touch to its
+    // right.
     void sideDotsMissTheStem()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
-        for (int stemX : {54, 96}) {
-            // Middle of the ink above the word near the stem, in 1x pixels
-            // from the stem; whether any of it lies over the stem's column.
-            // Also how high its middle stands, in 1x pixels.
-            auto dot = [&](int index, bool *overStem, qreal *height = nullptr) {
+        QPointF sideSpot[2][2]; // [left, right][stem]: the dot's middle from the stem's top
+        for (int s = 0; s < 2; ++s) {
+            const int stemX = s == 0 ? 54 : 96;
+            // Top row of the stem in a picture, in device pixels: up its
+            // column from below its top to the first paper.
+            auto stemTop = [&](const QImage &grey) {
+                int y = 90 * scale;
+                while (y > 0 && qGray(grey.pixel(stemX * scale, y)) < 128)
+                    --y;
+                return y + 1;
+            };
+            // Middle of the ink above the stem's top near the stem, in 1x
+            // pixels from the stem; whether any of it lies over the stem's
+            // column; and how far its middle stands above the stem's top,
+            // in 1x pixels.
+            auto dot = [&](int index, bool *overStem, qreal *rise = nullptr) {
                 const QImage grey = greyPicture(u"IDotAnalysis"_s, index, doubleSize);
+                const int top = stemTop(grey);
                 qreal sum = 0, rows = 0;
                 int count = 0;
                 *overStem = false;
-                for (int y = 0; y < 72 * scale; ++y)
+                for (int y = 0; y < top - 1; ++y)
                     for (int x = (stemX - 13) * scale; x < (stemX + 14) * scale; ++x)
                         if (grey.constScanLine(y)[x] < 128) {
                             sum += x;
@@ -4537,29 +4583,44 @@ private slots:
                             ++count;
                             *overStem |= std::abs(x - stemX * scale) <= scale;
                         }
-                if (height)
-                    *height = count ? rows / count / scale : qQNaN();
+                if (rise)
+                    *rise = count ? (top - rows / count) / scale : qQNaN();
                 return count ? (sum / count - stemX * scale) / scale : qQNaN();
             };
             bool over = false;
-            qreal plumbHeight = 0, leftHeight = 0, rightHeight = 0;
-            const qreal plumb = dot(0, &over, &plumbHeight);
+            qreal plumbRise = 0, closeRise = 0, leftRise = 0, rightRise = 0;
+            const qreal plumb = dot(0, &over, &plumbRise);
             QVERIFY2(std::abs(plumb) <= 1 && over, qPrintable(u"plumb dot %1 off the stem"_s.arg(plumb)));
-            const qreal close = dot(1, &over);
+            const qreal close = dot(1, &over, &closeRise);
             // The just-above dot is dabbed in passing, a little right of
             // plumb, so only the plumb dots stand exactly over their stems;
             // yet it is still over the tip, not set aside.
             QVERIFY2(close - plumb >= 0.75 && close >= 0.75 && close <= 3 && over,
                      qPrintable(u"just-above dot %1 off the stem, plumb dot %2"_s.arg(close).arg(plumb)));
-            const qreal left = dot(4, &over, &leftHeight);
+            const qreal left = dot(4, &over, &leftRise);
             QVERIFY2(!over && left <= -7 && left >= -11, qPrintable(u"left dot %1 off the stem at %2"_s.arg(left).arg(stemX)));
-            const qreal right = dot(5, &over, &rightHeight);
+            const qreal right = dot(5, &over, &rightRise);
             QVERIFY2(!over && right >= 7 && right <= 11, qPrintable(u"right dot %1 off the stem at %2"_s.arg(right).arg(stemX)));
-            // Set aside, not up or down: the side dots stand at the plumb
-            // dot's ordinary height.
-            QVERIFY2(std::abs(leftHeight - plumbHeight) <= 2 && std::abs(rightHeight - plumbHeight) <= 2,
-                     qPrintable(u"dots at rows %1 (left), %2 (plumb), %3 (right) over %4"_s.arg(leftHeight).arg(plumbHeight)
-                                    .arg(rightHeight).arg(stemX)));
+            // Lower than the plumb dot, by a good part of its height, yet
+            // nowhere near sitting on the tip like the just-above dot.
+            const QString heights = u"dots' middles %1 (left), %2 (right), %3 (plumb), %4 (just above) over the top of %5"_s
+                                        .arg(leftRise).arg(rightRise).arg(plumbRise).arg(closeRise).arg(stemX);
+            for (qreal rise : {leftRise, rightRise})
+                QVERIFY2(rise <= plumbRise - 5 && rise >= closeRise + 6, qPrintable(heights));
+            // Off at a wide angle from the stem's top: aside nearly half as
+            // far as up, or more (only a third for a dot set aside at the
+            // usual height).
+            QVERIFY2(-left >= 0.45 * leftRise && right >= 0.45 * rightRise, qPrintable(heights + u", aside %1 and %2"_s.arg(left).arg(right)));
+            sideSpot[0][s] = {left, leftRise};
+            sideSpot[1][s] = {right, rightRise};
+        }
+        // Each i's dot set down by hand: the two land at least a pixel
+        // apart in their places against their stems.
+        for (int d = 0; d < 2; ++d) {
+            const QPointF apart = sideSpot[d][0] - sideSpot[d][1];
+            QVERIFY2(std::hypot(apart.x(), apart.y()) >= 1,
+                     qPrintable(u"%1 dots at (%2, %3) and (%4, %5) from their stems' tops"_s.arg(d == 0 ? u"left"_s : u"right"_s)
+                                    .arg(sideSpot[d][0].x()).arg(sideSpot[d][0].y()).arg(sideSpot[d][1].x()).arg(sideSpot[d][1].y())));
         }
     }
 

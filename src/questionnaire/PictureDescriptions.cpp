@@ -153,10 +153,13 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with a round dot set over the tip of its stem, a touch to the right of plumb, "
           "almost sitting on it, only a hair of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i with a round dot of about the usual size and height in faint, pale grey "
-          "ink, a little darker at one spot, as if the pen barely touched the paper"_s,
-          u"The word \"mini\", each i with its dot set clearly off to the left of the stem"_s,
-          u"The word \"mini\", each i with its dot set clearly off to the right of the stem"_s,
+          u"The word \"mini\", each i with a small dab of pale grey ink at the usual height, a little longer than "
+          "it is wide, with a firm, slightly uneven edge and a grainy, uneven tone, as if the pen barely touched "
+          "the paper"_s,
+          u"The word \"mini\", each i with its dot set clearly off to the left of the stem and lower than usual, "
+          "well clear of the stem's tip, so it sits off at an angle from the stem's top"_s,
+          u"The word \"mini\", each i with its dot set clearly off to the right of the stem and lower than usual, "
+          "well clear of the stem's tip, so it sits off at an angle from the stem's top"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
           u"The word \"mini\", each i's dot a ragged blot of full ink, half as wide again as a dot, rubbed while "
           "wet, the first pressed out into lobes, the second a smaller, tilted press: from each a short smear of "

@@ -4,7 +4,9 @@
 
 #include <QPainterPathStroker>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +29,100 @@ QList<QPointF> ovalArc(QPointF c, qreal rx, qreal ry, qreal from, qreal to, qrea
     return pts;
 }
 
+// A repeatable value in [0, 1] for one cell of the paper's grain.
+qreal grainAt(int x, int y, quint64 salt)
+{
+    quint64 h = (quint64(quint32(x)) * 0x9E3779B97F4A7C15ULL) ^ (quint64(quint32(y)) * 0xC2B2AE3D27D4EB4FULL) ^ salt;
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
+    return (h % 10007) / 10006.0;
+}
+
+// An oval round `centre`, `radius` across and `stretch` times that along
+// `axis`, whose edge swells and dips a little, as a dab of ink's does.
+QPainterPath unevenOval(QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness, Rng &rng)
+{
+    qreal amp[4], phase[4];
+    for (int k = 0; k < 4; ++k) {
+        amp[k] = unevenness * rng.uniform(0.4, 1.0) / (1 + 0.5 * k);
+        phase[k] = rng.uniform(0, 2 * M_PI);
+    }
+    const QPointF side(-axis.y(), axis.x());
+    QPolygonF poly;
+    const int steps = 48;
+    for (int s = 0; s < steps; ++s) {
+        const qreal a = 2 * M_PI * s / steps;
+        qreal out = 1;
+        for (int k = 0; k < 4; ++k)
+            out += amp[k] * std::cos((k + 2) * a + phase[k]);
+        poly << centre + (axis * std::cos(a) * stretch + side * std::sin(a)) * radius * out;
+    }
+    QPainterPath path;
+    path.addPolygon(poly);
+    path.closeSubpath();
+    return path;
+}
+
+// Lays `shape` down in thin ink. Its edge is as firm as any ink's, with no
+// soft fringe, but inside it the ink lies unevenly on the paper's grain, a
+// shade heavier in the hollows of the tooth and thinner on its tops, here and
+// there missing a top altogether. `density` gives how much of the pen's full
+// ink lies at a place on the whole; `salt` picks the patch of paper.
+void thinInk(Hand &hand, const QPainterPath &shape, const std::function<qreal(QPointF)> &density, quint64 salt)
+{
+    QPainter &p = hand.painter();
+    const QTransform toDevice = p.combinedTransform();
+    const QTransform toPaper = toDevice.inverted();
+    const QRect box = toDevice.mapRect(shape.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1)
+        & QRect(0, 0, p.device()->width(), p.device()->height());
+    if (box.isEmpty())
+        return;
+    // How much of each pixel the shape covers, with smooth edges.
+    QImage cover(box.size(), QImage::Format_Alpha8);
+    cover.fill(0);
+    {
+        QPainter cp(&cover);
+        cp.setRenderHint(QPainter::Antialiasing);
+        cp.translate(-box.topLeft());
+        cp.setTransform(toDevice, true);
+        cp.fillPath(shape, Qt::black);
+    }
+    // The grain is a fixed size on the paper, half a unit, so the picture
+    // at either size shows the same tooth (the small one averages it).
+    const qreal cell = 0.5;
+    const qreal pixel = 1 / std::max(toDevice.m11(), 1e-6);
+    const int samples = std::max(1, int(std::lround(pixel / cell)));
+    const QColor ink = hand.ink();
+    QImage film(box.size(), QImage::Format_ARGB32_Premultiplied);
+    film.fill(Qt::transparent);
+    for (int y = 0; y < box.height(); ++y) {
+        const uchar *cov = cover.constScanLine(y);
+        auto *out = reinterpret_cast<QRgb *>(film.scanLine(y));
+        for (int x = 0; x < box.width(); ++x) {
+            if (!cov[x])
+                continue;
+            const QPointF at = toPaper.map(QPointF(box.left() + x + 0.5, box.top() + y + 0.5));
+            qreal take = 0;
+            for (int sy = 0; sy < samples; ++sy)
+                for (int sx = 0; sx < samples; ++sx) {
+                    const QPointF q = at + QPointF((sx + 0.5) / samples - 0.5, (sy + 0.5) / samples - 0.5) * pixel;
+                    const int gx = int(std::floor(q.x() / cell)), gy = int(std::floor(q.y() / cell));
+                    const qreal tooth = grainAt(gx, gy, salt);
+                    const qreal miss = grainAt(gx, gy, salt ^ 0xA5A5A5A5ULL);
+                    take += (miss < 0.1 ? 0.35 : 0.7 + 0.6 * tooth);
+                }
+            take /= samples * samples;
+            const qreal a = std::clamp(density(at) * take, 0.0, 1.0) * cov[x] / 255.0;
+            out[x] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), qRound(255 * a)));
+        }
+    }
+    p.save();
+    p.resetTransform();
+    p.drawImage(box.topLeft(), film);
+    p.restore();
+}
+
 // ---- i ----------------------------------------------------------------
 
 enum class Dot { Direct, Close, High, Light, Left, Right, Circle, Smudge, None };
@@ -43,6 +139,9 @@ const qreal kIDotAside = 8;
 // How far over the top of its stem an ordinary dot is set: most of the
 // letter's height, so a dot just over the tip looks plainly low beside it.
 const qreal kIDotLift = 22;
+// How far over the top of its stem a dot set to one side is: about half the
+// usual, so it is seen at an angle from the stem rather than above it.
+const qreal kISideDotLift = 13;
 const qreal kIStems[2] = {kIWordLeft + 11.8 * kIUnit + kIGap + 0.5 * kIUnit,
                           kIWordLeft + 19.8 * kIUnit + 3 * kIGap + 0.5 * kIUnit};
 
@@ -319,30 +418,36 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Barely pressed: a pale dot, far fainter than the pen's full ink,
-        // at the usual height and nearly the usual size, so it reads as a
-        // dot set down lightly rather than a speck. A pen touching this
-        // lightly leaves its ink unevenly: a faint film with a slightly
-        // darker speck off centre where the tip did bear on the paper,
-        // never one flat grey.
-        Hand faint(hand.painter());
+        // Barely pressed: a small dab of pale ink at the usual height, a
+        // little longer than it is wide where the tip touched down and slid
+        // a hair. Its edge is firm, as ink's is however little of it there
+        // is; inside, the thin ink lies unevenly on the paper's grain, and
+        // a shade heavier at the end where the tip first bore on it.
         const QPointF c(top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8));
-        const qreal size = 2.3 + j(0.15);
-        faint.setInk(QColor(196, 196, 196));
-        faint.dot(c, size);
-        faint.setInk(QColor(150, 150, 150));
-        const qreal a = rng.uniform(0, 2 * M_PI);
-        faint.dot(c + QPointF(std::cos(a), std::sin(a)) * size * 0.3, size * 0.5);
+        const qreal lean = qDegreesToRadians(rng.uniform(15, 40) + (which == 0 ? 0 : -8));
+        const QPointF along(std::cos(lean), std::sin(lean));
+        const qreal size = 2.35 + j(0.1), stretch = 1.28 + j(0.05);
+        const QPainterPath shape = unevenOval(c, size, stretch, along, 0.09, rng);
+        const quint64 salt = rng.next();
+        thinInk(hand, shape, [&](QPointF at) {
+            const qreal t = QPointF::dotProduct(at - c, along) / (size * stretch); // -1 where it landed
+            return 0.38 - 0.11 * std::clamp(t, -1.0, 1.0);
+        }, salt);
         break;
     }
     case Dot::Left:
-        // Well off to the side, so it plainly misses the stem, yet nearer its
-        // own i than the letter before.
-        dab(hand, {top.x() - kIDotAside + j(0.6), top.y() - r - kIDotLift + j(1)}, r);
+    case Dot::Right: {
+        // Well off to the side and lower than a dot over the stem, though
+        // still far above its tip: seen from the stem's top the dot stands
+        // off at a wide angle, where at the usual height it would look
+        // nearly plumb. Each i's dot lands a little differently, and both
+        // stay nearer their own i than the letter beside it.
+        const qreal side = dot == Dot::Left ? -1 : 1;
+        const qreal aside = kIDotAside + (which == 0 ? 0.1 : 0.9) + j(0.3);
+        const qreal lift = kISideDotLift + (which == 0 ? -0.4 : 0.9) + j(0.4);
+        dab(hand, {top.x() + side * aside, top.y() - r - lift}, r);
         break;
-    case Dot::Right:
-        dab(hand, {top.x() + kIDotAside + j(0.6), top.y() - r - kIDotLift + j(1)}, r);
-        break;
+    }
     case Dot::Circle: {
         // A little ring written round from its top, closed with a small overlap.
         Hand ring(hand.painter(), 1.6);
