@@ -40,21 +40,24 @@ qreal grainAt(int x, int y, quint64 salt)
 }
 
 // An oval round `centre`, `radius` across and `stretch` times that along
-// `axis`, whose edge swells and dips a little, as a dab of ink's does.
-QPainterPath unevenOval(QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness, Rng &rng)
+// `axis`, whose edge swells and dips a little, as a dab of ink's does: the
+// first `waves` (at most 5) ripples round it, each smaller than the last,
+// traced in `steps` points.
+QPainterPath unevenOval(QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness, Rng &rng,
+                        int waves = 4, int steps = 48)
 {
-    qreal amp[4], phase[4];
-    for (int k = 0; k < 4; ++k) {
+    waves = std::clamp(waves, 1, 5);
+    qreal amp[5], phase[5];
+    for (int k = 0; k < waves; ++k) {
         amp[k] = unevenness * rng.uniform(0.4, 1.0) / (1 + 0.5 * k);
         phase[k] = rng.uniform(0, 2 * M_PI);
     }
     const QPointF side(-axis.y(), axis.x());
     QPolygonF poly;
-    const int steps = 48;
     for (int s = 0; s < steps; ++s) {
         const qreal a = 2 * M_PI * s / steps;
         qreal out = 1;
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < waves; ++k)
             out += amp[k] * std::cos((k + 2) * a + phase[k]);
         poly << centre + (axis * std::cos(a) * stretch + side * std::sin(a)) * radius * out;
     }
@@ -264,28 +267,9 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, qreal length, qreal width
     QPainter &p = hand.painter();
     const QPointF along(std::cos(drag), std::sin(drag));
     const QPointF across(-along.y(), along.x());
-    // A shape round `centre`, `radius` across and `stretch` times that
-    // along `axis`, whose edge swells and dips a few times on the way round.
+    // A blot's edge swells and dips more often on its way round than a dab's.
     auto blotch = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness) {
-        qreal amp[5], phase[5];
-        for (int k = 0; k < 5; ++k) {
-            amp[k] = unevenness * rng.uniform(0.4, 1.0) / (1 + 0.5 * k);
-            phase[k] = rng.uniform(0, 2 * M_PI);
-        }
-        const QPointF side(-axis.y(), axis.x());
-        QPolygonF poly;
-        const int steps = 60;
-        for (int s = 0; s < steps; ++s) {
-            const qreal a = 2 * M_PI * s / steps;
-            qreal out = 1;
-            for (int k = 0; k < 5; ++k)
-                out += amp[k] * std::cos((k + 2) * a + phase[k]);
-            poly << centre + (axis * std::cos(a) * stretch + side * std::sin(a)) * radius * out;
-        }
-        QPainterPath path;
-        path.addPolygon(poly);
-        path.closeSubpath();
-        return path;
+        return unevenOval(centre, radius, stretch, axis, unevenness, rng, 5, 60);
     };
     const qreal blot = size + j(0.15); // about how far the blot reaches from its middle
     p.save();
