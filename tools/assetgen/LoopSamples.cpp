@@ -148,25 +148,27 @@ void drawGY(Hand &hand, Tail tail, Rng &rng)
     hand.setWidth(3.0);
     // g: a round body with the stem on its right.
     const QPointF c(35, (base + xTop) / 2);
-    QList<QPointF> body;
-    for (int a = 40; a <= 400; a += 20)
-        body.append({c.x() + 13 * std::cos(qDegreesToRadians(qreal(a))), c.y() - 14 * std::sin(qDegreesToRadians(qreal(a)))});
+    // Points round the bowl, every `step` degrees from `from` to `to`.
+    auto bowl = [&c](int from, int to, int step) {
+        QList<QPointF> points;
+        for (int a = from; a <= to; a += step)
+            points.append({c.x() + 13 * std::cos(qDegreesToRadians(qreal(a))), c.y() - 14 * std::sin(qDegreesToRadians(qreal(a)))});
+        return points;
+    };
+    QPainterPath g;
     if (tail == Tail::Blunt) {
         // With no loop below to tell it from a q, the g is written as a g is:
         // the pen comes round the bowl, climbs on up the stem's side to its
         // top and turns straight down it, so bowl and stem meet in a pointed
         // turn at the top rather than the stem standing beside a closed ring.
-        QList<QPointF> round;
-        for (int a = 20; a <= 350; a += 22)
-            round.append({c.x() + 13 * std::cos(qDegreesToRadians(qreal(a))), c.y() - 14 * std::sin(qDegreesToRadians(qreal(a)))});
-        QPainterPath g = smoothPath(round);
+        const QList<QPointF> round = bowl(20, 350, 22);
+        g = smoothPath(round);
         smoothTo(g, {round.last(), {c.x() + 13.6, c.y() + 1}, {c.x() + 14.3, c.y() - 9}, {c.x() + 14.4, xTop - 0.5}});
-        hand.stroke(g);
-        drawTail(hand, c.x() + 14, xTop, base, tail, rng);
     } else {
-        hand.stroke(smoothPath(body));
-        drawTail(hand, c.x() + 14, xTop, base, tail, rng);
+        g = smoothPath(bowl(40, 400, 20));
     }
+    hand.stroke(g);
+    drawTail(hand, c.x() + 14, xTop, base, tail, rng);
 
     // y: a cup, then the right stroke runs on into the descender.
     const qreal yx = 85;
