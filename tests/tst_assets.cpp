@@ -2344,7 +2344,9 @@ private slots:
         }
         const QString got = where + u": apart under %1, gap %2 high up and %3 low down, up-stroke %4 and down-stroke %5 in all"_s
                                         .arg(qreal(joined) / s).arg(upperGap).arg(lowerGap).arg(up / s).arg(down / s);
-        QVERIFY2((joined - top) * 2 <= height, qPrintable(got));
+        // Parted from four tenths of the way down at the latest, so the split
+        // shows as a tent and not as a way in that meets the stem low down.
+        QVERIFY2((joined - top) * 5 <= height * 2, qPrintable(got));
         // Wide apart at the foot, closer up high: a tent, not two parallel
         // strokes; yet a narrow one, its foot well under a third of the
         // stem's height across.

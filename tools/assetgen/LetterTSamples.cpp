@@ -123,7 +123,7 @@ void drawStem(Hand &hand, const TLetter &t)
             start = t.from + QPointF(5.8, -1.0);
         } else {
             // Begun afresh: the pen lands on the line with a small tick.
-            path = smoothPath({{x - t.spread - 5, b + 0.2}, {x - t.spread - 2.4, b - 0.2}, {x - t.spread - 0.6, b - 1.2}});
+            path = smoothPath({{x - t.spread - 3.6, b + 0.2}, {x - t.spread - 1.8, b - 0.2}, {x - t.spread - 0.6, b - 1.2}});
             start = QPointF(x - t.spread - 0.6, b - 1.2);
         }
         // The up-stroke leaves the line on a slant and stands ever more
@@ -131,7 +131,7 @@ void drawStem(Hand &hand, const TLetter &t)
         // straight diagonal to the top.
         QList<QPointF> climb{start};
         for (qreal v : {0.12, 0.3, 0.5, 0.7, 0.88, 0.97}) {
-            const qreal across = 1 - std::pow(1 - v, 1.9);
+            const qreal across = 1 - std::pow(1 - v, 1.5);
             climb.append({start.x() + (tip.x() - 0.4 - start.x()) * across, start.y() + (tip.y() + 0.7 - start.y()) * v});
         }
         smoothTo(path, climb);
@@ -230,7 +230,7 @@ void addStemHeight(QList<SampleDef> &out)
                 const qreal small = 2.9;
                 const qreal first = 19;
                 varyCopy(h.painter(), {first, base}, rng);
-                drawStem(h, TLetter{first, 62, base, kind, QPointF(), 9, 0, 0.8});
+                drawStem(h, TLetter{first, 62, base, kind, QPointF(), 11.5, 0, 0.8});
                 bar(h, {first - 5, 74.5}, {first + 12, 73.6});
                 h.painter().restore();
                 const PrintedText ha = print(h, u"ha"_s, {35, base}, small);
