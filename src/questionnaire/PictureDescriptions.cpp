@@ -150,8 +150,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
           "most of the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot set over the tip of its stem, a touch to the right of plumb, "
-          "almost sitting on it, only a hair of paper between them"_s,
+          u"The word \"mini\", each i with a round dot set low, just over the tip of its stem and a touch to the "
+          "right of plumb, with only a small gap of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
           u"The word \"mini\", each i with a small dab of pale grey ink at the usual height, a little longer than "
           "it is wide, with a firm, slightly uneven edge and a grainy, uneven tone, as if the pen barely touched "

@@ -392,11 +392,13 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + j(0.1), top.y() - r - kIDotLift + j(0.4)}, r);
         break;
     case Dot::Close:
-        // Set down right over the tip of the stem, almost sitting on it:
-        // only a hair of paper between. Dabbed in passing, so it lands a
-        // little to the right of plumb, a shade differently on each i; only
-        // the dots set at the usual height stand exactly over their stems.
-        dab(hand, {top.x() + (which == 0 ? 1.3 : 1.75) + j(0.1), top.y() - r - 2.6 + j(0.1)}, r);
+        // Set down low, just over the tip of the stem, with a small gap of
+        // paper between: not so close that it seems to sit on the stem,
+        // which some take for "directly" above. Dabbed in passing, so it
+        // lands a little to the right of plumb, a shade differently on each
+        // i; only the dots set at the usual height stand exactly over their
+        // stems.
+        dab(hand, {top.x() + (which == 0 ? 1.3 : 1.75) + j(0.1), top.y() - r - 5.4 + j(0.1)}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
