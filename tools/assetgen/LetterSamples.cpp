@@ -490,7 +490,7 @@ void addIDots(QList<SampleDef> &out)
 
 // ---- e ----------------------------------------------------------------
 
-enum class ELoop { Narrow, Normal, Broad, Printed, Greek };
+enum class ELoop { Narrow, Normal, Broad, Retraced, Greek };
 
 void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
 {
@@ -526,18 +526,22 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         pts = {at(-10, -2), at(2, -8), at(17, -13), at(31, -19), at(34, -30), at(26, -39), at(12, -39),
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
-    case ELoop::Printed: {
-        // Written as print, in one stroke with no loop: the pen starts on
-        // the back at half height, draws the bar across to the shoulder,
-        // turns there and runs on over the crown, down the back and round the
-        // foot. The eye it closes has a straight floor and a corner at the
-        // shoulder, where a looped e's eye narrows to a point between two
-        // crossing strokes; and there is no lead-in, nothing to rise from.
-        QPainterPath bar = smoothPath({at(2.6, -18.6), at(8, -19.2), at(15, -19.8), at(22.5, -20.4), at(27.2, -21.2)});
-        smoothTo(bar, {at(27.2, -21.2), at(27.4, -27.5), at(24.5, -34.5), at(17, -38.4), at(8, -35), at(2.6, -24),
-                       at(2.8, -11), at(8.5, -2.2), at(18, 0), at(27, -2), at(35, -7)});
-        hand.pressureStroke(bar, [](qreal t) { return 0.9 + 0.3 * std::exp(-std::pow((t - 0.62) / 0.16, 2)); },
-                            PenEnd::Blunt, PenEnd::Tapered);
+    case ELoop::Retraced: {
+        // The eye is never opened: the pen starts on the back at half
+        // height, runs out towards the shoulder and comes straight back over
+        // itself, so all that is left of the loop is one line inside the
+        // curve, fast to the back. The round is then written from the
+        // shoulder over the crown, down the back over the start of the line
+        // and round the foot. It starts high on the shoulder with a short
+        // tick, well clear of the line's free end: a round whose end curled
+        // down towards the line would all but close an eye. Without a loop
+        // there is nothing for a join to rise into, so the letter starts on
+        // its own.
+        QPainterPath bar = smoothPath({at(2.4, -17.2), at(6, -19.2), at(12, -21.1), at(19.5, -23.1)});
+        smoothTo(bar, {at(19.5, -23.1), at(13, -21.4), at(7.5, -19.8), at(3.6, -18.4)});
+        hand.pressureStroke(bar, [](qreal t) { return 1.0 + 0.08 * std::sin(t * 5); }, PenEnd::Blunt, PenEnd::Tapered);
+        hand.stroke(smoothPath({at(26, -30.8), at(24.4, -35.8), at(18, -38.6), at(7, -34), at(2.2, -21), at(3.4, -7.5), at(10, -0.8),
+                                at(20, 0), at(35, -7)}));
         return;
     }
     case ELoop::Greek:
@@ -576,7 +580,7 @@ void addLowerCaseE(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Narrow Loop"_s, pair(ELoop::Narrow, ELoop::Narrow));
     addSample(out, t, 1, u"Broad Loop"_s, pair(ELoop::Broad, ELoop::Broad));
-    addSample(out, t, 2, u"No Loop"_s, pair(ELoop::Printed, ELoop::Printed));
+    addSample(out, t, 2, u"No Loop"_s, pair(ELoop::Retraced, ELoop::Retraced));
     addSample(out, t, 3, u"Greek \"E\""_s, pair(ELoop::Greek, ELoop::Greek));
 }
 
