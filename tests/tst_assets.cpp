@@ -4704,6 +4704,29 @@ private slots:
             const QString spotGot = got + u", spot %1 high and %2 wide to its faint edge"_s.arg(spotHeight).arg(spotWidth);
             QVERIFY2(spotHeight >= cleanBox.height() && spotHeight <= 1.9 * cleanBox.height(), qPrintable(spotGot));
             QVERIFY2(spotWidth >= 1.2 * cleanBox.width() && spotWidth <= 2.2 * cleanBox.width(), qPrintable(spotGot));
+            // Some of the dot's ink was lifted by the finger: round the
+            // spot's middle the half towards the smear is plainly paler than
+            // the half away from it, which stays dense, where a blot of full
+            // ink is as dark through.
+            {
+                const qreal reachBack = std::abs((way > 0 ? backBox.left() : backBox.right()) - darkMiddle.x());
+                qreal backTone = 0, frontTone = 0;
+                int backCount = 0, frontCount = 0;
+                for (int y = area.top(); y <= area.bottom(); ++y)
+                    for (int x = area.left(); x <= area.right(); ++x) {
+                        const int v = grey.constScanLine(y)[x];
+                        if (v >= 200 || std::hypot(x - darkMiddle.x(), y - darkMiddle.y()) > 0.8 * reachBack)
+                            continue;
+                        const bool back = way * (x - darkMiddle.x()) < 0;
+                        (back ? backTone : frontTone) += v;
+                        ++(back ? backCount : frontCount);
+                    }
+                QVERIFY(backCount > 0 && frontCount > 0);
+                backTone /= backCount;
+                frontTone /= frontCount;
+                QVERIFY2(backTone <= 70 && frontTone >= backTone + 10,
+                         qPrintable(spotGot + u", the spot's back %1 and front %2 on average"_s.arg(backTone).arg(frontTone)));
+            }
             // Its full ink, running on into the smear's dense start, reaches
             // further along than the clean dot's outline, and across the
             // drag about the dot's height: the finger lifting ink off its
