@@ -2,8 +2,6 @@
 
 #include "Samples.h"
 
-#include <QPainterPathStroker>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
