@@ -161,10 +161,11 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem and lower than usual, "
           "well clear of the stem's tip, so it sits off at an angle from the stem's top"_s,
           u"The word \"mini\", each i dotted with a small open circle instead of a dot"_s,
-          u"The word \"mini\", each i's dot a ragged blot of full ink, half as wide again as a dot, rubbed while "
-          "wet, the first pressed out into lobes, the second a smaller, tilted press: from each a short smear of "
-          "thinner grey ink runs out to the right and a little down, fading unevenly and thinning away to a ragged "
-          "end, on each i at its own angle and length"_s,
+          u"The word \"mini\", each i's dot wiped by a fingertip while still wet: a dark, dense remnant of the dot, "
+          "a little paler where ink was lifted from it, and out of it a short grey smear running to the right and a "
+          "touch down, so the whole mark is only about two and a half dots long; it fades quickly and unevenly, "
+          "shows faint fine streaks along the way it was wiped and has soft, uneven edges, the second i's a little "
+          "shorter and turned a little further down"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
          {u"The word \"see\", its two small, round e's, lower than the s, each with a slim, slit-like eye leaning "

@@ -2,8 +2,6 @@
 
 #include "Samples.h"
 
-#include <QPainterPathStroker>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -252,122 +250,157 @@ void keepLargestPiece(QImage &film, const QRect &box, int showing)
                 reinterpret_cast<QRgb *>(film.scanLine(box.top() + y))[box.left() + x] = 0;
 }
 
-// A dot set down heavy with wet ink and then rubbed by the hand in the
-// direction `drag` (radians, clockwise from three o'clock, as y runs down)
-// before it dried. What is left is a blot of full ink reaching about `size`
-// from its middle, with a paler rim where the ink crept into the paper:
-// `lobed`, pressed out into a few lobes run together, or else one long,
-// tilted press of the nib. On the drag side lies a rub of thinner ink about
-// `length` long and `width` either side of its middle, fading as it goes.
-// The blot's outline is uneven in slow bulges and dents, never frayed, as
-// wet ink keeps a smooth edge however it is pushed about.
-void drawSmudgedDot(Hand &hand, QPointF c, qreal drag, qreal length, qreal width, qreal size, bool lobed, Rng &rng)
+// How a wet dot was smudged: which way the finger went over it, how much of
+// it the finger caught and how far it carried the ink.
+struct Smear {
+    qreal drag = 0;        // radians, clockwise from three o'clock, as y runs down
+    qreal reach = 8;       // how far past the dot's middle the smear runs
+    qreal breadth = 1;     // its half-width at the dot, in dot radii
+    qreal flare = 0.3;     // how much broader it grows on its way
+    qreal strength = 0.75; // how much ink it holds next to the dot
+    qreal falloff = 2;     // how quickly it thins away
+    qreal streaks = 0.3;   // how plainly fine lines show along it
+    qreal ridge = 1.5;     // how far apart the skin's ridges lay
+    qreal lifted = 0.3;    // how much of the dot's ink the finger took up
+};
+
+qreal smoothStep(qreal from, qreal to, qreal x)
 {
-    auto j = [&rng](qreal a) { return rng.uniform(-a, a); };
+    const qreal t = std::clamp((x - from) / (to - from), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+// A dot of wet ink, `radius` round, wiped by a fingertip before it dried.
+// The dot stays a dense remnant of full ink, paler where the finger took
+// some of it up; past it lies a short smear of the ink it carried, thinning
+// quickly and unevenly, laid in fine lines along the way it went where the
+// skin's ridges and the paper's fibres took more or less of it, its sides
+// soft but wavering and each line of it running out at its own place.
+void drawSmudgedDot(Hand &hand, QPointF c, qreal radius, const Smear &s, Rng &rng)
+{
     QPainter &p = hand.painter();
-    const QPointF along(std::cos(drag), std::sin(drag));
+    const QPointF along(std::cos(s.drag), std::sin(s.drag));
     const QPointF across(-along.y(), along.x());
-    // A blot's edge swells and dips more often on its way round than a dab's.
-    auto blotch = [&](QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness) {
-        return unevenOval(centre, radius, stretch, axis, unevenness, rng, 5, 60);
-    };
-    const qreal blot = size + j(0.15); // about how far the blot reaches from its middle
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-
-    QPainterPath core;
-    if (lobed) {
-        // The blot: full ink pressed out into a few lobes run together, one
-        // a little way on along the drag and one off to some other side, so
-        // the outline dents where they meet.
-        const qreal turn = rng.uniform(0.4, 2.0) * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
-        const QPointF lobeDir = -along * std::cos(turn) + across * std::sin(turn);
-        core = blotch(c, blot * 0.85, 1 + j(0.05), along, 0.22);
-        core.addPath(blotch(c + along * blot * 0.55 + across * j(0.3) * blot, blot * rng.uniform(0.5, 0.6), 1.2, along, 0.15));
-        core.addPath(blotch(c + lobeDir * blot * 0.6, blot * rng.uniform(0.5, 0.6), 1.15, lobeDir, 0.15));
-    } else {
-        // The blot: one long press of the nib, tilted up across the drag,
-        // whose ink spread out at its lower back into a single swelling.
-        const qreal tilt = qDegreesToRadians(rng.uniform(40, 55));
-        const QPointF axis = along * std::cos(tilt) - across * std::sin(tilt);
-        core = blotch(c, blot * 0.74, 1.35 + j(0.05), axis, 0.2);
-        const QPointF swell = -along * 0.8 + across * 0.6;
-        core.addPath(blotch(c + swell * blot * 0.5, blot * rng.uniform(0.52, 0.58), 1.1, swell, 0.15));
+    // The dot's own outline: a little oval, lopsided in slow swells.
+    const qreal tilt = rng.uniform(0, M_PI);
+    const QPointF dotAxis(std::cos(tilt), std::sin(tilt));
+    const qreal stretch = rng.uniform(1.05, 1.2);
+    qreal amp[4], phase[4];
+    for (int k = 0; k < 4; ++k) {
+        amp[k] = rng.uniform(0.03, 0.08) / (1 + 0.5 * k);
+        phase[k] = rng.uniform(0, 2 * M_PI);
     }
-    core.setFillRule(Qt::WindingFill);
+    const PaperGrain liftGrain(rng, 1.6);   // where the finger took up more of the dot
+    const PaperGrain patchGrain(rng, 1.4);  // where the smear lies heavier or thinner
+    const PaperGrain edgeGrain(rng, 1.3);   // how its sides waver
+    const PaperGrain reachGrain(rng, 3.0);  // how far each part of its width runs
+    const PaperGrain fibreGrain(rng, 0.45); // fine lines along it
+    const qreal ridgePhase = rng.uniform(0, 2 * M_PI);
+    const qreal bow = rng.uniform(-0.015, 0.015); // the finger's path curves a hair
+    const int looseSide = rng.uniform(0, 1) < 0.5 ? -1 : 1;
+    const qreal lift = rng.uniform(-0.45, 0.45); // the finger left the paper at a slant
+    const qreal stick = rng.uniform(0.3, 0.5);   // where it caught for a moment
+    const quint64 salt = rng.next();
+    const qreal start = -0.3 * radius; // the finger met the dot before its middle
+    const qreal length = s.reach - start;
 
-    // The rub: ink dragged off the blot by the hand, spread thinner the
-    // further it went. Its tone is worked out point by point rather than
-    // laid down in shapes, so it has no outline of its own: it fades along
-    // the drag, unevenly, in patches where the paper's grain took more or
-    // less of it, its sides soften over a hair's width and waver as the
-    // hand's pressure did, and it runs out at a different place in each
-    // part of its width, thinning away instead of stopping on a line.
-    const qreal rubLength = length + j(0.6);
-    const qreal start = blot * 0.3; // under the blot already
-    const PaperGrain grain(rng, 1.5);
-    const PaperGrain reachGrain(rng, 1.7);
-    const PaperGrain sideGrain(rng, 1.8);
-    const qreal bow = j(0.12); // the hand's path curves a little
+    auto density = [&](QPointF q) {
+        const qreal u = QPointF::dotProduct(q, along), w = QPointF::dotProduct(q, across);
+        // The dot.
+        const qreal da = QPointF::dotProduct(q, dotAxis) / stretch;
+        const qreal db = -q.x() * dotAxis.y() + q.y() * dotAxis.x();
+        const qreal theta = std::atan2(db, da);
+        qreal edge = 1;
+        for (int k = 0; k < 4; ++k)
+            edge += amp[k] * std::cos((k + 2) * theta + phase[k]);
+        const qreal inDot = std::clamp((radius * edge - std::hypot(da, db)) / 0.4 + 0.5, 0.0, 1.0);
+        qreal dotInk = 0;
+        if (inDot > 0) {
+            const qreal forward = smoothStep(-0.5 * radius, 0.9 * radius, u);
+            dotInk = inDot * (0.97 - s.lifted * forward * (0.3 + 0.9 * liftGrain.at(q.x() / 1.5, q.y() / 1.5)));
+        }
+        // The smear.
+        qreal smearInk = 0;
+        const qreal d = u - start;
+        if (d > 0) {
+            const qreal t = d / length;
+            const qreal mid = w - bow * d * d;
+            const int side = mid > 0 ? 1 : -1;
+            // One side ran along the finger's edge and stays straighter and
+            // firmer; the other spread out more and softer.
+            const bool loose = side == looseSide;
+            const qreal spread = loose ? 1.6 * s.flare : 0.4 * s.flare;
+            const qreal half = radius * s.breadth * (1 + spread * std::sin(M_PI * std::min(t, 1.0) * 0.8))
+                * (0.82 + 0.26 * edgeGrain.at(d * 0.5, side * 6) + 0.14 * edgeGrain.at(d * 1.7, side * 6 + 3));
+            const qreal soft = loose ? 0.4 + 1.1 * t : 0.3 + 0.4 * t;
+            const qreal cover = smoothStep(0, 1, (half - std::abs(mid)) / soft + 0.5);
+            const qreal off = std::min(1.0, std::abs(mid) / (radius * s.breadth * (1 + s.flare)));
+            const qreal end = length * (0.8 + 0.3 * reachGrain.at(0.3, mid) + 0.05 * fibreGrain.at(3.1, mid) - 0.15 * off * off)
+                + lift * mid;
+            // Full of ink until well into the dot's far half, then thinning.
+            const qreal full = 0.6 * radius - start;
+            const qreal tt = std::max(0.0, d - full) / (end - full);
+            if (cover > 0 && tt < 1 && d < end) {
+                const qreal fade = std::pow(1 - tt, s.falloff);
+                const qreal ridgeWave = 0.5 + 0.5 * std::sin(2 * M_PI * mid / s.ridge + ridgePhase + 1.5 * patchGrain.at(d * 0.3, 11));
+                const qreal lines = 0.4 * ridgeWave + 0.6 * fibreGrain.at(d * 0.08, mid);
+                const qreal streak = std::max(0.1, 1 - 2 * s.streaks * (0.5 + t) * (lines - 0.5));
+                // Heavier and lighter in patches, and where the finger
+                // caught for a moment a little more ink lies across it.
+                const qreal mottle = (0.7 + 0.6 * patchGrain.at(d / 2.2, mid / 1.8))
+                    * (1 + 0.3 * std::exp(-std::pow((tt - stick) / 0.09, 2)));
+                smearInk = s.strength * fade * cover * streak * mottle;
+            }
+        }
+        // Over the dot the finger took ink up rather than laid it down.
+        smearInk *= 1 - 0.6 * inDot;
+        return 1 - (1 - dotInk) * (1 - std::min(smearInk, 1.0));
+    };
+
     const QTransform toDevice = p.combinedTransform();
     const QTransform toPaper = toDevice.inverted();
-    const qreal margin = 2 * width;
-    const QRectF reachBox = QRectF(c, c + along * (rubLength + 2)).normalized().adjusted(-margin, -margin, margin, margin);
-    const QRect box = toDevice.mapRect(reachBox).toAlignedRect() & QRect(0, 0, p.device()->width(), p.device()->height());
+    const qreal sideways = radius * s.breadth * (1 + 1.6 * s.flare) * 1.25 + 2;
+    QPolygonF reachOf;
+    for (qreal a : {-radius * 1.4 - 1, s.reach * 1.3 + 1})
+        for (qreal b : {-sideways, sideways})
+            reachOf << c + along * a + across * b;
+    const QRect box = toDevice.map(reachOf).boundingRect().toAlignedRect() & QRect(0, 0, p.device()->width(), p.device()->height());
+    const qreal pixel = 1 / std::max(toDevice.m11(), 1e-6);
+    const int samples = std::max(2, int(std::lround(pixel / 0.3)));
+    const qreal fibreWidth = 0.45, fibreLength = 1.6;
     QImage film(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
     film.fill(Qt::transparent);
     const QColor ink = hand.ink();
     for (int y = box.top(); y <= box.bottom(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(film.scanLine(y));
         for (int x = box.left(); x <= box.right(); ++x) {
-            const QPointF at = toPaper.map(QPointF(x + 0.5, y + 0.5)) - c;
-            const qreal u = at.x() * along.x() + at.y() * along.y();
-            if (u < start)
+            const QPointF at = toPaper.map(QPointF(x + 0.5, y + 0.5));
+            qreal sum = 0;
+            for (int sy = 0; sy < samples; ++sy)
+                for (int sx = 0; sx < samples; ++sx) {
+                    const QPointF q = at + QPointF((sx + 0.5) / samples - 0.5, (sy + 0.5) / samples - 0.5) * pixel;
+                    const qreal inked = density(q - c);
+                    if (inked <= 0)
+                        continue;
+                    // The paper's fibres, wiped along, take the ink in
+                    // short dashes the way the finger went.
+                    const QPointF r = q - c;
+                    const int gw = int(std::floor(QPointF::dotProduct(r, across) / fibreWidth));
+                    const int gu = int(std::floor(QPointF::dotProduct(r, along) / fibreLength + grainAt(gw, 7, salt ^ 0x3C3C3C3CULL)));
+                    const qreal take = grainAt(gu, gw, salt ^ 0x5A5A5A5AULL) < 0.06 ? 0.6 : 0.82 + 0.36 * grainAt(gu, gw, salt);
+                    sum += inked * (take + (1 - take) * inked * inked);
+                }
+            const qreal alpha = std::clamp(sum / (samples * samples), 0.0, 1.0);
+            if (alpha < 0.05)
                 continue;
-            const qreal w = at.x() * across.x() + at.y() * across.y() - bow * (u - start) * (u - start) / rubLength;
-            // How far the rub runs out along this line, and how far on
-            // along it this point is, 0 at the blot and 1 where it ends.
-            const qreal end = rubLength * (0.7 + 0.55 * reachGrain.at(0, w));
-            const qreal on = (u - start) / (end - start);
-            if (on >= 1)
-                continue;
-            // Its sides draw in a little as it goes and waver, each side in
-            // its own way; they soften over 0.8 of a pixel.
-            const qreal half = width * (1.1 - 0.45 * (u - start) / rubLength) * (0.8 + 0.4 * sideGrain.at(u, w > 0 ? 5 : 9));
-            const qreal side = std::clamp((half - std::abs(w)) / 0.8, 0.0, 1.0);
-            if (side <= 0)
-                continue;
-            // Thinner further on, more in some places than others.
-            const qreal fade = std::pow(1 - on, 0.9);
-            const qreal patch = 0.85 + 0.7 * (1 - 0.6 * on) * (grain.at(u / 1.1, w / 1.4) - 0.5);
-            qreal alpha = 0.8 * fade * patch * side * side * (3 - 2 * side);
-            // Where too little ink is left to show, the paper stays clean.
-            if (alpha < 0.17)
-                continue;
-            // Even where most lies, rubbed ink stays short of the blot's,
-            // and the further on, the less there is to lie thick.
-            alpha = std::min(alpha, 0.66 * (1 - 0.6 * on));
             const int a = qRound(alpha * 255);
             line[x] = qRgba(ink.red() * a / 255, ink.green() * a / 255, ink.blue() * a / 255, a);
         }
     }
-    // Pieces are told apart by the ink that shows plainly: a quarter of
-    // full strength and more.
-    keepLargestPiece(film, box, 64);
+    keepLargestPiece(film, box, 56);
     p.save();
     p.resetTransform();
     p.drawImage(0, 0, film);
-    p.restore();
-    // Round the blot, a paler rim a hair wide where the ink crept into the
-    // paper; it follows the blot's own outline.
-    QColor crept = hand.ink();
-    crept.setAlphaF(0.28);
-    QPainterPathStroker creep;
-    creep.setWidth(1.4);
-    creep.setJoinStyle(Qt::RoundJoin);
-    p.fillPath(creep.createStroke(core.simplified()), crept);
-    p.fillPath(core, hand.ink());
     p.restore();
 }
 
@@ -443,18 +476,27 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         ring.stroke(smoothPath(ovalArc(c, rx, ry, start, start + 380 + j(15), 24)));
         break;
     }
-    case Dot::Smudge:
-        // At the ordinary dot's height; being bigger, its middle sits a
-        // little lower so the paper between it and the stem stays as usual.
-        // One hand moving on along the line smeared both the same way, to
-        // the right and a little down, each at its own angle and into a rub
-        // of its own length and breadth. The dots were not set down alike
-        // either: the first pressed out into lobes, the second a smaller,
-        // tilted press.
-        drawSmudgedDot(hand, {top.x() + j(0.4), top.y() - r - kIDotLift + 1.2 + j(0.5)},
-                       qDegreesToRadians(which == 0 ? rng.uniform(7, 13) : rng.uniform(16, 22)),
-                       which == 0 ? 17 : 15.5, which == 0 ? 3.3 : 3.2, which == 0 ? 4.1 : 3.9, which == 0, rng);
+    case Dot::Smudge: {
+        // A dot a shade heavier than usual, at the usual height, wiped to
+        // the right by a fingertip before it dried. One finger went over
+        // both, but not alike: the first i's dot a little bigger and wiped
+        // longer and straighter, the second's a shorter, narrower wipe
+        // turned further down.
+        const QPointF c(top.x() + j(0.4), top.y() - r - kIDotLift + j(0.4));
+        const bool first = which == 0;
+        Smear s;
+        s.drag = qDegreesToRadians(first ? rng.uniform(6, 10) : rng.uniform(18, 23));
+        s.reach = (first ? 13 : 10.5) + j(0.4);
+        s.breadth = first ? 1.0 : 0.88;
+        s.flare = 0.3;
+        s.strength = 0.78;
+        s.falloff = first ? 0.6 : 0.7;
+        s.streaks = 0.1;
+        s.ridge = 1.1;
+        s.lifted = 0.3;
+        drawSmudgedDot(hand, c, r + (first ? 0.4 : 0.3), s, rng);
         break;
+    }
     case Dot::None:
         break;
     }
