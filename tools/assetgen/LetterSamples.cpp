@@ -38,14 +38,12 @@ qreal grainAt(int x, int y, quint64 salt)
 }
 
 // An oval round `centre`, `radius` across and `stretch` times that along
-// `axis`, whose edge swells and dips a little, as a dab of ink's does: the
-// first `waves` (at most 5) ripples round it, each smaller than the last,
-// traced in `steps` points.
-QPainterPath unevenOval(QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness, Rng &rng,
-                        int waves = 4, int steps = 48)
+// `axis`, whose edge swells and dips a little, as a dab of ink's does: four
+// ripples round it, each smaller than the last.
+QPainterPath unevenOval(QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness, Rng &rng)
 {
-    waves = std::clamp(waves, 1, 5);
-    qreal amp[5], phase[5];
+    const int waves = 4, steps = 48;
+    qreal amp[waves], phase[waves];
     for (int k = 0; k < waves; ++k) {
         amp[k] = unevenness * rng.uniform(0.4, 1.0) / (1 + 0.5 * k);
         phase[k] = rng.uniform(0, 2 * M_PI);
