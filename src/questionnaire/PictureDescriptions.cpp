@@ -120,11 +120,11 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t no taller than the a, its stem barely showing above the bar"_s,
-          u"The word that, written a little smaller, both t's made the same way: a finer up-stroke, the first "
-          "begun on the line, the second run on from the foot of the a, curves up from the line to a sharp "
-          "point at the top, where the firm upright down-stroke turns straight back down without going over "
-          "it, so each stem stands open like a narrow, lopsided tent from high up, closed at the top and widening "
-          "towards the line; the bar sits high on the stem and reaches further out to the right"_s}},
+          u"The word hat, its t made without going back over itself: a finer up-stroke, begun on the line a "
+          "little apart from the a, climbs on a slant to a sharp point at the top, where the firm upright "
+          "down-stroke turns straight back down, so the stem stands open like a narrow, lopsided tent from high "
+          "up, closed at the top and widening towards the line; the bar sits high on the stem and reaches "
+          "further out to the right"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "

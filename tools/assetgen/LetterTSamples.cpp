@@ -115,17 +115,9 @@ void drawStem(Hand &hand, const TLetter &t)
         // point at the top and stand apart below it, widest at the line, a
         // narrow lopsided split rather than the even legs of an A.
         const QPointF tip(x + 0.1, t.top);
-        QPointF start;
-        if (!t.from.isNull()) {
-            // Run on from the letter before: out of its foot, a small round
-            // turn along the line, clear of its bowl, and up.
-            path = smoothPath({t.from + QPointF(0.2, -2.5), t.from + QPointF(1.0, -0.2), t.from + QPointF(3.3, 0.3), t.from + QPointF(5.8, -1.0)});
-            start = t.from + QPointF(5.8, -1.0);
-        } else {
-            // Begun afresh: the pen lands on the line with a small tick.
-            path = smoothPath({{x - t.spread - 3.6, b + 0.2}, {x - t.spread - 1.8, b - 0.2}, {x - t.spread - 0.6, b - 1.2}});
-            start = QPointF(x - t.spread - 0.6, b - 1.2);
-        }
+        // Begun afresh: the pen lands on the line with a small tick.
+        path = smoothPath({{x - t.spread - 3.6, b + 0.2}, {x - t.spread - 1.8, b - 0.2}, {x - t.spread - 0.6, b - 1.2}});
+        const QPointF start(x - t.spread - 0.6, b - 1.2);
         // The up-stroke leaves the line on a slant and stands ever more
         // upright as it rises, so it curves gently instead of ruling a
         // straight diagonal to the top.
@@ -222,22 +214,15 @@ void addStemHeight(QList<SampleDef> &out)
             const qreal base = 108;
             const qreal unit = 3.2;
             if (kind == Stem::Spread) {
-                // "that": a habit shows in every t a hand writes, so both
-                // t's are spread, the first begun on the line, the second
-                // run on from the a. Written a little smaller, so the four
-                // letters fit; each t's bar sits high, crosses the
-                // down-stroke and reaches out to the right as a t's does.
-                const qreal small = 2.9;
-                const qreal first = 19;
-                varyCopy(h.painter(), {first, base}, rng);
-                drawStem(h, TLetter{first, 62, base, kind, QPointF(), 11.5, 0, 0.8});
-                bar(h, {first - 5, 74.5}, {first + 12, 73.6});
-                h.painter().restore();
-                const PrintedText ha = print(h, u"ha"_s, {35, base}, small);
-                const qreal second = ha.exit.x() + 16.5;
-                varyCopy(h.painter(), {second, base}, rng);
-                drawStem(h, TLetter{second, 63, base, kind, ha.exit, 0, 0, 0.68});
-                bar(h, {second - 5, 75.2}, {second + 10.5, 74.2});
+                // The same "hat", the t begun afresh on the line a little
+                // apart from the a, so its up-stroke stands out on its own
+                // as the near leg of the tent; the bar sits high, crosses
+                // the down-stroke and reaches out to the right as a t's does.
+                print(h, u"ha"_s, {10, base}, unit);
+                const qreal x = 89;
+                varyCopy(h.painter(), {x, base}, rng);
+                drawStem(h, TLetter{x, 58, base, kind, QPointF(), 12, 0, 0.8});
+                bar(h, {x - 8, 73}, {x + 12, 72.1});
                 h.painter().restore();
                 return;
             }
