@@ -107,12 +107,13 @@ void drawBeginning(Hand &hand, LeadIn kind)
                                                {p.x() - 1.6, p.y() - 0.6}, {p.x() - 0.2, p.y() + 0.8}, {p.x() + 0.1, p.y() + 4},
                                                {p.x() + 0.1, p.y() + 9}});
         // A hairline where the pen lands while moving, firming as it goes
-        // round; the rise runs along the nib's edge and is pushed a little
-        // harder, to about the weight of the m's own up-strokes.
+        // round, yet lighter there than the letters, as a quick lead-in is;
+        // the rise runs along the nib's edge and is pushed a little harder,
+        // to about the weight of the m's own up-strokes.
         hand.pressureStroke(sweep, [](qreal t) {
             const qreal land = std::min<qreal>(1, t / 0.35);
             const qreal rise = std::clamp<qreal>((t - 0.4) / 0.14, 0, 1) * std::clamp<qreal>((0.88 - t) / 0.06, 0, 1);
-            return 0.3 + 1.05 * land * land * (3 - 2 * land) + 0.35 * rise * rise * (3 - 2 * rise);
+            return 0.3 + 0.7 * land * land * (3 - 2 * land) + 0.35 * rise * rise * (3 - 2 * rise);
         });
         break;
     }
