@@ -153,9 +153,9 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with a round dot set low, just over the tip of its stem and a touch to the "
           "right of plumb, with only a small gap of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i with a small dab of pale grey ink at the usual height, a little longer than "
-          "it is wide, with a firm, slightly uneven edge and a grainy, uneven tone, as if the pen barely touched "
-          "the paper"_s,
+          u"The word \"mini\", each i with a small dot at the usual height, about two thirds the size of an "
+          "ordinary dot, in pale grey ink: an even light grey with a firm edge, a shade darker at one end, as if the "
+          "pen barely touched the paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem and lower than usual, "
           "well clear of the stem's tip, so it sits off at an angle from the stem's top"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem and lower than usual, "

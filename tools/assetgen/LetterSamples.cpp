@@ -37,91 +37,6 @@ qreal grainAt(int x, int y, quint64 salt)
     return (h % 10007) / 10006.0;
 }
 
-// An oval round `centre`, `radius` across and `stretch` times that along
-// `axis`, whose edge swells and dips a little, as a dab of ink's does: four
-// ripples round it, each smaller than the last.
-QPainterPath unevenOval(QPointF centre, qreal radius, qreal stretch, QPointF axis, qreal unevenness, Rng &rng)
-{
-    const int waves = 4, steps = 48;
-    qreal amp[waves], phase[waves];
-    for (int k = 0; k < waves; ++k) {
-        amp[k] = unevenness * rng.uniform(0.4, 1.0) / (1 + 0.5 * k);
-        phase[k] = rng.uniform(0, 2 * M_PI);
-    }
-    const QPointF side(-axis.y(), axis.x());
-    QPolygonF poly;
-    for (int s = 0; s < steps; ++s) {
-        const qreal a = 2 * M_PI * s / steps;
-        qreal out = 1;
-        for (int k = 0; k < waves; ++k)
-            out += amp[k] * std::cos((k + 2) * a + phase[k]);
-        poly << centre + (axis * std::cos(a) * stretch + side * std::sin(a)) * radius * out;
-    }
-    QPainterPath path;
-    path.addPolygon(poly);
-    path.closeSubpath();
-    return path;
-}
-
-// Lays `shape` down in thin ink. Its edge is as firm as any ink's, with no
-// soft fringe, but inside it the ink lies unevenly on the paper's grain, a
-// shade heavier in the hollows of the tooth and thinner on its tops, here and
-// there missing a top altogether. `density` gives how much of the pen's full
-// ink lies at a place on the whole; `salt` picks the patch of paper.
-void thinInk(Hand &hand, const QPainterPath &shape, const std::function<qreal(QPointF)> &density, quint64 salt)
-{
-    QPainter &p = hand.painter();
-    const QTransform toDevice = p.combinedTransform();
-    const QTransform toPaper = toDevice.inverted();
-    const QRect box = toDevice.mapRect(shape.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1)
-        & QRect(0, 0, p.device()->width(), p.device()->height());
-    if (box.isEmpty())
-        return;
-    // How much of each pixel the shape covers, with smooth edges.
-    QImage cover(box.size(), QImage::Format_Alpha8);
-    cover.fill(0);
-    {
-        QPainter cp(&cover);
-        cp.setRenderHint(QPainter::Antialiasing);
-        cp.translate(-box.topLeft());
-        cp.setTransform(toDevice, true);
-        cp.fillPath(shape, Qt::black);
-    }
-    // The grain is a fixed size on the paper, half a unit, so the picture
-    // at either size shows the same tooth (the small one averages it).
-    const qreal cell = 0.5;
-    const qreal pixel = 1 / std::max(toDevice.m11(), 1e-6);
-    const int samples = std::max(1, int(std::lround(pixel / cell)));
-    const QColor ink = hand.ink();
-    QImage film(box.size(), QImage::Format_ARGB32_Premultiplied);
-    film.fill(Qt::transparent);
-    for (int y = 0; y < box.height(); ++y) {
-        const uchar *cov = cover.constScanLine(y);
-        auto *out = reinterpret_cast<QRgb *>(film.scanLine(y));
-        for (int x = 0; x < box.width(); ++x) {
-            if (!cov[x])
-                continue;
-            const QPointF at = toPaper.map(QPointF(box.left() + x + 0.5, box.top() + y + 0.5));
-            qreal take = 0;
-            for (int sy = 0; sy < samples; ++sy)
-                for (int sx = 0; sx < samples; ++sx) {
-                    const QPointF q = at + QPointF((sx + 0.5) / samples - 0.5, (sy + 0.5) / samples - 0.5) * pixel;
-                    const int gx = int(std::floor(q.x() / cell)), gy = int(std::floor(q.y() / cell));
-                    const qreal tooth = grainAt(gx, gy, salt);
-                    const qreal miss = grainAt(gx, gy, salt ^ 0xA5A5A5A5ULL);
-                    take += (miss < 0.1 ? 0.35 : 0.7 + 0.6 * tooth);
-                }
-            take /= samples * samples;
-            const qreal a = std::clamp(density(at) * take, 0.0, 1.0) * cov[x] / 255.0;
-            out[x] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), qRound(255 * a)));
-        }
-    }
-    p.save();
-    p.resetTransform();
-    p.drawImage(box.topLeft(), film);
-    p.restore();
-}
-
 // ---- i ----------------------------------------------------------------
 
 enum class Dot { Direct, Close, High, Light, Left, Right, Circle, Smudge, None };
@@ -402,6 +317,40 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal radius, const Smear &s, Rng &rn
     p.restore();
 }
 
+// Lays down ink whose share of the pen's full ink at each place on the
+// paper is `density` (0 off the mark) over `reach`, averaged over each pixel
+// finely enough that an edge is as crisp as the picture allows.
+void paleInk(Hand &hand, const QRectF &reach, const std::function<qreal(QPointF)> &density)
+{
+    QPainter &p = hand.painter();
+    const QTransform toDevice = p.combinedTransform();
+    const QTransform toPaper = toDevice.inverted();
+    const QRect box = toDevice.mapRect(reach).toAlignedRect() & QRect(0, 0, p.device()->width(), p.device()->height());
+    if (box.isEmpty())
+        return;
+    const qreal pixel = 1 / std::max(toDevice.m11(), 1e-6);
+    const int samples = std::max(2, int(std::ceil(pixel / 0.12)));
+    const QColor ink = hand.ink();
+    QImage film(box.size(), QImage::Format_ARGB32_Premultiplied);
+    film.fill(Qt::transparent);
+    for (int y = 0; y < box.height(); ++y) {
+        auto *out = reinterpret_cast<QRgb *>(film.scanLine(y));
+        for (int x = 0; x < box.width(); ++x) {
+            const QPointF at = toPaper.map(QPointF(box.left() + x + 0.5, box.top() + y + 0.5));
+            qreal sum = 0;
+            for (int sy = 0; sy < samples; ++sy)
+                for (int sx = 0; sx < samples; ++sx)
+                    sum += density(at + QPointF((sx + 0.5) / samples - 0.5, (sy + 0.5) / samples - 0.5) * pixel);
+            const qreal a = std::clamp(sum / (samples * samples), 0.0, 1.0);
+            out[x] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), qRound(255 * a)));
+        }
+    }
+    p.save();
+    p.resetTransform();
+    p.drawImage(box.topLeft(), film);
+    p.restore();
+}
+
 // The dot over an i whose stem starts at `top`. Every dot is set down by
 // hand, so no two are the same size or exactly the same distance off.
 void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
@@ -435,21 +384,31 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Barely pressed: a small dab of pale ink at the usual height, a
-        // little longer than it is wide where the tip touched down and slid
-        // a hair. Its edge is firm, as ink's is however little of it there
-        // is; inside, the thin ink lies unevenly on the paper's grain, and
-        // a shade heavier at the end where the tip first bore on it.
+        // Barely pressed: a small dot, about two thirds as wide as one set
+        // down firmly, at the usual height. Little ink, so a light grey, but
+        // laid down as a film like any ink, evenly and with a firm edge; a
+        // shade heavier at the end where the tip first touched.
         const QPointF c(top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8));
         const qreal lean = qDegreesToRadians(rng.uniform(15, 40) + (which == 0 ? 0 : -8));
-        const QPointF along(std::cos(lean), std::sin(lean));
-        const qreal size = 2.35 + j(0.1), stretch = 1.28 + j(0.05);
-        const QPainterPath shape = unevenOval(c, size, stretch, along, 0.09, rng);
-        const quint64 salt = rng.next();
-        thinInk(hand, shape, [&](QPointF at) {
-            const qreal t = QPointF::dotProduct(at - c, along) / (size * stretch); // -1 where it landed
-            return 0.38 - 0.11 * std::clamp(t, -1.0, 1.0);
-        }, salt);
+        const QPointF along(std::cos(lean), std::sin(lean)), across(-along.y(), along.x());
+        const qreal size = 1.75 + j(0.06), stretch = 1.1 + j(0.04);
+        // Its outline is no true oval, swelling and dipping a little.
+        qreal amp[3], phase[3];
+        for (int k = 0; k < 3; ++k) {
+            amp[k] = rng.uniform(0.02, 0.05) / (1 + 0.5 * k);
+            phase[k] = rng.uniform(0, 2 * M_PI);
+        }
+        paleInk(hand, QRectF(c - QPointF(4, 4), QSizeF(8, 8)), [&](QPointF at) {
+            const QPointF d = at - c;
+            const qreal u = QPointF::dotProduct(d, along) / stretch, v = QPointF::dotProduct(d, across);
+            const qreal theta = std::atan2(v, u);
+            qreal edge = size;
+            for (int k = 0; k < 3; ++k)
+                edge *= 1 + amp[k] * std::cos((k + 2) * theta + phase[k]);
+            const qreal inside = std::clamp((edge - std::hypot(u, v)) / 0.12 + 0.5, 0.0, 1.0);
+            const qreal t = std::clamp(u / size, -1.0, 1.0); // -1 where it landed
+            return inside * (0.5 + 0.12 * smoothStep(0.6, -0.9, t));
+        });
         break;
     }
     case Dot::Left:
