@@ -1899,9 +1899,9 @@ private slots:
         }
     }
 
-    // The e without a loop is written up and straight back down: its letters
-    // enclose no eye at all, where each looped e encloses a clear one. It
-    // still reaches the full height of a looped e, so it is not a mere c.
+    // The e without a loop never closes on itself: its letters enclose no eye
+    // at all, where each looped e encloses a clear one. It still reaches the
+    // full height of a looped e, so it is not a mere c.
     void loopLessEHasNoEye_data() { addSizeRows(); }
 
     void loopLessEHasNoEye()
@@ -1925,66 +1925,60 @@ private slots:
         };
         const Found loopless = look(2);
         QVERIFY2(loopless.eyes == 0, qPrintable(u"the loopless e's enclose %1 eyes"_s.arg(loopless.eyes)));
-        // What is left of the loop is a bar run into the letter from its
-        // back, which no c has: about halfway up each e a row holds a long
-        // stretch of ink, where the back of a c is crossed in a pen's width.
+        // Each e is written in one movement: a stroke set down inside the
+        // letter rises into the shoulder and turns there over the crown.
+        // Cut away the back, that stroke and the crown are still one piece
+        // of ink, where a line run in from the back would be left on its own
+        // below the crown. Its free lower end stands clear of the back, with
+        // paper between, so the eye is open on the left and nothing crosses.
         const QImage grey = greyPicture(u"TheLowerCaseE"_s, 2, doubleSize);
-        for (auto [from, to] : {std::pair{38, 77}, std::pair{79, 117}}) {
-            int longest = 0;
-            for (int y = 72 * scale; y <= 80 * scale; ++y) {
-                int run = 0;
-                for (int x = from * scale; x < to * scale; ++x) {
-                    run = grey.constScanLine(y)[x] < 128 ? run + 1 : 0;
-                    longest = std::max(longest, run);
-                }
+        // The first e's exit ends left of x = 75, where the second e's back begins.
+        for (auto [from, to] : {std::pair{38, 75}, std::pair{75, 117}}) {
+            const QRect box = inkBox(grey.copy(from * scale, 0, (to - from) * scale, grey.height())).translated(from * scale, 0);
+            auto up = [&](int percent) { return box.bottom() - box.height() * percent / 100; };
+            // Low on the letter the back stands alone at the left.
+            int backRight = 0;
+            for (int y = up(30); y <= up(20); ++y) {
+                const QList<std::pair<int, int>> runs = inkRuns(grey, y, from * scale, to * scale);
+                if (!runs.isEmpty())
+                    backRight = std::max(backRight, runs.first().second);
             }
-            QVERIFY2(longest >= 9 * scale, qPrintable(u"e at %1: longest ink across its middle %2"_s.arg(from).arg(longest)));
-            // That line lies inside the bowl: it starts on the back, with no
-            // ink of it out past the back to the left, and stops short of the
-            // shoulder, the right end of the round above it.
-            int barRow = -1, barLeft = 0, barRight = 0;
-            for (int y = 72 * scale; y <= 80 * scale; ++y)
-                for (const auto &[l, r] : inkRuns(grey, y, from * scale, to * scale))
-                    if (r - l == longest && barRow < 0) {
-                        barRow = y;
-                        barLeft = l;
-                        barRight = r;
-                    }
-            int backLeft = to * scale, crownRight = 0;
-            for (int y = 50 * scale; y < barRow - 3 * scale; ++y)
-                for (const auto &[l, r] : inkRuns(grey, y, from * scale, to * scale)) {
-                    backLeft = std::min(backLeft, l);
-                    crownRight = std::max(crownRight, r);
-                }
-            const QString where = u"e at %1: line %2 to %3, back at %4, shoulder at %5"_s.arg(from).arg(qreal(barLeft) / scale)
-                                      .arg(qreal(barRight) / scale).arg(qreal(backLeft) / scale).arg(qreal(crownRight) / scale);
-            QVERIFY2(barRow >= 0, qPrintable(where));
-            QVERIFY2(barLeft >= backLeft - scale && barLeft <= backLeft + 3 * scale, qPrintable(where));
-            QVERIFY2(barRight <= crownRight - 2 * scale, qPrintable(where));
-            // The round starts high on the shoulder and does not curl down
-            // towards the line's free end: with the back cut away, the line
-            // and the round are separate pieces of ink with clear paper
-            // between them, so the top of the e stays open and suggests no
-            // eye. (Were they one piece, no paper would part them at all.)
-            const QRect cut(barLeft + 5 * scale, 50 * scale, to * scale - barLeft - 5 * scale, barRow + 3 * scale - 50 * scale);
+            const QRect cut(backRight + scale, box.top(), to * scale - backRight - scale, box.height());
             const QList<QList<QPoint>> pieces = inkPieces(grey.copy(cut), 0, cut.height());
-            const QPoint onBar(barRight - 1 - cut.left(), barRow - cut.top());
-            qreal gap = -1;
-            for (const QList<QPoint> &bar : pieces) {
-                if (!bar.contains(onBar))
-                    continue;
-                for (const QList<QPoint> &other : pieces)
-                    if (&other != &bar)
-                        for (const QPoint &a : other)
-                            for (const QPoint &b : bar) {
-                                const qreal d = std::hypot(qreal(a.x() - b.x()), qreal(a.y() - b.y()));
-                                gap = gap < 0 ? d : std::min(gap, d);
-                            }
+            // The stroke across the middle of the letter: the piece with the
+            // most ink from 30 to 50 percent of the way up.
+            const QList<QPoint> *stroke = nullptr;
+            int most = 0;
+            for (const QList<QPoint> &piece : pieces) {
+                const int inBand = int(std::count_if(piece.begin(), piece.end(), [&](const QPoint &q) {
+                    return q.y() + cut.top() >= up(50) && q.y() + cut.top() <= up(30);
+                }));
+                if (inBand > most) {
+                    most = inBand;
+                    stroke = &piece;
+                }
             }
-            // Measured centre to centre of the nearest pixels: a round whose
-            // end curls down towards the line comes within 4 or so.
-            QVERIFY2(gap >= 5 * scale, qPrintable(where + (gap < 0 ? u"; the round runs into the line"_s
-                                                                    : u"; round ends %1 from the line"_s.arg(gap / scale))));
+            const QString where = u"e at %1, %2 tall"_s.arg(from).arg(qreal(box.height()) / scale);
+            QVERIFY2(stroke, qPrintable(where + u": no stroke across its middle"_s));
+            int strokeTop = cut.height();
+            QPoint freeEnd(cut.width(), 0);
+            for (const QPoint &q : *stroke) {
+                strokeTop = std::min(strokeTop, q.y());
+                if (q.y() + cut.top() >= up(50) && q.x() < freeEnd.x())
+                    freeEnd = q;
+            }
+            QVERIFY2(strokeTop <= 2 * scale,
+                     qPrintable(where + u"; the middle stroke tops out %1 below the crown"_s.arg(qreal(strokeTop) / scale)));
+            // On the row of the stroke's left end, low in the letter, its ink
+            // starts apart from the back's.
+            freeEnd += cut.topLeft();
+            const QList<std::pair<int, int>> runs = inkRuns(grey, freeEnd.y(), from * scale, to * scale);
+            qreal gap = -1;
+            for (int i = 1; i < runs.size(); ++i)
+                if (runs[i].first <= freeEnd.x() && freeEnd.x() < runs[i].second)
+                    gap = qreal(runs[i].first - runs[i - 1].second) / scale;
+            QVERIFY2(gap >= 2, qPrintable(where + (gap < 0 ? u"; the middle stroke runs out of the back"_s
+                                                            : u"; %1 of paper between the back and the middle stroke"_s.arg(gap))));
         }
         for (int index : {0, 1}) {
             const Found looped = look(index);

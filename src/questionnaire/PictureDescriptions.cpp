@@ -171,9 +171,9 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word \"see\", its two small, round e's, lower than the s, each with a slim, slit-like eye leaning "
           "into a wide, round back"_s,
           u"The word \"see\", its two e's with wide, open, round loops"_s,
-          u"The word \"see\", its two e's written without any loop: from the middle of each e's back a single "
-          "line runs up into the round towards its shoulder, written out and straight back over itself, and the "
-          "round's end stops high on the shoulder, well clear of that line, so no eye opens"_s,
+          u"The word \"see\", its two e's each written in one movement without any loop: a short stroke starts "
+          "in the middle of the letter, well clear of its back, rises to the right to the shoulder and turns there "
+          "over the top, down the back and round the foot, so the eye stays open on the left and nothing crosses"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,

@@ -526,21 +526,15 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
     case ELoop::Retraced: {
-        // The eye is never opened: the pen starts on the back at half
-        // height, runs out towards the shoulder and comes straight back over
-        // itself, so all that is left of the loop is one line inside the
-        // curve, fast to the back. The round is then written from the
-        // shoulder over the crown, down the back over the start of the line
-        // and round the foot. It starts high on the shoulder with a short
-        // tick, well clear of the line's free end: a round whose end curled
-        // down towards the line would all but close an eye. Without a loop
-        // there is nothing for a join to rise into, so the letter starts on
-        // its own.
-        QPainterPath bar = smoothPath({at(2.4, -17.2), at(6, -19.2), at(12, -21.1), at(19.5, -23.1)});
-        smoothTo(bar, {at(19.5, -23.1), at(13, -21.4), at(7.5, -19.8), at(3.6, -18.4)});
-        hand.pressureStroke(bar, [](qreal t) { return 1.0 + 0.08 * std::sin(t * 5); }, PenEnd::Blunt, PenEnd::Tapered);
-        hand.stroke(smoothPath({at(26, -30.8), at(24.4, -35.8), at(18, -38.6), at(7, -34), at(2.2, -21), at(3.4, -7.5), at(10, -0.8),
-                                at(20, 0), at(35, -7)}));
+        // Written in one movement with nothing crossed: the pen sets down in
+        // the middle of the letter, flicks up to the shoulder, turns there
+        // over the crown, runs down the back and round the foot. The flick
+        // starts well clear of the back, so the eye stays open on the left
+        // and no loop ever forms; with no loop to rise into, the letter is
+        // not joined to the one before.
+        const QList<QPointF> pts = {at(10.5, -13.5), at(17, -17), at(24.5, -21.5), at(27.5, -28.5), at(21, -37.5), at(10, -37),
+                                    at(3, -27), at(2.4, -13), at(7, -3), at(16, 0), at(26, -1), at(35, -7)};
+        hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.8 + 0.35 * std::exp(-std::pow((t - 0.55) / 0.2, 2)); });
         return;
     }
     case ELoop::Greek:
