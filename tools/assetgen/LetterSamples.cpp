@@ -532,7 +532,7 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         // starts well clear of the back, so the eye stays open on the left
         // and no loop ever forms; with no loop to rise into, the letter is
         // not joined to the one before.
-        const QList<QPointF> pts = {at(10.5, -13.5), at(17, -17), at(24.5, -21.5), at(27.5, -28.5), at(21, -37.5), at(10, -37),
+        const QList<QPointF> pts = {at(12.5, -13), at(18, -16.6), at(24.5, -21.5), at(27.5, -28.5), at(21, -37.5), at(10, -37),
                                     at(3, -27), at(2.4, -13), at(7, -3), at(16, 0), at(26, -1), at(35, -7)};
         hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.8 + 0.35 * std::exp(-std::pow((t - 0.55) / 0.2, 2)); });
         return;
