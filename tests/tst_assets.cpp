@@ -1929,8 +1929,10 @@ private slots:
         // letter rises into the shoulder and turns there over the crown.
         // Cut away the back, that stroke and the crown are still one piece
         // of ink, where a line run in from the back would be left on its own
-        // below the crown. Its free lower end stands clear of the back, with
-        // paper between, so the eye is open on the left and nothing crosses.
+        // below the crown. Its free lower end stands well clear of the back,
+        // so the eye is plainly open on the left and nothing crosses: with
+        // only a sliver of paper between, the eye looks all but closed, a
+        // loop. Yet the stroke is long enough to make an e, not a c.
         const QImage grey = greyPicture(u"TheLowerCaseE"_s, 2, doubleSize);
         // The first e's exit ends left of x = 75, where the second e's back begins.
         for (auto [from, to] : {std::pair{38, 75}, std::pair{75, 117}}) {
@@ -1977,7 +1979,7 @@ private slots:
             for (int i = 1; i < runs.size(); ++i)
                 if (runs[i].first <= freeEnd.x() && freeEnd.x() < runs[i].second)
                     gap = qreal(runs[i].first - runs[i - 1].second) / scale;
-            QVERIFY2(gap >= 2, qPrintable(where + (gap < 0 ? u"; the middle stroke runs out of the back"_s
+            QVERIFY2(gap >= 6 && gap <= 11, qPrintable(where + (gap < 0 ? u"; the middle stroke runs out of the back"_s
                                                             : u"; %1 of paper between the back and the middle stroke"_s.arg(gap))));
         }
         for (int index : {0, 1}) {

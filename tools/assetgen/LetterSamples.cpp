@@ -489,7 +489,7 @@ void addIDots(QList<SampleDef> &out)
 
 // ---- e ----------------------------------------------------------------
 
-enum class ELoop { Narrow, Normal, Broad, Retraced, Greek };
+enum class ELoop { Narrow, Normal, Broad, Loopless, Greek };
 
 void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
 {
@@ -525,14 +525,14 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         pts = {at(-10, -2), at(2, -8), at(17, -13), at(31, -19), at(34, -30), at(26, -39), at(12, -39),
                at(3, -29), at(0, -14), at(5, -3), at(16, 0), at(28, -1), at(38, -7)};
         break;
-    case ELoop::Retraced: {
+    case ELoop::Loopless: {
         // Written in one movement with nothing crossed: the pen sets down in
         // the middle of the letter, flicks up to the shoulder, turns there
         // over the crown, runs down the back and round the foot. The flick
-        // starts well clear of the back, so the eye stays open on the left
-        // and no loop ever forms; with no loop to rise into, the letter is
-        // not joined to the one before.
-        const QList<QPointF> pts = {at(12.5, -13), at(18, -16.6), at(24.5, -21.5), at(27.5, -28.5), at(21, -37.5), at(10, -37),
+        // starts well clear of the back, so the eye stays plainly open on
+        // the left and no loop ever forms; with no loop to rise into, the
+        // letter is not joined to the one before.
+        const QList<QPointF> pts = {at(16, -15.5), at(20.5, -18.4), at(25, -22.5), at(27.5, -28.5), at(21, -37.5), at(10, -37),
                                     at(3, -27), at(2.4, -13), at(7, -3), at(16, 0), at(26, -1), at(35, -7)};
         hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.8 + 0.35 * std::exp(-std::pow((t - 0.55) / 0.2, 2)); });
         return;
@@ -573,7 +573,7 @@ void addLowerCaseE(QList<SampleDef> &out)
     };
     addSample(out, t, 0, u"Narrow Loop"_s, pair(ELoop::Narrow, ELoop::Narrow));
     addSample(out, t, 1, u"Broad Loop"_s, pair(ELoop::Broad, ELoop::Broad));
-    addSample(out, t, 2, u"No Loop"_s, pair(ELoop::Retraced, ELoop::Retraced));
+    addSample(out, t, 2, u"No Loop"_s, pair(ELoop::Loopless, ELoop::Loopless));
     addSample(out, t, 3, u"Greek \"E\""_s, pair(ELoop::Greek, ELoop::Greek));
 }
 
