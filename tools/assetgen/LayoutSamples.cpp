@@ -452,7 +452,7 @@ qreal centreDistance(const QList<QPolygonF> &a, const QList<QPolygonF> &b)
     return std::min(oneWay(a, b), oneWay(b, a));
 }
 
-const qreal kFarWordGap = 10;
+const qreal kFarWordGap = 9;
 // The least room between two far-leaning words' centre lines at any height.
 const qreal kFarWordRoom = 9.5;
 // How high a far-leaning hand's ascenders reach above the small letters,
@@ -463,7 +463,7 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal slant, qreal *ad
 {
     const qreal xHeight = 10 * unit;
     const qreal side = slant < 0 ? -1 : 1;
-    const qreal narrow = 0.85;
+    const qreal narrow = slant < 0 ? 0.8 : 0.85;
     // Room for the ink either side of two centre lines and paper between
     // them that stays white even in the small picture.
     const qreal room = printPen(unit) + 2.2 * unit;
@@ -516,9 +516,9 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal slant, qreal *ad
         wander = 0.5 * wander + qDegreesToRadians(rng.uniform(-3.0, 3.0));
         const qreal angle = std::atan(slant) + wander;
         const qreal lean = std::tan(angle);
-        const qreal further = std::tan(angle + side * qDegreesToRadians(4.0)) - lean;
+        const qreal further = std::tan(angle + side * qDegreesToRadians(6.0)) - lean;
         const qreal height = std::max(top, xHeight);
-        const qreal bow = rng.uniform(0.15, 0.4) * unit * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
+        const qreal bow = rng.uniform(0.3, 0.6) * unit * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
         // How far a point at height `up` moves over: the lean, more above
         // the small letters (eased in), and the letter's bow.
         auto over = [&](qreal up) {
