@@ -410,24 +410,6 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
     return g;
 }
 
-// A word of the print hand as written by a hand that leans far (`slant`,
-// positive leans the tops right), letter by letter, rather than upright
-// letters pushed or turned over. Each letter is redrawn in its own leaning
-// frame: heights stay as written, so feet stay on the line and bars and
-// joins stay level, while every point moves over by a lean that grows with
-// its height. The lean is the hand's, not a ruler's: it wanders a few
-// degrees from letter to letter (each letter close to the last, never two
-// alike), the ascenders lean a little further than the small letters, as a
-// hand that leans reaches further over on the long strokes, and each letter
-// bows a shade, so no stem is ruled straight. The letters come out a
-// little narrower than upright ones, as in most far-leaning hands.
-// Bowls (of a, b, d, o, e) are written as ovals of their own along the
-// letter's lean, narrower at the top than at the foot, each leaning its own
-// shade, and set against their stem so they touch it; the e's bar stays
-// nearly level and rises a little, as it is written. Each letter is set as
-// close after the last as leaves paper showing between them, then a shade
-// further. The word's small letters start at x = 0 on the baseline y = 0;
-// `advance` receives where they end.
 // The least distance between two sets of polylines.
 qreal centreDistance(const QList<QPolygonF> &a, const QList<QPolygonF> &b)
 {
@@ -452,13 +434,37 @@ qreal centreDistance(const QList<QPolygonF> &a, const QList<QPolygonF> &b)
     return std::min(oneWay(a, b), oneWay(b, a));
 }
 
+// Room between two far-leaning words across their small letters, and the
+// least room between their centre lines at any height (a word's first
+// ascender may lean back towards the last word).
 const qreal kFarWordGap = 9;
-// The least room between two far-leaning words' centre lines at any height.
 const qreal kFarWordRoom = 9.5;
 // How high a far-leaning hand's ascenders reach above the small letters,
 // against upright ones.
 const qreal kFarAscent = 0.9;
 
+// A word of the print hand as written by a hand that leans far (`slant`,
+// positive leans the tops right), letter by letter, rather than upright
+// letters pushed or turned over. Each letter is redrawn in its own leaning
+// frame: heights stay as written, so feet stay on the line and bars and
+// joins stay level, while every point moves over by a lean that grows with
+// its height. The lean is the hand's, not a ruler's: it wanders a few
+// degrees from letter to letter (each letter close to the last, never two
+// alike), the ascenders lean a little further than the small letters, as a
+// hand that leans reaches further over on the long strokes, and each letter
+// bows a shade, so no stem is ruled straight. A long stroke runs about as
+// long as upright, so the ascenders reach a little less high. The letters
+// come out narrower than upright ones, as in most far-leaning hands, a
+// backhand's the narrowest.
+// Bowls (of a, b, d, o, e) are written as ovals of their own along the
+// letter's lean, each leaning its own shade, all but the e's narrower at
+// the top than at the foot, and those hung on a stem set against it so they
+// touch it; the e's bar stays
+// nearly level and rises a little, as it is written, and a t is crossed
+// short, its bar rising a little too. Each letter is set as
+// close after the last as leaves paper showing between them, then a shade
+// further. The word's small letters start at x = 0 on the baseline y = 0;
+// `advance` receives where they end.
 QPainterPath leaningWord(const QString &text, qreal unit, qreal slant, qreal *advance, Rng &rng)
 {
     const qreal xHeight = 10 * unit;
