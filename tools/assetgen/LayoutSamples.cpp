@@ -471,8 +471,9 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal slant, qreal *ad
     const qreal side = slant < 0 ? -1 : 1;
     const qreal narrow = slant < 0 ? 0.8 : 0.85;
     // Room for the ink either side of two centre lines and paper between
-    // them that stays white even in the small picture.
-    const qreal room = printPen(unit) + 2.2 * unit;
+    // them that stays white even in the small picture. A backhand crowds
+    // its letters a little more.
+    const qreal room = printPen(unit) + (slant < 0 ? 2.0 : 2.2) * unit;
     // The letters' extent across the small letters' band.
     auto band = [&](const QPainterPath &path, qreal *left, qreal *right) {
         *left = 1e9;
@@ -774,7 +775,9 @@ void addSlant(QList<SampleDef> &out)
                     // letters, where the next word's start is; the room
                     // between is a little less than the upright words',
                     // as such a hand runs its words on.
-                    x += advance + (std::abs(s) > 0.5 && !letterLean ? kFarWordGap : 13 * widen);
+                    // A backhand's first ascender leans back over the room,
+                    // which looks the narrower for it: it gets a little more.
+                    x += advance + (std::abs(s) > 0.5 && !letterLean ? kFarWordGap + (s < 0 ? 1.5 : 0) : 13 * widen);
                 }
                 // Every line starts from the same left margin, as a hand
                 // comes back to it, give or take a little; lines are not
