@@ -2991,9 +2991,9 @@ private slots:
         }
     }
 
-    // A hand leaning far turns its letters over rather than pushing them
-    // over: the big eyes (of a, b, d) in both extreme slants are the upright
-    // eyes turned, their long axes leaning with the stems about as far (a
+    // A hand leaning far writes its bowls as ovals leaning with its letters
+    // rather than pushing upright ones over: the big eyes (of a, b, d) in both
+    // extreme slants have their long axes leaning with the stems about as far (a
     // shear pushes the long axis of a bowl narrower than it is tall well past
     // the stems; a bowl left upright does not lean at all), as wide across
     // that axis as the upright eyes are across theirs, give or take a copy's
@@ -3202,6 +3202,101 @@ private slots:
                 }
                 if (count[0] > 0 && count[1] > 0)
                     QVERIFY2(std::abs(sum[0] / count[0] - sum[1] / count[1]) <= 2.0, qPrintable(got));
+            }
+        }
+    }
+
+    // Leaning far, the writing still keeps clear of the picture's sides:
+    // no visible ink (any grey that shows) comes within six 1x pixels of
+    // the left or right edge, nor within twelve of the top or bottom, though
+    // the leaning strokes reach out past the line's feet on one side.
+    void extremeSlantsKeepClearOfTheSides_data() { addSizeRows(); }
+
+    void extremeSlantsKeepClearOfTheSides()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        for (int index : {2, 4}) {
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+            QVERIFY(!grey.isNull());
+            int left = grey.width(), right = -1, top = grey.height(), bottom = -1;
+            for (int y = 0; y < grey.height(); ++y)
+                for (int x = 0; x < grey.width(); ++x)
+                    if (grey.constScanLine(y)[x] < 215) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                        top = std::min(top, y);
+                        bottom = std::max(bottom, y);
+                    }
+            QVERIFY2(right >= 0, qPrintable(u"slant %1 has no ink"_s.arg(index)));
+            // Clear columns and rows at each side, in 1x pixels.
+            const qreal clearLeft = qreal(left) / s, clearRight = qreal(grey.width() - 1 - right) / s;
+            const qreal clearTop = qreal(top) / s, clearBottom = qreal(grey.height() - 1 - bottom) / s;
+            const QString got = u"slant %1: clear %2 left, %3 right, %4 above, %5 below"_s.arg(index)
+                                    .arg(clearLeft).arg(clearRight).arg(clearTop).arg(clearBottom);
+            QVERIFY2(clearLeft >= 6 && clearRight >= 6, qPrintable(got));
+            QVERIFY2(clearTop >= 12 && clearBottom >= 12, qPrintable(got));
+        }
+    }
+
+    // Set closer and narrower to keep clear of the sides, the far-leaning
+    // words still read as words: in the two-word lines, the least distance
+    // between the last letter of the first word and the first of the second
+    // is well over any between two letters of a word, and plain paper at
+    // 1x, however the ascenders lean into the room between them.
+    void extremeSlantWordsStandApart_data() { addSizeRows(); }
+
+    void extremeSlantWordsStandApart()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        // The least distance between two pieces of ink, in 1x pixels.
+        auto distance = [s](const QList<QPoint> &a, const QList<QPoint> &b) {
+            qint64 least = std::numeric_limits<qint64>::max();
+            for (const QPoint &p : a)
+                for (const QPoint &q : b) {
+                    const qint64 dx = p.x() - q.x(), dy = p.y() - q.y();
+                    least = std::min(least, dx * dx + dy * dy);
+                }
+            return std::sqrt(qreal(least)) / s;
+        };
+        // "tall kite" and "held the": letters of the first word.
+        const QList<std::pair<int, int>> lines = {{38, 4}, {76, 4}};
+        for (int index : {2, 4}) {
+            const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
+            QVERIFY(!grey.isNull());
+            for (const auto &[baseline, first] : lines) {
+                // The letters, dots aside, in order of their feet.
+                QList<std::pair<qreal, QList<QPoint>>> letters;
+                for (const QList<QPoint> &piece : inkPieces(grey, (baseline - 30) * s, (baseline + 6) * s)) {
+                    int top = grey.height(), bottom = -1;
+                    for (const QPoint &p : piece) {
+                        top = std::min(top, p.y());
+                        bottom = std::max(bottom, p.y());
+                    }
+                    if (bottom - top <= 4 * s && piece.size() <= 30 * s * s)
+                        continue;
+                    qreal foot = 0;
+                    int count = 0;
+                    for (const QPoint &p : piece)
+                        if (p.y() >= bottom - 2 * s) {
+                            foot += p.x();
+                            ++count;
+                        }
+                    letters.append({foot / count, piece});
+                }
+                std::sort(letters.begin(), letters.end(),
+                          [](const auto &a, const auto &b) { return a.first < b.first; });
+                const QString where = u"slant %1, line on %2"_s.arg(index).arg(baseline);
+                QVERIFY2(letters.size() > first + 1, qPrintable(where + u": %1 letters"_s.arg(letters.size())));
+                qreal widestLetterGap = 0;
+                for (qsizetype k = 1; k < letters.size(); ++k)
+                    if (k != first)
+                        widestLetterGap = std::max(widestLetterGap, distance(letters[k - 1].second, letters[k].second));
+                const qreal wordGap = distance(letters[first - 1].second, letters[first].second);
+                const QString got = where + u": words %1 apart, letters at most %2"_s.arg(wordGap).arg(widestLetterGap);
+                QVERIFY2(wordGap >= 5, qPrintable(got));
+                QVERIFY2(wordGap >= 1.6 * widestLetterGap, qPrintable(got));
             }
         }
     }

@@ -34,13 +34,17 @@ const QHash<QString, QStringList> &descriptions()
         {u"Slant"_s,
          {u"Three lines of unjoined handwriting, \"tall kite held the bell\", whose letters stand straight up"_s,
           u"Three lines of unjoined handwriting whose letters lean a little backwards, their tops to the left"_s,
-          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left: each "
-          "letter is turned over on its foot rather than pushed over, so its round parts keep their shape, each at "
-          "a slightly different angle and a little apart from the next, every foot on a level line"_s,
+          u"Three lines of unjoined handwriting whose letters lean far backwards, their tops well to the left, "
+          "written leaning rather than pushed over: slim letters whose lean wanders a few degrees from one to the "
+          "next, the tall strokes slightly curved and leaning a little further than the small letters, the bowls "
+          "leaning ovals against their stems, the t bars nearly level, each letter a little apart from the next, "
+          "every foot on a steady line, all well clear of the picture's sides"_s,
           u"Three lines of unjoined handwriting whose letters lean a little forwards, their tops to the right"_s,
-          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right: each "
-          "letter is turned over on its foot rather than pushed over, so its round parts keep their shape, each at "
-          "a slightly different angle and a little apart from the next, every foot on a level line"_s,
+          u"Three lines of unjoined handwriting whose letters lean far forwards, their tops well to the right, "
+          "written leaning rather than pushed over: slim letters whose lean wanders a few degrees from one to the "
+          "next, the tall strokes slightly curved and leaning a little further than the small letters, the bowls "
+          "leaning ovals against their stems, the t bars nearly level, each letter a little apart from the next, "
+          "every foot on a steady line, all well clear of the picture's sides"_s,
           u"Three lines of unjoined handwriting whose letters lean different ways within each word: one stands "
           "upright, the next leans well forwards, another well backwards, yet all evenly spaced"_s}},
         {u"SizeOfTheWriting"_s,

@@ -410,100 +410,199 @@ Gaps gapsBetween(const QPainterPath &left, const QPainterPath &right, qreal xHei
     return g;
 }
 
-// A word of the print hand written at a strong slant by a hand that turns
-// each letter over rather than pushing it over: every letter is turned about
-// the middle of its foot by most of the lean (`slant`, positive leans the
-// tops right), so its bowls, arches and arms keep their own proportions, and
-// only the rest of the lean is a shear. Turned whole, a letter would stand
-// on one corner; each stroke is set back on the line by sliding it along the
-// letter's own upright, which keeps every join with a stem (see below).
-// No hand holds a strong slant exactly: each letter leans a few degrees
-// more or less than the word and leaves a little more or less room after
-// the last, so no two neighbours (an ll) stand as parallel twins. A letter
-// that would come near the last one moves on until paper shows between
-// them. The baseline is y = 0, the word starts at x = 0; `advance` receives
-// where the next word may follow.
-QPainterPath turnedWord(const QString &text, qreal unit, qreal letterGap, qreal slant, qreal *advance, Rng &rng)
+// The least distance between two sets of polylines.
+qreal centreDistance(const QList<QPolygonF> &a, const QList<QPolygonF> &b)
 {
-    // Nearly all of the lean is the turn: the shear left over is too small
-    // to thin a bowl.
-    const qreal share = 0.92;
+    auto toSegment = [](QPointF p, QPointF s, QPointF e) {
+        const QPointF d = e - s;
+        const qreal len2 = QPointF::dotProduct(d, d);
+        const qreal t = len2 < 1e-12 ? 0 : std::clamp<qreal>(QPointF::dotProduct(p - s, d) / len2, 0, 1);
+        return QLineF(p, s + d * t).length();
+    };
+    auto oneWay = [&](const QList<QPolygonF> &from, const QList<QPolygonF> &to) {
+        qreal least = 1e9;
+        for (const QPolygonF &poly : from)
+            for (const QPointF &p : poly)
+                for (const QPolygonF &other : to) {
+                    if (other.size() == 1)
+                        least = std::min(least, QLineF(p, other.first()).length());
+                    for (qsizetype k = 1; k < other.size(); ++k)
+                        least = std::min(least, toSegment(p, other[k - 1], other[k]));
+                }
+        return least;
+    };
+    return std::min(oneWay(a, b), oneWay(b, a));
+}
+
+// Room between two far-leaning words across their small letters, and the
+// least room between their centre lines at any height (a word's first
+// ascender may lean back towards the last word).
+const qreal kFarWordGap = 9;
+const qreal kFarWordRoom = 9.5;
+// How high a far-leaning hand's ascenders reach above the small letters,
+// against upright ones.
+const qreal kFarAscent = 0.9;
+
+// A word of the print hand as written by a hand that leans far (`slant`,
+// positive leans the tops right), letter by letter, rather than upright
+// letters pushed or turned over. Each letter is redrawn in its own leaning
+// frame: heights stay as written, so feet stay on the line and bars and
+// joins stay level, while every point moves over by a lean that grows with
+// its height. The lean is the hand's, not a ruler's: it wanders a few
+// degrees from letter to letter (each letter close to the last, never two
+// alike), the ascenders lean a little further than the small letters, as a
+// hand that leans reaches further over on the long strokes, and each letter
+// bows a shade, so no stem is ruled straight. A long stroke runs about as
+// long as upright, so the ascenders reach a little less high. The letters
+// come out narrower than upright ones, as in most far-leaning hands, a
+// backhand's the narrowest.
+// Bowls (of a, b, d, o, e) are written as ovals of their own along the
+// letter's lean, each leaning its own shade, all but the e's narrower at
+// the top than at the foot, and those hung on a stem set against it so they
+// touch it; the e's bar stays
+// nearly level and rises a little, as it is written, and a t is crossed
+// short, its bar rising a little too. Each letter is set as
+// close after the last as leaves paper showing between them, then a shade
+// further. The word's small letters start at x = 0 on the baseline y = 0;
+// `advance` receives where they end.
+QPainterPath leaningWord(const QString &text, qreal unit, qreal slant, qreal *advance, Rng &rng)
+{
+    const qreal xHeight = 10 * unit;
+    const qreal side = slant < 0 ? -1 : 1;
+    const qreal narrow = slant < 0 ? 0.8 : 0.85;
     // Room for the ink either side of two centre lines and paper between
-    // them that stays white even in the small picture.
-    const QPainterPathStroker clearance(QPen(Qt::black, printPen(unit) + 2.0 * unit));
+    // them that stays white even in the small picture. A backhand crowds
+    // its letters a little more.
+    const qreal room = printPen(unit) + (slant < 0 ? 2.0 : 2.2) * unit;
+    // The letters' extent across the small letters' band.
+    auto band = [&](const QPainterPath &path, qreal *left, qreal *right) {
+        *left = 1e9;
+        *right = -1e9;
+        for (const QPolygonF &poly : path.toSubpathPolygons())
+            for (qsizetype k = 1; k < poly.size(); ++k) {
+                // Each piece of the line, clipped to the band.
+                const QPointF a = poly[k - 1], b = poly[k];
+                const qreal low = 0.1 * xHeight, high = 0.9 * xHeight;
+                const qreal ua = -a.y(), ub = -b.y();
+                const qreal t0 = ua == ub ? 0 : std::clamp<qreal>(((ua < ub ? low : high) - ua) / (ub - ua), 0, 1);
+                const qreal t1 = ua == ub ? 1 : std::clamp<qreal>(((ua < ub ? high : low) - ua) / (ub - ua), 0, 1);
+                if (t1 < t0 || (ua == ub && (ua < low || ua > high)) || std::max(ua, ub) < low || std::min(ua, ub) > high)
+                    continue;
+                for (const qreal t : {t0, t1}) {
+                    const qreal x = a.x() + (b.x() - a.x()) * t;
+                    *left = std::min(*left, x);
+                    *right = std::max(*right, x);
+                }
+            }
+    };
     QPainterPath word, previous;
-    qreal pushed = 0;
+    qreal wander = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         // The letter as written after the ones before it, so it takes its own
-        // small irregularities and place from the print hand.
+        // small irregularities from the print hand. Picture units, y down.
         const int strokes = int(printText(text.mid(i, 1), {0, 0}, unit).strokes.toSubpathPolygons().size());
-        const QList<QPolygonF> all = printText(text.left(i + 1), {0, 0}, unit, letterGap)
-                                         .strokes.toSubpathPolygons(QTransform::fromScale(8, 8));
+        const QList<QPolygonF> all =
+            printText(text.left(i + 1), {0, 0}, unit).strokes.toSubpathPolygons(QTransform::fromScale(8, 8));
         QList<QPolygonF> letter = all.mid(all.size() - strokes);
-        qreal left = 1e9, right = -1e9;
+        qreal left = 1e9, right = -1e9, top = 0;
         for (QPolygonF &poly : letter)
             for (QPointF &p : poly) {
                 p /= 8;
+                // A long stroke written leaning runs about as long as it
+                // would upright, so it reaches less high.
+                if (-p.y() > xHeight)
+                    p.setY(-xHeight + (p.y() + xHeight) * kFarAscent);
                 left = std::min(left, p.x());
                 right = std::max(right, p.x());
+                top = std::max(top, -p.y());
             }
         const qreal middle = (left + right) / 2;
-        const qreal angle = std::atan(slant) + qDegreesToRadians(rng.uniform(-4.5, 4.5));
-        const qreal turn = angle * share;
-        const qreal rest = std::tan(angle) - std::tan(turn);
-        const qreal sn = std::sin(turn), cs = std::cos(turn);
-        const qreal at = middle + pushed;
-        // The letter turned about the middle of its foot, in its own
-        // coordinates (y up). Turned, it keeps its height on the page.
-        auto turned = [&](QPointF p) {
-            const qreal x = p.x() - middle, y = -p.y() / cs;
-            return QPointF(x * cs + y * sn, -x * sn + y * cs);
+        // The lean wanders: each letter near the last, drifting back to the
+        // hand's own.
+        wander = 0.5 * wander + qDegreesToRadians(rng.uniform(-3.0, 3.0));
+        const qreal angle = std::atan(slant) + wander;
+        const qreal lean = std::tan(angle);
+        const qreal further = std::tan(angle + side * qDegreesToRadians(6.0)) - lean;
+        const qreal height = std::max(top, xHeight);
+        const qreal bow = rng.uniform(0.3, 0.6) * unit * (rng.uniform(0, 1) < 0.5 ? -1 : 1);
+        // How far a point at height `up` moves over: the lean, more above
+        // the small letters (eased in), and the letter's bow.
+        auto over = [&](qreal up) {
+            const qreal soft = 1.8 * unit;
+            const qreal above = soft * std::log1p(std::exp((up - 0.85 * xHeight) / soft));
+            return up * lean + further * above + bow * std::sin(M_PI * std::clamp<qreal>(up / height, 0, 1));
         };
-        // Slid `by` along the letter's own upright, sheared for the rest of
-        // the lean and set in its place on the line.
-        auto finish = [&](QPointF r, qreal by) {
-            r += QPointF(sn, cs) * by;
-            r.rx() += rest * r.y();
-            return QPointF(at + r.x(), -r.y());
+        auto leaned = [&](QPointF p) {
+            return QPointF(middle + (p.x() - middle) * narrow + over(-p.y()), p.y());
+        };
+        // The letter's stem as leaned, for the bowls hung on it: its x at
+        // height `up`.
+        const int stemIndex = (c == u'a' || c == u'd') ? 1 : c == u'b' ? 0 : -1;
+        QPolygonF stem;
+        if (stemIndex >= 0)
+            for (const QPointF &p : letter[stemIndex])
+                stem << leaned(p);
+        auto stemX = [&](qreal up) {
+            for (qsizetype k = 1; k < stem.size(); ++k) {
+                const qreal a = -stem[k - 1].y(), b = -stem[k].y();
+                if ((a - up) * (b - up) <= 0 && a != b)
+                    return stem[k - 1].x() + (stem[k].x() - stem[k - 1].x()) * (up - a) / (b - a);
+            }
+            return stem.isEmpty() ? 0.0 : stem.first().x() + (up + stem.first().y()) * lean;
         };
         QPainterPath written;
         for (qsizetype si = 0; si < letter.size(); ++si) {
             const QPolygonF &poly = letter[si];
-            qreal low = 1e9, high = -1e9;
-            for (const QPointF &p : poly) {
-                low = std::min(low, -p.y());
-                high = std::max(high, -p.y());
-            }
-            // A bowl slides whole until its lowest point is back on the
-            // line, keeping its shape. A stroke that runs down to the line
-            // (a stem, a leg, an arch) slides at its foot and less and less
-            // towards its top, so it only grows or shrinks along its own
-            // line and stays straight. Strokes clear of the line (bars,
-            // dots, the k's arm) stay where the turn put them. Sliding along
-            // the upright keeps each on the stems it meets.
-            const bool round = (u"ado"_s.contains(c) && si == 0) || (c == u'b' && si == 1) || u"es"_s.contains(c);
+            const bool bowl = (u"ado"_s.contains(c) && si == 0) || (c == u'b' && si == 1) || c == u'e';
             QPolygonF out;
-            if (low > unit) {
+            if (bowl) {
+                const QRectF box = poly.boundingRect();
+                const qreal rx = box.width() / 2, ry = box.height() / 2;
+                const qreal cx = box.center().x(), cu = -box.center().y();
+                // Its own lean, a shade off the letter's.
+                const qreal phi = angle + qDegreesToRadians(rng.uniform(-2.5, 2.5));
+                const qreal sn = std::sin(phi), cs = std::cos(phi);
+                const qreal b = rx * (c == u'e' ? 1.1 : 1.0);
+                // Long enough along the lean to keep the small letters' height.
+                const qreal a = std::sqrt(std::max(ry * ry - b * b * sn * sn, 0.25 * ry * ry)) / cs;
+                // (An e's eye is at its top, and stays open.)
+                const qreal egg = c == u'e' ? rng.uniform(-0.04, 0.02) : rng.uniform(0.04, 0.1);
+                // Across the oval, or for the e nearly level, rising a little
+                // to the right as its bar is written; a backhand's e rises
+                // further, as its loop leans back.
+                const qreal rise = qDegreesToRadians(rng.uniform(3.0, 7.0)) - std::min<qreal>(0, 0.3 * phi);
+                const QPointF across = c == u'e' ? QPointF(std::cos(rise), std::sin(rise)) : QPointF(cs, -sn);
+                const QPointF along(sn, cs);
+                auto oval = [&](QPointF p) {
+                    const qreal X = (p.x() - cx) / rx, Y = (-p.y() - cu) / ry;
+                    const QPointF q = across * (b * X * (1 - egg * Y)) + along * (a * Y);
+                    return QPointF(q.x(), -(cu + q.y()));
+                };
                 for (const QPointF &p : poly)
-                    out << finish(turned(p), 0);
-            } else if (round) {
-                qreal lowest = 1e9;
-                for (const QPointF &p : poly)
-                    lowest = std::min(lowest, turned(p).y());
-                // A letter of one round stroke (e, o, s) meets no stem and
-                // is simply set down on the line, not moved along it.
-                const bool alone = letter.size() == 1;
-                for (const QPointF &p : poly) {
-                    if (alone)
-                        out << finish(turned(p) + QPointF(0, low - lowest), 0);
-                    else
-                        out << finish(turned(p), (low - lowest) / cs);
+                    out << oval(p);
+                qreal shift = middle + (cx - middle) * narrow + over(cu);
+                if (stemIndex >= 0) {
+                    // Against the stem: an a's or d's bowl on its left, a b's on its right.
+                    const qreal towards = c == u'b' ? -1 : 1;
+                    qreal reach = -1e9;
+                    for (const QPointF &p : out)
+                        reach = std::max(reach, towards * (p.x() - stemX(-p.y())));
+                    shift = -towards * (reach + 0.1 * unit);
                 }
+                out.translate(shift, 0);
             } else {
-                for (const QPointF &p : poly) {
-                    const qreal w = 1 - std::clamp<qreal>(-p.y() / std::max(high, unit), 0, 1);
-                    out << finish(turned(p), (p.x() - middle) * std::tan(turn) * w);
+                for (const QPointF &p : poly)
+                    out << leaned(p);
+                // A t's bar is crossed short and quick, rising a little to
+                // the right as it is drawn.
+                if (c == u't' && si == 1) {
+                    const qreal rise = std::tan(qDegreesToRadians(rng.uniform(2.0, 5.0)));
+                    const qreal mid = (out.first().x() + out.last().x()) / 2;
+                    for (QPointF &p : out) {
+                        p.rx() = mid + (p.x() - mid) * 0.85;
+                        p.ry() -= (p.x() - mid) * rise;
+                    }
                 }
             }
             // A dot is pressed in with a little turn of the pen, so it
@@ -520,25 +619,33 @@ QPainterPath turnedWord(const QString &text, qreal unit, qreal letterGap, qreal 
             stroke.addPolygon(out);
             written.addPath(stroke);
         }
-        // Closer, but never touching: a letter that would run into the last
-        // one moves on until paper shows between them again, and the rest of
-        // the word moves with it.
-        if (!previous.isEmpty()) {
-            const QPainterPath taken = clearance.createStroke(previous);
+        qreal from = 0, to = 0;
+        band(written, &from, &to);
+        if (previous.isEmpty()) {
+            written.translate(-from, 0);
+        } else {
+            // Started well into the last letter's room, then moved on until
+            // paper shows between them, and a shade further, by a different
+            // amount each time.
+            qreal end = 0, unused = 0;
+            band(previous, &unused, &end);
+            written.translate(end - from - 2 * unit, 0);
+            const QList<QPolygonF> taken = previous.toSubpathPolygons();
+            QList<QPolygonF> mine = written.toSubpathPolygons();
             qreal moved = 0;
-            while (clearance.createStroke(written).intersects(taken) && moved < 8 * unit) {
-                written.translate(0.25, 0);
-                moved += 0.25;
+            while (centreDistance(mine, taken) < room && moved < 12 * unit) {
+                for (QPolygonF &poly : mine)
+                    poly.translate(0.2 * unit, 0);
+                moved += 0.2 * unit;
             }
-            // Then a shade further, by a different amount each time.
-            const qreal extra = rng.uniform(0, 0.2) * unit;
-            written.translate(extra, 0);
-            pushed += moved + extra;
+            written.translate(moved + rng.uniform(0.05, 0.25) * unit, 0);
         }
         previous = written;
         word.addPath(written);
     }
-    *advance = printText(text, {0, 0}, unit, letterGap).advance + pushed;
+    qreal from = 0, to = 0;
+    band(word, &from, &to);
+    *advance = to;
     return word;
 }
 
@@ -547,7 +654,7 @@ void addSlant(QList<SampleDef> &out)
     const QString t = u"Slant"_s;
     // Upright print from the pen-stroke hand, so "vertical" really is vertical
     // and each variant only leans the letters: a moderate slant shears them,
-    // a strong one is written leaning (see turnedWord()).
+    // a strong one is written leaning (see leaningWord()).
     // `letterLean(line, word, letter)`, when given, adds a lean of its own to
     // each letter on top of the word's slant.
     using LetterLean = std::function<qreal(int, int, int)>;
@@ -569,7 +676,7 @@ void addSlant(QList<SampleDef> &out)
                 qreal x = 0;
                 qreal previousSlant = 0;
                 qreal previousRight = 0;
-                QPainterPath previousLetter;
+                QPainterPath previousLetter, previousWord;
                 for (int wi = 0; wi < lines[li].size(); ++wi) {
                     const qreal s = slantOf(li, wi);
                     // Shearing keeps the room between letters across the
@@ -625,8 +732,8 @@ void addSlant(QList<SampleDef> &out)
                             return word;
                         }
                         if (std::abs(s) > 0.5) {
-                            // Written letter by letter, each turned over on its foot.
-                            QPainterPath word = turnedWord(text, unit, letterGap, s, advance, rng);
+                            // Written letter by letter, each in its own leaning frame.
+                            QPainterPath word = leaningWord(text, unit, s, advance, rng);
                             return word.translated(at, 0);
                         }
                         *advance = upright.advance * open;
@@ -645,12 +752,32 @@ void addSlant(QList<SampleDef> &out)
                             word = write(x, &advance);
                         }
                     }
+                    // Leaning far, a word's first ascender may lean back into
+                    // the room after the last word: it moves on until the two
+                    // stand clearly apart at every height.
+                    if (wi > 0 && std::abs(s) > 0.5 && !letterLean) {
+                        const QList<QPolygonF> before = previousWord.toSubpathPolygons();
+                        QList<QPolygonF> mine = word.toSubpathPolygons();
+                        qreal moved = 0;
+                        while (centreDistance(mine, before) < kFarWordRoom && moved < 13) {
+                            for (QPolygonF &poly : mine)
+                                poly.translate(0.5, 0);
+                            moved += 0.5;
+                        }
+                        word.translate(moved, 0);
+                        x += moved;
+                    }
                     line.addPath(writing.word(word, {x, 0}));
                     previousSlant = s;
                     previousRight = word.boundingRect().right();
-                    // Letters leaning far stand a little apart; the words a
-                    // little further, or they read as one.
-                    x += advance + 13 * widen + (std::abs(s) > 0.5 && !letterLean ? 1.5 : 0);
+                    previousWord = word;
+                    // A far-leaning word's end is measured across its small
+                    // letters, where the next word's start is; the room
+                    // between is a little less than the upright words',
+                    // as such a hand runs its words on.
+                    // A backhand's first ascender leans back over the room,
+                    // which looks the narrower for it: it gets a little more.
+                    x += advance + (std::abs(s) > 0.5 && !letterLean ? kFarWordGap + (s < 0 ? 1.5 : 0) : 13 * widen);
                 }
                 // Every line starts from the same left margin, as a hand
                 // comes back to it, give or take a little; lines are not
