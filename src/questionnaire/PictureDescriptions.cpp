@@ -157,7 +157,7 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with a round dot set low, just over the tip of its stem and a touch to the "
           "right of plumb, with only a small gap of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i with a small dot at the usual height, about two thirds the size of an "
+          u"The word \"mini\", each i with a small dot at the usual height, some three quarters the size of an "
           "ordinary dot, in pale grey ink: an even light grey with a firm edge, a shade darker at one end, as if the "
           "pen barely touched the paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem and lower than usual, "

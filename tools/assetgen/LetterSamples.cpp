@@ -384,14 +384,14 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Barely pressed: a small dot, about two thirds as wide as one set
+        // Barely pressed: a small dot, some three quarters as wide as one set
         // down firmly, at the usual height. Little ink, so a light grey, but
         // laid down as a film like any ink, evenly and with a firm edge; a
         // shade heavier at the end where the tip first touched.
         const QPointF c(top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8));
         const qreal lean = qDegreesToRadians(rng.uniform(15, 40) + (which == 0 ? 0 : -8));
         const QPointF along(std::cos(lean), std::sin(lean)), across(-along.y(), along.x());
-        const qreal size = 1.75 + j(0.06), stretch = 1.1 + j(0.04);
+        const qreal size = 1.95 + j(0.06), stretch = 1.02 + j(0.03);
         // Its outline is no true oval, swelling and dipping a little.
         qreal amp[3], phase[3];
         for (int k = 0; k < 3; ++k) {
