@@ -163,6 +163,44 @@ void keepLargestPiece(QImage &film, const QRect &box, int showing)
                 reinterpret_cast<QRgb *>(film.scanLine(box.top() + y))[box.left() + x] = 0;
 }
 
+// A film the size of the painter's device holding, over the device pixels
+// of `box`, ink whose share of the pen's full ink at each point on the paper
+// is `density`, averaged over `samples` by `samples` points in each pixel;
+// pixels fainter than `faintest` stay bare.
+QImage inkFilm(QPainter &p, const QRect &box, int samples, const QColor &ink, const std::function<qreal(QPointF)> &density,
+               qreal faintest = 0)
+{
+    const QTransform toPaper = p.combinedTransform().inverted();
+    const qreal pixel = 1 / std::max(p.combinedTransform().m11(), 1e-6);
+    QImage film(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    film.fill(Qt::transparent);
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(film.scanLine(y));
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QPointF at = toPaper.map(QPointF(x + 0.5, y + 0.5));
+            qreal sum = 0;
+            for (int sy = 0; sy < samples; ++sy)
+                for (int sx = 0; sx < samples; ++sx)
+                    sum += density(at + QPointF((sx + 0.5) / samples - 0.5, (sy + 0.5) / samples - 0.5) * pixel);
+            const qreal alpha = std::clamp(sum / (samples * samples), 0.0, 1.0);
+            if (alpha < faintest)
+                continue;
+            const int a = qRound(alpha * 255);
+            line[x] = qRgba(ink.red() * a / 255, ink.green() * a / 255, ink.blue() * a / 255, a);
+        }
+    }
+    return film;
+}
+
+// Lays a film from inkFilm() on the picture.
+void layFilm(QPainter &p, const QImage &film)
+{
+    p.save();
+    p.resetTransform();
+    p.drawImage(0, 0, film);
+    p.restore();
+}
+
 // How a wet dot was smudged: which way the finger went over it, how much of
 // it the finger caught and how far it carried the ink.
 struct Smear {
@@ -271,7 +309,6 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal radius, const Smear &s, Rng &rn
     };
 
     const QTransform toDevice = p.combinedTransform();
-    const QTransform toPaper = toDevice.inverted();
     const qreal sideways = radius * s.breadth * (1 + 1.6 * s.flare) * 1.25 + 2;
     QPolygonF reachOf;
     for (qreal a : {-radius * 1.4 - 1, s.reach * 1.3 + 1})
@@ -281,40 +318,20 @@ void drawSmudgedDot(Hand &hand, QPointF c, qreal radius, const Smear &s, Rng &rn
     const qreal pixel = 1 / std::max(toDevice.m11(), 1e-6);
     const int samples = std::max(2, int(std::lround(pixel / 0.3)));
     const qreal fibreWidth = 0.45, fibreLength = 1.6;
-    QImage film(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
-    film.fill(Qt::transparent);
-    const QColor ink = hand.ink();
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(film.scanLine(y));
-        for (int x = box.left(); x <= box.right(); ++x) {
-            const QPointF at = toPaper.map(QPointF(x + 0.5, y + 0.5));
-            qreal sum = 0;
-            for (int sy = 0; sy < samples; ++sy)
-                for (int sx = 0; sx < samples; ++sx) {
-                    const QPointF q = at + QPointF((sx + 0.5) / samples - 0.5, (sy + 0.5) / samples - 0.5) * pixel;
-                    const qreal inked = density(q - c);
-                    if (inked <= 0)
-                        continue;
-                    // The paper's fibres, wiped along, take the ink in
-                    // short dashes the way the finger went.
-                    const QPointF r = q - c;
-                    const int gw = int(std::floor(QPointF::dotProduct(r, across) / fibreWidth));
-                    const int gu = int(std::floor(QPointF::dotProduct(r, along) / fibreLength + grainAt(gw, 7, salt ^ 0x3C3C3C3CULL)));
-                    const qreal take = grainAt(gu, gw, salt ^ 0x5A5A5A5AULL) < 0.06 ? 0.6 : 0.82 + 0.36 * grainAt(gu, gw, salt);
-                    sum += inked * (take + (1 - take) * inked * inked);
-                }
-            const qreal alpha = std::clamp(sum / (samples * samples), 0.0, 1.0);
-            if (alpha < 0.05)
-                continue;
-            const int a = qRound(alpha * 255);
-            line[x] = qRgba(ink.red() * a / 255, ink.green() * a / 255, ink.blue() * a / 255, a);
-        }
-    }
+    QImage film = inkFilm(p, box, samples, hand.ink(), [&](QPointF q) {
+        const qreal inked = density(q - c);
+        if (inked <= 0)
+            return 0.0;
+        // The paper's fibres, wiped along, take the ink in short dashes the
+        // way the finger went.
+        const QPointF r = q - c;
+        const int gw = int(std::floor(QPointF::dotProduct(r, across) / fibreWidth));
+        const int gu = int(std::floor(QPointF::dotProduct(r, along) / fibreLength + grainAt(gw, 7, salt ^ 0x3C3C3C3CULL)));
+        const qreal take = grainAt(gu, gw, salt ^ 0x5A5A5A5AULL) < 0.06 ? 0.6 : 0.82 + 0.36 * grainAt(gu, gw, salt);
+        return inked * (take + (1 - take) * inked * inked);
+    }, 0.05);
     keepLargestPiece(film, box, 56);
-    p.save();
-    p.resetTransform();
-    p.drawImage(0, 0, film);
-    p.restore();
+    layFilm(p, film);
 }
 
 // Lays down ink whose share of the pen's full ink at each place on the
@@ -324,31 +341,12 @@ void paleInk(Hand &hand, const QRectF &reach, const std::function<qreal(QPointF)
 {
     QPainter &p = hand.painter();
     const QTransform toDevice = p.combinedTransform();
-    const QTransform toPaper = toDevice.inverted();
     const QRect box = toDevice.mapRect(reach).toAlignedRect() & QRect(0, 0, p.device()->width(), p.device()->height());
     if (box.isEmpty())
         return;
     const qreal pixel = 1 / std::max(toDevice.m11(), 1e-6);
     const int samples = std::max(2, int(std::ceil(pixel / 0.12)));
-    const QColor ink = hand.ink();
-    QImage film(box.size(), QImage::Format_ARGB32_Premultiplied);
-    film.fill(Qt::transparent);
-    for (int y = 0; y < box.height(); ++y) {
-        auto *out = reinterpret_cast<QRgb *>(film.scanLine(y));
-        for (int x = 0; x < box.width(); ++x) {
-            const QPointF at = toPaper.map(QPointF(box.left() + x + 0.5, box.top() + y + 0.5));
-            qreal sum = 0;
-            for (int sy = 0; sy < samples; ++sy)
-                for (int sx = 0; sx < samples; ++sx)
-                    sum += density(at + QPointF((sx + 0.5) / samples - 0.5, (sy + 0.5) / samples - 0.5) * pixel);
-            const qreal a = std::clamp(sum / (samples * samples), 0.0, 1.0);
-            out[x] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), qRound(255 * a)));
-        }
-    }
-    p.save();
-    p.resetTransform();
-    p.drawImage(box.topLeft(), film);
-    p.restore();
+    layFilm(p, inkFilm(p, box, samples, hand.ink(), density));
 }
 
 // The dot over an i whose stem starts at `top`. Every dot is set down by
