@@ -76,13 +76,14 @@ QImage greyPicture(const QString &trait, int index, bool doubleSize)
     return QImage(quillon::samplePicturePath(trait, index, doubleSize)).convertToFormat(QImage::Format_Grayscale8);
 }
 
-// The smallest rectangle holding every pixel darker than mid-grey.
-QRect inkBox(const QImage &grey)
+// The smallest rectangle holding every pixel darker than `below` (by
+// default mid-grey).
+QRect inkBox(const QImage &grey, int below = 128)
 {
     QRect box;
     for (int y = 0; y < grey.height(); ++y)
         for (int x = 0; x < grey.width(); ++x)
-            if (grey.constScanLine(y)[x] < 128)
+            if (grey.constScanLine(y)[x] < below)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -3219,19 +3220,11 @@ private slots:
         for (int index : {2, 4}) {
             const QImage grey = greyPicture(u"Slant"_s, index, doubleSize);
             QVERIFY(!grey.isNull());
-            int left = grey.width(), right = -1, top = grey.height(), bottom = -1;
-            for (int y = 0; y < grey.height(); ++y)
-                for (int x = 0; x < grey.width(); ++x)
-                    if (grey.constScanLine(y)[x] < 215) {
-                        left = std::min(left, x);
-                        right = std::max(right, x);
-                        top = std::min(top, y);
-                        bottom = std::max(bottom, y);
-                    }
-            QVERIFY2(right >= 0, qPrintable(u"slant %1 has no ink"_s.arg(index)));
+            const QRect ink = inkBox(grey, 215);
+            QVERIFY2(!ink.isNull(), qPrintable(u"slant %1 has no ink"_s.arg(index)));
             // Clear columns and rows at each side, in 1x pixels.
-            const qreal clearLeft = qreal(left) / s, clearRight = qreal(grey.width() - 1 - right) / s;
-            const qreal clearTop = qreal(top) / s, clearBottom = qreal(grey.height() - 1 - bottom) / s;
+            const qreal clearLeft = qreal(ink.left()) / s, clearRight = qreal(grey.width() - 1 - ink.right()) / s;
+            const qreal clearTop = qreal(ink.top()) / s, clearBottom = qreal(grey.height() - 1 - ink.bottom()) / s;
             const QString got = u"slant %1: clear %2 left, %3 right, %4 above, %5 below"_s.arg(index)
                                     .arg(clearLeft).arg(clearRight).arg(clearTop).arg(clearBottom);
             QVERIFY2(clearLeft >= 6 && clearRight >= 6, qPrintable(got));
@@ -4578,12 +4571,7 @@ private slots:
             // and high.
             auto extent = [&](int index) {
                 const QImage picture = greyPicture(u"IDotAnalysis"_s, index, doubleSize);
-                QRect box;
-                for (int y = 0; y < 72 * scale; ++y)
-                    for (int x = (stemX - 8) * scale; x < (stemX + 9) * scale; ++x)
-                        if (picture.constScanLine(y)[x] < 230)
-                            box |= QRect(x, y, 1, 1);
-                return box.size();
+                return inkBox(picture.copy((stemX - 8) * scale, 0, 17 * scale, 72 * scale), 230).size();
             };
             const QSize lightSize = extent(3), plainSize = extent(0);
             const QString sizes = got + u", %1x%2 px against the ordinary dot's %3x%4"_s.arg(lightSize.width()).arg(lightSize.height())
