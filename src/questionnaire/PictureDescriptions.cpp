@@ -124,11 +124,11 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t no taller than the a, its stem barely showing above the bar"_s,
-          u"The word hat, its t made without going back over itself: a finer up-stroke, begun on the line a "
-          "little apart from the a, climbs on a slant to a sharp point at the top, where the firm upright "
-          "down-stroke turns straight back down, so the stem stands open like a narrow, lopsided tent from high "
-          "up, closed at the top and widening towards the line; the bar sits high on the stem and reaches "
-          "further out to the right"_s}},
+          u"The word hat, its t made without going back over itself: the a's last stroke runs on from its foot "
+          "into the t, climbing ever steeper to a point at the top, and the pen comes straight back down braced "
+          "out to the right, both strokes of much the same weight, so the stem stands like a narrow upside-down "
+          "V, its legs parting just under the point and widening towards the line; the bar crosses it high up "
+          "and reaches further out to the right"_s}},
         {u"BarPressure"_s,
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "

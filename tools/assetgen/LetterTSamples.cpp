@@ -21,7 +21,6 @@ struct TLetter
     qreal base = 112; // baseline
     Stem stem = Stem::Plain;
     QPointF from;    // where the lead-in starts (the letter before), if any
-    qreal spread = 10; // how far out the spread stem's up-stroke leaves the line, if begun afresh
     qreal lean = 0;    // a plain stem's small lean, + to the right at the top
     qreal reach = 1;   // how far the exit hook runs out
 };
@@ -108,35 +107,39 @@ void drawStem(Hand &hand, const TLetter &t)
         break;
     }
     case Stem::Spread: {
-        // Written without lifting and without going back over itself: the
-        // pen climbs on a slant in the nib's fine up-stroke, bending towards
-        // the upright as it rises, turns sharply at the top and comes down
-        // firm and plumb to the usual foot. The two passes meet only in the
-        // point at the top and stand apart below it, widest at the line, a
-        // narrow lopsided split rather than the even legs of an A.
-        const QPointF tip(x + 0.1, t.top);
-        // Begun afresh: the pen lands on the line with a small tick.
-        path = smoothPath({{x - t.spread - 3.6, b + 0.2}, {x - t.spread - 1.8, b - 0.2}, {x - t.spread - 0.6, b - 1.2}});
-        const QPointF start(x - t.spread - 0.6, b - 1.2);
-        // The up-stroke leaves the line on a slant and stands ever more
-        // upright as it rises, so it curves gently instead of ruling a
-        // straight diagonal to the top.
+        // One movement on from the a, never going back over itself: the a's
+        // last stroke comes down to the line and the pen, without lifting,
+        // swings out of its foot and climbs, steeper as it rises, to the
+        // top of the t; there it turns sharply and comes down braced out to
+        // the right. The two legs part just under the point and stand ever
+        // further apart down to the line, a narrow tent, each leaning its
+        // own way and both at much the same weight, as a ballpoint leaves
+        // them.
+        const QPointF tip(x - 1.2, t.top);
+        const QPointF foot(tip.x() + 5.4, b - 8);
+        const QPointF a = t.from;
+        // Out of the a's foot the pen swings off low and rises ever steeper,
+        // one bow from the join to the top with no kink between.
+        const QPointF start = a + QPointF(3.2, -1.6);
+        path = smoothPath({a + QPointF(0, -6), a + QPointF(0.5, -0.9), start});
         QList<QPointF> climb{start};
-        for (qreal v : {0.12, 0.3, 0.5, 0.7, 0.88, 0.97}) {
-            const qreal across = 1 - std::pow(1 - v, 1.5);
-            climb.append({start.x() + (tip.x() - 0.4 - start.x()) * across, start.y() + (tip.y() + 0.7 - start.y()) * v});
+        for (qreal v : {0.1, 0.22, 0.36, 0.5, 0.64, 0.78, 0.9, 0.98}) {
+            const qreal across = 1 - std::pow(1 - v, 1.8);
+            climb.append({start.x() + (tip.x() - 0.2 - start.x()) * across, start.y() + (t.top + 0.8 - start.y()) * v});
         }
         smoothTo(path, climb);
-        // The turn: a sharp point, the pen barely stopping before it goes down.
         path.lineTo(tip);
-        const qreal up = path.length();
-        smoothTo(path, {tip, {x + 0.45, t.top + 3}, {x + 0.6, t.top + h * 0.45}, {x + 0.7, b - 9}, {x + 0.8, b - 8}});
-        footHook(path, x + 0.8, b, t.reach);
-        // Pressed on the way down, eased on the way up, but never so little
-        // that the up-stroke fades to a hairline.
-        const qreal turn = up / path.length();
-        hand.pressureStroke(path, [turn](qreal u) {
-            return u < turn ? 0.8 + 0.1 * u / turn : 1.0 + 0.08 * std::sin(u * 9);
+        const qreal turn = path.length();
+        smoothTo(path, {tip, {tip.x() + 1.1, t.top + 6}, {tip.x() + 2.4, t.top + h * 0.32}, {tip.x() + 3.9, t.top + h * 0.6},
+                        {foot.x() - 0.3, b - 11}, foot});
+        footHook(path, foot.x(), b, t.reach);
+        // The nib leaves a push up finer than a pull down; pressed harder on
+        // the way up, the up-leg comes out near the down-leg's weight.
+        const qreal up = turn / path.length();
+        const qreal phase = x * 0.21 + t.top * 0.37;
+        hand.pressureStroke(path, [up, phase](qreal u) {
+            const qreal push = std::clamp<qreal>(u / 0.12, 0, 1) * std::clamp<qreal>((up - u) / 0.05, 0, 1);
+            return 0.95 + 0.7 * push + 0.04 * std::sin(u * 8 + phase);
         }, PenEnd::Tapered, PenEnd::Tapered);
         return;
     }
@@ -213,25 +216,19 @@ void addStemHeight(QList<SampleDef> &out)
             h.setWidth(2.8);
             const qreal base = 108;
             const qreal unit = 3.2;
-            if (kind == Stem::Spread) {
-                // The same "hat", the t begun afresh on the line a little
-                // apart from the a, so its up-stroke stands out on its own
-                // as the near leg of the tent; the bar sits high, crosses
-                // the down-stroke and reaches out to the right as a t's does.
-                print(h, u"ha"_s, {10, base}, unit);
-                const qreal x = 89;
-                varyCopy(h.painter(), {x, base}, rng);
-                drawStem(h, TLetter{x, 58, base, kind, QPointF(), 12, 0, 0.8});
-                bar(h, {x - 8, 73}, {x + 12, 72.1});
-                h.painter().restore();
-                return;
-            }
-            print(h, u"ha"_s, {10, base}, unit);
+            const PrintedText a = print(h, u"ha"_s, {10, base}, unit);
             const qreal x = 86;
             varyCopy(h.painter(), {x, base}, rng);
-            // Each t leans its own small way.
-            drawStem(h, TLetter{x, top, base, kind, QPointF(), 0, 0.9 + (top - 58) * 0.045});
-            bar(h, {x - 10, barY + 0.5}, {x + 11, barY - 0.5});
+            if (kind == Stem::Spread) {
+                // The a runs on into the t; the bar reaches a little further
+                // out past the down-leg, braced out to the right.
+                drawStem(h, TLetter{x, top, base, kind, a.exit, 0, 0.8});
+                bar(h, {x - 7.5, barY + 0.5}, {x + 14, barY - 0.5});
+            } else {
+                // Each t leans its own small way.
+                drawStem(h, TLetter{x, top, base, kind, QPointF(), 0.9 + (top - 58) * 0.045});
+                bar(h, {x - 10, barY + 0.5}, {x + 11, barY - 0.5});
+            }
             h.painter().restore();
         };
     };
@@ -241,7 +238,7 @@ void addStemHeight(QList<SampleDef> &out)
     addSample(out, name, 0, u"Normal Stem"_s, word(58, 77, Stem::Plain));
     addSample(out, name, 1, u"Long Stem"_s, word(30, 77, Stem::Plain));
     addSample(out, name, 2, u"Short Stem"_s, word(75.5, 80.5, Stem::Plain));
-    addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 74, Stem::Spread));
+    addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 71.5, Stem::Spread));
 }
 
 // A bar written with the pen barely touching the paper: the same ink as the
@@ -277,7 +274,7 @@ void addBarPressure(QList<SampleDef> &out)
             const qreal stems[2] = {25, 88};
             const qreal tops[2] = {26, 28};
             // The two t's of one hand lean and end a little differently.
-            const TLetter ts[2] = {{stems[0], tops[0], base, Stem::Plain, {}, 0, 1.6, 1}, {stems[1], tops[1], base, Stem::Plain, {}, 0, -0.9, 0.86}};
+            const TLetter ts[2] = {{stems[0], tops[0], base, Stem::Plain, {}, 1.6, 1}, {stems[1], tops[1], base, Stem::Plain, {}, -0.9, 0.86}};
             for (int i = 0; i < 2; ++i) {
                 const qreal x = stems[i];
                 varyCopy(h.painter(), {x, base}, rng);
@@ -355,7 +352,7 @@ void addBarHeight(QList<SampleDef> &out)
             for (int i = 0; i < 2; ++i) {
                 const qreal x = stems[i];
                 varyCopy(h.painter(), {x, base}, rng);
-                drawStem(h, TLetter{x, 36 + i * 1.5, base, Stem::Plain, {}, 0, i == 0 ? 1.4 : -0.8, i == 0 ? 0.9 : 1.02});
+                drawStem(h, TLetter{x, 36 + i * 1.5, base, Stem::Plain, {}, i == 0 ? 1.4 : -0.8, i == 0 ? 0.9 : 1.02});
                 if (barY < 36) {
                     // Written clear above the stem, each bar is its own quick
                     // flick: the pen lands just short of the stem's line and
@@ -396,7 +393,7 @@ void addLengthOfCrossing(QList<SampleDef> &out)
             const qreal climb = (from.y() - to.y()) / std::max<qreal>(1, to.x() - from.x());
             h.setWidth(kPen);
             const qreal x = 59;
-            drawStem(h, TLetter{x, 14, 114, Stem::Plain, {}, 0, lean, 1 - 0.06 * lean});
+            drawStem(h, TLetter{x, 14, 114, Stem::Plain, {}, lean, 1 - 0.06 * lean});
             // The bar crosses the stem where the stem stands at that height.
             const QPointF shift(x + lean * 0.65, 0);
             bar(h, from + shift, to + shift, 1 + 0.25 * std::clamp<qreal>(climb, -1, 1));
