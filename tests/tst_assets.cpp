@@ -2470,7 +2470,9 @@ private slots:
         QVERIFY2(std::abs(at.left() - normal[1].left()) <= 2 * s && at.right() >= normal[2].right() - 3 * s,
                  qPrintable(u"pieces at"_s + got));
         // Just right of where the normal a ends, the join is the only ink,
-        // and it lies in the lower half of the a: it swings out of the foot.
+        // and it lies in the lowest part of the a: the a's stem comes down
+        // to the line and turns along it before the pen climbs, so the a
+        // keeps its own stem instead of lending it to the t as a V.
         const QImage grey = greyPicture(u"StemHeight"_s, 3, doubleSize);
         const QRect a = normal[1];
         for (int x = a.right() + 2 * s; x <= a.right() + 5 * s; ++x) {
@@ -2478,7 +2480,7 @@ private slots:
             const QString join = u"column %1: ink from row %2, the a from %3 to %4"_s.arg(qreal(x) / s)
                                      .arg(runs.isEmpty() ? -1.0 : qreal(runs[0].first) / s).arg(qreal(a.top()) / s)
                                      .arg(qreal(a.bottom()) / s);
-            QVERIFY2(runs.size() == 1 && (runs[0].first - a.top()) * 2 >= a.bottom() - a.top(), qPrintable(join));
+            QVERIFY2(runs.size() == 1 && (runs[0].first - a.top()) * 4 >= (a.bottom() - a.top()) * 3, qPrintable(join));
         }
         // The t's top, its column and height, against the normal stem's.
         auto stem = [&](int index, const QRect &t) {

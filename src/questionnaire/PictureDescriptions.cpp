@@ -124,8 +124,8 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
           u"The word hat, the stem of the t rising well above the top of the h"_s,
           u"The word hat, the t no taller than the a, its stem barely showing above the bar"_s,
-          u"The word hat, its t made without going back over itself: the a's last stroke runs on from its foot "
-          "into the t, climbing ever steeper to a point at the top, and the pen comes straight back down braced "
+          u"The word hat, its t made without going back over itself: the a's last stroke turns along the line at its foot "
+          "and runs on into the t, climbing ever steeper to a point at the top, and the pen comes straight back down braced "
           "out to the right, both strokes of much the same weight, so the stem stands like a narrow upside-down "
           "V, its legs parting just under the point and widening towards the line; the bar crosses it high up "
           "and reaches further out to the right"_s}},

@@ -118,10 +118,12 @@ void drawStem(Hand &hand, const TLetter &t)
         const QPointF tip(x - 1.2, t.top);
         const QPointF foot(tip.x() + 5.4, b - 8);
         const QPointF a = t.from;
-        // Out of the a's foot the pen swings off low and rises ever steeper,
-        // one bow from the join to the top with no kink between.
-        const QPointF start = a + QPointF(3.2, -1.6);
-        path = smoothPath({a + QPointF(0, -6), a + QPointF(0.5, -0.9), start});
+        // The a's stem turns a little way along the line before the pen
+        // climbs, so the a keeps its own stem rather than making a V with
+        // the t's up-leg; then it rises ever steeper, one bow from the join
+        // to the top with no kink between.
+        const QPointF start = a + QPointF(4.6, -1.4);
+        path = smoothPath({a + QPointF(0, -6), a + QPointF(0.3, -1.2), a + QPointF(1.8, 0.1), start});
         QList<QPointF> climb{start};
         for (qreal v : {0.1, 0.22, 0.36, 0.5, 0.64, 0.78, 0.9, 0.98}) {
             const qreal across = 1 - std::pow(1 - v, 1.8);
