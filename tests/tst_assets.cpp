@@ -17,6 +17,7 @@
 #include <QMap>
 #include <QAbstractButton>
 #include <QTextDocument>
+#include <QVector3D>
 #include <QPixmap>
 #include <QSet>
 #include <QtTest>
@@ -542,6 +543,47 @@ QList<int> enclosedPatchSizes(const QImage &grey, int minSize)
     for (const QList<QPoint> &patch : enclosedPatchPixels(grey, minSize))
         sizes.append(int(patch.size()));
     return sizes;
+}
+
+// How far, on average, tones (x, y, tone) stray from the smooth run that
+// fits them best (a plane tone = a + b x + c y, by least squares): a
+// tone that runs evenly across a mark strays hardly at all, a speckled
+// one by many tones.
+qreal strayFromPlane(const QList<QVector3D> &tones)
+{
+    if (tones.size() < 3)
+        return 0;
+    // The normal equations, solved by Cramer's rule.
+    double s[3][3] = {}, t[3] = {};
+    for (const QVector3D &p : tones) {
+        const double row[3] = {1, p.x(), p.y()};
+        for (int i = 0; i < 3; ++i) {
+            t[i] += row[i] * p.z();
+            for (int j = 0; j < 3; ++j)
+                s[i][j] += row[i] * row[j];
+        }
+    }
+    auto det = [](const double m[3][3]) {
+        return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0])
+            + m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+    };
+    const double d = det(s);
+    double fit[3] = {};
+    if (std::abs(d) > 1e-9) {
+        for (int k = 0; k < 3; ++k) {
+            double m[3][3];
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j)
+                    m[i][j] = j == k ? t[i] : s[i][j];
+            fit[k] = det(m) / d;
+        }
+    } else {
+        fit[0] = t[0] / tones.size();
+    }
+    double stray = 0;
+    for (const QVector3D &p : tones)
+        stray += std::abs(p.z() - (fit[0] + fit[1] * p.x() + fit[2] * p.y()));
+    return stray / tones.size();
 }
 
 // How far points lean: how far right they move for each unit up (the slope
@@ -4617,38 +4659,39 @@ private slots:
             QVERIFY2(lightSize.width() * 2 >= plainSize.width() && lightSize.height() * 2 >= plainSize.height(), qPrintable(sizes));
             // The body of the mark, each of its pixels inked on all four
             // sides: a light grey, plainly ink and plainly paler than the
-            // pen's full ink, and even: no speck in it stands far off its
-            // usual tone, and side by side its pixels differ by only a few
-            // tones (a speckled film by fifteen and more).
+            // pen's full ink, and smooth: no speck in it stands far off its
+            // usual tone, and its tone may run evenly from one side to the
+            // other, as a light touch leaves it, but each pixel lies within
+            // a few tones of that run (a speckled film's stray by eleven and
+            // more).
             auto inkAt = [&](int x, int y) { return (255 - grey.constScanLine(y)[x]) / 255.0 >= 0.15; };
             QList<int> body;
-            qreal step = 0;
-            int pairs = 0;
+            QList<QVector3D> tones;
             for (int y = 1; y < 72 * scale - 1; ++y)
                 for (int x = (stemX - 8) * scale; x < (stemX + 9) * scale - 1; ++x) {
                     if (!inkAt(x, y) || !inkAt(x - 1, y) || !inkAt(x + 1, y) || !inkAt(x, y - 1) || !inkAt(x, y + 1))
                         continue;
                     body.append(grey.constScanLine(y)[x]);
-                    if (inkAt(x + 2, y) && inkAt(x + 1, y - 1) && inkAt(x + 1, y + 1)) {
-                        step += std::abs(grey.constScanLine(y)[x] - grey.constScanLine(y)[x + 1]);
-                        ++pairs;
-                    }
+                    tones.append(QVector3D(x, y, grey.constScanLine(y)[x]));
                 }
             std::sort(body.begin(), body.end());
             QVERIFY2(body.size() >= (doubleSize ? 12 : 2), qPrintable(got + u", a body of %1 px"_s.arg(body.size())));
             const int usual = body[body.size() / 2];
             const QString tone = got + u", body %1 px from %2 to %3, usual %4"_s.arg(body.size()).arg(body.first()).arg(body.last()).arg(usual);
             QVERIFY2(usual >= 90 && usual <= 180, qPrintable(tone));
-            QVERIFY2(usual - body.first() <= 30 && body.last() - usual <= 45, qPrintable(tone));
+            // Its landing side is darker by design; a speck of full ink or
+            // a hole to the paper stands far further off.
+            QVERIFY2(usual - body.first() <= 40 && body.last() - usual <= 45, qPrintable(tone));
             if (doubleSize) {
-                QVERIFY2(pairs >= 6 && step / pairs <= 8,
-                         qPrintable(tone + u", neighbours differ by %1 over %2 pairs: speckled"_s.arg(step / std::max(pairs, 1)).arg(pairs)));
-                // Yet no stamped disc of one flat grey: a shade heavier
-                // where the tip first touched, so at 2x, where the body is
-                // a few pixels across, its darker tenth stands off its
-                // paler tenth by some tones.
+                const qreal stray = strayFromPlane(tones);
+                QVERIFY2(tones.size() >= 12 && stray <= 6,
+                         qPrintable(tone + u", its pixels stray %1 tones from a smooth run: speckled"_s.arg(stray)));
+                // Yet no stamped disc of one flat grey: plainly heavier
+                // where the tip landed, fading across, so at 2x, where the
+                // body is a few pixels across, its darker tenth stands well
+                // off its paler tenth (a flat disc's by some twenty-five).
                 const int heavier = body[body.size() / 10], paler = body[body.size() * 9 / 10];
-                QVERIFY2(paler - heavier >= 10, qPrintable(tone + u", its darker tenth %1, its paler %2: one flat grey"_s.arg(heavier).arg(paler)));
+                QVERIFY2(paler - heavier >= 35, qPrintable(tone + u", its darker tenth %1, its paler %2: one flat grey"_s.arg(heavier).arg(paler)));
             }
         }
     }

@@ -158,8 +158,9 @@ const QHash<QString, QStringList> &descriptions()
           "right of plumb, with only a small gap of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
           u"The word \"mini\", each i with a small dot at the usual height, some three quarters the size of an "
-          "ordinary dot, in pale grey ink: an even light grey with a firm edge, a shade darker at one end, as if the "
-          "pen barely touched the paper"_s,
+          "ordinary dot, in pale grey ink with a firm edge, darker on the side where the pen landed and fading "
+          "smoothly across, the two dots a little different in size and shape, as if the pen barely touched the "
+          "paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem and lower than usual, "
           "well clear of the stem's tip, so it sits off at an angle from the stem's top"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem and lower than usual, "

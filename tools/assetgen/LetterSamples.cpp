@@ -384,18 +384,24 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
     case Dot::Light: {
         // Barely pressed: a small dot, some three quarters as wide as one set
         // down firmly, at the usual height. Little ink, so a light grey, but
-        // laid down as a film like any ink, evenly and with a firm edge; a
-        // shade heavier at the end where the tip first touched.
+        // laid down as a film like any ink, with a firm edge. A light touch
+        // is no stamp: the pen lands on one side and lifts off the other,
+        // so each dot is darker where it landed and fades smoothly across,
+        // with a paler patch where the ink ran thin; and no two come out the
+        // same size, shape or way round.
+        const bool first = which == 0;
         const QPointF c(top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8));
-        const qreal lean = qDegreesToRadians(rng.uniform(15, 40) + (which == 0 ? 0 : -8));
+        const qreal lean = qDegreesToRadians(first ? rng.uniform(15, 35) : rng.uniform(-20, -5));
         const QPointF along(std::cos(lean), std::sin(lean)), across(-along.y(), along.x());
-        const qreal size = 1.95 + j(0.06), stretch = 1.02 + j(0.03);
+        const qreal size = (first ? 1.86 : 1.8) + j(0.06), stretch = (first ? 1.13 : 1.04) + j(0.03);
         // Its outline is no true oval, swelling and dipping a little.
         qreal amp[3], phase[3];
         for (int k = 0; k < 3; ++k) {
-            amp[k] = rng.uniform(0.02, 0.05) / (1 + 0.5 * k);
+            amp[k] = rng.uniform(0.03, 0.07) / (1 + 0.5 * k);
             phase[k] = rng.uniform(0, 2 * M_PI);
         }
+        const qreal thin = rng.uniform(0, 2 * M_PI);
+        const QPointF thinAt = c + QPointF(std::cos(thin), std::sin(thin)) * size * 0.35;
         paleInk(hand, QRectF(c - QPointF(4, 4), QSizeF(8, 8)), [&](QPointF at) {
             const QPointF d = at - c;
             const qreal u = QPointF::dotProduct(d, along) / stretch, v = QPointF::dotProduct(d, across);
@@ -405,7 +411,9 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
                 edge *= 1 + amp[k] * std::cos((k + 2) * theta + phase[k]);
             const qreal inside = std::clamp((edge - std::hypot(u, v)) / 0.12 + 0.5, 0.0, 1.0);
             const qreal t = std::clamp(u / size, -1.0, 1.0); // -1 where it landed
-            return inside * (0.5 + 0.12 * smoothStep(0.6, -0.9, t));
+            const QPointF e = at - thinAt;
+            const qreal thinned = 0.07 * std::exp(-QPointF::dotProduct(e, e) / (0.5 * size * size));
+            return inside * (0.41 + 0.24 * smoothStep(0.8, -0.9, t) - thinned);
         });
         break;
     }
