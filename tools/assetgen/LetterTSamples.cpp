@@ -23,7 +23,31 @@ struct TLetter
     QPointF from;    // where the lead-in starts (the letter before), if any
     qreal lean = 0;    // a plain stem's small lean, + to the right at the top
     qreal reach = 1;   // how far the exit hook runs out
+    bool runOn = false; // a retraced stem joins from the a as a spread one does
 };
+
+// The a's last stroke comes down to the line at `a` and, without lifting,
+// turns a little way along it, so the a keeps its own stem rather than
+// making a V with the stroke that climbs on into the t. Starts `path` there
+// and returns where the climb sets off.
+QPointF turnAlongTheLine(QPainterPath &path, QPointF a)
+{
+    const QPointF start = a + QPointF(4.6, -1.4);
+    path = smoothPath({a + QPointF(0, -6), a + QPointF(0.3, -1.2), a + QPointF(1.8, 0.1), start});
+    return start;
+}
+
+// The climb out of the a's foot to `to`, ever steeper as it rises: one bow
+// with no kink.
+void climbFrom(QPainterPath &path, QPointF start, QPointF to)
+{
+    QList<QPointF> climb{start};
+    for (qreal v : {0.1, 0.22, 0.36, 0.5, 0.64, 0.78, 0.9, 0.98}) {
+        const qreal across = 1 - std::pow(1 - v, 1.8);
+        climb.append({start.x() + (to.x() - start.x()) * across, start.y() + (to.y() - start.y()) * v});
+    }
+    smoothTo(path, climb);
+}
 
 // The foot of the stem and its exit hook, continuing `path` from (x, b - 8).
 // `reach` scales how far the hook runs out to the right.
@@ -117,19 +141,8 @@ void drawStem(Hand &hand, const TLetter &t)
         // them.
         const QPointF tip(x - 1.2, t.top);
         const QPointF foot(tip.x() + 5.4, b - 8);
-        const QPointF a = t.from;
-        // The a's stem turns a little way along the line before the pen
-        // climbs, so the a keeps its own stem rather than making a V with
-        // the t's up-leg; then it rises ever steeper, one bow from the join
-        // to the top with no kink between.
-        const QPointF start = a + QPointF(4.6, -1.4);
-        path = smoothPath({a + QPointF(0, -6), a + QPointF(0.3, -1.2), a + QPointF(1.8, 0.1), start});
-        QList<QPointF> climb{start};
-        for (qreal v : {0.1, 0.22, 0.36, 0.5, 0.64, 0.78, 0.9, 0.98}) {
-            const qreal across = 1 - std::pow(1 - v, 1.8);
-            climb.append({start.x() + (tip.x() - 0.2 - start.x()) * across, start.y() + (t.top + 0.8 - start.y()) * v});
-        }
-        smoothTo(path, climb);
+        // The up-leg is the climb out of the a's foot, all the way up.
+        climbFrom(path, turnAlongTheLine(path, t.from), {tip.x() - 0.2, t.top + 0.8});
         path.lineTo(tip);
         const qreal turn = path.length();
         smoothTo(path, {tip, {tip.x() + 1.1, t.top + 6}, {tip.x() + 2.4, t.top + h * 0.32}, {tip.x() + 3.9, t.top + h * 0.6},
