@@ -2299,26 +2299,72 @@ private slots:
         QCOMPARE(high.rows, 0);
     }
 
-    // The ordinary t of "hat" is one line from its top down to the line,
-    // and its bar runs well out on both sides of it.
-    void normalStemIsOneLine_data() { addSizeRows(); }
+    // The normal, long and short t's of "hat" are written up and back down
+    // over one line: from the top down past the bar to where the climb from
+    // the a meets the stem, a single stroke hardly broader than the h's stem
+    // written once; the bar runs well out on both sides of it. Under the
+    // meeting the climb stands apart left of the stem, rising towards it.
+    void normalStemIsOneLine_data()
+    {
+        QTest::addColumn<bool>("doubleSize");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("from"); // the first row under the t's top, 1x
+        QTest::addColumn<int>("barRow");
+        const struct
+        {
+            const char *name;
+            int index, from, barRow;
+        } stems[] = {{"normal", 0, 61, 76}, {"long", 1, 33, 76}, {"short", 2, 84, 80}};
+        for (bool twice : {false, true})
+            for (const auto &stem : stems)
+                QTest::newRow(qPrintable(u"%1 %2"_s.arg(QLatin1StringView(stem.name), twice ? u"2x"_s : u"1x"_s)))
+                    << twice << stem.index << stem.from << stem.barRow;
+    }
 
     void normalStemIsOneLine()
     {
         QFETCH(bool, doubleSize);
+        QFETCH(int, index);
+        QFETCH(int, from);
+        QFETCH(int, barRow);
         const int s = doubleSize ? 2 : 1;
-        const QImage grey = greyPicture(u"StemHeight"_s, 0, doubleSize);
+        const QImage grey = greyPicture(u"StemHeight"_s, index, doubleSize);
         QVERIFY(!grey.isNull());
         auto parts = [&](int y) { return inkRuns(grey, y * s, 70 * s, 104 * s); };
-        const auto top = parts(63);
+        const auto top = parts(from + 2);
         QCOMPARE(top.size(), 1);
         const qreal stem = (top[0].first + top[0].second) / 2.0 / s;
-        const auto bar = parts(76);
+        const auto bar = parts(barRow);
         QCOMPARE(bar.size(), 1);
         const QString across = u"bar from %1 to %2, stem at %3"_s.arg(qreal(bar[0].first) / s).arg(qreal(bar[0].second) / s).arg(stem);
         QVERIFY2(stem - qreal(bar[0].first) / s >= 7 && qreal(bar[0].second) / s - stem >= 7, qPrintable(across));
-        for (int y = 82; y <= 100; y += 3)
-            QVERIFY2(parts(y).size() == 1, qPrintable(u"%1 strokes at row %2"_s.arg(parts(y).size()).arg(y)));
+        // The h's stem, written once, over the a's height.
+        int once = 0;
+        for (int y = 80 * s; y < 100 * s; ++y) {
+            const auto h = inkRuns(grey, y, 0, 16 * s);
+            QCOMPARE(h.size(), 1);
+            once = std::max(once, h[0].second - h[0].first);
+        }
+        for (int y = from; y <= 88; y += 3) {
+            if (std::abs(y - barRow) <= 3)
+                continue;
+            const auto row = parts(y);
+            const QString got = u"%1 strokes at row %2"_s.arg(row.size()).arg(y);
+            QVERIFY2(row.size() == 1, qPrintable(got));
+            QVERIFY2(row[0].second - row[0].first <= once + 3 * s,
+                     qPrintable(got + u", %1 broad, the h's stem %2"_s.arg(qreal(row[0].second - row[0].first) / s).arg(qreal(once) / s)));
+        }
+        // Under the meeting: the climb left of the stem, nearer it higher
+        // up (clear of the foot's hook on the right).
+        QList<qreal> climb;
+        for (int y : {103, 101, 99}) {
+            const auto row = inkRuns(grey, y * s, 70 * s, 92 * s);
+            const QString got = u"%1 strokes at row %2"_s.arg(row.size()).arg(y);
+            QVERIFY2(row.size() == 2 && row[1].first - row[0].second >= s, qPrintable(got));
+            climb.append((row[0].first + row[0].second) / 2.0 / s);
+        }
+        const QString rising = u"climb at %1, %2 and %3 up the rows"_s.arg(climb[0]).arg(climb[1]).arg(climb[2]);
+        QVERIFY2(climb[0] < climb[1] - 1 && climb[1] < climb[2] - 1 && climb[2] < stem - 3, qPrintable(rising));
     }
 
     // The spread-out stem of the t in "hat" is written up and down without
@@ -2476,10 +2522,13 @@ private slots:
     }
 
     // The spread t is written in the same "hat" as the other stem heights,
-    // so only its stem differs: the h and the a stand where the normal
-    // picture has them, but the a runs on into the t in one piece of ink,
-    // its join leaving from low down at its foot, where the normal t stands
-    // apart; and the t's top stands where the normal stem stands, as tall.
+    // so only its stem differs: in all four the h stands apart and the a
+    // runs on into the t in one piece of ink, the h and the a where the
+    // normal picture has them. The join is the same movement in each: it
+    // leaves the a low down at its foot, the a's stem turning along the line
+    // before the pen climbs, so the a keeps its own stem instead of lending
+    // it to the t as a V. And the spread t's top stands where the normal
+    // stem stands, as tall.
     void spreadStemSharesTheWordHat_data() { addSizeRows(); }
 
     void spreadStemSharesTheWordHat()
@@ -2499,42 +2548,72 @@ private slots:
             std::sort(boxes.begin(), boxes.end(), [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
             return boxes;
         };
-        const QList<QRect> spread = letters(3), normal = letters(0);
-        QString got;
-        for (const QRect &box : spread)
-            got += u" %1..%2"_s.arg(qreal(box.left()) / s).arg(qreal(box.right() + 1) / s);
-        QVERIFY2(normal.size() == 3, qPrintable(u"%1 letters in the normal picture"_s.arg(normal.size())));
-        // The h, then the a and the t as one.
-        QVERIFY2(spread.size() == 2, qPrintable(u"pieces at"_s + got));
-        QVERIFY2(std::abs(spread[0].left() - normal[0].left()) <= 2 * s && std::abs(spread[0].right() - normal[0].right()) <= 2 * s,
-                 qPrintable(u"pieces at"_s + got));
-        const QRect at = spread[1];
-        QVERIFY2(std::abs(at.left() - normal[1].left()) <= 2 * s && at.right() >= normal[2].right() - 3 * s,
-                 qPrintable(u"pieces at"_s + got));
-        // Just right of where the normal a ends, the join is the only ink,
-        // and it lies in the lowest part of the a: the a's stem comes down
-        // to the line and turns along it before the pen climbs, so the a
-        // keeps its own stem instead of lending it to the t as a V.
-        const QImage grey = greyPicture(u"StemHeight"_s, 3, doubleSize);
-        const QRect a = normal[1];
-        for (int x = a.right() + 2 * s; x <= a.right() + 5 * s; ++x) {
-            const auto runs = inkRunsDown(grey, x, 0, grey.height());
-            const QString join = u"column %1: ink from row %2, the a from %3 to %4"_s.arg(qreal(x) / s)
-                                     .arg(runs.isEmpty() ? -1.0 : qreal(runs[0].first) / s).arg(qreal(a.top()) / s)
-                                     .arg(qreal(a.bottom()) / s);
-            QVERIFY2(runs.size() == 1 && (runs[0].first - a.top()) * 4 >= (a.bottom() - a.top()) * 3, qPrintable(join));
+        const QList<QRect> normal = letters(0);
+        QVERIFY2(normal.size() == 2, qPrintable(u"%1 pieces in the normal picture"_s.arg(normal.size())));
+        // The a's right edge: its stem, on the rows of its upper half,
+        // clear of the t's bar above and of the join and the t below.
+        int aRight = -1;
+        {
+            const QImage grey = greyPicture(u"StemHeight"_s, 0, doubleSize);
+            for (int y = 81 * s; y <= 89 * s; ++y) {
+                const auto runs = inkRuns(grey, y, normal[1].left(), 76 * s);
+                if (!runs.isEmpty())
+                    aRight = std::max(aRight, runs.last().second - 1);
+            }
+        }
+        // Its top and foot: the ink over its own columns.
+        int aTop = -1, aBottom = -1;
+        {
+            const QImage grey = greyPicture(u"StemHeight"_s, 0, doubleSize);
+            for (int y = 0; y < grey.height(); ++y)
+                if (!inkRuns(grey, y, normal[1].left(), aRight + 1).isEmpty()) {
+                    if (aTop < 0)
+                        aTop = y;
+                    aBottom = y;
+                }
+        }
+        const QString a = u"the a from %1 to %2, ending at %3"_s.arg(qreal(aTop) / s).arg(qreal(aBottom) / s).arg(qreal(aRight) / s);
+        QVERIFY2(aRight >= 58 * s && aRight <= 70 * s && aBottom - aTop >= 25 * s, qPrintable(a));
+        QList<int> spreadUnderside;
+        for (int index = 3; index >= 0; --index) {
+            const QList<QRect> pieces = letters(index);
+            QString got = u"picture %1, pieces at"_s.arg(index);
+            for (const QRect &box : pieces)
+                got += u" %1..%2"_s.arg(qreal(box.left()) / s).arg(qreal(box.right() + 1) / s);
+            // The h, then the a and the t as one.
+            QVERIFY2(pieces.size() == 2, qPrintable(got));
+            QVERIFY2(std::abs(pieces[0].left() - normal[0].left()) <= 2 * s && std::abs(pieces[0].right() - normal[0].right()) <= 2 * s,
+                     qPrintable(got));
+            QVERIFY2(std::abs(pieces[1].left() - normal[1].left()) <= 2 * s && pieces[1].right() >= 95 * s, qPrintable(got));
+            // Just right of where the a ends, the join is the only ink, and
+            // it lies in the lowest part of the a; its underside, where the
+            // pen turns along the line, at the same height in every picture.
+            const QImage grey = greyPicture(u"StemHeight"_s, index, doubleSize);
+            for (int x = aRight + 2 * s; x <= aRight + 5 * s; ++x) {
+                const auto runs = inkRunsDown(grey, x, 0, grey.height());
+                const QString join = got + u"; %1; column %2: ink from row %3"_s.arg(a).arg(qreal(x) / s)
+                                               .arg(runs.isEmpty() ? -1.0 : qreal(runs[0].first) / s);
+                QVERIFY2(runs.size() == 1 && (runs[0].first - aTop) * 4 >= (aBottom - aTop) * 3, qPrintable(join));
+                const int underside = runs[0].second;
+                if (index == 3)
+                    spreadUnderside.append(underside);
+                const int spread = spreadUnderside[(x - aRight - 2 * s)];
+                QVERIFY2(std::abs(underside - spread) <= s,
+                         qPrintable(join + u" to %1, the spread one's to %2"_s.arg(qreal(underside) / s).arg(qreal(spread) / s)));
+            }
         }
         // The t's top, its column and height, against the normal stem's.
+        const QList<QRect> spread = letters(3);
         auto stem = [&](int index, const QRect &t) {
             const QImage picture = greyPicture(u"StemHeight"_s, index, doubleSize);
             const auto runs = inkRuns(picture, t.top() + 2 * s, t.left(), t.right() + 1);
             return runs.isEmpty() ? -1.0 : (runs.last().first + runs.last().second) / 2.0 / s;
         };
-        const qreal spreadStem = stem(3, at), normalStem = stem(0, normal[2]);
-        const QString where = got + u"; stems at %1 and %2, tops at %3 and %4"_s.arg(spreadStem).arg(normalStem)
-                                        .arg(qreal(at.top()) / s).arg(qreal(normal[2].top()) / s);
+        const qreal spreadStem = stem(3, spread[1]), normalStem = stem(0, normal[1]);
+        const QString where = u"stems at %1 and %2, tops at %3 and %4"_s.arg(spreadStem).arg(normalStem)
+                                  .arg(qreal(spread[1].top()) / s).arg(qreal(normal[1].top()) / s);
         QVERIFY2(spreadStem > 0 && std::abs(spreadStem - normalStem) <= 4, qPrintable(where));
-        QVERIFY2(std::abs(at.top() - normal[2].top()) <= 2 * s, qPrintable(where));
+        QVERIFY2(std::abs(spread[1].top() - normal[1].top()) <= 2 * s, qPrintable(where));
     }
 
     // Stem heights of the t in "hat" against its a: the normal stem rises

@@ -121,9 +121,14 @@ const QHash<QString, QStringList> &descriptions()
           u"The word to, the t starting with a stiff straight stroke of full weight from well out on the line that "
           "runs up on a long slant to meet its stem low down, well below the bar"_s}},
         {u"StemHeight"_s,
-         {u"The word hat, the stem of the t rising well clear of its bar but staying below the top of the h"_s,
-          u"The word hat, the stem of the t rising well above the top of the h"_s,
-          u"The word hat, the t no taller than the a, its stem barely showing above the bar"_s,
+         {u"The word hat, the a's last stroke turning along the line at its foot and climbing on into the t's stem "
+          "low down; the stem, written up and back down over the same line, rises well clear of its bar but stays "
+          "below the top of the h"_s,
+          u"The word hat, the a's last stroke turning along the line at its foot and climbing on into the t's stem "
+          "low down; the stem, written up and back down over the same line, rises well above the top of the h"_s,
+          u"The word hat, the a's last stroke turning along the line at its foot and climbing on into the t's stem "
+          "low down; the t, written up and back down over the same line, is no taller than the a, its stem barely "
+          "showing above the bar"_s,
           u"The word hat, its t made without going back over itself: the a's last stroke turns along the line at its foot "
           "and runs on into the t, climbing ever steeper to a point at the top, and the pen comes straight back down braced "
           "out to the right, both strokes of much the same weight, so the stem stands like a narrow upside-down "

@@ -21,9 +21,33 @@ struct TLetter
     qreal base = 112; // baseline
     Stem stem = Stem::Plain;
     QPointF from;    // where the lead-in starts (the letter before), if any
-    qreal lean = 0;    // a plain stem's small lean, + to the right at the top
+    qreal lean = 0;    // a plain or retraced stem's small lean, + to the right at the top
     qreal reach = 1;   // how far the exit hook runs out
+    bool runOn = false; // a retraced stem joins from the a as a spread one does
 };
+
+// The a's last stroke comes down to the line at `a` and, without lifting,
+// turns a little way along it, so the a keeps its own stem rather than
+// making a V with the stroke that climbs on into the t. Starts `path` there
+// and returns where the climb sets off.
+QPointF turnAlongTheLine(QPainterPath &path, QPointF a)
+{
+    const QPointF start = a + QPointF(4.6, -1.4);
+    path = smoothPath({a + QPointF(0, -6), a + QPointF(0.3, -1.2), a + QPointF(1.8, 0.1), start});
+    return start;
+}
+
+// The climb out of the a's foot to `to`, ever steeper as it rises: one bow
+// with no kink.
+void climbFrom(QPainterPath &path, QPointF start, QPointF to)
+{
+    QList<QPointF> climb{start};
+    for (qreal v : {0.1, 0.22, 0.36, 0.5, 0.64, 0.78, 0.9, 0.98}) {
+        const qreal across = 1 - std::pow(1 - v, 1.8);
+        climb.append({start.x() + (to.x() - start.x()) * across, start.y() + (to.y() - start.y()) * v});
+    }
+    smoothTo(path, climb);
+}
 
 // The foot of the stem and its exit hook, continuing `path` from (x, b - 8).
 // `reach` scales how far the hook runs out to the right.
@@ -63,13 +87,54 @@ void drawStem(Hand &hand, const TLetter &t)
         // slits of paper where the passes part. Each slit closes again
         // within a few pixels, so no long narrow eye opens to read as a
         // loop. Below the join the stem is written once.
-        const qreal join = b - h * 0.33;
-        path = smoothPath({t.from + QPointF(0, -6), t.from + QPointF(0.8, -0.8), t.from + QPointF(4.5, -3.4),
-                           {x - 14, b - 15}, {x - 5, join + 6.5}, {x + 0.8, join - 0.5}, {x + 2.8, join - 6},
-                           {x + 3.55, join - 13}, {x + 3.35, join - 22}, {x + 3.45, t.top + h * 0.4},
-                           {x + 3.75, t.top + h * 0.3}, {x + 2.6, t.top + h * 0.1}, {x + 1.8, t.top + 1.2}, {x + 0.8, t.top - 0.2},
-                           {x - 0.3, t.top + 0.8}, {x - 0.5, t.top + 4}, {x - 0.3, t.top + h * 0.4},
-                           {x + 0.1, b - 30}, {x + 0.2, b - 18}, {x, b - 8}});
+        //
+        // Run on from the a as the spread stem is, the a's stem turns along
+        // the line first and the climb meets the stem low down, at the same
+        // height whatever the stem's: the join is the same movement on a
+        // short t as on a tall one.
+        const qreal join = t.runOn ? b - 17 : b - h * 0.33;
+        // The stem's small lean, + to the right at the top.
+        auto at = [&](qreal dx, qreal y) { return QPointF(x + dx + t.lean * (b - 8 - y) / (b - 8 - t.top), y); };
+        // Run on, the way up hugs the stem closer, so the down-stroke all
+        // but covers it: the stem reads as a t's, a little heavier.
+        const qreal apart = t.runOn ? 0.55 : 1;
+        QList<QPointF> up{at(0.8 * apart, join - 0.5), at(2.8 * apart, join - 6), at(3.55 * apart, join - 13), at(3.35 * apart, join - 22),
+                          at(3.45 * apart, t.top + h * 0.4), at(3.75 * apart, t.top + h * 0.3), at(2.6 * apart, t.top + h * 0.1),
+                          at(1.8 * apart, t.top + 1.2), at(0.8 * apart, t.top - 0.2)};
+        QList<QPointF> down{at(-0.3, t.top + 0.8), at(-0.5, t.top + 4), at(-0.3, t.top + h * 0.4), at(0.1, b - 30), at(0.2, b - 18), {x, b - 8}};
+        // A short stem has no room for all of the way up's waver: only the
+        // points that go on up (or on down) short of the pass's end are kept.
+        auto inOrder = [](QList<QPointF> &points, qreal sign) {
+            const qreal end = points.last().y();
+            for (qsizetype i = 1; i + 1 < points.size();)
+                if ((points[i].y() - points[i - 1].y()) * sign < 1 || (end - points[i].y()) * sign < 1)
+                    points.removeAt(i);
+                else
+                    ++i;
+        };
+        inOrder(up, -1);
+        inOrder(down, 1);
+        if (t.runOn) {
+            climbFrom(path, turnAlongTheLine(path, t.from), up.first());
+            const qreal joined = path.length();
+            up.removeFirst();
+            smoothTo(path, up);
+            const qreal turn = path.length();
+            smoothTo(path, down);
+            footHook(path, x, b, t.reach);
+            // The climb is pressed a little, as the spread stem's up-leg is,
+            // so the join shows at the letters' weight; along the stem the
+            // way up eases, lying under the down-stroke.
+            const qreal u0 = joined / path.length(), u1 = turn / path.length();
+            const qreal phase = x * 0.21 + t.top * 0.37;
+            hand.pressureStroke(path, [u0, u1, phase](qreal u) {
+                const qreal push = std::clamp<qreal>(u / 0.1, 0, 1) * std::clamp<qreal>((u1 - u) / (u1 - u0), 0, 1);
+                return 0.85 + 0.35 * push + 0.04 * std::sin(u * 8 + phase);
+            }, PenEnd::Tapered, PenEnd::Tapered);
+            return;
+        }
+        path = smoothPath(QList<QPointF>{t.from + QPointF(0, -6), t.from + QPointF(0.8, -0.8), t.from + QPointF(4.5, -3.4),
+                                         {x - 14, b - 15}, {x - 5, join + 6.5}} + up + down);
         footHook(path, x, b);
         // The way up is pushed firmly, so the nib's fine up-stroke keeps
         // enough weight to show as a line of its own beside the stem.
@@ -117,19 +182,8 @@ void drawStem(Hand &hand, const TLetter &t)
         // them.
         const QPointF tip(x - 1.2, t.top);
         const QPointF foot(tip.x() + 5.4, b - 8);
-        const QPointF a = t.from;
-        // The a's stem turns a little way along the line before the pen
-        // climbs, so the a keeps its own stem rather than making a V with
-        // the t's up-leg; then it rises ever steeper, one bow from the join
-        // to the top with no kink between.
-        const QPointF start = a + QPointF(4.6, -1.4);
-        path = smoothPath({a + QPointF(0, -6), a + QPointF(0.3, -1.2), a + QPointF(1.8, 0.1), start});
-        QList<QPointF> climb{start};
-        for (qreal v : {0.1, 0.22, 0.36, 0.5, 0.64, 0.78, 0.9, 0.98}) {
-            const qreal across = 1 - std::pow(1 - v, 1.8);
-            climb.append({start.x() + (tip.x() - 0.2 - start.x()) * across, start.y() + (t.top + 0.8 - start.y()) * v});
-        }
-        smoothTo(path, climb);
+        // The up-leg is the climb out of the a's foot, all the way up.
+        climbFrom(path, turnAlongTheLine(path, t.from), {tip.x() - 0.2, t.top + 0.8});
         path.lineTo(tip);
         const qreal turn = path.length();
         smoothTo(path, {tip, {tip.x() + 1.1, t.top + 6}, {tip.x() + 2.4, t.top + h * 0.32}, {tip.x() + 3.9, t.top + h * 0.6},
@@ -221,14 +275,15 @@ void addStemHeight(QList<SampleDef> &out)
             const PrintedText a = print(h, u"ha"_s, {10, base}, unit);
             const qreal x = 86;
             varyCopy(h.painter(), {x, base}, rng);
+            // The a runs on into the t.
             if (kind == Stem::Spread) {
-                // The a runs on into the t; the bar reaches a little further
-                // out past the down-leg, braced out to the right.
+                // The bar reaches a little further out past the down-leg,
+                // braced out to the right.
                 drawStem(h, TLetter{x, top, base, kind, a.exit, 0, 0.8});
                 bar(h, {x - 7.5, barY + 0.5}, {x + 14, barY - 0.5});
             } else {
                 // Each t leans its own small way.
-                drawStem(h, TLetter{x, top, base, kind, QPointF(), 0.9 + (top - 58) * 0.045});
+                drawStem(h, TLetter{x, top, base, kind, a.exit, 0.9 + (top - 58) * 0.045, 1, true});
                 bar(h, {x - 10, barY + 0.5}, {x + 11, barY - 0.5});
             }
             h.painter().restore();
@@ -237,9 +292,9 @@ void addStemHeight(QList<SampleDef> &out)
     // The a stands from 76 to the line at 108, the h from 54.
     // A normal stem rises well clear of its bar but stays below the h; the
     // short one barely clears the bar and stands no taller than the a.
-    addSample(out, name, 0, u"Normal Stem"_s, word(58, 77, Stem::Plain));
-    addSample(out, name, 1, u"Long Stem"_s, word(30, 77, Stem::Plain));
-    addSample(out, name, 2, u"Short Stem"_s, word(75.5, 80.5, Stem::Plain));
+    addSample(out, name, 0, u"Normal Stem"_s, word(58, 77, Stem::Retraced));
+    addSample(out, name, 1, u"Long Stem"_s, word(30, 77, Stem::Retraced));
+    addSample(out, name, 2, u"Short Stem"_s, word(75.5, 80.5, Stem::Retraced));
     addSample(out, name, 3, u"Spread-out Stem"_s, word(58, 71.5, Stem::Spread));
 }
 
