@@ -162,10 +162,12 @@ const QHash<QString, QStringList> &descriptions()
           u"The word \"mini\", each i with a round dot set low, just over the tip of its stem and a touch to the "
           "right of plumb, with only a small gap of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
-          u"The word \"mini\", each i with a small dot at the usual height, some three quarters the size of an "
-          "ordinary dot, in pale grey ink with a firm edge, darker on the side where the pen landed and fading "
-          "smoothly across, the two dots a little different in size and shape, as if the pen barely touched the "
-          "paper"_s,
+          u"The word \"mini\", each i with a faint touch of the pen at the usual height instead of a full dot: a "
+          "small pale grey comma, smaller than an ordinary dot, with a rounded head trailing off into a short thin "
+          "tail where the pen moved on as it lifted; the ink lies unevenly, darker in a thin crescent at the back "
+          "of the head, paler and patchy inside and paler again where the head runs into the tail. The first i's "
+          "mark is broader and drawn down to the right, the second's smaller and pulled almost straight down with "
+          "its tail curling left, as if the pen barely touched the paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem and lower than usual, "
           "well clear of the stem's tip, so it sits off at an angle from the stem's top"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem and lower than usual, "

@@ -382,38 +382,63 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
         break;
     case Dot::Light: {
-        // Barely pressed: a small dot, some three quarters as wide as one set
-        // down firmly, at the usual height. Little ink, so a light grey, but
-        // laid down as a film like any ink, with a firm edge. A light touch
-        // is no stamp: the pen lands on one side and lifts off the other,
-        // so each dot is darker where it landed and fades smoothly across,
-        // with a paler patch where the ink ran thin; and no two come out the
-        // same size, shape or way round.
+        // Barely pressed: the ball of the pen just touches and is gone
+        // again, still moving on as it lifts, so what it leaves is a small
+        // pale comma at the usual height rather than a disc: a rounded head
+        // where it landed, trailing off a little way the pen went. Little
+        // ink comes off a ball so lightly pressed, and not evenly: it lies
+        // heavier in a crescent on the back of the head, where the ball bore
+        // as it landed, thinner and patchy inside, and paler still across
+        // the mark where the head runs into the tail and the ball skipped
+        // for a moment. The two touches differ: the first a broad-headed
+        // comma dragged down to the right, the second a smaller head pulled
+        // nearly straight down into a tail that curls away to the left.
         const bool first = which == 0;
-        const QPointF c(top.x() + 0.5 + j(0.6), top.y() - r - kIDotLift + j(0.8));
-        const qreal lean = qDegreesToRadians(first ? rng.uniform(15, 35) : rng.uniform(-20, -5));
-        const QPointF along(std::cos(lean), std::sin(lean)), across(-along.y(), along.x());
-        const qreal size = (first ? 1.86 : 1.8) + j(0.06), stretch = (first ? 1.13 : 1.04) + j(0.03);
-        // Its outline is no true oval, swelling and dipping a little.
-        qreal amp[3], phase[3];
-        for (int k = 0; k < 3; ++k) {
-            amp[k] = rng.uniform(0.03, 0.07) / (1 + 0.5 * k);
+        const qreal heading = qDegreesToRadians(first ? rng.uniform(30, 40) : rng.uniform(72, 80));
+        const QPointF along(std::cos(heading), std::sin(heading)), across(-along.y(), along.x());
+        const qreal head = (first ? 1.85 : 1.7) + j(0.05);
+        const qreal trail = (first ? 3.6 : 3.2) + j(0.1);
+        const qreal taper = first ? 0.55 : 0.62;     // the tail's width where it leaves the head, in head radii
+        const qreal bend = (first ? 0.4 : 0.45) + j(0.05); // the tail curls a shade
+        const qreal bore = (first ? -0.5 : 0.6) + j(0.1);  // which side of the back the ball bore on
+        // Its outline is no true circle, swelling and dipping a little.
+        qreal amp[2], phase[2];
+        for (int k = 0; k < 2; ++k) {
+            amp[k] = rng.uniform(0.06, 0.11);
             phase[k] = rng.uniform(0, 2 * M_PI);
         }
-        const qreal thin = rng.uniform(0, 2 * M_PI);
-        const QPointF thinAt = c + QPointF(std::cos(thin), std::sin(thin)) * size * 0.35;
-        paleInk(hand, QRectF(c - QPointF(4, 4), QSizeF(8, 8)), [&](QPointF at) {
-            const QPointF d = at - c;
-            const qreal u = QPointF::dotProduct(d, along) / stretch, v = QPointF::dotProduct(d, across);
+        // Set so the mark as a whole sits over the stem.
+        const QPointF c(top.x() + 0.5 + j(0.4), top.y() - r - kIDotLift + j(0.6));
+        const QPointF landed = c - along * (0.35 * trail);
+        const qreal skipAt = (first ? 0.75 : 0.5) * head + j(0.08);
+        const PaperGrain blots(rng, 1.3);
+        paleInk(hand, QRectF(c - QPointF(6, 6), QSizeF(12, 12)), [&](QPointF at) {
+            const QPointF d = at - landed;
+            const qreal u = QPointF::dotProduct(d, along), v = QPointF::dotProduct(d, across);
+            // Inside the head: how far in from its edge.
             const qreal theta = std::atan2(v, u);
-            qreal edge = size;
-            for (int k = 0; k < 3; ++k)
-                edge *= 1 + amp[k] * std::cos((k + 2) * theta + phase[k]);
-            const qreal inside = std::clamp((edge - std::hypot(u, v)) / 0.12 + 0.5, 0.0, 1.0);
-            const qreal t = std::clamp(u / size, -1.0, 1.0); // -1 where it landed
-            const QPointF e = at - thinAt;
-            const qreal thinned = 0.07 * std::exp(-QPointF::dotProduct(e, e) / (0.5 * size * size));
-            return inside * (0.41 + 0.24 * smoothStep(0.8, -0.9, t) - thinned);
+            const qreal rim = head * (1 + amp[0] * std::cos(2 * theta + phase[0]) + amp[1] * std::cos(3 * theta + phase[1]));
+            const qreal fromHead = rim - std::hypot(u, v);
+            // Inside the tail, which narrows to a fine point and bends as it
+            // goes.
+            const qreal s = std::clamp(u / trail, 0.0, 1.0);
+            const qreal width = head * taper * (1 - 0.8 * s);
+            const qreal fromTail = u < 0 ? -1.0 : width - std::hypot(u - s * trail, v - bend * s * s);
+            const qreal inside = std::max(fromHead, fromTail);
+            const qreal cover = std::clamp(inside / 0.2 + 0.5, 0.0, 1.0);
+            if (cover <= 0)
+                return 0.0;
+            // Thin over most of it, heavier in a crescent round the back
+            // of the head, and thinning along the tail to its tip.
+            const qreal back = smoothStep(0.1, -0.7, (u + bore * v) / (head * std::hypot(1.0, bore)));
+            const qreal crescent = back * std::exp(-std::pow(std::max(fromHead, 0.0) / 0.55, 2));
+            const qreal tailThin = smoothStep(0.3 * trail, 1.1 * trail, u);
+            // Inside it lies a little heavier and thinner in patches.
+            const qreal patch = blots.at(at.x(), at.y()) - 0.5;
+            qreal ink = 0.42 + 0.38 * crescent - 0.08 * tailThin + 0.2 * patch;
+            // The skip, across the mark where the head runs into the tail.
+            ink -= 0.2 * std::exp(-std::pow((u - skipAt) / 0.4, 2));
+            return cover * std::max(ink, 0.05);
         });
         break;
     }
