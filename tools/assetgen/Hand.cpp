@@ -410,13 +410,13 @@ Hand::Hand(QPainter &painter, qreal width)
     forgetPrintedLetters();
 }
 
-namespace {
-
-qreal smoothStep(qreal x)
+qreal smoothStep(qreal from, qreal to, qreal x)
 {
-    x = std::clamp<qreal>(x, 0, 1);
-    return x * x * (3 - 2 * x);
+    const qreal t = std::clamp((x - from) / (to - from), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
 }
+
+namespace {
 
 // The ink a nib leaves along one pen movement, as a closed outline: its width
 // follows the pressure (the pen lands thin, swells on down-strokes, thins on
@@ -486,7 +486,7 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
     const qreal landing = std::min<qreal>(4.0, length * 0.3);
     const qreal lifting = std::min<qreal>(7.0, length * 0.35);
     // A dot or a tick is all landing and lifting; it keeps its size.
-    const qreal taper = smoothStep(length / (2.5 * width));
+    const qreal taper = smoothStep(0, 1, length / (2.5 * width));
     // The nib's width by direction, smoothed along the line so that a turn
     // from a down-stroke into an up-stroke thins over a short stretch, as the
     // pressure eases, rather than at a step.
@@ -509,10 +509,10 @@ QPolygonF penOutline(const QPolygonF &line, qreal width, const std::function<qre
         const qreal s = at[i];
         const QPointF t = tangent(i);
         // A stroke begun with the pen already pressed down starts at full weight.
-        const qreal start = land && landing > 0 ? 1 - 0.25 * taper * (1 - smoothStep(s / landing)) : 1.0;
+        const qreal start = land && landing > 0 ? 1 - 0.25 * taper * (1 - smoothStep(0, 1, s / landing)) : 1.0;
         // A blunt end keeps its weight to the last: the pen stops and is
         // raised straight off the paper.
-        const qreal end = lift && lifting > 0 ? 1 - 0.36 * taper * (1 - smoothStep((length - s) / lifting)) : 1.0;
+        const qreal end = lift && lifting > 0 ? 1 - 0.36 * taper * (1 - smoothStep(0, 1, (length - s) / lifting)) : 1.0;
         const qreal press = pressure ? pressure(length > 0 ? s / length : 0) : 1.0;
         // The hand's pressure builds through a stroke and eases towards its
         // end, with a slow, slight waver on the way.

@@ -48,6 +48,10 @@ QPainterPath smoothPath(const QList<QPointF> &points);
 // Continues `path` from its current position through `points`.
 void smoothTo(QPainterPath &path, const QList<QPointF> &points);
 
+// 0 up to `from`, 1 from `to` on, and an eased S-curve between (either end
+// may be the larger).
+qreal smoothStep(qreal from, qreal to, qreal x);
+
 // Outline of text laid out on a baseline starting at `origin`.
 QPainterPath textPath(QPointF origin, const QString &text, const QFont &font);
 qreal textAdvance(const QString &text, const QFont &font);

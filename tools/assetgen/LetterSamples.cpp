@@ -215,12 +215,6 @@ struct Smear {
     qreal lifted = 0.3;    // how much of the dot's ink the finger took up
 };
 
-qreal smoothStep(qreal from, qreal to, qreal x)
-{
-    const qreal t = std::clamp((x - from) / (to - from), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
-
 // A dot of wet ink, `radius` round, wiped by a fingertip before it dried.
 // The dot stays a dense remnant of full ink, paler where the finger took
 // some of it up; past it lies a short smear of the ink it carried, thinning
