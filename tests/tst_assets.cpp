@@ -812,6 +812,48 @@ private slots:
         QCOMPARE(QSet<QString>(embedded.cbegin(), embedded.cend()), expected);
     }
 
+    void pagesAreSheetsOfPaper_data() { addVariantRows(u"Margins"_s, 8); }
+
+    // The page shows as a sheet of paper, not a box ruled round the
+    // writing: its edge is a faint line, and it throws a soft shadow to the
+    // right and below, none to the left or above.
+    void pagesAreSheetsOfPaper()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"Margins"_s, index, doubleSize);
+        QVERIFY(!grey.isNull());
+        // The darkest and the mean grey over a band of the picture (1x units).
+        auto band = [&](int x0, int x1, int y0, int y1, double *mean) {
+            int darkest = 255;
+            qint64 sum = 0, count = 0;
+            for (int y = y0 * s; y < y1 * s; ++y)
+                for (int x = x0 * s; x < x1 * s; ++x) {
+                    const int v = grey.constScanLine(y)[x];
+                    darkest = std::min(darkest, v);
+                    sum += v;
+                    ++count;
+                }
+            *mean = double(sum) / count;
+            return darkest;
+        };
+        double mean = 0;
+        // The left edge, which no page writes over.
+        const int edge = band(12, 14, 20, 110, &mean);
+        QVERIFY2(edge >= 150, qPrintable(u"the page's edge is a ruled line (grey %1)"_s.arg(edge)));
+        QVERIFY2(edge <= 235, qPrintable(u"the page's edge does not show (grey %1)"_s.arg(edge)));
+        double right = 0, left = 0, below = 0, above = 0;
+        band(106, 107, 20, 110, &right);
+        band(8, 11, 20, 110, &left);
+        band(20, 100, 127, 128, &below);
+        band(20, 100, 1, 3, &above);
+        const QString got = u"right %1, left %2, below %3, above %4"_s.arg(right).arg(left).arg(below).arg(above);
+        QVERIFY2(right <= 244 && below <= 244, qPrintable(u"no shadow: "_s + got));
+        QVERIFY2(right >= 190 && below >= 190, qPrintable(u"a hard line, not a shadow: "_s + got));
+        QVERIFY2(left >= 252 && above >= 252, qPrintable(u"shadow on the lit side: "_s + got));
+    }
+
     void pageMargins_data() { addVariantRows(u"Margins"_s, 8); }
 
     // Each page picture leaves its empty paper where its variant says, and
@@ -2979,6 +3021,39 @@ private slots:
             for (int a : veryLarge[l - 1].starts)
                 for (int b : veryLarge[l].starts)
                     QVERIFY2(std::abs(a - b) >= 6, qPrintable(u"line %1: "_s.arg(l) + where));
+    }
+
+    // Each picture is written afresh, not the same words stamped again: the
+    // first line, which every spacing writes in the same place, differs
+    // from picture to picture in more than the edges of its strokes.
+    void lineSpacingPicturesAreWrittenAfresh_data() { addSizeRows(); }
+
+    void lineSpacingPicturesAreWrittenAfresh()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        QList<QImage> pictures;
+        for (int index = 0; index < 4; ++index)
+            pictures.append(greyPicture(u"LineSpacing"_s, index, doubleSize));
+        for (int a = 0; a < pictures.size(); ++a)
+            for (int b = a + 1; b < pictures.size(); ++b) {
+                qint64 difference = 0;
+                int ink = 0;
+                for (int y = 6 * s; y < 25 * s; ++y) {
+                    const uchar *one = pictures[a].constScanLine(y), *two = pictures[b].constScanLine(y);
+                    for (int x = 0; x < pictures[a].width(); ++x) {
+                        difference += std::abs(int(one[x]) - int(two[x]));
+                        ink += one[x] < 128;
+                    }
+                }
+                // The same strokes drawn again differ only along their edges
+                // (well under 60 per inked pixel, as the two sizes of one
+                // picture do); moved and reshaped ones by much more.
+                QVERIFY(ink > 0);
+                const double perInk = double(difference) / ink;
+                QVERIFY2(perInk >= 90, qPrintable(u"pictures %1 and %2: first lines differ by %3 per inked pixel"_s
+                                                      .arg(a).arg(b).arg(perInk)));
+            }
     }
 
     // Narrow line spacing is not a slightly smaller even spacing: the lines

@@ -67,6 +67,13 @@ void forgetPrintedLetters()
     printedCalls().clear();
 }
 
+// Which sitting the hand is writing in (see startPage()).
+std::uint64_t &pageSalt()
+{
+    static std::uint64_t salt = 0;
+    return salt;
+}
+
 struct FaceInfo
 {
     Face face;
@@ -160,6 +167,9 @@ void fillUnion(QPainter &p, const QList<QPainterPath> &shapes, qreal outline, co
     }
     p.save();
     p.resetTransform();
+    // Ink laid over ink darkens it, as a pen crossing a dry line does; drawn
+    // over it, a paler stroke would leave a light gap through the darker one.
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
     p.drawImage(area.topLeft(), ink);
     p.restore();
 }
@@ -408,6 +418,16 @@ Hand::Hand(QPainter &painter, qreal width)
     // A new hand starts a new page: its printed letters are counted afresh,
     // so a picture comes out the same however often it is drawn.
     forgetPrintedLetters();
+}
+
+void startPage(std::uint64_t salt)
+{
+    pageSalt() = salt;
+}
+
+Rng sittingRng(Rng &rng)
+{
+    return Rng(std::uint64_t(rng.next()) ^ pageSalt());
 }
 
 qreal smoothStep(qreal from, qreal to, qreal x)

@@ -48,6 +48,15 @@ QPainterPath smoothPath(const QList<QPointF> &points);
 // Continues `path` from its current position through `points`.
 void smoothTo(QPainterPath &path, const QList<QPointF> &points);
 
+// Starts a picture as a sitting of its own (see sittingRng()).
+void startPage(std::uint64_t salt);
+// A draw of the current picture's own, taken from `rng` and the page: a
+// script written with it comes out differently on every picture, even
+// where two pictures write the same words in the same place, as one
+// writer's samples written on different occasions never match letter for
+// letter. The print hand varies its letters itself and does without.
+Rng sittingRng(Rng &rng);
+
 // 0 up to `from`, 1 from `to` on, and an eased S-curve between (either end
 // may be the larger).
 qreal smoothStep(qreal from, qreal to, qreal x);

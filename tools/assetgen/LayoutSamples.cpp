@@ -69,11 +69,20 @@ bool endAtSentence(QList<PageLine> &lines)
 
 void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
 {
-    Hand outline(hand.painter(), 1.1);
-    outline.setInk(QColor(70, 70, 70));
+    // The sheet shows as paper does in a photograph, not as a ruled box: by
+    // the soft shadow it throws down and to the right, its edge only a faint
+    // line where the cut catches the light.
+    QPainter &p = hand.painter();
+    for (int k = 3; k >= 1; --k) {
+        const int tone = 228 - 8 * (3 - k);
+        p.fillRect(kPage.translated(0.6 * k, 0.8 * k), QColor(tone, tone, tone + 1));
+    }
+    p.fillRect(kPage, Qt::white);
+    Hand edge(p, 0.5);
+    edge.setInk(QColor(140, 140, 142));
     QPainterPath sheet;
     sheet.addRect(kPage);
-    outline.stroke(sheet, Qt::SquareCap);
+    edge.plainStroke(sheet, Qt::SquareCap);
 
     // A letter in a small, running hand: short everyday words, each line
     // filled with whole words up to the margin and no further. Its short
@@ -88,7 +97,9 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
     const QFont font = handFont(Face::Script, 7.6);
     const qreal space = 2.3;
     const qreal first = kPage.top() + m.top + 5.5;
-    const qreal last = kPage.bottom() - m.bottom - 1.5;
+    // A page written to its foot keeps room under its last line for tails
+    // that the hand lets sink a little.
+    const qreal last = kPage.bottom() - m.bottom - (m.edgeToEdge ? 2.2 : 1.5);
     auto inkRight = [&](const QString &w) { return textPath(QPointF(0, 0), w, font).boundingRect().right(); };
     // The page as written with lines `lineStep` apart and each line's end
     // `shorter` before where the hand would otherwise stop.
@@ -204,7 +215,8 @@ void drawPage(Hand &hand, Rng &rng, const PageMargins &m)
         for (PageLine &pl : planned)
             pl.y += spare / 2;
     }
-    Writing writing(rng, font.pixelSize());
+    Rng sitting = sittingRng(rng);
+    Writing writing(sitting, font.pixelSize());
     for (const PageLine &pl : planned) {
         writing.nextLine();
         qreal x = pl.left;
@@ -274,7 +286,8 @@ QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal facto
 void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
 {
     qreal baseline = layout.firstBaseline;
-    Writing writing(rng, layout.font.pixelSize(), layout.liveliness);
+    Rng sitting = sittingRng(rng);
+    Writing writing(sitting, layout.font.pixelSize(), layout.liveliness);
     for (int li = 0; li < layout.lines.size(); ++li) {
         writing.nextLine();
         const QStringList &words = layout.lines[li];
@@ -306,7 +319,9 @@ void drawWords(Hand &hand, Rng &rng, const WordLayout &layout)
         }
         const QPainterPath placed = line.translated(dx, baseline + dy);
         writing.ink(hand, placed, layout.weight);
-        baseline += layout.lineGap;
+        // No hand steps down the page by a ruler: each line comes a little
+        // nearer the last or further from it, however even the spacing.
+        baseline += layout.lineGap * (1 + rng.uniform(-0.035, 0.035));
     }
 }
 
@@ -1059,7 +1074,8 @@ void addWordSpacing(QList<SampleDef> &out)
             qreal x = 6;
             qreal baseline = 22;
             bool lineStarted = false;
-            Writing writing(rng, font.pixelSize());
+            Rng sitting = sittingRng(rng);
+            Writing writing(sitting, font.pixelSize());
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
                 if (x + adv > 114 && lineStarted) {
@@ -1105,7 +1121,8 @@ void addWordSpacing(QList<SampleDef> &out)
     };
     addSample(out, t, 4, u"Very Large Spaces"_s, [](Hand &h, Rng &rng) {
         const QFont font = handFont(Face::Script, 15);
-        Writing writing(rng, font.pixelSize());
+        Rng sitting = sittingRng(rng);
+        Writing writing(sitting, font.pixelSize());
         qreal baseline = 22;
         for (const Row &row : rows) {
             writing.nextLine();

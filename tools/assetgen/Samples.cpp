@@ -49,6 +49,7 @@ QImage renderSample(const SampleDef &sample, int scale)
         painter.scale(scale, scale);
         painter.setClipRect(QRectF(QPointF(0, 0), sample.size));
         Hand hand(painter);
+        startPage(seedFor(sample.baseName()));
         Rng rng(seedFor(sample.trait));
         sample.draw(hand, rng);
     }
