@@ -3056,6 +3056,38 @@ private slots:
             }
     }
 
+    // Long loops are written open: drawn out long but no wider, a loop
+    // closes into a slit, and its two sides read as one stroke drawn
+    // hollow. Slits of paper a pixel or two wide between strokes are no
+    // commoner, for the ink, in the long-looped hand than in the ordinary one.
+    void longLoopsStayOpen_data() { addSizeRows(); }
+
+    void longLoopsStayOpen()
+    {
+        QFETCH(bool, doubleSize);
+        const int widest = doubleSize ? 2 : 1;
+        auto slitsPerInk = [&](int index) {
+            const QImage grey = greyPicture(u"LineSpacing"_s, index, doubleSize);
+            int slits = 0, ink = 0;
+            for (int y = 0; y < grey.height(); ++y) {
+                const uchar *row = grey.constScanLine(y);
+                int lastInk = -1;
+                for (int x = 0; x < grey.width(); ++x) {
+                    if (row[x] >= 128)
+                        continue;
+                    ++ink;
+                    const int gap = x - lastInk - 1;
+                    slits += lastInk >= 0 && gap >= 1 && gap <= widest;
+                    lastInk = x;
+                }
+            }
+            return ink ? 1000.0 * slits / ink : 0.0;
+        };
+        const double ordinary = slitsPerInk(0), longLoops = slitsPerInk(4);
+        QVERIFY2(ordinary > 0 && longLoops <= 1.2 * ordinary,
+                 qPrintable(u"slits per thousand inked pixels: long loops %1, ordinary %2"_s.arg(longLoops).arg(ordinary)));
+    }
+
     // Narrow line spacing is not a slightly smaller even spacing: the lines
     // crowd until the tails of one reach down among the tall letters of the
     // next, so no row of clear paper parts them, where the evenly spaced

@@ -264,17 +264,56 @@ struct WordLayout
 };
 
 // Lengthens the parts of a word (baseline y = 0) that reach above the small
-// letters' height `xHeight` or below the baseline by `factor`.
+// letters' height `xHeight` or below the baseline by `factor`. A hand that
+// writes long loops writes them open too: the two sides of each loop move
+// apart as they leave the small letters, each keeping its weight, so the
+// loop does not close up into a slit that reads as a stroke drawn hollow.
 QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal factor)
 {
     QPainterPath out;
     out.setFillRule(Qt::WindingFill);
-    const qreal fine = 6;
-    for (QPolygonF poly : outline.toSubpathPolygons(QTransform::fromScale(fine, fine))) {
-        for (QPointF &p : poly) {
-            const qreal y = p.y() / fine;
-            const qreal up = y < -xHeight ? -xHeight + (y + xHeight) * factor : y > 0 ? y * factor : y;
-            p = QPointF(p.x() / fine, up);
+    const QList<QPolygonF> polys = outline.toSubpathPolygons();
+    // Where each outline reaches above the small letters and below the
+    // line: the middle of that part, or NaN where it has none.
+    auto middleOf = [xHeight](const QPolygonF &poly, bool above) {
+        qreal left = 1e9, right = -1e9;
+        for (const QPointF &p : poly)
+            if (above ? p.y() < -xHeight : p.y() > 0) {
+                left = std::min(left, p.x());
+                right = std::max(right, p.x());
+            }
+        return right >= left ? (left + right) / 2 : qQNaN();
+    };
+    // A loop is a letter's outline with the inside of the loop as another
+    // outline within it: both open about the inside's middle.
+    QList<qreal> upMiddle(polys.size(), qQNaN()), downMiddle(polys.size(), qQNaN());
+    for (qsizetype i = 0; i < polys.size(); ++i) {
+        const QRectF inside = polys[i].boundingRect();
+        for (qsizetype j = 0; j < polys.size(); ++j) {
+            if (j == i || !polys[j].boundingRect().contains(inside))
+                continue;
+            for (const bool above : {true, false}) {
+                const qreal middle = middleOf(polys[i], above);
+                if (qIsNaN(middle))
+                    continue;
+                QList<qreal> &middles = above ? upMiddle : downMiddle;
+                middles[i] = middles[j] = middle;
+            }
+        }
+    }
+    const qreal open = 0.25 * xHeight * (factor - 1);
+    for (qsizetype i = 0; i < polys.size(); ++i) {
+        QPolygonF poly;
+        for (const QPointF &p : polys[i]) {
+            const qreal y = p.y();
+            const bool above = y < -xHeight, below = y > 0;
+            const qreal up = above ? -xHeight + (y + xHeight) * factor : below ? y * factor : y;
+            const qreal beyond = above ? -xHeight - y : below ? y : 0;
+            const qreal middle = above ? upMiddle[i] : downMiddle[i];
+            qreal x = p.x();
+            if (beyond > 0 && !qIsNaN(middle))
+                x += open * smoothStep(0, 0.5 * xHeight, beyond) * std::tanh((x - middle) / (0.08 * xHeight));
+            poly << QPointF(x, up);
         }
         out.addPolygon(poly);
         out.closeSubpath();
