@@ -1761,7 +1761,9 @@ private slots:
 
     // Dropping below the line, the final stroke leaves straight from under
     // the n's last leg and bends off to the right on an even curve, with no
-    // corner at the foot: the further down, the more it leans away.
+    // corner at the foot: the further down, the more it leans away, until it
+    // runs out more along the page than down it, a tail and not a stiff
+    // diagonal hanging off the word.
     void belowBaselineEndingBendsAway_data() { addSizeRows(); }
 
     void belowBaselineEndingBendsAway()
@@ -1786,6 +1788,14 @@ private slots:
         QVERIFY2((c10 - c3) / 7 >= 0.2, qPrintable(got));
         QVERIFY2((c20 - c10) / 10 > (c10 - c3) / 7, qPrintable(got));
         QVERIFY2(inkBox(grey).bottom() >= word.bottom() + 20 * s, qPrintable(got));
+        // Over its last ten columns (1x) the tail sinks less than six rows.
+        const int end = inkBox(grey).right();
+        auto middleDown = [&](int x) {
+            const QList<std::pair<int, int>> runs = inkRunsDown(grey, x, 0, grey.height());
+            return runs.isEmpty() ? qreal(-100) : (runs.last().first + runs.last().second) / 2.0 / s;
+        };
+        const qreal sinks = middleDown(end - s) - middleDown(end - 10 * s);
+        QVERIFY2(sinks >= 0 && sinks < 6, qPrintable(got + u", sinks %1 over its last ten columns"_s.arg(sinks)));
     }
 
     // A triangular loop is drawn by hand, not with a ruler: the side that

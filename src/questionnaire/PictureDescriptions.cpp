@@ -105,8 +105,8 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose last stroke rises to the right and thins away to a needle point"_s,
           u"The handwritten word \"man\" whose last stroke climbs up to the right at a steep slant, far above the "
           "tops of the letters, thinning as it goes"_s,
-          u"The handwritten word \"man\" whose final stroke leaves the foot of the n and drops away under the "
-          "line, down and to the right"_s,
+          u"The handwritten word \"man\" whose final stroke leaves the foot of the n, drops away under the "
+          "line and curves off to the right, ending in a tail that runs out along under the word"_s,
           u"The handwritten word \"man\" whose last stroke turns up from the foot of the n, climbs close beside it "
           "and arches back to the left high over the n and the a like a roof, thinning as it ends"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,

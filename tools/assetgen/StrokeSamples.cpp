@@ -167,14 +167,15 @@ void drawEnding(Hand &hand, Ending kind)
         // The final stroke goes on from the n's last leg and drops away under
         // the line, bending off down and to the right on a long, even curve
         // as it passes the line, so there is no corner at the foot, and it
-        // thins as the pen lifts. (The leg carried straight down would read
+        // runs out flatter and flatter as the pen lifts: a tail under the
+        // word, not a stiff diagonal hanging off it. (The leg carried straight down would read
         // as a j or an eng.)
         // The leg starts to give a little above the line, and the pen eases
         // off as it turns: drawn across the nib's edge, the slant down to the
         // right would otherwise come out heavier than the leg it leaves.
         hand.pressureStroke(smoothPath({{e.x(), e.y() - 12}, {e.x() + 0.05, e.y() - 6.5}, {e.x() + 0.7, e.y() - 1.2},
-                                        {e.x() + 2.6, e.y() + 4.4}, {e.x() + 6.4, e.y() + 10.6}, {e.x() + 12, e.y() + 18},
-                                        {e.x() + 18, e.y() + 25.5}}),
+                                        {e.x() + 2.4, e.y() + 4.5}, {e.x() + 5.6, e.y() + 10.8}, {e.x() + 10.6, e.y() + 17},
+                                        {e.x() + 17, e.y() + 21}, {e.x() + 24, e.y() + 22.6}}),
                             [](qreal t) { return 1.0 - 0.2 * std::min<qreal>(1, std::max<qreal>(0, t - 0.15) / 0.3); });
         break;
     case Ending::RightToLeft: {
