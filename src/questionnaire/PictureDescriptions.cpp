@@ -95,8 +95,8 @@ const QHash<QString, QStringList> &descriptions()
           "from the line into the m"_s,
           u"The handwritten word \"man\" with a long lead-in, nearly as heavy as the letters, that starts well below "
           "the line and sweeps up into the m without a break"_s,
-          u"The handwritten word \"man\" whose light, quick lead-in runs backwards: the pen lands under the m's "
-          "first arch, sweeps left just under the line past the foot of the m, turns round in front of it and "
+          u"The handwritten word \"man\" whose light, quick lead-in runs backwards: the pen lands under the end "
+          "of the word, sweeps left just under the line past the foot of the m, turns round in front of it and "
           "rises into the first stroke of the m without a lift"_s,
           u"The handwritten word \"man\" with no lead-in: the m starts straight down from its top"_s}},
         {u"EndingStroke"_s,

@@ -92,28 +92,27 @@ void drawBeginning(Hand &hand, LeadIn kind)
         break;
     }
     case LeadIn::RightToLeft: {
-        // The pen lands under the m's first arch, runs back to the left well
-        // under the line, past the foot of the first stem, turns round in
-        // front of the m and rises into the top of its first stem, going on
-        // down it without a lift: the way in runs backwards, right to left,
-        // before the writing goes forward. Kept clear of the stem's foot, with
-        // a fairly straight rise, it stays a stroke: a round bowl there would
-        // read as a c or G before the word. The turn and the join at the top
-        // are rounded, as from a quick hand, not angled.
-        const QPainterPath sweep = smoothPath({{p.x() + 8.5, base + 5.4}, {p.x() + 2, base + 7.8}, {p.x() - 6, base + 8.7},
-                                               {p.x() - 13, base + 8}, {p.x() - 18.6, base + 5.6}, {p.x() - 21.6, base + 2.4},
-                                               {p.x() - 22.3, base - 1.4}, {p.x() - 20.8, base - 5.2}, {p.x() - 17, base - 8.9},
-                                               {p.x() - 12.4, base - 12.6}, {p.x() - 7.8, base - 16.3}, {p.x() - 4.2, p.y() + 0.6},
-                                               {p.x() - 1.6, p.y() - 0.6}, {p.x() - 0.2, p.y() + 0.8}, {p.x() + 0.1, p.y() + 4},
-                                               {p.x() + 0.1, p.y() + 9}});
-        // A hairline where the pen lands while moving, firming as it goes
-        // round, yet lighter there than the letters, as a quick lead-in is;
-        // the rise runs along the nib's edge and is pushed a little harder,
-        // to about the weight of the m's own up-strokes.
+        // The pen lands under the word, below its last letters, and sweeps
+        // back to the left close under the line, past the foot of the m,
+        // turns round in front of it and rises into the top of its first
+        // stem, going on down it without a lift: the way in runs backwards,
+        // right to left, before the writing goes forward. Begun that far
+        // back, it reads as one stroke carried under the word, not as a c
+        // set before it; the turn and the join at the top are rounded, as
+        // from a quick hand, not angled.
+        const QPainterPath sweep = smoothPath({{p.x() + 34, base + 5.2}, {p.x() + 22, base + 8}, {p.x() + 8, base + 9.2},
+                                               {p.x() - 5, base + 8.4}, {p.x() - 13.5, base + 5.4}, {p.x() - 17.2, base + 0.6},
+                                               {p.x() - 16.6, base - 5}, {p.x() - 13.4, base - 10.4}, {p.x() - 9, base - 15},
+                                               {p.x() - 4.4, p.y() + 0.8}, {p.x() - 1.4, p.y() - 0.5}, {p.x() + 0.1, p.y() + 1.5},
+                                               {p.x() + 0.1, p.y() + 4}, {p.x() + 0.1, p.y() + 9}});
+        // A hairline where the pen lands while moving, firming as it goes,
+        // yet lighter under the word than the letters, as a quick lead-in
+        // is; the rise runs along the nib's edge and is pushed a little
+        // harder, to about the weight of the m's own up-strokes.
         hand.pressureStroke(sweep, [](qreal t) {
-            const qreal land = std::min<qreal>(1, t / 0.35);
-            const qreal rise = std::clamp<qreal>((t - 0.4) / 0.14, 0, 1) * std::clamp<qreal>((0.88 - t) / 0.06, 0, 1);
-            return 0.3 + 0.7 * land * land * (3 - 2 * land) + 0.35 * rise * rise * (3 - 2 * rise);
+            const qreal land = std::min<qreal>(1, t / 0.3);
+            const qreal rise = std::clamp<qreal>((t - 0.58) / 0.1, 0, 1) * std::clamp<qreal>((0.93 - t) / 0.06, 0, 1);
+            return 0.3 + 0.6 * land * land * (3 - 2 * land) + 0.45 * rise * rise * (3 - 2 * rise);
         });
         break;
     }
