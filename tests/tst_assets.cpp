@@ -2711,6 +2711,60 @@ private slots:
         QVERIFY2(shortStem.bar - shortStem.t >= 2.5 && shortStem.bar - shortStem.t <= 7, qPrintable(got));
     }
 
+    // However wide the gaps, the words of a line sit on one line: each is
+    // aimed at it afresh, not set hopping up and down from word to word as
+    // if pasted in one by one. The foot of a word is where most of its
+    // columns of ink end (a tail under the line is only a few of them).
+    void widelySpacedWordsKeepToTheLine_data() { addSizeRows(); }
+
+    void widelySpacedWordsKeepToTheLine()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        for (int index : {1, 4}) {
+            const QImage grey = greyPicture(u"WordSpacing"_s, index, doubleSize);
+            QVERIFY(!grey.isNull());
+            for (int line = 0; line < 5; ++line) {
+                const int baseline = 22 + 21 * line;
+                const int top = (baseline - 14) * s, bottom = std::min(grey.height(), (baseline + 6) * s);
+                auto foot = [&](int x) {
+                    int lowest = -1;
+                    for (int y = top; y < bottom; ++y)
+                        if (grey.constScanLine(y)[x] < 128)
+                            lowest = y;
+                    return lowest;
+                };
+                // Words: runs of inked columns parted by four columns (1x) of paper.
+                QList<qreal> feet;
+                QList<int> bottoms;
+                int lastInk = -100;
+                auto closeWord = [&]() {
+                    if (bottoms.isEmpty())
+                        return;
+                    std::sort(bottoms.begin(), bottoms.end());
+                    feet.append(qreal(bottoms[bottoms.size() / 2]) / s);
+                    bottoms.clear();
+                };
+                for (int x = 0; x < grey.width(); ++x) {
+                    const int f = foot(x);
+                    if (f < 0)
+                        continue;
+                    if (x - lastInk >= 4 * s)
+                        closeWord();
+                    bottoms.append(f);
+                    lastInk = x;
+                }
+                closeWord();
+                QVERIFY2(feet.size() >= 2, qPrintable(u"picture %1 line %2: %3 words"_s.arg(index).arg(line).arg(feet.size())));
+                const auto [low, high] = std::minmax_element(feet.begin(), feet.end());
+                QStringList got;
+                for (qreal f : feet)
+                    got.append(QString::number(f));
+                QVERIFY2(*high - *low <= 2.5, qPrintable(u"picture %1 line %2: words' feet at %3"_s.arg(index).arg(line).arg(got.join(u", "_s))));
+            }
+        }
+    }
+
     void wordSpacingKeepsWordsApart_data() { addSizeRows(); }
 
     // Even the closest-spaced words stand apart: on every full line of the

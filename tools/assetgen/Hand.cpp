@@ -325,14 +325,14 @@ QPainterPath Writing::word(const QPainterPath &outline, QPointF origin)
     const qreal sx = 1 - m_rng.uniform(0, 0.02) * live;
     const qreal sy = 1 + m_rng.uniform(-0.06, 0.06) * live;
     const qreal lean = m_rng.uniform(-0.06, 0.06) * live;
-    const qreal rise = m_rng.uniform(-0.035, 0.035) * s * live;
+    const qreal rise = m_rng.uniform(-0.035, 0.035) * s * live * m_lineWander;
     const qreal tilt = m_rng.uniform(-0.015, 0.015) * live;
     // Wavelengths that are no multiple of a letter's width, so each letter
     // falls on another part of the wobble.
     const qreal k1 = 2 * M_PI / (0.61 * s), k2 = 2 * M_PI / (0.97 * s), k3 = 2 * M_PI / (0.43 * s);
     const qreal wob = 0.028 * s * live;
     const qreal d1 = 2 * M_PI / (6.3 * s), d2 = 2 * M_PI / (2.7 * s);
-    const qreal drift = 0.075 * s * live;
+    const qreal drift = 0.075 * s * live * m_lineWander;
     // Letter heights swell and shrink a little along the word.
     const qreal kh = 2 * M_PI / (1.9 * s);
     const qreal swell = 0.06 * live;

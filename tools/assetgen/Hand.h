@@ -87,6 +87,11 @@ public:
 
     // Starts a new line: its baseline drifts differently from the last.
     void nextLine();
+    // How far the words rise and sink about the line, as a share of the
+    // hand's own wander (1). Words set far apart are each aimed at the line
+    // afresh, so a hand spacing them widely keeps them nearer to it; left
+    // at the full wander, they seem to hop up and down from word to word.
+    void setLineWander(qreal share) { m_lineWander = share; }
     // A word's outline, whose baseline starts at `origin`, as written.
     QPainterPath word(const QPainterPath &outline, QPointF origin);
     // Inks written outlines with the hand's angled nib, which broadens the
@@ -100,6 +105,7 @@ private:
     qreal m_live;
     qreal m_drift[4] = {};
     qreal m_slope = 0;
+    qreal m_lineWander = 1;
     qreal m_wobble[6] = {};
 };
 

@@ -1117,6 +1117,7 @@ void addWordSpacing(QList<SampleDef> &out)
             bool lineStarted = false;
             Rng sitting = sittingRng(rng);
             Writing writing(sitting, font.pixelSize());
+            writing.setLineWander(0.35);
             for (const QString &w : words) {
                 const qreal adv = textAdvance(w, font);
                 if (x + adv > 114 && lineStarted) {
@@ -1164,6 +1165,7 @@ void addWordSpacing(QList<SampleDef> &out)
         const QFont font = handFont(Face::Script, 15);
         Rng sitting = sittingRng(rng);
         Writing writing(sitting, font.pixelSize());
+        writing.setLineWander(0.35);
         qreal baseline = 22;
         for (const Row &row : rows) {
             writing.nextLine();
