@@ -190,7 +190,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCaseM"_s,
          {u"A lower case m whose second hump stands much higher than its first"_s,
           u"A lower case m whose second hump is much lower than its first"_s,
-          u"A lower case m with two narrow, upright arches exactly alike in height and width, their tops level"_s,
+          u"A lower case m with two upright arches exactly alike in height and width, their shoulders turned "
+          "short and their tops running level"_s,
           u"A lower case m with two wide, low humps, each a round arch"_s,
           u"A lower case m with pointed humps, written like a zigzag"_s}},
         {u"TheLowerCaseo"_s,

@@ -665,11 +665,13 @@ void drawM(Hand &hand, const qreal (&heights)[2], Hump shape, qreal humpWidth, R
         const QPointF from = path.currentPosition();
         QList<QPointF> via;
         if (shape == Hump::Even) {
-            // Narrow, upright arches kept exactly alike: the leg runs on up
-            // nearly to the top before it turns over a short, even crown in
-            // the middle, and drops down the far leg the same way.
-            via = {{x + w * 0.03, top + h * 0.3}, {x + w * 0.22, top + h * 0.07}, {x + w * 0.52, top + j(0.15)},
-                   {x + w * 0.82, top + h * 0.08}, {x + w * 0.98, top + h * 0.32}};
+            // Upright arches kept exactly alike, square in the shoulder: the
+            // leg runs on up nearly to the top, turns over short and runs
+            // level across the crown, and turns as short down the far leg,
+            // so the humps stand like a row of even gateways, nothing like
+            // the rounded hand's half-rounds.
+            via = {{x + w * 0.02, top + h * 0.25}, {x + w * 0.16, top + h * 0.05}, {x + w * 0.5, top + j(0.15)},
+                   {x + w * 0.84, top + h * 0.05}, {x + w * 0.98, top + h * 0.25}};
         } else if (shape == Hump::Arched) {
             via = {{x + w * 0.05, top + h * 0.32}, {x + w * 0.3, top + h * 0.04 + j(0.4)},
                    {x + w * 0.58, top + j(0.4)}, {x + w * 0.86, top + h * 0.12}, {x + w, top + h * 0.4}};
@@ -710,7 +712,7 @@ void addLowerCaseM(QList<SampleDef> &out)
     // m whose humps stand exactly level; rounded: two wide, low half-round
     // arches, and the sharp m's points, each pair a shade apart in height as
     // most hands leave them, far less than the uphill or down m's.
-    addSample(out, t, 2, u"Even Humps"_s, m(47, 47, Hump::Even, 23));
+    addSample(out, t, 2, u"Even Humps"_s, m(45, 45, Hump::Even, 26));
     addSample(out, t, 3, u"Rounded Humps"_s, m(33, 29, Hump::Rounded, 43));
     addSample(out, t, 4, u"Sharp Humps"_s, m(46, 42, Hump::Sharp, 30));
 }
