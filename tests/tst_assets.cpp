@@ -4827,8 +4827,8 @@ private slots:
     // less than a normal dot carries and nowhere as dark as the pen's full
     // ink. Thin ink still has a firm edge: no soft blur. It lies unevenly,
     // as a barely pressed pen leaves it, yet in patches and not as speckled
-    // grain; and the pen moving on as it touched leaves a small comma rather
-    // than a stamped disc.
+    // grain; and heavier where the pen bore as it landed, a touch of the
+    // pen rather than a stamped disc.
     void lightDotsAreFaintButThere()
     {
         QFETCH(bool, doubleSize);
@@ -4978,12 +4978,10 @@ private slots:
             // fade's by no more than six).
             const qreal stray = strayFromPlane(tones);
             QVERIFY2(stray >= 7.5, qPrintable(tone + u", its pixels stray only %1 tones from a smooth run: a shaded disc"_s.arg(stray)));
-            // And a pen's touch, not a stamp: it lands and moves on as it
-            // lifts, leaving a comma, a full head trailing off into a tail,
-            // where a disc or oval is as full at either end. Along its long
-            // axis its inked pixels lie lopsided, bunched at the head with a
-            // long reach the other way (a disc's or oval's skewness is near
-            // nought).
+            // And a pen's touch, not a stamp: the ball bore on one side of
+            // the mark as it landed and left its ink heavier there, so the
+            // middle of its ink lies well off the middle of its shape (a
+            // stamped disc's, even a shaded one's, lies nearly on it).
             QList<QPointF> inked;
             QPointF middle;
             for (auto [x, y, v] : marks)
@@ -4992,26 +4990,14 @@ private slots:
                     middle += QPointF(x, y);
                 }
             middle /= std::max<qsizetype>(inked.size(), 1);
-            qreal ixx = 0, iyy = 0, ixy = 0;
-            for (const QPointF &q : inked) {
-                const QPointF d = q - middle;
-                ixx += d.x() * d.x();
-                iyy += d.y() * d.y();
-                ixy += d.x() * d.y();
-            }
-            const qreal axisAngle = std::atan2(2 * ixy, ixx - iyy) / 2;
-            const QPointF axis(std::cos(axisAngle), std::sin(axisAngle));
-            qreal m2 = 0, m3 = 0;
-            for (const QPointF &q : inked) {
-                const qreal t = QPointF::dotProduct(q - middle, axis);
-                m2 += t * t;
-                m3 += t * t * t;
-            }
-            m2 /= std::max<qsizetype>(inked.size(), 1);
-            m3 /= std::max<qsizetype>(inked.size(), 1);
-            const qreal skew = m2 > 0 ? std::abs(m3) / std::pow(m2, 1.5) : 0;
-            QVERIFY2(inked.size() >= 12 && skew >= 0.15,
-                     qPrintable(tone + u", its %1 inked px lie evenly along it (skewness %2): no comma"_s.arg(inked.size()).arg(skew)));
+            qreal reach = 0;
+            for (const QPointF &q : inked)
+                reach += QPointF::dotProduct(q - middle, q - middle);
+            reach = std::sqrt(reach / std::max<qsizetype>(inked.size(), 1));
+            const QPointF heavy = QPointF(mx, my) - middle;
+            const qreal lopsided = std::hypot(heavy.x(), heavy.y()) / std::max(reach, 1e-6);
+            QVERIFY2(inked.size() >= 12 && lopsided >= 0.1,
+                     qPrintable(tone + u", its ink lies %1 of its reach off its middle: a stamp"_s.arg(lopsided)));
         }
     }
 

@@ -163,11 +163,10 @@ const QHash<QString, QStringList> &descriptions()
           "right of plumb, with only a small gap of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
           u"The word \"mini\", each i with a faint touch of the pen at the usual height instead of a full dot: a "
-          "small pale grey comma, smaller than an ordinary dot, with a rounded head trailing off into a short thin "
-          "tail where the pen moved on as it lifted; the ink lies unevenly, darker in a thin crescent at the back "
-          "of the head, paler and patchy inside and paler again where the head runs into the tail. The first i's "
-          "mark is broader and drawn down to the right, the second's smaller and pulled almost straight down with "
-          "its tail curling left, as if the pen barely touched the paper"_s,
+          "small pale grey dot, smaller than an ordinary one, its ink lying unevenly, darker in a thin crescent on "
+          "the side where the pen bore as it landed, paler and patchy inside, and drawn out a little on the far "
+          "side where the pen moved on as it lifted. The two differ in size and in the way they were drawn out, "
+          "as if the pen barely touched the paper"_s,
           u"The word \"mini\", each i with its dot set clearly off to the left of the stem and lower than usual, "
           "well clear of the stem's tip, so it sits off at an angle from the stem's top"_s,
           u"The word \"mini\", each i with its dot set clearly off to the right of the stem and lower than usual, "

@@ -377,21 +377,20 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         break;
     case Dot::Light: {
         // Barely pressed: the ball of the pen just touches and is gone
-        // again, still moving on as it lifts, so what it leaves is a small
-        // pale comma at the usual height rather than a disc: a rounded head
-        // where it landed, trailing off a little way the pen went. Little
-        // ink comes off a ball so lightly pressed, and not evenly: it lies
-        // heavier in a crescent on the back of the head, where the ball bore
-        // as it landed, thinner and patchy inside, and paler still across
-        // the mark where the head runs into the tail and the ball skipped
-        // for a moment. The two touches differ: the first a broad-headed
-        // comma dragged down to the right, the second a smaller head pulled
-        // nearly straight down into a tail that curls away to the left.
+        // again, still moving on a little as it lifts, so what it leaves is
+        // a small pale dot at the usual height, drawn out a shade the way
+        // the pen went, not a tadpole with a tail. Little ink comes off a
+        // ball so lightly pressed, and not evenly: it lies heavier in a
+        // crescent on the back of the dot, where the ball bore as it landed,
+        // thinner and patchy inside, and paler still where the ball skipped
+        // for a moment. The two touches differ: the first a little broader
+        // and drawn down to the right, the second smaller and drawn nearly
+        // straight down.
         const bool first = which == 0;
         const qreal heading = qDegreesToRadians(first ? rng.uniform(30, 40) : rng.uniform(72, 80));
         const QPointF along(std::cos(heading), std::sin(heading)), across(-along.y(), along.x());
-        const qreal head = (first ? 1.85 : 1.7) + j(0.05);
-        const qreal trail = (first ? 3.6 : 3.2) + j(0.1);
+        const qreal head = (first ? 2.05 : 1.95) + j(0.05);
+        const qreal trail = (first ? 1.1 : 0.9) + j(0.1);
         const qreal taper = first ? 0.55 : 0.62;     // the tail's width where it leaves the head, in head radii
         const qreal bend = (first ? 0.4 : 0.45) + j(0.05); // the tail curls a shade
         const qreal bore = (first ? -0.5 : 0.6) + j(0.1);  // which side of the back the ball bore on
