@@ -28,7 +28,7 @@ QRectF writeName(Hand &hand, qreal x, qreal baseline, qreal width)
     // A name is signed fast, in one sweep: it leans further forward than
     // the writer's letters do, and its letters come out less even than in
     // careful writing, yet its proportions are the writer's own and fixed.
-    // Yet no two signings come out stroke for stroke alike.
+    // Still, no two signings come out stroke for stroke alike.
     Rng name(seedFor(kName) + qRound(width));
     Rng rng = sittingRng(name);
     Writing writing(rng, px, 1.3);
