@@ -272,7 +272,12 @@ QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal facto
 {
     QPainterPath out;
     out.setFillRule(Qt::WindingFill);
-    const QList<QPolygonF> polys = outline.toSubpathPolygons();
+    // Flattened finely, so the curves stay smooth in the 2x pictures.
+    const qreal fine = 6;
+    QList<QPolygonF> polys = outline.toSubpathPolygons(QTransform::fromScale(fine, fine));
+    for (QPolygonF &poly : polys)
+        for (QPointF &p : poly)
+            p /= fine;
     // Where each outline reaches above the small letters and below the
     // line: the middle of that part, or NaN where it has none.
     auto middleOf = [xHeight](const QPolygonF &poly, bool above) {
@@ -289,16 +294,14 @@ QPainterPath longerLoops(const QPainterPath &outline, qreal xHeight, qreal facto
     QList<qreal> upMiddle(polys.size(), qQNaN()), downMiddle(polys.size(), qQNaN());
     for (qsizetype i = 0; i < polys.size(); ++i) {
         const QRectF inside = polys[i].boundingRect();
+        const qreal up = middleOf(polys[i], true), down = middleOf(polys[i], false);
         for (qsizetype j = 0; j < polys.size(); ++j) {
             if (j == i || !polys[j].boundingRect().contains(inside))
                 continue;
-            for (const bool above : {true, false}) {
-                const qreal middle = middleOf(polys[i], above);
-                if (qIsNaN(middle))
-                    continue;
-                QList<qreal> &middles = above ? upMiddle : downMiddle;
-                middles[i] = middles[j] = middle;
-            }
+            if (!qIsNaN(up))
+                upMiddle[i] = upMiddle[j] = up;
+            if (!qIsNaN(down))
+                downMiddle[i] = downMiddle[j] = down;
         }
     }
     const qreal open = 0.25 * xHeight * (factor - 1);
