@@ -2108,6 +2108,41 @@ private slots:
                  qPrintable(u"e %1: upright strokes %2 px across, sideways ones %3 px high"_s.arg(index).arg(upright).arg(sideways)));
     }
 
+    // A looped e after the print s starts where its rise crosses its back:
+    // no line runs in from the paper on the left and on through the letter.
+    // The second e rises straight on from the first one's exit, so below
+    // the eyes the two are joined by one line, never two run side by side.
+    void loopedEsAreWrittenInOneMovement_data() { addSizeRows(); }
+
+    void loopedEsAreWrittenInOneMovement()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const int base = 92;
+        for (int index : {0, 1}) {
+            const QImage grey = greyPicture(u"TheLowerCaseE"_s, index, doubleSize);
+            QVERIFY(!grey.isNull());
+            // The first e stands between x = 38 and 75.
+            const QRect e = inkBox(grey.copy(38 * s, 0, 37 * s, grey.height())).translated(38 * s, 0);
+            const QList<std::pair<int, int>> middle = inkRuns(grey, e.center().y(), 38 * s, 75 * s);
+            QVERIFY2(!middle.isEmpty(), qPrintable(u"e %1: no ink across its middle"_s.arg(index)));
+            const qreal tail = qreal(middle.first().first - e.left()) / s;
+            QVERIFY2(tail <= 3, qPrintable(u"e %1: ink starts %2 left of its back"_s.arg(index).arg(tail)));
+            // Where the first e's exit meets the second e's rise, short of
+            // the second e's back.
+            for (int x = 66 * s; x < 74 * s; ++x) {
+                int runs = 0;
+                bool inInk = false;
+                for (int y = (base - 7) * s; y <= (base + 3) * s; ++y) {
+                    const bool ink = grey.constScanLine(y)[x] < 128;
+                    runs += ink && !inInk;
+                    inInk = ink;
+                }
+                QVERIFY2(runs <= 1, qPrintable(u"e %1: %2 lines at x = %3 between the e's"_s.arg(index).arg(runs).arg(qreal(x) / s)));
+            }
+        }
+    }
+
     // The narrow-loop e's stay well within the height of the s, as e's do,
     // where a tall slanted loop would read as an l; each still closes in a
     // slim eye, plainly open yet smaller than the broad-loop e's eyes.

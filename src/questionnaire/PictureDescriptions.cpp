@@ -179,9 +179,9 @@ const QHash<QString, QStringList> &descriptions()
           "shorter and turned a little further down"_s,
           u"The word \"mini\" with no dots over the i's at all"_s}},
         {u"TheLowerCaseE"_s,
-         {u"The word \"see\", its two small, round e's, lower than the s, each with a slim, slit-like eye leaning "
+         {u"The word \"see\", its two small, round e's joined in one stroke, lower than the s, each with a slim, slit-like eye leaning "
           "into a wide, round back"_s,
-          u"The word \"see\", its two e's with wide, open, round loops"_s,
+          u"The word \"see\", its two e's joined in one stroke, with wide, open, round loops"_s,
           u"The word \"see\", its two e's each written in one movement without any loop: a short stroke starts "
           "in the middle of the letter, well clear of its back, rises to the right to the shoulder and turns there "
           "over the top, down the back and round the foot, so the eye stays open on the left and nothing crosses"_s,

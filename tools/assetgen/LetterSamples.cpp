@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -515,17 +516,30 @@ void addIDots(QList<SampleDef> &out)
 
 enum class ELoop { Narrow, Normal, Broad, Loopless, Greek };
 
-void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
+// How a looped e meets its neighbours: whether its rise runs on from the
+// e before (from the end of `joinedFrom`, the last stretch of that e's
+// stroke in the painter's device coordinates) or begins at the crossing,
+// and whether its exit stops short to run on into the e after it.
+struct EJoin
+{
+    std::optional<QLineF> joinedFrom;
+    bool runsOn = false;
+};
+
+// Draws an e; returns the last stretch of its stroke, in device
+// coordinates, for the next e to run on from.
+QLineF drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0, const EJoin &join = {})
 {
     const qreal H = 40;
     const qreal W = 34;
     hand.setWidth(pen);
     if (kind == ELoop::Greek) {
+        const QPointF end(x0 + W * 1.05, base - H * 0.16);
         hand.stroke(smoothPath({{x0 + W * 0.9, base - H * 0.86}, {x0 + W * 0.55, base - H}, {x0 + W * 0.12, base - H * 0.85},
                                 {x0 + W * 0.2, base - H * 0.58}, {x0 + W * 0.55, base - H * 0.52},
                                 {x0 + W * 0.18, base - H * 0.46}, {x0, base - H * 0.22}, {x0 + W * 0.3, base},
-                                {x0 + W * 0.75, base - 1}, {x0 + W * 1.05, base - H * 0.16}}));
-        return;
+                                {x0 + W * 0.75, base - 1}, end}));
+        return hand.painter().transform().map(QLineF(QPointF(x0 + W * 0.75, base - 1), end));
     }
     // Lead-in, a rise to the right, over the top of the loop, down the left
     // side and round the bottom to the exit. How far the rise stays below the
@@ -559,14 +573,44 @@ void drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0)
         const QList<QPointF> pts = {at(16, -15.5), at(20.5, -18.4), at(25, -22.5), at(27.5, -28.5), at(21, -37.5), at(10, -37),
                                     at(3, -27), at(2.4, -13), at(7, -3), at(16, 0), at(26, -1), at(35, -7)};
         hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.8 + 0.35 * std::exp(-std::pow((t - 0.55) / 0.2, 2)); });
-        return;
+        return hand.painter().transform().map(QLineF(pts[pts.size() - 2], pts.last()));
     }
     case ELoop::Greek:
         break;
     }
+    // The first point is a lead-in from the baseline well left of the back.
+    // An e begun on its own starts where its rise crosses the back, so no
+    // line runs in from the paper and through the letter; one joined to the
+    // e before rises straight on from that e's exit.
+    pts.removeFirst();
+    if (join.joinedFrom) {
+        // On along the line the last e's exit took, bending smoothly up into
+        // the rise, so the join shows neither corner nor wave: one curve
+        // from the exit's end to the rise's second point, leaving the one
+        // and meeting the other along their own directions.
+        const QLineF from = hand.painter().transform().inverted().map(*join.joinedFrom);
+        const QPointF start = from.p2(), end = pts[1];
+        const qreal reach = QLineF(start, end).length() / 3;
+        const QPointF leaving = (from.p2() - from.p1()) / from.length();
+        const QLineF rise(pts[0], pts[2]);
+        const QPointF meeting = (rise.p2() - rise.p1()) / rise.length();
+        const QPointF c1 = start + leaving * reach, c2 = end - meeting * reach;
+        pts.removeFirst();
+        for (int k = 5; k >= 0; --k) {
+            const qreal t = k / 6.0, u = 1 - t;
+            pts.prepend(u * u * u * start + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * end);
+        }
+    }
+    // Running on into the next e, the exit stops short where that e's rise
+    // takes over, so the two never run side by side.
+    if (join.runsOn)
+        pts.removeLast();
     // The rise into the loop is written lightly; the pen presses into the
-    // down-stroke of the back and eases off round the foot to the exit.
-    hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.82 + 0.33 * std::exp(-std::pow((t - 0.6) / 0.17, 2)); });
+    // down-stroke of the back and eases off round the foot to the exit. Where
+    // one e runs on into the next, the pen does not lift.
+    hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.82 + 0.33 * std::exp(-std::pow((t - 0.6) / 0.17, 2)); },
+                        join.joinedFrom ? PenEnd::Blunt : PenEnd::Tapered, join.runsOn ? PenEnd::Blunt : PenEnd::Tapered);
+    return hand.painter().transform().map(QLineF(pts[pts.size() - 2], pts.last()));
 }
 
 void addLowerCaseE(QList<SampleDef> &out)
@@ -587,10 +631,13 @@ void addLowerCaseE(QList<SampleDef> &out)
             p.scale(k, k);
             p.translate(-47, -base);
             varyCopy(p, {59, base}, rng);
-            drawE(h, 47, base, first, 3.0 / k);
+            // Looped e's are written in one movement, the first running on
+            // into the second.
+            const bool joined = first != ELoop::Loopless && first != ELoop::Greek && second == first;
+            const QLineF exit = drawE(h, 47, base, first, 3.0 / k, {std::nullopt, joined});
             p.restore();
             varyCopy(p, {99, base}, rng);
-            drawE(h, 47 + 40, base, second, 3.0 / k);
+            drawE(h, 47 + 40, base, second, 3.0 / k, {joined ? std::optional(exit) : std::nullopt, false});
             p.restore();
             p.restore();
         };
