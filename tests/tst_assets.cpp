@@ -3076,18 +3076,21 @@ private slots:
         // Kept by hand, not by a ruler: the wide gaps differ by a few pixels.
         QVERIFY2(most - least >= 3, qPrintable(all));
         // Ragged, not justified: the full lines (all but the last) end at
-        // plainly different places, one of them well short of the others.
+        // plainly different places, one of them well short of the others,
+        // and no three of them end together against the right edge.
         QList<int> ends;
         for (qsizetype i = 0; i + 1 < veryLarge.size(); ++i)
             ends.append(veryLarge[i].end);
-        const int longest = *std::max_element(ends.begin(), ends.end());
-        const int shortest = *std::min_element(ends.begin(), ends.end());
-        QVERIFY2(shortest <= longest - 18, qPrintable(u"lines end at %1"_s.arg([&] {
-                     QStringList e;
-                     for (int v : ends)
-                         e.append(QString::number(v));
-                     return e.join(u' ');
-                 }())));
+        const QString endsAt = u"lines end at %1"_s.arg([&] {
+            QStringList e;
+            for (int v : ends)
+                e.append(QString::number(v));
+            return e.join(u' ');
+        }());
+        std::sort(ends.begin(), ends.end());
+        QVERIFY2(ends.first() <= ends.last() - 18, qPrintable(endsAt));
+        for (qsizetype i = 2; i < ends.size(); ++i)
+            QVERIFY2(ends[i] - ends[i - 2] > 4, qPrintable(endsAt));
         // Channels (at least 4 columns wide) of paper clear through four
         // lines in a row, within their words. Short words starting several
         // lines may leave one; a grid's columns of words leave two or more.

@@ -1160,7 +1160,7 @@ void addWordSpacing(QList<SampleDef> &out)
     static const QList<Row> rows = {
         {u"on sunday"_s, {29}, 6},
         {u"we had a"_s, {31, 28}, 10},
-        {u"wonderful ride"_s, {28}, 5},
+        {u"splendid ride"_s, {28}, 5},
         {u"up on the"_s, {27, 33}, 9},
         {u"big wheel"_s, {30}, 11},
     };
