@@ -1173,6 +1173,28 @@ private slots:
     }
 
     void humpsClimbFallOrStayLevel_data() { addSizeRows(); }
+    // A written capital stands some two to four times as tall as the small
+    // letters after it; an I five or six times the height of its "am"
+    // looks like a diagram rather than the word "I am".
+    void capitalIStandsInProportionToAm_data() { addSizeRows(); }
+
+    void capitalIStandsInProportionToAm()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        for (int index = 0; index < 9; ++index) {
+            const QImage grey = greyPicture(u"TheCapitalLetterI"_s, index, doubleSize);
+            QVERIFY(!grey.isNull());
+            // The I stands left of x = 64, "am" right of x = 66.
+            const QRect letter = inkBox(grey.copy(0, 0, 64 * s, grey.height()));
+            const QRect am = inkBox(grey.copy(66 * s, 0, grey.width() - 66 * s, grey.height()));
+            QVERIFY2(!letter.isEmpty() && !am.isEmpty(), qPrintable(u"I %1: no ink"_s.arg(index)));
+            const qreal ratio = qreal(letter.height()) / am.height();
+            QVERIFY2(ratio >= 2 && ratio <= 4,
+                     qPrintable(u"I %1 is %2 times as tall as its am"_s.arg(index).arg(ratio)));
+        }
+    }
+
 
     // Among the looped capital I's the vertical one alone stands plumb, the
     // one tilted to the right leans well over, the one tilted to the left
@@ -1189,8 +1211,9 @@ private slots:
             return greyPicture(u"TheCapitalLetterI"_s, index, doubleSize);
         };
         // How far right the stem moves from `low` up 15 rows (in 1x units),
-        // taken as the middle of the ink left of "am" on each row.
-        auto lean = [&](int index, int low = 100) {
+        // taken as the middle of the ink left of "am" on each row: low on
+        // the stem, under the stroke that leads into the loop.
+        auto lean = [&](int index, int low = 104) {
             const QImage grey = load(index);
             auto middle = [&](int y) {
                 qreal sum = 0;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -206,21 +207,39 @@ const qreal kITop = 22;
 const qreal kIBase = 108;
 const qreal kIX = 42;
 
+// The capital stands about three and a half times as tall as the small
+// letters after it, as a written capital does, not five or six times: the
+// I is drawn at this share of its full size about its foot.
+const qreal kIScale = 0.8;
+
 // Every I is followed by "am", so that it reads as the word "I".
 void writeAm(Hand &hand)
 {
     // In the same pen as the I, so the two read as one hand.
-    const qreal unit = 1.55;
-    const PrintedText am = printText(u"am"_s, QPointF(75, kIBase), unit);
-    hand.setWidth(2.8);
+    const qreal unit = 1.96;
+    const PrintedText am = printText(u"am"_s, QPointF(66, kIBase), unit);
+    hand.setWidth(2.8 * unit / 1.55);
     hand.stroke(am.strokes);
 }
 
+// Draws the I at its share of full size, standing on the line at its foot,
+// with the pen's breadth kept as at full size.
+void drawScaledI(Hand &hand, const std::function<void(qreal penScale)> &draw)
+{
+    QPainter &p = hand.painter();
+    p.save();
+    p.translate(kIX, kIBase);
+    p.scale(kIScale, kIScale);
+    p.translate(-kIX, -kIBase);
+    draw(1 / kIScale);
+    p.restore();
+}
+
 // Printed I: a stem with cross strokes of the given widths (0 for none).
-void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
+void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar, qreal penScale = 1)
 {
     const qreal x = kIX;
-    hand.setWidth(3.4);
+    hand.setWidth(3.4 * penScale);
     // Drawn freehand, not ruled: the stem bows a little on its way down and
     // the strokes across climb a shade to the right, each curving slightly.
     const qreal mid = (kITop + kIBase) / 2;
@@ -240,7 +259,7 @@ void drawPrintedI(Hand &hand, qreal topBar, qreal bottomBar)
 // across its foot, so the letter reads as I and not as a figure, an l or a
 // J. The letter is slanted by `tilt` degrees (positive leans the top to the
 // right) over its foot and then moved to stay centred left of "am".
-void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
+void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt, qreal penScale = 1)
 {
     const qreal x = kIX + 2;
     const qreal top = kITop;
@@ -293,8 +312,8 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
     // The foot stroke follows once the pen is lifted off the stem: landing
     // a little left of it, running along the line to the right, where the
     // writing goes on, a shade heavier where it first bears down.
-    QPainterPath bar(foot + QPointF(-10, 1.2));
-    smoothTo(bar, {foot + QPointF(-10, 1.2), foot + QPointF(-3, 0.5), foot + QPointF(5, 0.1), foot + QPointF(14, -1.4)});
+    QPainterPath bar(foot + QPointF(-11.5, 1.3));
+    smoothTo(bar, {foot + QPointF(-11.5, 1.3), foot + QPointF(-3, 0.5), foot + QPointF(5, 0.1), foot + QPointF(15.5, -1.5)});
     if (tilt != 0) {
         // Centred in the room left of "am", and clear of it, with its foot
         // on the same line as "am", as the upright one's is.
@@ -304,7 +323,7 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt)
         path.translate(dx, dy);
         bar.translate(dx, dy);
     }
-    hand.setWidth(3.2);
+    hand.setWidth(3.2 * penScale);
     hand.stroke(path);
     hand.pressureStroke(bar, [](qreal t) { return 1.1 - 0.25 * t; });
 }
@@ -314,13 +333,13 @@ void addCapitalI(QList<SampleDef> &out)
     const QString t = u"TheCapitalLetterI"_s;
     auto printed = [](qreal topBar, qreal bottomBar) {
         return [=](Hand &h, Rng &) {
-            drawPrintedI(h, topBar, bottomBar);
+            drawScaledI(h, [&](qreal pen) { drawPrintedI(h, topBar, bottomBar, pen); });
             writeAm(h);
         };
     };
     auto cursive = [](qreal w, qreal hgt, qreal slant) {
         return [=](Hand &h, Rng &) {
-            drawCursiveI(h, w, hgt, slant);
+            drawScaledI(h, [&](qreal pen) { drawCursiveI(h, w, hgt, slant, pen); });
             writeAm(h);
         };
     };
@@ -341,7 +360,7 @@ void addCapitalI(QList<SampleDef> &out)
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(9.5, 52, 9));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(11.5, 52, 9));
 }
 
 } // namespace
