@@ -4183,6 +4183,19 @@ private slots:
         QVERIFY2(light.thickness < normal.thickness, qPrintable(got));
         QVERIFY2(light.darkest > normal.darkest + 50 && normal.darkest < 60 && heavy.darkest < 60, qPrintable(got));
         QVERIFY2(light.palestColumn < 215, qPrintable(got));
+        // The page is about the bar: a heavy hand bears down on it hardest,
+        // so the heavy bars are about as broad as its stems are wide, not
+        // thinner strokes between swollen stems.
+        const QImage heavyPicture = greyPicture(u"BarPressure"_s, 2, doubleSize);
+        qreal stemWidth = 0;
+        int stemRows = 0;
+        for (int centre : {25, 88})
+            for (int y = 90 * scale; y < 100 * scale; ++y, ++stemRows)
+                for (int x = (centre - 10) * scale; x < (centre + 10) * scale; ++x)
+                    stemWidth += heavyPicture.constScanLine(y)[x] < 128 ? 1.0 / scale : 0;
+        stemWidth /= stemRows;
+        QVERIFY2(heavy.thickness / 4 >= 0.85 * stemWidth,
+                 qPrintable(got + u"; heavy stems %1 wide"_s.arg(stemWidth)));
     }
 
     // A bar written with light pressure is the same ink as the rest of the

@@ -326,7 +326,7 @@ void addBarPressure(QList<SampleDef> &out)
             // A hand that presses hard presses on the whole word, and one
             // that barely presses writes the whole word a little finer and
             // paler, most of all in the quick bar.
-            h.setWidth(p == P::Heavy ? kPen * 1.8 : p == P::Light ? kPen * 0.8 : kPen);
+            h.setWidth(p == P::Heavy ? kPen * 1.45 : p == P::Light ? kPen * 0.8 : kPen);
             h.setInk(p == P::Heavy ? QColor(4, 4, 6) : p == P::Light ? QColor(36, 36, 42) : QColor(12, 12, 16));
             const qreal stems[2] = {25, 88};
             const qreal tops[2] = {26, 28};
@@ -351,9 +351,12 @@ void addBarPressure(QList<SampleDef> &out)
                     drawStem(h, ts[i]);
                     // The nib spreads under the pressure: a broad stroke that
                     // stays broad to its end, with the slight waver of a pen
-                    // dragged hard across the paper.
+                    // dragged hard across the paper. The bar is where the
+                    // hand bears down hardest, heavier than the letters'
+                    // other strokes, which a heavy hand also presses but
+                    // without filling the o.
                     const QPainterPath path = smoothPath({a, a + QPointF(8, -1.1 + 0.3 * i), a + QPointF(16, -1.0), b});
-                    h.pressureStroke(path, [](qreal t) { return 1.0 + 0.06 * std::sin(t * 9); }, PenEnd::Tapered, PenEnd::Blunt);
+                    h.pressureStroke(path, [](qreal t) { return 1.2 + 0.07 * std::sin(t * 9); }, PenEnd::Tapered, PenEnd::Blunt);
                     break;
                 }
                 case P::Tapering: {
