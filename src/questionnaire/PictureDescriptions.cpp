@@ -138,7 +138,7 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word tot, the bars of its t's of ordinary weight, close to that of the stems"_s,
           u"The word tot, the bars of its t's fine unbroken hairlines, as from a pen barely touching the paper, "
           "and the stems and the o a little finer and paler than usual"_s,
-          u"The word tot written with a hard-pressed pen, bars, stems and o thick, dark and heavy"_s,
+          u"The word tot written with a hard-pressed pen, stems and o heavy and dark, the bars of its t's pressed as broad as the stems"_s,
           u"The word tot, the bars of its t's starting thick on the left, holding their weight a moment and "
           "thinning out to a fine hairline on the right, rising a little as they end"_s}},
         {u"BarHeight"_s,
