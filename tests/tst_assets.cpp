@@ -1387,7 +1387,9 @@ private slots:
         const qreal deflated = opening(8, &deflatedRows);
         const qreal vertical = opening(6, &verticalRows);
         QVERIFY2(deflatedRows >= 10, qPrintable(u"deflated loop open on %1 rows"_s.arg(deflatedRows)));
-        QVERIFY2(deflated >= 4.5 && deflated < 0.7 * vertical,
+        // Open by a few pixels of paper at its widest, and under three
+        // fifths of the vertical I's round loop.
+        QVERIFY2(deflated >= 3.5 && deflated < 0.6 * vertical,
                  qPrintable(u"deflated opening %1, vertical %2"_s.arg(deflated).arg(vertical)));
     }
 

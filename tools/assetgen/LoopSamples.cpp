@@ -356,11 +356,11 @@ void addCapitalI(QList<SampleDef> &out)
     // right, so each is told by its loop and not by its slant.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -17));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(23, 30, 24));
-    addSample(out, t, 6, u"Vertical"_s, cursive(21, 27, 0));
+    addSample(out, t, 6, u"Vertical"_s, cursive(24, 27, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
-    addSample(out, t, 8, u"Deflated Loop"_s, cursive(11.5, 52, 9));
+    addSample(out, t, 8, u"Deflated Loop"_s, cursive(10.5, 54, 9));
 }
 
 } // namespace
