@@ -4374,6 +4374,34 @@ private slots:
         }
     }
 
+    // A long bar is long for a hand, not ruled across the page: far longer
+    // than the short one and than a bar run out to one side only, yet
+    // ending well inside the paper at both ends.
+    void longBarIsAHandsLength()
+    {
+        for (int s : {1, 2}) {
+            // The ink across the rows of the level bars, from end to end.
+            auto span = [&](int index) {
+                const QImage grey = greyPicture(u"LengthOfCrossing"_s, index, s == 2);
+                int left = grey.width(), right = -1;
+                for (int y = 38 * s; y <= 54 * s; ++y)
+                    for (const auto &[l, r] : inkRuns(grey, y, 0, grey.width())) {
+                        left = std::min(left, l);
+                        right = std::max(right, r);
+                    }
+                return std::pair{qreal(left) / s, qreal(right) / s};
+            };
+            const auto [longLeft, longRight] = span(0);
+            const auto [shortLeft, shortRight] = span(1);
+            const auto [leftLeft, leftRight] = span(4);
+            const QString got = u"%1x: long bar %2..%3, short %4..%5, more to the left %6..%7"_s.arg(s)
+                                    .arg(longLeft).arg(longRight).arg(shortLeft).arg(shortRight).arg(leftLeft).arg(leftRight);
+            QVERIFY2(longRight - longLeft >= 4 * (shortRight - shortLeft), qPrintable(got));
+            QVERIFY2(longRight - longLeft >= 1.4 * (leftRight - leftLeft), qPrintable(got));
+            QVERIFY2(longLeft >= 12 && longRight <= 118 - 12, qPrintable(got));
+        }
+    }
+
     // A slanted bar keeps the weight of the letter whichever way it slopes:
     // the nib would leave the rising one fine and the falling one heavy, but
     // the hand presses the one and eases the other, so the two come out

@@ -149,7 +149,7 @@ const QHash<QString, QStringList> &descriptions()
           u"The word tot, the bars of its t's crossing low on the stems, close to the line"_s,
           QString()}},
         {u"LengthOfCrossing"_s,
-         {u"A lower case t whose bar runs far out on both sides of the stem, almost the width of the picture"_s,
+         {u"A lower case t whose long bar runs far out on both sides of the stem, rising a little to the right"_s,
           u"A lower case t whose bar is a short dash that barely crosses the stem"_s,
           u"A lower case t whose bar climbs from lower left to upper right as it crosses the stem"_s,
           u"A lower case t whose bar drops from upper left to lower right as it crosses the stem"_s,

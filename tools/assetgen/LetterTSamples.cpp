@@ -459,7 +459,7 @@ void addLengthOfCrossing(QList<SampleDef> &out)
             bar(h, from + shift, to + shift, 1 + 0.25 * std::clamp<qreal>(climb, -1, 1));
         };
     };
-    addSample(out, name, 0, u"Long"_s, crossed({-52, 46}, {52, 45}, 1.6));
+    addSample(out, name, 0, u"Long"_s, crossed({-41, 47}, {43, 44.5}, 1.6));
     addSample(out, name, 1, u"Short"_s, crossed({-7, 46}, {7, 46}, -1.2));
     addSample(out, name, 2, u"Ascending"_s, crossed({-28, 62}, {30, 28}, 2.2));
     addSample(out, name, 3, u"Descending"_s, crossed({-28, 28}, {30, 62}, 0.7));
