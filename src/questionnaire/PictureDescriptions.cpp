@@ -108,7 +108,7 @@ const QHash<QString, QStringList> &descriptions()
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n, drops away under the "
           "line and curves off to the right, ending in a tail that runs out along under the word"_s,
           u"The handwritten word \"man\" whose last stroke turns up from the foot of the n, climbs close beside it "
-          "and curls back to the left in a hook over the n, thinning as it ends"_s,
+          "and arches back to the left high over the n and the a like a roof, thinning as it ends"_s,
           u"The handwritten word \"man\" whose last stroke runs on flat along the line, well past the word"_s,
           u"The handwritten word \"man\" that stops short at the foot of the n, with no final stroke"_s}},
         {u"Stems"_s,

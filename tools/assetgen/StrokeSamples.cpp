@@ -180,15 +180,15 @@ void drawEnding(Hand &hand, Ending kind)
     case Ending::RightToLeft: {
         // The pen turns at the foot of the n's last leg without lifting,
         // climbs close beside it and, bending back the same way all along,
-        // curls over to the left above the n, a hook over the end of the
-        // word that never comes down onto the letters: a hand's flourish,
-        // not a canopy over the whole word. It runs right to left at its
-        // end, thinning as the pen lifts off.
+        // arches over to the left above the n and into the a, a roof over
+        // the end of the word that never comes down onto the letters. It
+        // runs right to left at its end, thinning as the pen lifts off.
         const qreal phase = e.x() * 0.37;
         hand.pressureStroke(smoothPath({{e.x(), e.y() - 5}, {e.x() + 0.7, e.y() - 0.4}, {e.x() + 4, e.y() - 2.4},
-                                        {e.x() + 7.6, e.y() - 8.5}, {e.x() + 10.4, top + 2}, {e.x() + 11.2, top - 6},
-                                        {e.x() + 9, top - 12.5}, {e.x() + 3.5, top - 16.2}, {e.x() - 3.5, top - 17.2},
-                                        {e.x() - 10.5, top - 16.2}, {e.x() - 16.5, top - 14}, {e.x() - 22, top - 11.2}}),
+                                        {e.x() + 8.6, e.y() - 8.5}, {e.x() + 12.4, top + 3}, {e.x() + 14, top - 7},
+                                        {e.x() + 12.4, top - 15.5}, {e.x() + 7, top - 20.6}, {e.x() - 1, top - 22.6},
+                                        {e.x() - 10, top - 22.4}, {e.x() - 19, top - 20.8}, {e.x() - 27, top - 17.9},
+                                        {e.x() - 33.5, top - 14.8}}),
                             [phase](qreal t) {
                                 const qreal ease = std::min<qreal>(1, std::max<qreal>(0, t - 0.45) / 0.55);
                                 return (1.08 - 0.5 * std::pow(ease, 1.3)) * (1 + 0.05 * std::sin(t * 13 + phase));
