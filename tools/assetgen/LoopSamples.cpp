@@ -215,10 +215,11 @@ const qreal kIScale = 0.8;
 // Every I is followed by "am", so that it reads as the word "I".
 void writeAm(Hand &hand)
 {
-    // In the same pen as the I, so the two read as one hand.
-    const qreal unit = 1.96;
-    const PrintedText am = printText(u"am"_s, QPointF(66, kIBase), unit);
-    hand.setWidth(2.8 * unit / 1.55);
+    // In the same pen as the I, so the two read as one hand, and a little
+    // way after it, clear of the longest stroke across its foot.
+    const qreal unit = 1.9;
+    const PrintedText am = printText(u"am"_s, QPointF(68, kIBase), unit);
+    hand.setWidth(3.2);
     hand.stroke(am.strokes);
 }
 
