@@ -1435,14 +1435,15 @@ private slots:
     // The blunt ending keeps the pen's weight to its very end, the tapered
     // one thins out to a point: a little way back from each tip the blunt
     // stroke is at least as broad as the stems of the letters, the tapered
-    // one a fraction of that.
+    // one a fraction of that. The blunt one is the long rise, the tapered
+    // one a quicker flick: its tip stops plainly short of the blunt one's.
     void endingStrokeTipsBluntOrFine_data() { addSizeRows(); }
 
     void endingStrokeTipsBluntOrFine()
     {
         QFETCH(bool, doubleSize);
         const int scale = doubleSize ? 2 : 1;
-        qreal stem[2] = {}, tip[2] = {};
+        qreal stem[2] = {}, tip[2] = {}, reach[2] = {};
         for (int index : {0, 1}) {
             const QImage grey = greyPicture(u"EndingStroke"_s, index, doubleSize);
             QVERIFY(!grey.isNull());
@@ -1473,8 +1474,11 @@ private slots:
             for (int cx = last - 4 * scale; cx <= last - 3 * scale; ++cx)
                 most = std::max(most, columnInk(cx));
             tip[index] = qreal(most) / scale;
+            reach[index] = qreal(last) / scale;
         }
-        const QString got = u"stems %1 and %2, blunt end %3, tapered end %4"_s.arg(stem[0]).arg(stem[1]).arg(tip[0]).arg(tip[1]);
+        const QString got = u"stems %1 and %2, blunt end %3, tapered end %4, reaching %5 and %6"_s.arg(stem[0]).arg(stem[1])
+                                .arg(tip[0]).arg(tip[1]).arg(reach[0]).arg(reach[1]);
+        QVERIFY2(reach[0] - reach[1] >= 6, qPrintable(got));
         QVERIFY2(stem[0] > 2 && stem[1] > 2, qPrintable(got));
         QVERIFY2(tip[0] >= stem[0], qPrintable(got));
         QVERIFY2(tip[1] > 0 && tip[1] <= 0.5 * stem[1], qPrintable(got));

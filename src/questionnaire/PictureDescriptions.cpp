@@ -102,7 +102,8 @@ const QHash<QString, QStringList> &descriptions()
         {u"EndingStroke"_s,
          {u"The handwritten word \"man\" whose last stroke rises a long way to the right, as heavy as the letters "
           "all the way, and stops with a blunt, rounded end instead of thinning out"_s,
-          u"The handwritten word \"man\" whose last stroke rises to the right and thins away to a needle point"_s,
+          u"The handwritten word \"man\" whose last stroke is a short flick rising to the right that thins away to a "
+          "needle point"_s,
           u"The handwritten word \"man\" whose last stroke climbs up to the right at a steep slant, far above the "
           "tops of the letters, thinning as it goes"_s,
           u"The handwritten word \"man\" whose final stroke leaves the foot of the n, drops away under the "

@@ -149,8 +149,9 @@ void drawEnding(Hand &hand, Ending kind)
         break;
     case Ending::TaperedUp:
         // Leaves the n in the letters' weight and thins steadily to a needle
-        // point as the pen flicks off the paper.
-        hand.taperedStroke(smoothPath({e, {e.x() + 14, e.y() - 5}, {e.x() + 26, e.y() - 16}, {e.x() + 35, e.y() - 28}}),
+        // point as the pen flicks off the paper: a quick flick, shorter than
+        // the long, blunt rise.
+        hand.taperedStroke(smoothPath({e, {e.x() + 11, e.y() - 4}, {e.x() + 20, e.y() - 12.5}, {e.x() + 27, e.y() - 21.5}}),
                            1.15 * s, 0.05);
         break;
     case Ending::HighReaching: {
