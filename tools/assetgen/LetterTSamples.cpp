@@ -352,9 +352,9 @@ void addBarPressure(QList<SampleDef> &out)
                     // The nib spreads under the pressure: a broad stroke that
                     // stays broad to its end, with the slight waver of a pen
                     // dragged hard across the paper. The bar is where the
-                    // hand bears down hardest, heavier than the letters'
-                    // other strokes, which a heavy hand also presses but
-                    // without filling the o.
+                    // hand bears down hardest: pressed about as broad as the
+                    // stems, which a heavy hand presses too, but not so hard
+                    // that the o fills in.
                     const QPainterPath path = smoothPath({a, a + QPointF(8, -1.1 + 0.3 * i), a + QPointF(16, -1.0), b});
                     h.pressureStroke(path, [](qreal t) { return 1.2 + 0.07 * std::sin(t * 9); }, PenEnd::Tapered, PenEnd::Blunt);
                     break;
