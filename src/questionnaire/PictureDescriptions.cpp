@@ -183,8 +183,8 @@ const QHash<QString, QStringList> &descriptions()
          {u"The word \"see\", its two small, round e's joined in one stroke, lower than the s, each with a slim, slit-like eye leaning "
           "into a wide, round back"_s,
           u"The word \"see\", its two e's joined in one stroke, with wide, open, round loops"_s,
-          u"The word \"see\", its two e's each written in one movement without any loop: a short stroke starts "
-          "in the middle of the letter, well clear of its back, rises to the right to the shoulder and turns there "
+          u"The word \"see\", its two e's each written in one movement without any loop: a short, nearly level bar "
+          "starts in the middle of the letter, well clear of its back, runs right to the shoulder and turns up there "
           "over the top, down the back and round the foot, so the eye stays open on the left and nothing crosses"_s,
           u"The word \"see\", its two e's in the Greek form, each like a 3 written backwards"_s}},
         {u"TheLowerCaseM"_s,

@@ -565,12 +565,14 @@ QLineF drawE(Hand &hand, qreal x0, qreal base, ELoop kind, qreal pen = 3.0, cons
         break;
     case ELoop::Loopless: {
         // Written in one movement with nothing crossed: the pen sets down in
-        // the middle of the letter, flicks up to the shoulder, turns there
-        // over the crown, runs down the back and round the foot. The flick
-        // starts well clear of the back, so the eye stays plainly open on
-        // the left and no loop ever forms; with no loop to rise into, the
-        // letter is not joined to the one before.
-        const QList<QPointF> pts = {at(16, -15.5), at(20.5, -18.4), at(25, -22.5), at(27.5, -28.5), at(21, -37.5), at(10, -37),
+        // the middle of the letter, runs across it as the e's bar, nearly
+        // level, turns up at the shoulder and over the crown, runs down the
+        // back and round the foot. A bar, not a tick flicked up to the
+        // shoulder, which leaves a c with a mark in it. It starts well clear
+        // of the back, so the eye stays plainly open on the left and no loop
+        // ever forms; with no loop to rise into, the letter is not joined to
+        // the one before.
+        const QList<QPointF> pts = {at(14.5, -17.5), at(21, -18.4), at(26.5, -20.5), at(28, -28.5), at(21, -37.5), at(10, -37),
                                     at(3, -27), at(2.4, -13), at(7, -3), at(16, 0), at(26, -1), at(35, -7)};
         hand.pressureStroke(smoothPath(pts), [](qreal t) { return 0.8 + 0.35 * std::exp(-std::pow((t - 0.55) / 0.2, 2)); });
         return hand.painter().transform().map(QLineF(pts[pts.size() - 2], pts.last()));
