@@ -74,6 +74,11 @@ protected:
             refuse(u"A file name cannot contain a double quote (\"). Please type another name."_s);
             return;
         }
+        if (!typed.isEmpty() && typed.trimmed().isEmpty()) {
+            // Taken as typed, the report would go to a file named " .doc", which looks like no name at all.
+            refuse(u"A file name cannot be only spaces. Please type a name for the report."_s);
+            return;
+        }
         const QFileInfo target(chosen.constFirst());
         if (!target.isDir()) { // a folder's name opens the folder
             if (!QFileInfo(target.absolutePath()).isDir()) {
