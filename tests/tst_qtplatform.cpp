@@ -142,7 +142,7 @@ private slots:
         QTest::newRow("quote in a folder part") << u"x\"y/z.doc"_s << u"double quote"_s;
         QTest::newRow("missing folder") << u"gone/report.doc"_s << u"does not exist"_s;
         QTest::newRow("read-only file") << u"locked.doc"_s << u"read-only"_s;
-        // Spaces alone would be saved as a hidden ".doc" the user never sees.
+        // Spaces alone would be saved as " .doc", a file whose name looks like none at all.
         QTest::newRow("only a space") << u" "_s << u"only spaces"_s;
         QTest::newRow("only spaces and a tab") << u"  \t "_s << u"only spaces"_s;
     }
