@@ -1757,16 +1757,18 @@ private slots:
         // A roof clear of the letters: down every column over the word the
         // arch is one stroke with paper under it before the letters begin,
         // and just over the letters there is no ink left of the n's leg.
+        // (Each picture writes its own copy of the word, whose tops may
+        // stand a pixel higher than the bare word's.)
         const QList<std::pair<int, int>> legRow = inkRuns(plain, word.bottom() - 6 * s, 0, plain.width());
         QVERIFY(!legRow.isEmpty());
         const int leg = legRow.last().second;
         for (int x = left + 3 * s; x < leg - 2 * s; x += s) {
-            const QList<std::pair<int, int>> down = inkRunsDown(arch, x, 0, word.top());
+            const QList<std::pair<int, int>> down = inkRunsDown(arch, x, 0, word.top() - s);
             QVERIFY2(down.size() == 1 && word.top() - down[0].second >= 4 * s,
                      qPrintable(got + u", column %1: %2 strokes above the letters, last ending %3"_s.arg(x / s).arg(down.size())
                                           .arg(down.isEmpty() ? -1 : down.last().second / s)));
         }
-        for (int y = word.top() - 3 * s; y < word.top(); ++y)
+        for (int y = word.top() - 3 * s; y < word.top() - s; ++y)
             QVERIFY2(inkRuns(arch, y, 0, leg).isEmpty(), qPrintable(got + u", ink over the letters at row %1"_s.arg(y / s)));
         // Beside the n, the climb: a stroke right of the leg halfway up.
         const int midRow = (word.top() + word.bottom()) / 2;
@@ -3197,6 +3199,71 @@ private slots:
                 QVERIFY2(perInk >= 90, qPrintable(u"pictures %1 and %2: first lines differ by %3 per inked pixel"_s
                                                       .arg(a).arg(b).arg(perInk)));
             }
+    }
+
+    // A page shows one word in every picture, each with its own stroke or
+    // dot: written afresh for each picture, as samples from different
+    // writers are, not one word stamped again with another mark added. Away
+    // from where the marks join it, the word differs from picture to picture
+    // in more than the edges of its lines.
+    void pagesWriteTheirWordAfresh_data()
+    {
+        QTest::addColumn<QString>("trait");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("bare"); // the picture without the mark
+        QTest::addColumn<bool>("doubleSize");
+        const struct
+        {
+            QString trait;
+            int count, bare;
+        } pages[] = {{u"BeginningStroke"_s, 5, 4}, {u"EndingStroke"_s, 7, 6}, {u"IDotAnalysis"_s, 9, 8}};
+        for (const auto &page : pages)
+            for (bool twice : {false, true})
+                QTest::newRow(qPrintable(page.trait + (twice ? u" 2x"_s : u" 1x"_s))) << page.trait << page.count << page.bare << twice;
+    }
+
+    void pagesWriteTheirWordAfresh()
+    {
+        QFETCH(QString, trait);
+        QFETCH(int, count);
+        QFETCH(int, bare);
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage plain = greyPicture(trait, bare, doubleSize);
+        const QRect word = inkBox(plain);
+        QVERIFY(word.isValid());
+        // The word's own band, clear of where the marks join it: right of
+        // the m's first stem for a beginning, left of the n's last for an
+        // ending, the m alone for the i-dots; and above the line, under
+        // which some strokes run.
+        const QList<std::pair<int, int>> stems = inkRuns(plain, word.bottom() - 6 * s, 0, plain.width());
+        QVERIFY(stems.size() >= 4);
+        int from = word.left(), to = word.right() + 1;
+        if (trait == u"BeginningStroke"_s)
+            from = stems.first().second + 3 * s;
+        else if (trait == u"EndingStroke"_s)
+            to = stems.last().first - 3 * s;
+        else
+            to = stems[3].first - 2 * s;
+        for (int index = 0; index < count; ++index) {
+            if (index == bare)
+                continue;
+            const QImage other = greyPicture(trait, index, doubleSize);
+            qint64 difference = 0;
+            int ink = 0;
+            for (int y = word.top() + 2 * s; y < word.bottom() - 2 * s; ++y) {
+                const uchar *one = plain.constScanLine(y), *two = other.constScanLine(y);
+                for (int x = from; x < to; ++x) {
+                    difference += std::abs(int(one[x]) - int(two[x]));
+                    ink += one[x] < 128;
+                }
+            }
+            // Stamped again, the word would not differ at all; each copy
+            // differs by tens of grey levels per inked pixel.
+            QVERIFY(ink > 0);
+            QVERIFY2(double(difference) / ink >= 20, qPrintable(u"picture %1 differs from the bare word by %2 per inked pixel"_s
+                                                                   .arg(index).arg(double(difference) / ink)));
+        }
     }
 
     // Long loops are written open: drawn out long but no wider, a loop

@@ -425,6 +425,11 @@ void startPage(std::uint64_t salt)
     pageSalt() = salt;
 }
 
+std::uint64_t sitting()
+{
+    return pageSalt() | 1; // never 0, which means no occasion of its own
+}
+
 Rng sittingRng(Rng &rng)
 {
     return Rng(std::uint64_t(rng.next()) ^ pageSalt());
@@ -893,7 +898,8 @@ LetterCopy varyLetter(const PrintGlyph &g, std::uint64_t seed)
 
 } // namespace
 
-PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant)
+PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing, qreal slant,
+                      std::uint64_t occasion)
 {
     PrintedText out;
     out.xHeight = 10 * unit;
@@ -904,6 +910,8 @@ PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spa
     for (qreal v : {origin.x(), origin.y(), unit, spacing, slant})
         call = mixSeed(call, std::uint64_t(std::llround(v * 64)));
     call = mixSeed(call, std::uint64_t(printedCalls()[call]++));
+    if (occasion != 0)
+        call = mixSeed(call, occasion);
     qreal x = 0; // in units from the origin
     bool first = true;
     int position = 0;

@@ -50,6 +50,8 @@ void smoothTo(QPainterPath &path, const QList<QPointF> &points);
 
 // Starts a picture as a sitting of its own (see sittingRng()).
 void startPage(std::uint64_t salt);
+// The current picture's sitting, as an `occasion` for printText().
+std::uint64_t sitting();
 // A draw of the current picture's own, taken from `rng` and the page: a
 // script written with it comes out differently on every picture, even
 // where two pictures write the same words in the same place, as one
@@ -181,8 +183,10 @@ struct PrintedText
 // Every letter is its own copy, a little different in shape from the other
 // copies of it in the picture while keeping its width, place, entry and exit;
 // the same text printed again at the same place on a page (since its Hand was
-// made) is another copy, too.
-PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing = 0, qreal slant = 0);
+// made) is another copy, too. Pictures that write the same word in the same
+// place give each its own `occasion`, so theirs are copies, not one stamp.
+PrintedText printText(const QString &text, QPointF origin, qreal unit, qreal spacing = 0, qreal slant = 0,
+                      std::uint64_t occasion = 0);
 // Pen width that suits the print at `unit`.
 qreal printPen(qreal unit);
 

@@ -492,8 +492,9 @@ void addIDots(QList<SampleDef> &out)
             // The i's are written in a short word, so where their dots sit
             // is read against ordinary letters of the same hand.
             h.setWidth(2.7);
-            h.stroke(printText(u"m"_s, {kIWordLeft, kIBase}, kIUnit).strokes);
-            h.stroke(printText(u"n"_s, {kIStems[0] + 0.5 * kIUnit + kIGap, kIBase}, kIUnit).strokes);
+            // Each picture's own copy of the word, as from another writer.
+            h.stroke(printText(u"m"_s, {kIWordLeft, kIBase}, kIUnit, 0, 0, sitting()).strokes);
+            h.stroke(printText(u"n"_s, {kIStems[0] + 0.5 * kIUnit + kIGap, kIBase}, kIUnit, 0, 0, sitting()).strokes);
             for (int k = 0; k < 2; ++k) {
                 h.setWidth(2.7 + rng.uniform(-0.12, 0.12));
                 const QPointF top = drawIStem(h, kIStems[k], rng);
@@ -626,7 +627,7 @@ void addLowerCaseE(QList<SampleDef> &out)
             const qreal k = 0.75;
             const qreal unit = 3.0;
             h.setWidth(3.0);
-            h.stroke(printText(u"s"_s, QPointF(15, base), unit).strokes);
+            h.stroke(printText(u"s"_s, QPointF(15, base), unit, 0, 0, sitting()).strokes);
             QPainter &p = h.painter();
             p.save();
             p.translate(47, base);

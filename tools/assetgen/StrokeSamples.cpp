@@ -29,7 +29,8 @@ struct PlacedWord
 
 PlacedWord placeWord(const QString &word, QPointF origin)
 {
-    const PrintedText printed = printText(word, origin, kUnit);
+    // Each picture's own copy of the word, as from another writer.
+    const PrintedText printed = printText(word, origin, kUnit, 0, 0, sitting());
     PlacedWord placed;
     placed.baseline = origin.y();
     placed.path = printed.strokes;
