@@ -2468,11 +2468,13 @@ private slots:
         QCOMPARE(bar.size(), 1);
         const QString across = u"bar from %1 to %2, stem at %3"_s.arg(qreal(bar[0].first) / s).arg(qreal(bar[0].second) / s).arg(stem);
         QVERIFY2(stem - qreal(bar[0].first) / s >= 7 && qreal(bar[0].second) / s - stem >= 7, qPrintable(across));
-        // The h's stem, written once, over the a's height.
+        // The h's stem, written once, over the a's height: the first ink
+        // from the left (its arch may come down beside it, as each picture's
+        // h is a copy of its own).
         int once = 0;
         for (int y = 80 * s; y < 100 * s; ++y) {
             const auto h = inkRuns(grey, y, 0, 16 * s);
-            QCOMPARE(h.size(), 1);
+            QVERIFY(!h.isEmpty());
             once = std::max(once, h[0].second - h[0].first);
         }
         for (int y = from; y <= 88; y += 3) {
@@ -2718,12 +2720,14 @@ private slots:
             // Just right of where the a ends, the join is the only ink, and
             // it lies in the lowest part of the a; its underside, where the
             // pen turns along the line, at the same height in every picture.
+            // (The a is measured in the normal picture; each picture writes
+            // its own copy, which may differ from it by a pixel.)
             const QImage grey = greyPicture(u"StemHeight"_s, index, doubleSize);
             for (int x = aRight + 2 * s; x <= aRight + 5 * s; ++x) {
                 const auto runs = inkRunsDown(grey, x, 0, grey.height());
                 const QString join = got + u"; %1; column %2: ink from row %3"_s.arg(a).arg(qreal(x) / s)
                                                .arg(runs.isEmpty() ? -1.0 : qreal(runs[0].first) / s);
-                QVERIFY2(runs.size() == 1 && (runs[0].first - aTop) * 4 >= (aBottom - aTop) * 3, qPrintable(join));
+                QVERIFY2(runs.size() == 1 && (runs[0].first + s - aTop) * 4 >= (aBottom - aTop) * 3, qPrintable(join));
                 const int underside = runs[0].second;
                 if (index == 3)
                     spreadUnderside.append(underside);
@@ -3210,16 +3214,24 @@ private slots:
     {
         QTest::addColumn<QString>("trait");
         QTest::addColumn<int>("count");
-        QTest::addColumn<int>("bare"); // the picture without the mark
+        QTest::addColumn<int>("bare"); // the picture without the mark, or the first
+        QTest::addColumn<QRect>("letters"); // 1x; empty: found from the word's stems
         QTest::addColumn<bool>("doubleSize");
         const struct
         {
             QString trait;
             int count, bare;
-        } pages[] = {{u"BeginningStroke"_s, 5, 4}, {u"EndingStroke"_s, 7, 6}, {u"IDotAnalysis"_s, 9, 8}};
+            QRect letters;
+        } pages[] = {{u"BeginningStroke"_s, 5, 4, {}},
+                     {u"EndingStroke"_s, 7, 6, {}},
+                     {u"IDotAnalysis"_s, 9, 8, {}},
+                     {u"StemHeight"_s, 4, 0, QRect(QPoint(5, 78), QPoint(57, 105))}, // "ha" before the t
+                     {u"BarHeight"_s, 4, 0, QRect(QPoint(45, 82), QPoint(67, 108))}, // the o between the t's
+                     {u"TheCapitalLetterI"_s, 9, 0, QRect(QPoint(70, 91), QPoint(110, 106))}}; // "am" after the I
         for (const auto &page : pages)
             for (bool twice : {false, true})
-                QTest::newRow(qPrintable(page.trait + (twice ? u" 2x"_s : u" 1x"_s))) << page.trait << page.count << page.bare << twice;
+                QTest::newRow(qPrintable(page.trait + (twice ? u" 2x"_s : u" 1x"_s)))
+                    << page.trait << page.count << page.bare << page.letters << twice;
     }
 
     void pagesWriteTheirWordAfresh()
@@ -3227,24 +3239,31 @@ private slots:
         QFETCH(QString, trait);
         QFETCH(int, count);
         QFETCH(int, bare);
+        QFETCH(QRect, letters);
         QFETCH(bool, doubleSize);
         const int s = doubleSize ? 2 : 1;
         const QImage plain = greyPicture(trait, bare, doubleSize);
-        const QRect word = inkBox(plain);
+        QRect word = inkBox(plain);
         QVERIFY(word.isValid());
         // The word's own band, clear of where the marks join it: right of
         // the m's first stem for a beginning, left of the n's last for an
         // ending, the m alone for the i-dots; and above the line, under
         // which some strokes run.
         const QList<std::pair<int, int>> stems = inkRuns(plain, word.bottom() - 6 * s, 0, plain.width());
-        QVERIFY(stems.size() >= 4);
+        QVERIFY(stems.size() >= 3);
         int from = word.left(), to = word.right() + 1;
-        if (trait == u"BeginningStroke"_s)
+        if (!letters.isEmpty()) {
+            word = QRect(letters.topLeft() * s, letters.bottomRight() * s + QPoint(s - 1, s - 1));
+            from = word.left();
+            to = word.right() + 1;
+        } else if (trait == u"BeginningStroke"_s) {
             from = stems.first().second + 3 * s;
-        else if (trait == u"EndingStroke"_s)
+        } else if (trait == u"EndingStroke"_s) {
             to = stems.last().first - 3 * s;
-        else
+        } else {
+            QVERIFY(stems.size() >= 4);
             to = stems[3].first - 2 * s;
+        }
         for (int index = 0; index < count; ++index) {
             if (index == bare)
                 continue;

@@ -227,7 +227,8 @@ void bar(Hand &hand, QPointF from, QPointF to, qreal weight = 1)
 // The print hand in the t's own pen, for the letters round the t's.
 PrintedText print(Hand &hand, const QString &text, QPointF origin, qreal unit)
 {
-    const PrintedText printed = printText(text, origin, unit);
+    // Each picture's own copy of the letters, as from another writer.
+    const PrintedText printed = printText(text, origin, unit, 0, 0, sitting());
     hand.stroke(printed.strokes);
     return printed;
 }

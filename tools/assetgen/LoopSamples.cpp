@@ -218,7 +218,7 @@ void writeAm(Hand &hand)
     // In the same pen as the I, so the two read as one hand, and a little
     // way after it, clear of the longest stroke across its foot.
     const qreal unit = 1.9;
-    const PrintedText am = printText(u"am"_s, QPointF(68, kIBase), unit);
+    const PrintedText am = printText(u"am"_s, QPointF(68, kIBase), unit, 0, 0, sitting()); // each picture's own copy
     hand.setWidth(3.2);
     hand.stroke(am.strokes);
 }
