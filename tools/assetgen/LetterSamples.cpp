@@ -368,10 +368,11 @@ void drawIDot(Hand &hand, QPointF top, Dot dot, int which, Rng &rng)
         // Set down low, just over the tip of the stem, with a small gap of
         // paper between: not so close that it seems to sit on the stem,
         // which some take for "directly" above. Dabbed in passing, so it
-        // lands a little to the right of plumb, a shade differently on each
-        // i; only the dots set at the usual height stand exactly over their
-        // stems.
-        dab(hand, {top.x() + (which == 0 ? 1.3 : 1.75) + j(0.1), top.y() - r - 5.4 + j(0.1)}, r);
+        // lands plainly right of plumb, by about a third of its width, a
+        // shade differently on each i; only the dots set at the usual height
+        // stand exactly over their stems, so whoever reads "directly" as
+        // "plumb" rather than "close" still tells the two apart.
+        dab(hand, {top.x() + (which == 0 ? 2.3 : 2.6) + j(0.1), top.y() - r - 5.4 + j(0.1)}, r);
         break;
     case Dot::High:
         dab(hand, {top.x() + 1 + j(1.2), top.y() - 64 + j(2)}, r);
