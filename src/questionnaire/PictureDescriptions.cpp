@@ -160,7 +160,7 @@ const QHash<QString, QStringList> &descriptions()
         {u"IDotAnalysis"_s,
          {u"The word \"mini\", each i with a round dot exactly plumb over its stem at the usual height, a clear gap of "
           "most of the letter's height above it"_s,
-          u"The word \"mini\", each i with a round dot set low, just over the tip of its stem and a touch to the "
+          u"The word \"mini\", each i with a round dot set low, just over the tip of its stem and plainly to the "
           "right of plumb, with only a small gap of paper between them"_s,
           u"The word \"mini\", each i with a round dot far above its stem, near the top of the picture"_s,
           u"The word \"mini\", each i with a faint touch of the pen at the usual height instead of a full dot: a "
