@@ -1864,6 +1864,39 @@ private slots:
         }
     }
 
+    // The rounded full loop is round: nearly as wide as it is deep, not a
+    // long oval, which reads as the long closed loop. The broad loop is far
+    // wider still, so the two full loops are not told apart by a guess.
+    void roundLoopIsRoundAndBroadLoopBroad_data() { addSizeRows(); }
+
+    void roundLoopIsRoundAndBroadLoopBroad()
+    {
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        // The g's loop: its ink left of the stem (x = 49) well under the
+        // line (y = 46), how far it reaches to the left and down.
+        auto loop = [&](int index, qreal *width, qreal *depth) {
+            const QImage grey = greyPicture(u"TheLowerCasegandy"_s, index, doubleSize);
+            QVERIFY(!grey.isNull());
+            int left = 49 * s, lowest = 0;
+            for (int y = 52 * s; y < grey.height(); ++y)
+                for (int x = 0; x < 49 * s; ++x)
+                    if (grey.constScanLine(y)[x] < 128) {
+                        left = std::min(left, x);
+                        lowest = std::max(lowest, y);
+                    }
+            *width = 49 - qreal(left) / s;
+            *depth = qreal(lowest) / s - 46;
+        };
+        qreal roundWidth = 0, roundDepth = 0, broadWidth = 0, broadDepth = 0;
+        loop(1, &roundWidth, &roundDepth);
+        loop(8, &broadWidth, &broadDepth);
+        const QString got = u"%1x: rounded loop %2 wide, %3 deep; broad loop %4 wide, %5 deep"_s.arg(s)
+                                .arg(roundWidth).arg(roundDepth).arg(broadWidth).arg(broadDepth);
+        QVERIFY2(roundDepth >= 30 && roundWidth >= 0.65 * roundDepth, qPrintable(got));
+        QVERIFY2(broadWidth >= 1.5 * roundWidth, qPrintable(got));
+    }
+
     // The ring round an encircled signature is swung by hand, not laid out
     // as a level ellipse: it tilts with the writing, so its highest point
     // stands well to one side of its lowest. It still closes round the

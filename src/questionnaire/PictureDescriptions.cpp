@@ -208,7 +208,7 @@ const QHash<QString, QStringList> &descriptions()
         {u"TheLowerCasegandy"_s,
          {u"A lower case g and y whose lower parts end in a triangle with a flat bottom and a straight stroke back "
           "up"_s,
-          u"A lower case g and y whose lower parts end in a full, rounded loop"_s,
+          u"A lower case g and y whose lower parts end in a full loop as round as it is deep"_s,
           u"A lower case g and y whose lower parts are long and end in a narrow, closed loop"_s,
           u"A lower case g and y, the y's top a round u, whose lower parts go straight on down from the stem, "
           "leaning a shade to the left, and stop short, swelling heavier at the end where the pen bore down "

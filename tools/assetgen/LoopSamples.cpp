@@ -48,8 +48,10 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
         break;
     }
     case Tail::Round:
-        smoothTo(path, {foot, {sx, base + 24}, {sx - 4, base + 42}, {sx - 13, base + 49}, {sx - 21, base + 41},
-                        {sx - 18, base + 22}, {sx - 8, base + 7}, {sx + 8, base - 3}});
+        // A full loop as round as it is deep, not drawn out into a long oval:
+        // about half as wide as the broad one.
+        smoothTo(path, {foot, {sx, base + 17}, {sx - 4, base + 33}, {sx - 13, base + 41}, {sx - 23, base + 35},
+                        {sx - 24.5, base + 21}, {sx - 15, base + 7}, {sx + 8, base - 3}});
         break;
     case Tail::LongClosed:
         smoothTo(path, {foot, {sx, base + 56}, {sx - 3, base + 68}, {sx - 8, base + 64}, {sx - 7, base + 38},
