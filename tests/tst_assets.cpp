@@ -4839,6 +4839,55 @@ private slots:
         }
     }
 
+    // The i of "little" is dotted with a dab of the pen, plainly wider than
+    // the stroke of its stem, so it reads as a dot and not as the stem's
+    // end, and it stands clear of the stem even where the i is small.
+    void sizedIsAreDottedPlainly_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("doubleSize");
+        for (int index : {0, 2, 3, 4})
+            for (bool doubleSize : {false, true})
+                QTest::addRow("%d %s", index, doubleSize ? "2x" : "1x") << index << doubleSize;
+    }
+
+    void sizedIsAreDottedPlainly()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, doubleSize);
+        const int s = doubleSize ? 2 : 1;
+        const QImage grey = greyPicture(u"SizeOfTheWriting"_s, index, doubleSize);
+        QVERIFY(!grey.isNull());
+        // The first line, "little": the dot is its shortest piece of ink.
+        auto box = [](const QList<QPoint> &piece) {
+            QRect r;
+            for (const QPoint &p : piece)
+                r |= QRect(p, QSize(1, 1));
+            return r;
+        };
+        const QList<QList<QPoint>> pieces = inkPieces(grey, 0, 64 * s);
+        QVERIFY(!pieces.isEmpty());
+        QRect dot = box(pieces.first());
+        for (const QList<QPoint> &piece : pieces)
+            if (box(piece).height() < dot.height())
+                dot = box(piece);
+        // The stem is the nearest piece under it.
+        QRect stem;
+        for (const QList<QPoint> &piece : pieces) {
+            const QRect r = box(piece);
+            if (r.top() > dot.bottom() && r.left() - 2 * s <= dot.center().x() && dot.center().x() <= r.right() + 2 * s
+                && (stem.isNull() || r.top() < stem.top()))
+                stem = r;
+        }
+        QVERIFY2(!stem.isNull(), qPrintable(u"nothing under the dot at (%1, %2)"_s.arg(dot.x()).arg(dot.y())));
+        const auto [from, to] = inkRuns(grey, stem.center().y(), stem.left(), stem.right() + 1).value(0);
+        const int across = to - from;
+        const QString got = u"dot %1 wide, stem %2 wide, %3 clear of it"_s.arg(dot.width()).arg(across)
+                                .arg(stem.top() - dot.bottom() - 1);
+        QVERIFY2(across > 0 && dot.width() >= 1.25 * across, qPrintable(got));
+        QVERIFY2(stem.top() - dot.bottom() - 1 >= 2 * s, qPrintable(got));
+    }
+
     // Broad and narrow writing differ in the width of their letters, not in
     // their height or in the pen: the words stand about as tall, the broad
     // ones far wider, and the strokes are of much the same weight in both.

@@ -988,14 +988,21 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
                 const QPainterPath written = writing.word(word, {0, 0});
                 const QRectF box = written.boundingRect();
                 const QPointF shift((118 - box.width()) / 2 - box.left() + rng.uniform(-2, 2), baseline);
-                // The i's dot is a dab of the pen, not a stroke drawn to size.
+                // The i's dot is a dab of the pen, not a stroke drawn to size:
+                // plainly wider than the stroke, or it reads as the stem's
+                // end, and plainly clear of the stem, however small the i.
                 QPainterPath strokes;
+                qreal stemTop = 0;
                 for (const QPolygonF &poly : written.toSubpathPolygons()) {
                     const QRectF part = poly.boundingRect();
                     if (part.width() + part.height() < 0.5) {
-                        h.dot(part.center() + shift, 0.7 * s.pen);
+                        const qreal radius = 0.95 * s.pen;
+                        QPointF centre = part.center();
+                        centre.setY(std::min(centre.y(), stemTop - 1.7 * s.pen - radius));
+                        h.dot(centre + shift, radius);
                         continue;
                     }
+                    stemTop = part.top();
                     QPainterPath stroke;
                     stroke.addPolygon(poly.translated(shift));
                     strokes.addPath(stroke);
