@@ -1150,9 +1150,9 @@ void addWordSpacing(QList<SampleDef> &out)
               }));
     addSample(out, t, 2, u"Small Spaces"_s, spaced([](Rng &) { return 0.22; }));
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
-    // Very large spaces in the same hand and size as the other spacings, so
-    // a line holds only two or three words, short and long ones mixed, and
-    // still reads as running text rather than a list. The hand keeps its wide
+    // Very large spaces in the same hand, size and words as the other
+    // spacings, so a line holds only two or three words, short and long
+    // ones mixed, and still reads as running text rather than a list. The hand keeps its wide
     // gaps roughly alike, as it keeps any habit, but never to the pixel, and
     // comes back to the margin only roughly. Its lines break where a
     // writer's would, leaving ragged ends; a long word opens the line after
@@ -1165,11 +1165,11 @@ void addWordSpacing(QList<SampleDef> &out)
         qreal left;
     };
     static const QList<Row> rows = {
-        {u"on sunday"_s, {29}, 6},
-        {u"we had a"_s, {31, 28}, 10},
-        {u"splendid ride"_s, {28}, 5},
-        {u"up on the"_s, {27, 33}, 9},
-        {u"big wheel"_s, {30}, 11},
+        {u"we all"_s, {28}, 4},
+        {u"went to the"_s, {27, 29}, 4},
+        {u"fair and"_s, {25}, 4},
+        {u"had a go"_s, {31, 25}, 4},
+        {u"on the big"_s, {27, 31}, 8},
     };
     addSample(out, t, 4, u"Very Large Spaces"_s, [](Hand &h, Rng &rng) {
         const QFont font = handFont(Face::Script, 15);
