@@ -236,22 +236,22 @@ PrintedText print(Hand &hand, const QString &text, QPointF origin, qreal unit)
 void addStems(QList<SampleDef> &out)
 {
     const QString name = u"Stems"_s;
-    // "at", the a's exit running into the t; the inflexible stroke starts
-    // the word itself, so that one is "to".
+    // "at", the a's exit running into the t. The inflexible stroke is the
+    // t's own way in: the a ends at its stem and the t starts afresh on the
+    // line beyond it.
     auto stems = [](Stem kind) {
         return [kind](Hand &h, Rng &rng) {
             h.setWidth(kPen);
             const qreal base = 110;
             const qreal unit = 3.3;
+            const PrintedText a = print(h, u"a"_s, {11, base}, unit);
             if (kind == Stem::Inflexible) {
-                varyCopy(h.painter(), {40, base}, rng);
-                drawStem(h, TLetter{40, 18, base, kind, QPointF()});
-                bar(h, {26, 47}, {55, 46});
+                varyCopy(h.painter(), {68, base}, rng);
+                drawStem(h, TLetter{68, 18, base, kind, QPointF()});
+                bar(h, {53, 47}, {84, 46});
                 h.painter().restore();
-                print(h, u"o"_s, {68, base}, unit);
                 return;
             }
-            const PrintedText a = print(h, u"a"_s, {11, base}, unit);
             varyCopy(h.painter(), {68, base}, rng);
             drawStem(h, TLetter{68, 18, base, kind, a.exit});
             bar(h, {53, 47}, {84, 46});
