@@ -119,8 +119,8 @@ const QHash<QString, QStringList> &descriptions()
           "few short stretches"_s,
           u"The word at, the stroke from the a rising on a slant to the t's stem and going on up beside it in a "
           "narrow loop that opens in the stem"_s,
-          u"The word at, the stroke from the a's foot a stiff straight line of full weight that runs up on a long, "
-          "low slant to meet the t's stem low down, well below the bar"_s}},
+          u"The word to, the t starting with a stiff straight stroke of full weight from well out on the line that "
+          "runs up on a long slant to meet its stem low down, well below the bar"_s}},
         {u"StemHeight"_s,
          {u"The word hat, the a's last stroke turning along the line at its foot and climbing on into the t's stem "
           "low down; the stem, written up and back down over the same line, rises well clear of its bar but stays "

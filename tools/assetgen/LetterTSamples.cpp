@@ -154,21 +154,20 @@ void drawStem(Hand &hand, const TLetter &t)
                            {x - 4.6, t.top + 3.5}, {x - 0.9, t.top + 0.5}, {x + 0.4, t.top + 4}, {x + 0.3, t.top + 12}});
         break;
     case Stem::Inflexible: {
-        // A rigid straight stroke out of the a's foot, pushed firmly so it
-        // comes out near the stem's weight, where the other t's climb out of
-        // it on a curve and lightly; it runs straight on into the stem under
-        // the bar: there the pen turns sharply up along the stem without
-        // lifting, and the down-stroke covers that stretch and the corner,
-        // so no bend shows where the two meet. Straight only as a hand draws
-        // straight: a hair off true midway. The t stands well out from the
-        // a, so the stroke comes in long and low and reads as the way in,
-        // not as a second leg under a lambda.
+        // A rigid straight up-stroke from the line, pushed firmly so it
+        // comes out near the stem's weight, that runs straight on into the
+        // stem under the bar: there the pen turns sharply up along the stem
+        // without lifting, and the down-stroke covers that stretch and the
+        // corner, so no bend shows where the two meet. Straight only as a
+        // hand draws straight: a hair off true midway. It comes in long and
+        // low, well out from the stem, so it reads as the way in, not as a
+        // second leg under a lambda.
         const QPointF join(x + 0.2, b - 21.8);
-        const QPointF from = t.from + QPointF(0.4, -0.6);
+        const QPointF from(x - 24, b - 0.4);
         QPainterPath lead(from);
         lead.lineTo((from + join) / 2 + QPointF(0.25, 0.15));
         lead.lineTo(join);
-        hand.pressureStroke(lead, [](qreal t) { return 1.75 + 0.08 * std::sin(t * 7); }, PenEnd::Blunt, PenEnd::Blunt);
+        hand.pressureStroke(lead, [](qreal t) { return 1.75 + 0.08 * std::sin(t * 7); }, PenEnd::Tapered, PenEnd::Blunt);
         path.moveTo(x + 0.4, t.top);
         break;
     }
@@ -237,20 +236,22 @@ PrintedText print(Hand &hand, const QString &text, QPointF origin, qreal unit)
 void addStems(QList<SampleDef> &out)
 {
     const QString name = u"Stems"_s;
-    // "at", the a's exit running into the t.
+    // "at", the a's exit running into the t; the inflexible stroke starts
+    // the word itself, so that one is "to".
     auto stems = [](Stem kind) {
         return [kind](Hand &h, Rng &rng) {
             h.setWidth(kPen);
             const qreal base = 110;
             const qreal unit = 3.3;
-            const PrintedText a = print(h, u"a"_s, {11, base}, unit);
             if (kind == Stem::Inflexible) {
-                varyCopy(h.painter(), {76, base}, rng);
-                drawStem(h, TLetter{76, 18, base, kind, a.exit});
-                bar(h, {61, 47}, {92, 46});
+                varyCopy(h.painter(), {40, base}, rng);
+                drawStem(h, TLetter{40, 18, base, kind, QPointF()});
+                bar(h, {26, 47}, {55, 46});
                 h.painter().restore();
+                print(h, u"o"_s, {68, base}, unit);
                 return;
             }
+            const PrintedText a = print(h, u"a"_s, {11, base}, unit);
             varyCopy(h.painter(), {68, base}, rng);
             drawStem(h, TLetter{68, 18, base, kind, a.exit});
             bar(h, {53, 47}, {84, 46});
