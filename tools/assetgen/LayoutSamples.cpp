@@ -669,7 +669,7 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal slant, qreal *ad
                 out = {centre};
                 for (int k = 1; k <= 8; ++k) {
                     const qreal a = M_PI / 4 * k + 0.3;
-                    out << centre + QPointF(0.5 * unit * std::cos(a), 0.4 * unit * std::sin(a));
+                    out << centre + QPointF(1.1 * unit * std::cos(a), 0.95 * unit * std::sin(a));
                 }
             }
             QPainterPath stroke;
@@ -704,6 +704,24 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal slant, qreal *ad
     band(word, &from, &to);
     *advance = to;
     return word;
+}
+
+// Strokes print-hand writing, its i's dots as dabs of the pen, plainly
+// wider than the stroke: a dot only as wide as the pen reads as a speck.
+void strokeDotted(Hand &h, const QPainterPath &writing)
+{
+    QPainterPath strokes;
+    for (const QPolygonF &poly : writing.toSubpathPolygons()) {
+        const QRectF part = poly.boundingRect();
+        if (part.width() + part.height() < 0.5) {
+            h.dot(part.center(), 1.0 * h.width());
+            continue;
+        }
+        QPainterPath stroke;
+        stroke.addPolygon(poly);
+        strokes.addPath(stroke);
+    }
+    h.stroke(strokes);
 }
 
 void addSlant(QList<SampleDef> &out)
@@ -852,7 +870,7 @@ void addSlant(QList<SampleDef> &out)
             if (!letterLean && std::abs(pageSlant) > 0.5)
                 h.setNibTurn(std::atan(pageSlant));
             for (const QPainterPath &line : written)
-                h.stroke(line.translated((118 - all.width()) / 2 - all.left(), 0));
+                strokeDotted(h, line.translated((118 - all.width()) / 2 - all.left(), 0));
         };
     };
     auto fixed = [](qreal s) { return [s](int, int) { return s; }; };
