@@ -3203,6 +3203,12 @@ private slots:
             for (int a : veryLarge[l - 1].starts)
                 for (int b : veryLarge[l].starts)
                     QVERIFY2(std::abs(a - b) >= 6, qPrintable(u"line %1: "_s.arg(l) + where));
+        // Nor under one two lines up: every other line's words lined up
+        // read as a grid just as well.
+        for (qsizetype l = 2; l < veryLarge.size(); ++l)
+            for (int a : veryLarge[l - 2].starts)
+                for (int b : veryLarge[l].starts)
+                    QVERIFY2(std::abs(a - b) >= 5, qPrintable(u"lines %1 and %2: "_s.arg(l - 2).arg(l) + where));
     }
 
     // Each picture is written afresh, not the same words stamped again: the

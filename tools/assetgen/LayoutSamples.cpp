@@ -1183,11 +1183,11 @@ void addWordSpacing(QList<SampleDef> &out)
         qreal left;
     };
     static const QList<Row> rows = {
-        {u"we all"_s, {28}, 4},
-        {u"went to the"_s, {27, 29}, 4},
-        {u"fair and"_s, {25}, 4},
-        {u"had a go"_s, {31, 25}, 4},
-        {u"on the big"_s, {27, 31}, 8},
+        {u"we all"_s, {26}, 6},
+        {u"went to the"_s, {27, 26}, 7},
+        {u"fair and"_s, {25}, 6},
+        {u"had a go"_s, {31, 28}, 14},
+        {u"on the big"_s, {25, 30}, 6},
     };
     addSample(out, t, 4, u"Very Large Spaces"_s, [](Hand &h, Rng &rng) {
         const QFont font = handFont(Face::Script, 15);
