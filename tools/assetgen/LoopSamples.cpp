@@ -285,7 +285,7 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt, qre
                              {x + w * 0.46, top + h * 0.36}, {x + w * 0.26, top + h * 0.06}, {x - w * 0.1, top + h * 0.02},
                              {x - w * 0.4, top + h * 0.26}, {x - w * 0.3, top + h * 0.66}, {x, top + h},
                              {x + bow, top + h + 14}, {x + bow, base - 14}};
-    if (w > 0.6 * h)
+    if (w > 0.72 * h)
         stroke = {{x - lead, top + h + lead}, {x, top + h}, {x + w * 0.42, top + h * 0.62}, {x + w * 0.38, top + h * 0.2},
                   {x, top}, {x - w * 0.38, top + h * 0.2}, {x - w * 0.42, top + h * 0.62}, {x, top + h},
                   {x + bow, top + h + 14}, {x + bow, base - 14}};
@@ -368,7 +368,7 @@ void addCapitalI(QList<SampleDef> &out)
     // right, so each is told by its loop and not by its slant.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(17, 36, -17));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(20, 40, 24));
-    addSample(out, t, 6, u"Vertical"_s, cursive(20, 40, 0));
+    addSample(out, t, 6, u"Vertical"_s, cursive(23, 33, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
