@@ -1395,8 +1395,7 @@ private slots:
 
     // The upright looped I stands even about its stem: its loop reaches as
     // far to the left of the stem as to the right, so it reads as plumb on
-    // its own and not only beside the leaning ones. The loop is written,
-    // not set on the stem like a ring (below).
+    // its own and not only beside the leaning ones.
     void verticalILoopIsEven_data() { addSizeRows(); }
 
     void verticalILoopIsEven()
@@ -1431,26 +1430,6 @@ private slots:
         const QString got = u"loop reaches %1 left and %2 right of the stem at %3"_s.arg(left).arg(right).arg(stem);
         QVERIFY2(left >= 6 && right >= 6, qPrintable(got));
         QVERIFY2(std::abs(left - right) <= 2, qPrintable(got));
-        // A written loop, not a ring set on a stick: the strokes cross into
-        // it at an angle, so it is widest high up and narrows down to the
-        // crossing, where its two sides become one stem.
-        int widestRow = top, widest = 0, crossing = top;
-        for (int y = top; y < grey.height(); ++y) {
-            const QList<std::pair<int, int>> runs = inkRuns(grey, y, 0, 64 * scale);
-            if (runs.isEmpty())
-                break;
-            if (y > top + 4 * scale && runs.size() == 1)
-                break;
-            crossing = y;
-            if (runs.last().second - runs.first().first > widest) {
-                widest = runs.last().second - runs.first().first;
-                widestRow = y;
-            }
-        }
-        const QString shape = got + u", widest %1 rows down a loop %2 rows deep"_s.arg(qreal(widestRow - top) / scale)
-                                        .arg(qreal(crossing - top) / scale);
-        QVERIFY2(crossing - top >= 20 * scale, qPrintable(shape));
-        QVERIFY2((widestRow - top) * 5 < (crossing - top) * 2, qPrintable(shape));
     }
 
     // The blunt ending keeps the pen's weight to its very end, the tapered

@@ -277,18 +277,9 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt, qre
     const qreal lead = 5 + std::max<qreal>(tilt, 0) * 0.2;
     // A slanted stem bows a shade on its way down; the upright one is plumb.
     const qreal bow = tilt == 0 ? 0 : 0.5;
-    // The loop is a written one, not a ring set on the stem: the strokes
-    // cross into it at an angle, so it is pointed at the crossing and
-    // widest high up, where the pen turns over. Only a loop blown up near
-    // as wide as it is tall swells round all the way down to the crossing.
-    QList<QPointF> stroke = {{x - lead, top + h + lead}, {x, top + h}, {x + w * 0.3, top + h * 0.72},
-                             {x + w * 0.46, top + h * 0.36}, {x + w * 0.26, top + h * 0.06}, {x - w * 0.1, top + h * 0.02},
-                             {x - w * 0.4, top + h * 0.26}, {x - w * 0.3, top + h * 0.66}, {x, top + h},
-                             {x + bow, top + h + 14}, {x + bow, base - 14}};
-    if (w > 0.72 * h)
-        stroke = {{x - lead, top + h + lead}, {x, top + h}, {x + w * 0.42, top + h * 0.62}, {x + w * 0.38, top + h * 0.2},
-                  {x, top}, {x - w * 0.38, top + h * 0.2}, {x - w * 0.42, top + h * 0.62}, {x, top + h},
-                  {x + bow, top + h + 14}, {x + bow, base - 14}};
+    QList<QPointF> stroke = {{x - lead, top + h + lead}, {x, top + h}, {x + w * 0.42, top + h * 0.62},
+                             {x + w * 0.38, top + h * 0.2}, {x, top}, {x - w * 0.38, top + h * 0.2},
+                             {x - w * 0.42, top + h * 0.62}, {x, top + h}, {x + bow, top + h + 14}, {x + bow, base - 14}};
     if (tilt < 0) {
         // Leaning back, the I is written as a backhand writes it, not
         // turned over: the pen comes up from the left of the stem, crosses
@@ -325,7 +316,7 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt, qre
     // a little left of it, running along the line to the right, where the
     // writing goes on, a shade heavier where it first bears down.
     QPainterPath bar(foot + QPointF(-11.5, 1.3));
-    smoothTo(bar, {foot + QPointF(-11.5, 1.3), foot + QPointF(-3, 0.5), foot + QPointF(5.5, 0.1), foot + QPointF(17, -1.6)});
+    smoothTo(bar, {foot + QPointF(-11.5, 1.3), foot + QPointF(-3, 0.5), foot + QPointF(5, 0.1), foot + QPointF(15.5, -1.5)});
     if (tilt != 0) {
         // Centred in the room left of "am", and clear of it, with its foot
         // on the same line as "am", as the upright one's is.
@@ -366,9 +357,9 @@ void addCapitalI(QList<SampleDef> &out)
     // looped I that stands plumb; the inflated and deflated ones lean only a
     // little forwards, as most hands do, far less than the one tilted to the
     // right, so each is told by its loop and not by its slant.
-    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(17, 36, -17));
-    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(20, 40, 24));
-    addSample(out, t, 6, u"Vertical"_s, cursive(23, 33, 0));
+    addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -17));
+    addSample(out, t, 5, u"Tilted to the Right"_s, cursive(23, 30, 24));
+    addSample(out, t, 6, u"Vertical"_s, cursive(24, 27, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
