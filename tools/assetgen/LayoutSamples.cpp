@@ -706,17 +706,23 @@ QPainterPath leaningWord(const QString &text, qreal unit, qreal slant, qreal *ad
     return word;
 }
 
-// Strokes print-hand writing, its i's dots as dabs of the pen, plainly
-// wider than the stroke: a dot only as wide as the pen reads as a speck.
-void strokeDotted(Hand &h, const QPainterPath &writing)
+// Strokes print-hand writing in `h`'s pen, its i's dots as dabs of `radius`:
+// plainly wider than the stroke, or a dot reads as a speck or the stem's
+// end. A dot keeps at least `clearance` of paper above its stem's top,
+// however small the i.
+void strokeDotted(Hand &h, const QPainterPath &writing, qreal radius, qreal clearance = 0)
 {
     QPainterPath strokes;
+    qreal stemTop = 0;
     for (const QPolygonF &poly : writing.toSubpathPolygons()) {
         const QRectF part = poly.boundingRect();
         if (part.width() + part.height() < 0.5) {
-            h.dot(part.center(), 1.0 * h.width());
+            QPointF centre = part.center();
+            centre.setY(std::min(centre.y(), stemTop - clearance - radius));
+            h.dot(centre, radius);
             continue;
         }
+        stemTop = part.top();
         QPainterPath stroke;
         stroke.addPolygon(poly);
         strokes.addPath(stroke);
@@ -870,7 +876,7 @@ void addSlant(QList<SampleDef> &out)
             if (!letterLean && std::abs(pageSlant) > 0.5)
                 h.setNibTurn(std::atan(pageSlant));
             for (const QPainterPath &line : written)
-                strokeDotted(h, line.translated((118 - all.width()) / 2 - all.left(), 0));
+                strokeDotted(h, line.translated((118 - all.width()) / 2 - all.left(), 0), h.width());
         };
     };
     auto fixed = [](qreal s) { return [s](int, int) { return s; }; };
@@ -1006,26 +1012,8 @@ void addSizeOfTheWriting(QList<SampleDef> &out)
                 const QPainterPath written = writing.word(word, {0, 0});
                 const QRectF box = written.boundingRect();
                 const QPointF shift((118 - box.width()) / 2 - box.left() + rng.uniform(-2, 2), baseline);
-                // The i's dot is a dab of the pen, not a stroke drawn to size:
-                // plainly wider than the stroke, or it reads as the stem's
-                // end, and plainly clear of the stem, however small the i.
-                QPainterPath strokes;
-                qreal stemTop = 0;
-                for (const QPolygonF &poly : written.toSubpathPolygons()) {
-                    const QRectF part = poly.boundingRect();
-                    if (part.width() + part.height() < 0.5) {
-                        const qreal radius = 0.95 * s.pen;
-                        QPointF centre = part.center();
-                        centre.setY(std::min(centre.y(), stemTop - 1.7 * s.pen - radius));
-                        h.dot(centre + shift, radius);
-                        continue;
-                    }
-                    stemTop = part.top();
-                    QPainterPath stroke;
-                    stroke.addPolygon(poly.translated(shift));
-                    strokes.addPath(stroke);
-                }
-                h.stroke(strokes);
+                // The i's dot is a dab of the pen, not a stroke drawn to size.
+                strokeDotted(h, written.translated(shift), 0.95 * s.pen, 1.7 * s.pen);
                 baseline += s.gap;
             }
         };
