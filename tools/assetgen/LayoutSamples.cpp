@@ -1158,12 +1158,12 @@ void addWordSpacing(QList<SampleDef> &out)
     addSample(out, t, 3, u"Large Spaces"_s, spaced([](Rng &) { return 1.0; }));
     // Very large spaces in the same hand, size and words as the other
     // spacings, so a line holds only two or three words, short and long
-    // ones mixed, and still reads as running text rather than a list. The hand keeps its wide
-    // gaps roughly alike, as it keeps any habit, but never to the pixel, and
-    // comes back to the margin only roughly. Its lines break where a
-    // writer's would, leaving ragged ends; a long word opens the line after
-    // short ones, so the words of neighbouring lines do not start one under
-    // another in columns like a table's.
+    // ones mixed, and still reads as running text rather than a list. The
+    // hand keeps its wide gaps roughly alike, as it keeps any habit, but
+    // never to the pixel, and comes back to the margin only roughly. Its
+    // lines break where a writer's would, leaving ragged ends, and start
+    // and part their words at different places, so no word stands under one
+    // a line or two above, in columns like a table's.
     struct Row
     {
         QString text;

@@ -49,7 +49,7 @@ void appendTail(QPainterPath &path, qreal sx, qreal base, Tail tail)
     }
     case Tail::Round:
         // A full loop as round as it is deep, not drawn out into a long oval:
-        // about half as wide as the broad one.
+        // about two thirds as wide as the broad one.
         smoothTo(path, {foot, {sx, base + 17}, {sx - 4, base + 33}, {sx - 13, base + 41}, {sx - 23, base + 35},
                         {sx - 24.5, base + 21}, {sx - 15, base + 7}, {sx + 8, base - 3}});
         break;
