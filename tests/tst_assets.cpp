@@ -1430,6 +1430,15 @@ private slots:
         const QString got = u"loop reaches %1 left and %2 right of the stem at %3"_s.arg(left).arg(right).arg(stem);
         QVERIFY2(left >= 6 && right >= 6, qPrintable(got));
         QVERIFY2(std::abs(left - right) <= 2, qPrintable(got));
+        // Its eye is an upright oval like the tilted I's, not a round ring
+        // on a stick, which reads as a lollipop or as the inflated loop.
+        const QList<QList<QPoint>> eyes = enclosedPatchPixels(grey.copy(0, 0, 64 * scale, grey.height()), 6 * scale * scale);
+        QCOMPARE(eyes.size(), 1);
+        QRect eye;
+        for (const QPoint &at : eyes.first())
+            eye |= QRect(at, QSize(1, 1));
+        QVERIFY2(eye.height() >= 1.4 * eye.width(),
+                 qPrintable(u"eye %1 wide and %2 high"_s.arg(eye.width()).arg(eye.height())));
     }
 
     // The blunt ending keeps the pen's weight to its very end, the tapered

@@ -231,7 +231,7 @@ const QHash<QString, QStringList> &descriptions()
           u"A capital I written leaning forwards with its top to the right: a short up-stroke from the left into a loop "
           "at its top, the stem slanting down onto a stroke along the line at its foot, standing on the line of "
           "\"am\""_s,
-          u"A capital I with a stroke across its foot, its long stem standing plumb upright under a round, ordinary loop, even on both sides, followed by "
+          u"A capital I with a stroke across its foot, its long stem standing plumb upright under an ordinary oval loop, even on both sides, followed by "
           "\"am\""_s,
           u"A capital I with a very large, full loop at its top and a stroke across its foot, leaning only slightly forwards, "
           "followed by \"am\""_s,

@@ -315,8 +315,11 @@ void drawCursiveI(Hand &hand, qreal loopWidth, qreal loopHeight, qreal tilt, qre
     // The foot stroke follows once the pen is lifted off the stem: landing
     // a little left of it, running along the line to the right, where the
     // writing goes on, a shade heavier where it first bears down.
+    // A hand that does not write backwards runs it on a little further.
+    const qreal runOn = tilt < 0 ? 0 : 1.5;
     QPainterPath bar(foot + QPointF(-11.5, 1.3));
-    smoothTo(bar, {foot + QPointF(-11.5, 1.3), foot + QPointF(-3, 0.5), foot + QPointF(5, 0.1), foot + QPointF(15.5, -1.5)});
+    smoothTo(bar, {foot + QPointF(-11.5, 1.3), foot + QPointF(-3, 0.5), foot + QPointF(5 + runOn / 3, 0.1),
+                   foot + QPointF(15.5 + runOn, -1.5)});
     if (tilt != 0) {
         // Centred in the room left of "am", and clear of it, with its foot
         // on the same line as "am", as the upright one's is.
@@ -353,13 +356,14 @@ void addCapitalI(QList<SampleDef> &out)
     // Tilted to the left leans backwards (top to the left, like a backslash);
     // tilted to the right leans forwards like "/". The backhand one leans
     // less, about 17 degrees, as a backhand is seldom written further over.
-    // The vertical one has a small plain loop on a long stem and is the one
-    // looped I that stands plumb; the inflated and deflated ones lean only a
-    // little forwards, as most hands do, far less than the one tilted to the
-    // right, so each is told by its loop and not by its slant.
+    // The vertical one has the tilted ones' plain oval loop on a long stem
+    // (a round ring there reads as a lollipop) and is the one looped I that
+    // stands plumb; the inflated and deflated ones lean only a little
+    // forwards, as most hands do, far less than the one tilted to the right,
+    // so each is told by its loop and not by its slant.
     addSample(out, t, 4, u"Tilted to the Left"_s, cursive(18, 28, -17));
     addSample(out, t, 5, u"Tilted to the Right"_s, cursive(23, 30, 24));
-    addSample(out, t, 6, u"Vertical"_s, cursive(24, 27, 0));
+    addSample(out, t, 6, u"Vertical"_s, cursive(19, 31, 0));
     addSample(out, t, 7, u"Inflated Loop"_s, cursive(38, 52, 9));
     // Deflated: the loop has lost its air and hangs limp against the stem,
     // long and thin, yet still open down its length so it reads as a loop.
