@@ -1906,6 +1906,53 @@ private slots:
         QVERIFY2(broadWidth >= 1.5 * roundWidth, qPrintable(got));
     }
 
+    // Over the larger signature stands the note that the smaller one signs,
+    // in small writing: three lines of it, each lower than the name, so the
+    // two pictures differ only in which of note and name is the larger.
+    void largerSignatureSignsTheSameNote_data() { addSizeRows(); }
+
+    void largerSignatureSignsTheSameNote()
+    {
+        QFETCH(bool, doubleSize);
+        const QImage grey = greyPicture(u"Signature"_s, 3, doubleSize);
+        QVERIFY(!grey.isNull());
+        QList<int> inkInRow;
+        for (int y = 0; y < grey.height(); ++y)
+            inkInRow.append(int(std::count_if(grey.constScanLine(y), grey.constScanLine(y) + grey.width(),
+                                              [](uchar v) { return v < 128; })));
+        // Blocks of rows with ink, parted by blank paper: the note, then the name.
+        QList<std::pair<int, int>> blocks;
+        for (int y = 0; y < grey.height(); ++y)
+            if (inkInRow[y] > 0) {
+                if (blocks.isEmpty() || blocks.last().second < y - 1)
+                    blocks.append({y, y});
+                blocks.last().second = y;
+            }
+        QCOMPARE(blocks.size(), 2);
+        const auto [noteTop, noteBottom] = blocks.first();
+        const int nameHeight = blocks.last().second - blocks.last().first + 1;
+        // The note's lines touch at their ascenders and descenders; between
+        // them the ink thins to a few pixels a row.
+        const int busiest = *std::max_element(inkInRow.begin() + noteTop, inkInRow.begin() + noteBottom + 1);
+        QList<int> lineHeights;
+        bool inLine = false;
+        for (int y = noteTop; y <= noteBottom; ++y) {
+            const bool dense = inkInRow[y] >= busiest / 5;
+            if (dense && !inLine)
+                lineHeights.append(0);
+            if (dense)
+                ++lineHeights.last();
+            inLine = dense;
+        }
+        QStringList heights;
+        for (int h : lineHeights)
+            heights << QString::number(h);
+        const QString got = u"note lines %1 rows high over a name %2 rows high"_s.arg(heights.join(u", "_s)).arg(nameHeight);
+        QVERIFY2(lineHeights.size() == 3, qPrintable(got));
+        for (int h : lineHeights)
+            QVERIFY2(h < nameHeight / 2, qPrintable(got));
+    }
+
     // The ring round an encircled signature is swung by hand, not laid out
     // as a level ellipse: it tilts with the writing, so its highest point
     // stands well to one side of its lowest. It still closes round the

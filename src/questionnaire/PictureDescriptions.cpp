@@ -243,7 +243,7 @@ const QHash<QString, QStringList> &descriptions()
           u"A signature scrawled as a large initial and a run of uneven loops and peaks that cannot be read"_s,
           u"Four short lines of a note in large handwriting, with a much smaller signature \"J. Marlowe\" under "
           "them"_s,
-          u"Two lines of a note in small handwriting, with a much larger signature \"J. Marlowe\" under them"_s,
+          u"Three lines of a note in small handwriting, with a much larger signature \"J. Marlowe\" under them"_s,
           u"The signature \"J. Marlowe\" with a line drawn under it"_s,
           u"The signature \"J. Marlowe\" with an oval swung round it by hand, tilted a little and running on past "
           "where it started"_s,

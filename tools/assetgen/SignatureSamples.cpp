@@ -133,7 +133,8 @@ void addSignatureVariants(QList<SampleDef> &out)
         },
         QSizeF(336, 172));
     addSample(out, t, 3, u"Signature Size is Larger than Script"_s, [](Hand &h, Rng &) {
-        writeLines(h, {u"see you all"_s, u"on Monday"_s}, 13, 8, 22, 15);
+        // The note the small signature signs, written small.
+        writeLines(h, {u"Thank you all for"_s, u"the lovely flowers."_s, u"We will visit soon."_s}, 12, 8, 19, 13);
         writeName(h, 10, 96, 90);
     });
     addSample(out, t, 4, u"Underlined Signature"_s, [](Hand &h, Rng &) {
