@@ -10,6 +10,22 @@ namespace assetgen {
 namespace {
 
 const QString kName = u"J. Marlowe"_s;
+// The note signed in both pictures that compare the name's size with the writing's.
+const QString kNote = u"Thank you all for the lovely flowers. We will visit soon."_s;
+
+// `kNote` broken into lines of the given numbers of words.
+QStringList noteLines(std::initializer_list<int> wordsPerLine)
+{
+    const QStringList words = kNote.split(u' ');
+    QStringList lines;
+    qsizetype at = 0;
+    for (const int count : wordsPerLine) {
+        lines.append(words.mid(at, count).join(u' '));
+        at += count;
+    }
+    Q_ASSERT(at == words.size());
+    return lines;
+}
 
 // Writes the name with its left end at x and scaled to `width`; returns its outline box.
 QRectF writeName(Hand &hand, qreal x, qreal baseline, qreal width)
@@ -127,14 +143,13 @@ void addSignatureVariants(QList<SampleDef> &out)
             // Shown clipped to its top-left 118 x 131 corner: the note is
             // kept to short lines of whole words that end inside that
             // corner, with the small signature under them.
-            writeLines(h, {u"Thank you all"_s, u"for the lovely"_s, u"flowers. We"_s, u"will visit soon."_s}, 19, 8, 26,
-                       25);
+            writeLines(h, noteLines({3, 3, 2, 3}), 19, 8, 26, 25);
             writeName(h, 10, 120, 44);
         },
         QSizeF(336, 172));
     addSample(out, t, 3, u"Signature Size is Larger than Script"_s, [](Hand &h, Rng &) {
         // The note the small signature signs, written small.
-        writeLines(h, {u"Thank you all for"_s, u"the lovely flowers."_s, u"We will visit soon."_s}, 12, 8, 19, 13);
+        writeLines(h, noteLines({4, 3, 4}), 12, 8, 19, 13);
         writeName(h, 10, 96, 90);
     });
     addSample(out, t, 4, u"Underlined Signature"_s, [](Hand &h, Rng &) {
