@@ -1432,11 +1432,9 @@ private slots:
         QVERIFY2(std::abs(left - right) <= 2, qPrintable(got));
         // Its eye is an upright oval like the tilted I's, not a round ring
         // on a stick, which reads as a lollipop or as the inflated loop.
-        const QList<QList<QPoint>> eyes = enclosedPatchPixels(grey.copy(0, 0, 64 * scale, grey.height()), 6 * scale * scale);
+        const QList<QRect> eyes = letterEyes(grey.copy(0, 0, 64 * scale, grey.height()));
         QCOMPARE(eyes.size(), 1);
-        QRect eye;
-        for (const QPoint &at : eyes.first())
-            eye |= QRect(at, QSize(1, 1));
+        const QRect eye = eyes.first();
         QVERIFY2(eye.height() >= 1.4 * eye.width(),
                  qPrintable(u"eye %1 wide and %2 high"_s.arg(eye.width()).arg(eye.height())));
     }
